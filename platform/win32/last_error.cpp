@@ -1,0 +1,22 @@
+#include "platform/win32/last_error.h"
+
+#include "platform/win32/text.h"
+
+namespace kovrena::win32 {
+
+Error errorFromCode(DWORD code) {
+  wchar_t* buffer = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::wstring text = length != 0 && buffer != nullptr ? std::wstring(buffer, length) : std::wstring();
+  if (buffer != nullptr) LocalFree(buffer);
+  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
+    text.pop_back();
+  }
+  if (text.empty()) text = L"Windows error " + std::to_wstring(code);
+  const bool notFound = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
+  return Error{notFound ? kErrFileNotFound : static_cast<std::int32_t>(code), toUtf8(text)};
+}
+
+}  // namespace kovrena::win32
