@@ -1,0 +1,58 @@
+#pragma once
+// The manifest engine: building the manifest, applying and undoing the XP
+// style for one chosen program, and the error report shared with program
+// selection. Talks to the world only through the platform interfaces.
+#include <string>
+#include <string_view>
+
+#include "platform/error.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+
+namespace kovrena::manifest {
+
+// The program the user chose, as program selection stored it in the main window.
+struct Target {
+  std::string path;         // full path of the program
+  std::string programName;  // its file name without the folder
+};
+
+// What the engine reads and changes of the main window.
+class ApplyControls {
+ public:
+  virtual ~ApplyControls() = default;
+  virtual void setApplyEnabled(bool enabled) = 0;   // cmdUygula
+  virtual bool applyOptionSelected() const = 0;     // optXPUygula (else optGeriAl)
+  virtual void setPathText(const std::string& text) = 0;  // txtExeYolu
+};
+
+// Headlines and number labels of the error report's users.
+inline constexpr std::string_view kApplyHeadline =
+    "XP Stili uygulanırken hata oluştu, XP stili uygulanamamış olabilir.";
+inline constexpr std::string_view kUndoHeadline =
+    "XP Stili düzenlemesi geri alınırken hata oluştu, XP stili geri alınamamış olabilir.";
+inline constexpr std::string_view kNumberLabel = "Hata No: ";
+inline constexpr std::string_view kSelectionNumberLabel = "(1)Hata No: ";
+inline constexpr std::string_view kNotFoundMessage = "Belirttiğiniz dosya bulunamadı";
+
+// The manifest text for a program name (UTF-8, CR LF line ends).
+std::string BuildManifestText(std::string_view programName);
+// The target path followed directly by ".manifest".
+std::string ManifestPath(std::string_view targetPath);
+// True when a file of exactly this path exists, hidden/system/read-only included, folders not.
+Result<bool> ManifestFileKontrol(FileSystem& files, const std::string& path);
+// Writes the manifest file: all or nothing, Hidden+System on success.
+Status WriteManifestFile(FileSystem& files, const std::string& manifestPath, std::string_view text);
+
+// The text of the critical error report, and showing it.
+std::string ErrorReportText(std::string_view headline, std::string_view numberLabel, const Error& error);
+void ShowErrorReport(MessageBoxService& messages, std::string_view headline,
+                     std::string_view numberLabel, const Error& error);
+
+// The procedures behind the main window's apply button. None lets a failure escape.
+void ManifestYaz(const Target& target, ApplyControls& controls, MessageBoxService& messages, FileSystem& files);
+void ManifestGeriAl(const Target& target, MessageBoxService& messages, FileSystem& files);
+// Click of cmdUygula: disable it, then dispatch on the option buttons.
+void cmdUygulaClick(const Target& target, ApplyControls& controls, MessageBoxService& messages, FileSystem& files);
+
+}  // namespace kovrena::manifest
