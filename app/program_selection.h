@@ -1,0 +1,61 @@
+#pragma once
+// Click of cmdGözat: choose a program with the open-file dialog, check it,
+// store it in AnaForm and preselect apply or undo.
+#include <string>
+#include <string_view>
+
+#include "app/ana_form_values.h"
+#include "manifest/engine.h"
+#include "platform/error.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+
+namespace kovrena::app {
+
+struct OpenFileSettings {
+  std::string title;
+  std::string filterDescription;
+  std::string filterPattern;
+  std::string initialFolder;
+  std::string fileName;  // emptied before each showing
+  int maxFileLength = 0;
+};
+
+struct OpenFileChoice {
+  std::string fileName;   // the full path
+  std::string fileTitle;  // the name without its folder
+};
+
+class OpenFileDialog {
+ public:
+  virtual ~OpenFileDialog() = default;
+  // Shows the dialog modally; a cancel is the failure kErrDialogCancelled.
+  virtual Result<OpenFileChoice> show(const OpenFileSettings& settings) = 0;
+};
+
+// The main window's controls that selection changes, beyond those the engine uses.
+class SelectionControls : public manifest::ApplyControls {
+ public:
+  virtual void setApplyOptionEnabled(bool enabled) = 0;  // optXPUygula
+  virtual void setUndoOptionEnabled(bool enabled) = 0;   // optGeriAl
+  virtual void selectApplyOption() = 0;                  // selects optXPUygula, deselects optGeriAl
+  virtual void selectUndoOption() = 0;
+  virtual void setUndoLabelEnabled(bool enabled) = 0;    // lblGeriAl
+};
+
+// This program's own location, for refusing to work on itself.
+struct OwnProgram {
+  std::string folder;          // without a closing backslash
+  std::string nameWithoutExe;  // the executable's name without ".exe"
+};
+
+inline constexpr std::string_view kSelfChosenMessage =
+    "Bu programa XP stili uygulamanıza gerek yoktur. Çünkü bu programın geliştirilme aşamasında "
+    "denetimlerine XP görünüm desteği verilmiştir";
+
+OpenFileSettings ProgramDialogSettings();
+
+void cmdGözatClick(AnaFormValues& values, SelectionControls& controls, OpenFileDialog& dialog,
+                   FileSystem& files, MessageBoxService& messages, const OwnProgram& self);
+
+}  // namespace kovrena::app
