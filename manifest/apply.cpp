@@ -1,0 +1,66 @@
+#include <string>
+
+#include "manifest/engine.h"
+#include "manifest/messages.h"
+#include "platform/product.h"
+
+namespace kovrena::manifest {
+
+namespace {
+
+std::string title() { return std::string(kProgramTitle); }
+
+// The steps of applying; the first failure stops them and is returned.
+Status applyStyle(const Target& target, ApplyControls& controls, MessageBoxService& messages,
+                  FileSystem& files) {
+  const std::string manifestPath = ManifestPath(target.path);
+  const Result<bool> exists = ManifestFileKontrol(files, manifestPath);
+  if (!exists) return exists.error();
+
+  if (exists.value()) {
+    if (messages.show(std::string(kOverwriteQuestion), kOverwriteStyle, title()) != mb::kAnswerYes) {
+      controls.setApplyEnabled(true);
+      return std::nullopt;
+    }
+    if (Status failure = files.setAttributes(manifestPath, attr::kNormal)) return failure;
+    if (Status failure = files.deleteFile(manifestPath)) return failure;
+  }
+
+  if (Status failure = WriteManifestFile(files, manifestPath, BuildManifestText(target.programName))) {
+    return failure;
+  }
+  std::string applied(kAppliedBefore);
+  applied += target.programName;
+  applied += kAppliedAfter;
+  messages.show(applied, mb::kOk | mb::kIconInformation, title());
+  return std::nullopt;
+}
+
+}  // namespace
+
+void ManifestYaz(const Target& target, ApplyControls& controls, MessageBoxService& messages,
+                 FileSystem& files) {
+  const Status failure = applyStyle(target, controls, messages, files);
+  if (!failure) return;
+  if (failure->number == kErrFileNotFound) {
+    messages.show(std::string(kNotFoundMessage), mb::kOk | mb::kIconInformation, title());
+    controls.setApplyEnabled(false);
+    controls.setPathText("");
+    return;
+  }
+  ShowErrorReport(messages, kApplyHeadline, kNumberLabel, *failure);
+}
+
+void cmdUygulaClick(const Target& target, ApplyControls& controls, MessageBoxService& messages,
+                    FileSystem& files) {
+  // Disabled first: the run shows modal boxes, and a second click must not
+  // start a second run meanwhile.
+  controls.setApplyEnabled(false);
+  if (controls.applyOptionSelected()) {
+    ManifestYaz(target, controls, messages, files);
+  } else {
+    ManifestGeriAl(target, messages, files);
+  }
+}
+
+}  // namespace kovrena::manifest

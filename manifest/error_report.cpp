@@ -1,0 +1,30 @@
+#include <string>
+
+#include "manifest/engine.h"
+#include "manifest/messages.h"
+#include "platform/product.h"
+
+namespace kovrena::manifest {
+
+std::string ErrorReportText(std::string_view headline, std::string_view numberLabel, const Error& error) {
+  std::string text(headline);
+  text += "\r\n\r\n";
+  text += kSupportBefore;
+  text += kSupportEmail;
+  text += kSupportAfter;
+  text += "\r\n\r\n";
+  text += numberLabel;
+  text += std::to_string(error.number);
+  text += "\r\n";
+  text += kDetailsLabel;
+  text += error.description;
+  return text;
+}
+
+void ShowErrorReport(MessageBoxService& messages, std::string_view headline,
+                     std::string_view numberLabel, const Error& error) {
+  messages.show(ErrorReportText(headline, numberLabel, error), mb::kOk | mb::kIconCritical,
+                std::string(kProgramTitle));
+}
+
+}  // namespace kovrena::manifest

@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "manifest/engine.h"
+#include "tests/native/manifest/memory_file_system.h"
+#include "tests/native/manifest/recording.h"
+
+namespace kovrena::manifest {
+namespace {
+
+using testing::Fault;
+using testing::FileOp;
+using testing::MemoryFileSystem;
+using testing::RecordingControls;
+using testing::RecordingMessageBox;
+using testing::ShownMessage;
+
+const Target kTarget{"C:\\Programlar\\notepad.exe", "notepad.exe"};
+const std::string kManifest = "C:\\Programlar\\notepad.exe.manifest";
+const std::string kOldBytes = "el yazısı manifest";
+
+const ShownMessage kQuestion{
+    "Bu programa daha önceden XP Görünüm Stili desteği verilmiş\r\n\r\nÜzerine yazmak istiyor musunuz?",
+    308, "Kovrena"};
+const ShownMessage kApplied{"Seçtiğiniz programa (notepad.exe) XP Görünüm Stili uygulandı", 64, "Kovrena"};
+const ShownMessage kNotFound{"Belirttiğiniz dosya bulunamadı", 64, "Kovrena"};
+const ShownMessage kUndone{"Seçtiğiniz programa yapılmış XP Stili Görünüm düzenlemesi geri alındı", 64,
+                           "Kovrena"};
+const ShownMessage kNothingToUndo{
+    "Seçtiğiniz programa ait daha önceden programımız tarafından yapılmış bir XP Stili Görünüm "
+    "düzenlemesi bulunamadı",
+    48, "Kovrena"};
+
+ShownMessage applyReport(const Error& error) {
+  return {ErrorReportText(kApplyHeadline, kNumberLabel, error), 16, "Kovrena"};
+}
+ShownMessage undoReport(const Error& error) {
+  return {ErrorReportText(kUndoHeadline, kNumberLabel, error), 16, "Kovrena"};
+}
+
+const Error kDenied{5, "Erişim engellendi."};
+const Error kDiskFull{112, "Diskte yeterli alan yok."};
+const Error kNotReady{21, "Aygıt hazır değil."};
+
+// What should sit at the manifest path afterwards.
+struct Expected {
+  enum Kind { Nothing, NewManifest, OldFile, Folder } kind;
+  std::uint32_t attributes = 0;  // for OldFile
+};
+
+struct ClickCase {
+  const char* label;
+  std::function<void(MemoryFileSystem&)> arrange;
+  std::vector<int> answers;
+  std::vector<ShownMessage> messages;
+  bool applyEnabledAfter;
+  bool pathCleared;
+  Expected file;
+};
+
+void withOldFile(MemoryFileSystem& files, std::uint32_t attributes) {
+  files.addFile(kManifest, kOldBytes, attributes);
+}
+
+void runClick(const ClickCase& c, bool applyOption) {
+  SCOPED_TRACE(c.label);
+  MemoryFileSystem files;
+  files.addFile(kTarget.path, "MZ");
+  if (c.arrange) c.arrange(files);
+  RecordingMessageBox messages;
+  messages.answers.assign(c.answers.begin(), c.answers.end());
+  RecordingControls controls;
+  controls.applyOption = applyOption;
+  controls.pathText = kTarget.path;
+
+  cmdUygulaClick(kTarget, controls, messages, files);
+
+  EXPECT_EQ(messages.shown, c.messages);
+  EXPECT_EQ(controls.applyEnabled, c.applyEnabledAfter);
+  EXPECT_EQ(controls.pathText, c.pathCleared ? "" : kTarget.path);
+  EXPECT_TRUE(files.exists(kTarget.path)) << "the program itself is never touched";
+  switch (c.file.kind) {
+    case Expected::Nothing:
+      EXPECT_FALSE(files.exists(kManifest));
+      break;
+    case Expected::NewManifest:
+      ASSERT_TRUE(files.exists(kManifest));
+      EXPECT_EQ(files.entries[kManifest].bytes, BuildManifestText("notepad.exe"));
+      EXPECT_EQ(files.entries[kManifest].attributes, 6u);
+      break;
+    case Expected::OldFile:
+      ASSERT_TRUE(files.exists(kManifest));
+      EXPECT_EQ(files.entries[kManifest].bytes, kOldBytes);
+      EXPECT_EQ(files.entries[kManifest].attributes, c.file.attributes);
+      break;
+    case Expected::Folder:
+      ASSERT_TRUE(files.exists(kManifest));
+      EXPECT_TRUE(files.entries[kManifest].directory);
+      break;
+  }
+  for (const auto& [path, entry] : files.entries) {
+    EXPECT_EQ(entry.openHandles, 0) << path;
+  }
+}
+
+void pullAwayAfterCheck(MemoryFileSystem& files) {
+  files.afterFind = [&files] { files.entries.erase(kManifest); };
+}
+
+TEST(Apply, EveryOutcomeOfOneClick) {
+  const std::uint32_t hs = attr::kHidden | attr::kSystem;
+  const std::vector<ClickCase> cases = {
+      {"no manifest", nullptr, {}, {kApplied}, false, false, {Expected::NewManifest}},
+      {"visible manifest, No", [](auto& f) { withOldFile(f, attr::kArchive); }, {mb::kAnswerNo},
+       {kQuestion}, true, false, {Expected::OldFile, attr::kArchive}},
+      {"hidden manifest, No", [&](auto& f) { withOldFile(f, hs); }, {mb::kAnswerNo}, {kQuestion}, true,
+       false, {Expected::OldFile, hs}},
+      {"question closed without Yes counts as No", [&](auto& f) { withOldFile(f, hs); }, {2},
+       {kQuestion}, true, false, {Expected::OldFile, hs}},
+      {"visible manifest, Yes", [](auto& f) { withOldFile(f, attr::kArchive); }, {mb::kAnswerYes},
+       {kQuestion, kApplied}, false, false, {Expected::NewManifest}},
+      {"read-only manifest, Yes", [](auto& f) { withOldFile(f, attr::kReadOnly); }, {mb::kAnswerYes},
+       {kQuestion, kApplied}, false, false, {Expected::NewManifest}},
+      {"hidden, system, read-only manifest, Yes",
+       [](auto& f) { withOldFile(f, attr::kReadOnly | attr::kHidden | attr::kSystem); },
+       {mb::kAnswerYes}, {kQuestion, kApplied}, false, false, {Expected::NewManifest}},
+      {"folder named like the manifest", [](auto& f) { f.addDirectory(kManifest); }, {},
+       {applyReport(kDenied)}, false, false, {Expected::Folder}},
+      {"manifest vanishes before the attribute reset",
+       [](auto& f) {
+         withOldFile(f, hs);
+         pullAwayAfterCheck(f);
+       },
+       {mb::kAnswerYes}, {kQuestion, kNotFound}, false, true, {Expected::Nothing}},
+      {"folder gone when creating: 53",
+       [](auto& f) { f.faults = {{FileOp::Create, testing::notFoundError(), {}}}; }, {}, {kNotFound},
+       false, true, {Expected::Nothing}},
+      {"create refused", [](auto& f) { f.faults = {{FileOp::Create, kDenied, {}}}; }, {},
+       {applyReport(kDenied)}, false, false, {Expected::Nothing}},
+      {"disk full while writing", [](auto& f) { f.faults = {{FileOp::Write, kDiskFull, {}}}; }, {},
+       {applyReport(kDiskFull)}, false, false, {Expected::Nothing}},
+      {"close fails", [](auto& f) { f.faults = {{FileOp::Close, kNotReady, {}}}; }, {},
+       {applyReport(kNotReady)}, false, false, {Expected::Nothing}},
+      {"hidden+system refused", [](auto& f) { f.faults = {{FileOp::SetAttributes, kDenied, 6u}}; }, {},
+       {applyReport(kDenied)}, false, false, {Expected::Nothing}},
+      {"lookup fails", [](auto& f) { f.faults = {{FileOp::Find, kNotReady, {}}}; }, {},
+       {applyReport(kNotReady)}, false, false, {Expected::Nothing}},
+      {"old manifest in use: delete fails after the reset",
+       [](auto& f) {
+         withOldFile(f, hs);
+         f.faults = {{FileOp::Delete, testing::sharingViolationError(), {}}};
+       },
+       {mb::kAnswerYes}, {kQuestion, applyReport(testing::sharingViolationError())}, false, false,
+       {Expected::OldFile, attr::kNormal}},
+      {"attribute reset refused: old manifest untouched",
+       [&](auto& f) {
+         withOldFile(f, hs);
+         f.faults = {{FileOp::SetAttributes, kDenied, 0u}};
+       },
+       {mb::kAnswerYes}, {kQuestion, applyReport(kDenied)}, false, false, {Expected::OldFile, hs}},
+  };
+  for (const ClickCase& c : cases) runClick(c, /*applyOption=*/true);
+}
+
+TEST(Undo, EveryOutcomeOfOneClick) {
+  const std::uint32_t hs = attr::kHidden | attr::kSystem;
+  const std::vector<ClickCase> cases = {
+      {"manifest as written", [&](auto& f) { withOldFile(f, hs); }, {}, {kUndone}, false, false,
+       {Expected::Nothing}},
+      {"visible hand-written manifest", [](auto& f) { withOldFile(f, attr::kArchive); }, {}, {kUndone},
+       false, false, {Expected::Nothing}},
+      {"read-only manifest", [](auto& f) { withOldFile(f, attr::kReadOnly); }, {}, {kUndone}, false,
+       false, {Expected::Nothing}},
+      {"no manifest", nullptr, {}, {kNothingToUndo}, false, false, {Expected::Nothing}},
+      {"folder named like the manifest is left alone", [](auto& f) { f.addDirectory(kManifest); }, {},
+       {kNothingToUndo}, false, false, {Expected::Folder}},
+      {"manifest vanishes: 53 is an ordinary failure here",
+       [&](auto& f) {
+         withOldFile(f, hs);
+         pullAwayAfterCheck(f);
+       },
+       {}, {undoReport(testing::notFoundError())}, false, false, {Expected::Nothing}},
+      {"delete fails: the file keeps normal attributes",
+       [&](auto& f) {
+         withOldFile(f, hs);
+         f.faults = {{FileOp::Delete, testing::sharingViolationError(), {}}};
+       },
+       {}, {undoReport(testing::sharingViolationError())}, false, false, {Expected::OldFile, 0u}},
+      {"attribute reset refused",
+       [&](auto& f) {
+         withOldFile(f, hs);
+         f.faults = {{FileOp::SetAttributes, kDenied, {}}};
+       },
+       {}, {undoReport(kDenied)}, false, false, {Expected::OldFile, hs}},
+      {"lookup fails", [](auto& f) { f.faults = {{FileOp::Find, kNotReady, {}}}; }, {},
+       {undoReport(kNotReady)}, false, false, {Expected::Nothing}},
+  };
+  for (const ClickCase& c : cases) runClick(c, /*applyOption=*/false);
+}
+
+TEST(ApplyButton, IsDisabledBeforeTheFirstBoxOpensEitherWay) {
+  for (const bool applyOption : {true, false}) {
+    MemoryFileSystem files;
+    RecordingMessageBox messages;
+    RecordingControls controls;
+    controls.applyOption = applyOption;
+    std::vector<bool> enabledWhileShown;
+    messages.onShow = [&] { enabledWhileShown.push_back(controls.applyEnabled); };
+    cmdUygulaClick(kTarget, controls, messages, files);
+    EXPECT_EQ(enabledWhileShown, std::vector<bool>{false}) << applyOption;
+  }
+}
+
+TEST(ApplyButton, EachNoReenablesAndAskesAgainOnTheNextClick) {
+  MemoryFileSystem files;
+  withOldFile(files, attr::kArchive);
+  RecordingMessageBox messages;
+  messages.answers = {mb::kAnswerNo, mb::kAnswerNo, mb::kAnswerYes};
+  RecordingControls controls;
+  for (int click = 0; click < 3 && controls.applyEnabled; ++click) {
+    cmdUygulaClick(kTarget, controls, messages, files);
+  }
+  const std::vector<ShownMessage> expected = {kQuestion, kQuestion, kQuestion, kApplied};
+  EXPECT_EQ(messages.shown, expected);
+  EXPECT_FALSE(controls.applyEnabled);
+  EXPECT_EQ(files.entries[kManifest].bytes, BuildManifestText("notepad.exe"));
+}
+
+TEST(ApplyThenUndo, RoundTripLeavesTheFolderAsItWas) {
+  MemoryFileSystem files;
+  files.addFile(kTarget.path, "MZ");
+  const auto before = files.entries.size();
+  RecordingMessageBox messages;
+  RecordingControls controls;
+  ManifestYaz(kTarget, controls, messages, files);
+  EXPECT_EQ(files.entries.size(), before + 1);
+  ManifestGeriAl(kTarget, messages, files);
+  EXPECT_EQ(files.entries.size(), before);
+  const std::vector<ShownMessage> expected = {kApplied, kUndone};
+  EXPECT_EQ(messages.shown, expected);
+}
+
+TEST(Apply, SuccessMessageShowsTheNameAsChosenNotAsEscaped) {
+  const Target target{"C:\\A & B\\Ses & Görüntü.exe", "Ses & Görüntü.exe"};
+  MemoryFileSystem files;
+  RecordingMessageBox messages;
+  RecordingControls controls;
+  ManifestYaz(target, controls, messages, files);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Seçtiğiniz programa (Ses & Görüntü.exe) XP Görünüm Stili uygulandı");
+  const std::string& bytes = files.entries["C:\\A & B\\Ses & Görüntü.exe.manifest"].bytes;
+  EXPECT_NE(bytes.find("name=\"Ses &amp; G\xC3\xB6r\xC3\xBCnt\xC3\xBC.exe\"/>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kovrena::manifest

@@ -1,0 +1,136 @@
+#include "tests/native/manifest/memory_file_system.h"
+
+#include <utility>
+
+namespace kovrena::testing {
+
+Error notFoundError() { return Error{kErrFileNotFound, "Dosya bulunamadı"}; }
+Error accessDeniedError() { return Error{5, "Erişim engellendi."}; }
+Error sharingViolationError() { return Error{32, "Dosya başka bir işlem tarafından kullanılıyor."}; }
+
+namespace {
+
+class MemoryOutputFile final : public OutputFile {
+ public:
+  MemoryOutputFile(MemoryFileSystem& owner, std::string path) : owner_(owner), path_(std::move(path)) {
+    ++owner_.entries[path_].openHandles;
+  }
+  ~MemoryOutputFile() override { release(); }
+
+  Status write(std::string_view bytes) override {
+    owner_.log.push_back("write " + path_);
+    if (!open_) return Error{6, "Geçersiz tutamaç."};
+    if (auto fault = owner_.faultFor(FileOp::Write)) {
+      // A failing disk takes part of the data before it gives up.
+      owner_.entries[path_].bytes.append(bytes.substr(0, bytes.size() / 2));
+      return fault;
+    }
+    owner_.entries[path_].bytes.append(bytes);
+    return std::nullopt;
+  }
+
+  Status close() override {
+    owner_.log.push_back("close " + path_);
+    if (!open_) return Error{6, "Geçersiz tutamaç."};
+    release();  // a failed close still gives the handle up, as CloseHandle does
+    return owner_.faultFor(FileOp::Close);
+  }
+
+ private:
+  void release() {
+    if (!open_) return;
+    open_ = false;
+    auto entry = owner_.entries.find(path_);
+    if (entry != owner_.entries.end()) --entry->second.openHandles;
+  }
+
+  MemoryFileSystem& owner_;
+  std::string path_;
+  bool open_ = true;
+};
+
+std::string nameOf(const std::string& path) {
+  const auto slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+void MemoryFileSystem::addFile(const std::string& path, std::string bytes, std::uint32_t attributes) {
+  entries[path] = MemoryEntry{std::move(bytes), attributes, false, 0};
+}
+
+void MemoryFileSystem::addDirectory(const std::string& path) {
+  entries[path] = MemoryEntry{"", attr::kDirectory, true, 0};
+}
+
+std::optional<Error> MemoryFileSystem::faultFor(FileOp op, std::optional<std::uint32_t> value) const {
+  for (const Fault& fault : faults) {
+    if (fault.op != op) continue;
+    if (fault.onlyValue && value && *fault.onlyValue != *value) continue;
+    return fault.error;
+  }
+  return std::nullopt;
+}
+
+Result<std::string> MemoryFileSystem::findFile(const std::string& path, std::uint32_t mask) {
+  log.push_back("find " + path + " " + std::to_string(mask));
+  if (auto fault = faultFor(FileOp::Find)) return *fault;
+  std::string name;
+  const auto entry = entries.find(path);
+  if (entry != entries.end() && !entry->second.directory) {
+    const std::uint32_t needs = entry->second.attributes & (attr::kHidden | attr::kSystem);
+    if ((needs & ~mask) == 0) name = nameOf(path);
+  }
+  if (afterFind) afterFind();
+  return name;
+}
+
+Result<std::unique_ptr<OutputFile>> MemoryFileSystem::createFile(const std::string& path) {
+  log.push_back("create " + path);
+  if (auto fault = faultFor(FileOp::Create)) return *fault;
+  const auto entry = entries.find(path);
+  if (entry != entries.end()) {
+    if (entry->second.directory || (entry->second.attributes & attr::kReadOnly) != 0) {
+      return accessDeniedError();
+    }
+    if (entry->second.openHandles != 0) return sharingViolationError();
+    entry->second.bytes.clear();
+  } else {
+    entries[path] = MemoryEntry{};
+  }
+  return std::unique_ptr<OutputFile>(std::make_unique<MemoryOutputFile>(*this, path));
+}
+
+Status MemoryFileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
+  log.push_back("attributes " + path + " " + std::to_string(attributes));
+  if (auto fault = faultFor(FileOp::SetAttributes, attributes)) return fault;
+  const auto entry = entries.find(path);
+  if (entry == entries.end()) return notFoundError();
+  const std::uint32_t kept = entry->second.directory ? attr::kDirectory : 0;
+  entry->second.attributes = kept | (attributes & ~attr::kDirectory);
+  return std::nullopt;
+}
+
+Result<std::uint32_t> MemoryFileSystem::getAttributes(const std::string& path) {
+  log.push_back("getattributes " + path);
+  if (auto fault = faultFor(FileOp::GetAttributes)) return *fault;
+  const auto entry = entries.find(path);
+  if (entry == entries.end()) return notFoundError();
+  return entry->second.attributes;
+}
+
+Status MemoryFileSystem::deleteFile(const std::string& path) {
+  log.push_back("delete " + path);
+  if (auto fault = faultFor(FileOp::Delete)) return fault;
+  const auto entry = entries.find(path);
+  if (entry == entries.end()) return notFoundError();
+  if (entry->second.directory || (entry->second.attributes & attr::kReadOnly) != 0) {
+    return accessDeniedError();
+  }
+  if (entry->second.openHandles != 0) return sharingViolationError();
+  entries.erase(entry);
+  return std::nullopt;
+}
+
+}  // namespace kovrena::testing

@@ -1,0 +1,63 @@
+#pragma once
+// An in-memory file system that behaves like Windows where the engine can
+// tell the difference (read-only and open files refuse deletion, folders
+// refuse to be opened as files, lookups honour the attribute mask) and that
+// fails any operation on request.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace kovrena::testing {
+
+enum class FileOp { Find, Create, Write, Close, SetAttributes, GetAttributes, Delete };
+
+struct Fault {
+  FileOp op;
+  Error error;
+  // SetAttributes only: fail just when this value is being set.
+  std::optional<std::uint32_t> onlyValue;
+};
+
+struct MemoryEntry {
+  std::string bytes;
+  std::uint32_t attributes = attr::kArchive;
+  bool directory = false;
+  int openHandles = 0;
+};
+
+class MemoryFileSystem final : public FileSystem {
+ public:
+  std::map<std::string, MemoryEntry> entries;
+  std::vector<Fault> faults;
+  // Runs once after each lookup: lets a test pull a file away between the
+  // existence check and what follows it.
+  std::function<void()> afterFind;
+  // Every call, as "op path" (with the value for attributes), in order.
+  std::vector<std::string> log;
+
+  void addFile(const std::string& path, std::string bytes, std::uint32_t attributes = attr::kArchive);
+  void addDirectory(const std::string& path);
+  bool exists(const std::string& path) const { return entries.count(path) != 0; }
+
+  Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
+  Result<std::unique_ptr<OutputFile>> createFile(const std::string& path) override;
+  Status setAttributes(const std::string& path, std::uint32_t attributes) override;
+  Result<std::uint32_t> getAttributes(const std::string& path) override;
+  Status deleteFile(const std::string& path) override;
+
+  // The fault registered for this operation, if any.
+  std::optional<Error> faultFor(FileOp op, std::optional<std::uint32_t> value = std::nullopt) const;
+};
+
+// The errors the fake uses where Windows would report them.
+Error notFoundError();
+Error accessDeniedError();
+Error sharingViolationError();
+
+}  // namespace kovrena::testing
