@@ -1,0 +1,40 @@
+#pragma once
+// Plain data for window designs: positions in pixels, colours, fonts.
+#include <cstdint>
+#include <string_view>
+
+namespace kovrena::dialogs {
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  constexpr bool contains(int x, int y) const {
+    return x >= left && x < left + width && y >= top && y < top + height;
+  }
+  friend constexpr bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Rgb {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+struct FontSpec {
+  std::string_view face;
+  int hundredthsOfPoint = 0;  // 825 for 8.25 pt
+  int weight = 400;
+  bool italic = false;
+  int charset = 0;
+};
+
+inline constexpr int kTurkishCharset = 162;
+// The window font of both windows, inherited by controls without their own.
+inline constexpr FontSpec kPencereYazıTipi{"Tahoma", 825, 700, false, kTurkishCharset};
+
+enum class Align { Left, Centre };
+
+}  // namespace kovrena::dialogs

@@ -1,0 +1,141 @@
+#include "dialogs/about.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialogs/about_design.h"
+
+namespace kovrena::dialogs {
+namespace {
+
+TEST(HakkındaYükle, SetsTitleVersionAndProgramTitle) {
+  struct Row {
+    unsigned major;
+    unsigned minor;
+    const char* version;
+  };
+  const Row rows[] = {
+      {1, 0, "Version: 1.0"},
+      {2, 15, "Version: 2.15"},
+      {0, 0, "Version: 0.0"},
+      {10, 7, "Version: 10.7"},
+      {65535, 65535, "Version: 65535.65535"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.version);
+    const HakkındaYükleme texts = HakkındaYükle("Kovrena", row.major, row.minor);
+    EXPECT_EQ(texts.başlık, "Kovrena Hakkında ");
+    EXPECT_EQ(texts.lblTitle, "Kovrena");
+    EXPECT_EQ(texts.lblVersion, row.version);
+  }
+}
+
+TEST(HakkındaBağlantıları, OpenMailAndBareHostInTheRootFolder) {
+  EXPECT_EQ(EpostaGönder(), (ShellRequest{"mailto:destek@drenvik.example", "C:\\", 1}));
+  EXPECT_EQ(WebSitesiniAç(), (ShellRequest{"www.drenvik.example", "C:\\", 1}));
+}
+
+using Changes = std::vector<UnderlineChange>;
+constexpr UnderlineChange kEmailOn{Link::Email, true};
+constexpr UnderlineChange kEmailOff{Link::Email, false};
+constexpr UnderlineChange kWebOn{Link::Web, true};
+constexpr UnderlineChange kWebOff{Link::Web, false};
+
+TEST(LinkHover, SwitchesUnderlinesOnlyOnChange) {
+  struct Step {
+    AboutArea area;
+    Changes changes;
+    bool email;
+    bool web;
+  };
+  struct Row {
+    const char* name;
+    std::vector<Step> steps;
+  };
+  const AboutArea E = AboutArea::Email, W = AboutArea::Web, B = AboutArea::Background,
+                  O = AboutArea::Other;
+  const Row rows[] = {
+      {"background when plain", {{B, {}, false, false}}},
+      {"other when plain", {{O, {}, false, false}}},
+      {"enter and leave the e-mail link",
+       {{E, {kEmailOn}, true, false}, {E, {}, true, false}, {B, {kEmailOff}, false, false}}},
+      {"enter and leave the web link",
+       {{W, {kWebOn}, false, true}, {W, {}, false, true}, {B, {kWebOff}, false, false}}},
+      {"fast move from e-mail to web: both stay, e-mail goes off first",
+       {{E, {kEmailOn}, true, false},
+        {W, {kWebOn}, true, true},
+        {B, {kEmailOff, kWebOff}, false, false},
+        {B, {}, false, false}}},
+      {"fast move from web to e-mail: still e-mail first",
+       {{W, {kWebOn}, false, true}, {E, {kEmailOn}, true, true}, {B, {kEmailOff, kWebOff}, false, false}}},
+      {"labels, picture and buttons keep the underline",
+       {{E, {kEmailOn}, true, false}, {O, {}, true, false}, {O, {}, true, false}, {B, {kEmailOff}, false, false}}},
+      {"back onto the link after the background",
+       {{E, {kEmailOn}, true, false}, {B, {kEmailOff}, false, false}, {E, {kEmailOn}, true, false}}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    LinkHover hover;
+    EXPECT_FALSE(hover.emailVurgulu());
+    EXPECT_FALSE(hover.webVurgulu());
+    for (std::size_t i = 0; i < row.steps.size(); ++i) {
+      SCOPED_TRACE(i);
+      const Step& step = row.steps[i];
+      EXPECT_EQ(hover.mouseMove(step.area), step.changes);
+      EXPECT_EQ(hover.emailVurgulu(), step.email);
+      EXPECT_EQ(hover.webVurgulu(), step.web);
+    }
+  }
+}
+
+TEST(AboutAreaAt, TellsLinksOtherControlsAndBackgroundApart) {
+  struct Row {
+    int x, y;
+    AboutArea area;
+    const char* what;
+  };
+  const Row rows[] = {
+      {70, 157, AboutArea::Email, "e-mail top left corner"},
+      {307, 176, AboutArea::Email, "e-mail bottom right corner"},
+      {308, 170, AboutArea::Background, "just right of the e-mail link"},
+      {150, 177, AboutArea::Background, "just below the e-mail link"},
+      {69, 160, AboutArea::Background, "just left of the e-mail link"},
+      {96, 129, AboutArea::Web, "web top left corner"},
+      {274, 146, AboutArea::Web, "web bottom right corner"},
+      {150, 147, AboutArea::Background, "gap between web and e-mail"},
+      {150, 125, AboutArea::Background, "gap between Label2 and web"},
+      {150, 110, AboutArea::Other, "Label2"},
+      {40, 80, AboutArea::Other, "Label1"},
+      {100, 25, AboutArea::Other, "lblTitle"},
+      {100, 50, AboutArea::Other, "lblVersion"},
+      {30, 30, AboutArea::Other, "Image1"},
+      {30, 210, AboutArea::Other, "lblDisclaimer"},
+      {300, 210, AboutArea::Other, "cmdOK"},
+      {300, 240, AboutArea::Other, "cmdSysInfo"},
+      {100, 186, AboutArea::Background, "grey separator line"},
+      {100, 187, AboutArea::Background, "white separator line"},
+      {100, 188, AboutArea::Background, "white separator line, second pixel"},
+      {5, 5, AboutArea::Background, "top left of the window"},
+      {370, 270, AboutArea::Background, "bottom right of the window"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(AboutAreaAt(row.x, row.y), row.area) << row.what;
+  }
+}
+
+TEST(HakkındaDenetimleri, EveryNamedControlIsInsideTheClientArea) {
+  for (const ControlDesign& control : kHakkındaDenetimleri) {
+    SCOPED_TRACE(std::string(control.name));
+    EXPECT_EQ(HakkındaDenetimi(control.name), &control);
+    EXPECT_GE(control.rect.left, 0);
+    EXPECT_GE(control.rect.top, 0);
+    EXPECT_LE(control.rect.left + control.rect.width, kHakkındaGenişlik);
+    EXPECT_LE(control.rect.top + control.rect.height, kHakkındaYükseklik);
+  }
+  EXPECT_EQ(HakkındaDenetimi("lblYok"), nullptr);
+}
+
+}  // namespace
+}  // namespace kovrena::dialogs
