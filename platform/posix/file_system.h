@@ -1,0 +1,18 @@
+#pragma once
+// The file operations on Linux, with Windows attribute semantics: Hidden,
+// System and Archive live in user.DOSATTRIB where Wine looks for them,
+// Read-only is the absence of write permission, as Wine reads it.
+#include "platform/file_system.h"
+
+namespace kovrena::posix {
+
+class PosixFileSystem final : public FileSystem {
+ public:
+  Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
+  Result<std::unique_ptr<OutputFile>> createFile(const std::string& path) override;
+  Status setAttributes(const std::string& path, std::uint32_t attributes) override;
+  Result<std::uint32_t> getAttributes(const std::string& path) override;
+  Status deleteFile(const std::string& path) override;
+};
+
+}  // namespace kovrena::posix

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "manifest/engine.h"
+#include "platform/posix/file_system.h"
+#include "tests/native/manifest/recording.h"
+#include "tests/native/posix_platform/temp_folder.h"
+
+namespace kovrena::manifest {
+namespace {
+
+using testing::rawDosAttrib;
+using testing::readFile;
+using testing::RecordingControls;
+using testing::RecordingMessageBox;
+using testing::TempFolder;
+using testing::writeFile;
+
+const std::string kApplied = "Seçtiğiniz programa (Çizim & Boya.exe) XP Görünüm Stili uygulandı";
+const std::string kUndone = "Seçtiğiniz programa yapılmış XP Stili Görünüm düzenlemesi geri alındı";
+
+class EngineOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.ok());
+    target.path = folder / "Çizim & Boya.exe";
+    target.programName = "Çizim & Boya.exe";
+    manifest = target.path + ".manifest";
+    writeFile(target.path, "MZ");
+  }
+  std::vector<std::string> texts() const {
+    std::vector<std::string> result;
+    for (const auto& shown : messages.shown) result.push_back(shown.text);
+    return result;
+  }
+
+  TempFolder folder;
+  posix::PosixFileSystem files;
+  RecordingMessageBox messages;
+  RecordingControls controls;
+  Target target;
+  std::string manifest;
+};
+
+TEST_F(EngineOnDisk, ApplyWritesHiddenSystemUtf8ManifestAndUndoRemovesIt) {
+  cmdUygulaClick(target, controls, messages, files);
+  EXPECT_EQ(texts(), std::vector<std::string>{kApplied});
+  EXPECT_EQ(readFile(manifest), BuildManifestText(target.programName));
+  EXPECT_NE(readFile(manifest)->find("name=\"\xC3\x87izim &amp; Boya.exe\"/>"), std::string::npos);
+  EXPECT_EQ(rawDosAttrib(manifest), "0x6");
+  EXPECT_EQ(files.findFile(manifest, attr::kPlainLookup).value(), "");
+  EXPECT_EQ(ManifestFileKontrol(files, manifest).value(), true);
+
+  controls.applyOption = false;
+  cmdUygulaClick(target, controls, messages, files);
+  EXPECT_EQ(texts(), (std::vector<std::string>{kApplied, kUndone}));
+  EXPECT_FALSE(readFile(manifest).has_value());
+  EXPECT_EQ(readFile(target.path), "MZ");
+}
+
+TEST_F(EngineOnDisk, ReadOnlyHandWrittenManifestIsReplacedAfterYes) {
+  writeFile(manifest, "eski");
+  ASSERT_EQ(::chmod(manifest.c_str(), 0444), 0);
+  messages.answers = {mb::kAnswerYes};
+  cmdUygulaClick(target, controls, messages, files);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].style, 308u);
+  EXPECT_EQ(messages.shown[1].text, kApplied);
+  EXPECT_EQ(readFile(manifest), BuildManifestText(target.programName));
+  EXPECT_EQ(files.getAttributes(manifest).value(), attr::kHidden | attr::kSystem);
+}
+
+TEST_F(EngineOnDisk, FolderNamedLikeTheManifest) {
+  ASSERT_EQ(::mkdir(manifest.c_str(), 0755), 0);
+  cmdUygulaClick(target, controls, messages, files);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text,
+            ErrorReportText(kApplyHeadline, kNumberLabel, Error{EISDIR, std::strerror(EISDIR)}));
+  struct stat info {};
+  EXPECT_EQ(::stat(manifest.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISDIR(info.st_mode)) << "the folder is not ours to remove";
+
+  controls.applyOption = false;
+  cmdUygulaClick(target, controls, messages, files);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].style, 48u);
+}
+
+TEST_F(EngineOnDisk, FolderRemovedUnderTheProgramGivesNotFoundAndClearsThePath) {
+  target.path = folder / "gone/prog.exe";
+  controls.pathText = target.path;
+  cmdUygulaClick(target, controls, messages, files);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Belirttiğiniz dosya bulunamadı");
+  EXPECT_EQ(controls.pathText, "");
+}
+
+// A file-size limit makes write() stop part-way and then fail with EFBIG:
+// a real disk refusing the data, without mounting anything.
+TEST_F(EngineOnDisk, WriteRefusedPartWayLeavesNoFile) {
+  struct rlimit saved {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 100;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const Status failure = WriteManifestFile(files, manifest, BuildManifestText(target.programName));
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_EQ(failure->number, EFBIG);
+  EXPECT_FALSE(readFile(manifest).has_value());
+}
+
+// A ramfs keeps no user xattrs: Hidden+System cannot be stored there, which
+// must be an error and not a manifest silently left visible.
+class WithoutUserXattrs : public EngineOnDisk {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.ok());
+    mountPoint = folder / "ramfs";
+    ASSERT_EQ(::mkdir(mountPoint.c_str(), 0755), 0);
+    if (::mount("kovrena-test", mountPoint.c_str(), "ramfs", 0, nullptr) != 0) {
+      GTEST_SKIP() << "cannot mount a ramfs here (" << std::strerror(errno)
+                   << "): the file system without user xattrs is not tested";
+    }
+    mounted = true;
+    target.path = mountPoint + "/prog.exe";
+    target.programName = "prog.exe";
+    manifest = target.path + ".manifest";
+    writeFile(target.path, "MZ");
+  }
+  void TearDown() override {
+    if (mounted) ::umount2(mountPoint.c_str(), MNT_DETACH);
+  }
+  std::string mountPoint;
+  bool mounted = false;
+};
+
+TEST_F(WithoutUserXattrs, NonZeroAttributesAreAnErrorZeroIsFine) {
+  writeFile(manifest, "x");
+  const Status hidden = files.setAttributes(manifest, attr::kHidden | attr::kSystem);
+  ASSERT_TRUE(hidden.has_value());
+  EXPECT_EQ(hidden->number, ENOTSUP);
+  EXPECT_EQ(files.setAttributes(manifest, attr::kNormal), std::nullopt);
+  EXPECT_EQ(files.setAttributes(manifest, attr::kReadOnly), std::nullopt);
+  EXPECT_EQ(files.getAttributes(manifest).value(), attr::kReadOnly);
+  EXPECT_EQ(files.findFile(manifest, attr::kPlainLookup).value(), "prog.exe.manifest");
+}
+
+TEST_F(WithoutUserXattrs, ApplyReportsTheFailureAndLeavesNoVisibleManifest) {
+  cmdUygulaClick(target, controls, messages, files);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text,
+            ErrorReportText(kApplyHeadline, kNumberLabel, Error{ENOTSUP, std::strerror(ENOTSUP)}));
+  EXPECT_FALSE(readFile(manifest).has_value());
+}
+
+}  // namespace
+}  // namespace kovrena::manifest

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include "platform/posix/file_system.h"
+#include "tests/native/posix_platform/temp_folder.h"
+
+namespace kovrena::posix {
+namespace {
+
+using namespace std::string_literals;
+using testing::rawDosAttrib;
+using testing::readFile;
+using testing::TempFolder;
+using testing::writeFile;
+
+class PosixFiles : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(folder.ok()); }
+  TempFolder folder;
+  PosixFileSystem files;
+};
+
+struct AttributeCase {
+  std::uint32_t value;
+  std::optional<std::string> raw;  // the stored xattr; nullopt: none stored
+  bool writable;
+};
+
+TEST_F(PosixFiles, AttributesRoundTripThroughDosAttrib) {
+  const std::vector<AttributeCase> cases = {
+      {0, std::nullopt, true},
+      {attr::kHidden | attr::kSystem, "0x6", true},
+      {attr::kHidden, "0x2", true},
+      {attr::kSystem | attr::kArchive, "0x24", true},
+      {attr::kReadOnly, std::nullopt, false},
+      {attr::kReadOnly | attr::kHidden | attr::kSystem, "0x6", false},
+      {attr::kArchive | attr::kHidden | attr::kSystem, "0x26", true},
+  };
+  const std::string path = folder / "a.manifest";
+  writeFile(path, "x");
+  for (const AttributeCase& c : cases) {
+    SCOPED_TRACE(c.value);
+    ASSERT_EQ(files.setAttributes(path, c.value), std::nullopt);
+    EXPECT_EQ(rawDosAttrib(path), c.raw);
+    const Result<std::uint32_t> read = files.getAttributes(path);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.value(), c.value);
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ((info.st_mode & S_IWUSR) != 0, c.writable);
+  }
+}
+
+struct LookupCase {
+  std::uint32_t attributes;
+  bool plainFinds;
+  bool anyFinds;
+};
+
+TEST_F(PosixFiles, PlainLookupSkipsHiddenAndSystemMask39FindsThem) {
+  const std::vector<LookupCase> cases = {
+      {0, true, true},
+      {attr::kReadOnly, true, true},
+      {attr::kArchive, true, true},
+      {attr::kHidden, false, true},
+      {attr::kSystem, false, true},
+      {attr::kHidden | attr::kSystem, false, true},
+      {attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive, false, true},
+  };
+  const std::string path = folder / "prog.exe.manifest";
+  writeFile(path, "x");
+  for (const LookupCase& c : cases) {
+    SCOPED_TRACE(c.attributes);
+    ASSERT_EQ(files.setAttributes(path, c.attributes), std::nullopt);
+    const Result<std::string> plain = files.findFile(path, attr::kPlainLookup);
+    const Result<std::string> any = files.findFile(path, attr::kAnyFileLookup);
+    ASSERT_TRUE(plain.ok() && any.ok());
+    EXPECT_EQ(plain.value(), c.plainFinds ? "prog.exe.manifest" : "");
+    EXPECT_EQ(any.value(), c.anyFinds ? "prog.exe.manifest" : "");
+  }
+}
+
+TEST_F(PosixFiles, ForeignDosAttribValuesAreHonoured) {
+  const std::string path = folder / "samba.manifest";
+  writeFile(path, "x");
+  const std::string sambaRecord = "0x22\0\x03\x00\x03\x00\x00\x00\x11\x00"s;
+  ASSERT_EQ(::setxattr(path.c_str(), "user.DOSATTRIB", sambaRecord.data(), sambaRecord.size(), 0), 0);
+  EXPECT_EQ(files.getAttributes(path).value(), attr::kHidden | attr::kArchive);
+  EXPECT_EQ(files.findFile(path, attr::kPlainLookup).value(), "");
+  EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "samba.manifest");
+}
+
+TEST_F(PosixFiles, FolderNamedLikeTheFileIsNeverAFile) {
+  const std::string path = folder / "prog.exe.manifest";
+  ASSERT_EQ(::mkdir(path.c_str(), 0755), 0);
+  EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "");
+  EXPECT_EQ(files.getAttributes(path).value() & attr::kDirectory, attr::kDirectory);
+  const auto created = files.createFile(path);
+  ASSERT_FALSE(created.ok());
+  EXPECT_EQ(created.error().number, EISDIR);
+  const Status deleted = files.deleteFile(path);
+  ASSERT_TRUE(deleted.has_value());
+  EXPECT_EQ(deleted->number, EISDIR);
+}
+
+TEST_F(PosixFiles, MissingFileOrFolderIsEmptyForLookupAnd53Elsewhere) {
+  const std::vector<std::string> missing = {folder / "none.manifest", folder / "no-folder/x.manifest",
+                                            folder / "file/under-a-file"};
+  writeFile(folder / "file", "x");
+  for (const std::string& path : missing) {
+    SCOPED_TRACE(path);
+    EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "");
+    EXPECT_EQ(files.setAttributes(path, 6)->number, 53);
+    EXPECT_EQ(files.getAttributes(path).error().number, 53);
+    EXPECT_EQ(files.deleteFile(path)->number, 53);
+  }
+  EXPECT_EQ(files.createFile(folder / "no-folder/x.manifest").error().number, 53);
+}
+
+TEST_F(PosixFiles, CreateTruncatesWritesAllAndCloses) {
+  const std::string path = folder / "out.bin";
+  writeFile(path, std::string(5000, 'o'));
+  auto created = files.createFile(path);
+  ASSERT_TRUE(created.ok());
+  const std::string bytes = "a\r\nb\0c"s + std::string(100000, 'z');
+  EXPECT_EQ(created.value()->write(bytes), std::nullopt);
+  EXPECT_EQ(created.value()->close(), std::nullopt);
+  EXPECT_TRUE(created.value()->close().has_value()) << "a second close is refused, not repeated";
+  EXPECT_EQ(readFile(path), bytes);
+  EXPECT_EQ(files.findFile(path, attr::kPlainLookup).value(), "out.bin");
+}
+
+TEST_F(PosixFiles, DeleteRemovesReadOnlyHiddenFiles) {
+  const std::string path = folder / "gone.manifest";
+  writeFile(path, "x");
+  ASSERT_EQ(files.setAttributes(path, attr::kReadOnly | attr::kHidden | attr::kSystem), std::nullopt);
+  ASSERT_EQ(files.setAttributes(path, attr::kNormal), std::nullopt);
+  EXPECT_EQ(files.deleteFile(path), std::nullopt);
+  EXPECT_FALSE(readFile(path).has_value());
+}
+
+}  // namespace
+}  // namespace kovrena::posix
