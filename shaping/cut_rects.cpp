@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <utility>
 
 #include "shaping/row_scan.h"
 
@@ -12,15 +13,21 @@ bool fitsInt32(std::int64_t value) {
   return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
 }
 
+class ListSink final : public CutRectSink {
+ public:
+  void add(const CutRect& rect) override { rects.push_back(rect); }
+  std::vector<CutRect> rects;
+};
+
 template <int Bpp>
 void scanRows(const PixelGrid& grid, const KeyColour& key, ScanKind scan, PictureOrigin origin,
-              std::vector<CutRect>& out) {
+              CutRectSink& sink) {
   const std::int32_t width = grid.width;
   detail::RowScan<Bpp> row(key, width);
   auto emit = [&](std::int32_t y, std::int32_t start, std::int32_t end) {
     // The last column never belongs to the region, so a run reaching it ends one short.
     const std::int32_t right = end < width ? origin.x0 + end : origin.x0 + width - 1;
-    out.push_back(CutRect{origin.x0 + start, origin.y0 + y, right, origin.y0 + y + 1});
+    sink.add(CutRect{origin.x0 + start, origin.y0 + y, right, origin.y0 + y + 1});
   };
   // The bottom row is never scanned.
   for (std::int32_t y = 0; y + 1 < grid.height; ++y) {
@@ -43,8 +50,8 @@ void scanRows(const PixelGrid& grid, const KeyColour& key, ScanKind scan, Pictur
 
 }  // namespace
 
-Result<std::vector<CutRect>> ComputeCutRects(const PixelGrid& grid, const KeyColour& key, ScanKind scan,
-                                             PictureOrigin origin) {
+Status ScanCutRects(const PixelGrid& grid, const KeyColour& key, ScanKind scan, PictureOrigin origin,
+                    CutRectSink& sink) {
   if (Status refused = CheckPixelGrid(grid)) return *refused;
   if (key.count != ComparedBytes(grid.bytesPerPixel)) {
     return Error{kErrBadPicture, "Anahtar renk resmin piksel boyuna uymuyor"};
@@ -52,14 +59,20 @@ Result<std::vector<CutRect>> ComputeCutRects(const PixelGrid& grid, const KeyCol
   if (!fitsInt32(std::int64_t{origin.x0} + grid.width) || !fitsInt32(std::int64_t{origin.y0} + grid.height)) {
     return Error{kErrBadPicture, "Resim pencere koordinatlarının dışına taşıyor"};
   }
-  std::vector<CutRect> rects;
   switch (grid.bytesPerPixel) {
-    case 1: scanRows<1>(grid, key, scan, origin, rects); break;
-    case 2: scanRows<2>(grid, key, scan, origin, rects); break;
-    case 3: scanRows<3>(grid, key, scan, origin, rects); break;
-    default: scanRows<4>(grid, key, scan, origin, rects); break;
+    case 1: scanRows<1>(grid, key, scan, origin, sink); break;
+    case 2: scanRows<2>(grid, key, scan, origin, sink); break;
+    case 3: scanRows<3>(grid, key, scan, origin, sink); break;
+    default: scanRows<4>(grid, key, scan, origin, sink); break;
   }
-  return rects;
+  return std::nullopt;
+}
+
+Result<std::vector<CutRect>> ComputeCutRects(const PixelGrid& grid, const KeyColour& key, ScanKind scan,
+                                             PictureOrigin origin) {
+  ListSink list;
+  if (Status refused = ScanCutRects(grid, key, scan, origin, list)) return *refused;
+  return std::move(list.rects);
 }
 
 }  // namespace kovrena::shaping

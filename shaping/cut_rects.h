@@ -24,6 +24,16 @@ struct CutRect {
   friend bool operator==(const CutRect&, const CutRect&) = default;
 };
 
+// Receives the rectangles one by one as the scan finds them, so that a
+// region can be built while the picture is scanned.
+class CutRectSink {
+ public:
+  virtual void add(const CutRect& rect) = 0;
+
+ protected:
+  ~CutRectSink() = default;
+};
+
 // Rows 0 to height - 2 only (the bottom row is never part of the region); a
 // run that reaches the last column ends at width - 1, so that column never is
 // either, and a run of that column alone still gives a zero-width rectangle.
@@ -34,5 +44,10 @@ struct CutRect {
 // leave the 32-bit coordinate range.
 Result<std::vector<CutRect>> ComputeCutRects(const PixelGrid& grid, const KeyColour& key, ScanKind scan,
                                              PictureOrigin origin);
+
+// The same rectangles handed to sink in the same order; a refused picture
+// reaches the sink with nothing.
+Status ScanCutRects(const PixelGrid& grid, const KeyColour& key, ScanKind scan, PictureOrigin origin,
+                    CutRectSink& sink);
 
 }  // namespace kovrena::shaping

@@ -50,6 +50,11 @@ Picture RandomPicture(std::mt19937& random, const std::vector<std::uint8_t>& nea
   return p;
 }
 
+struct Recorder final : CutRectSink {
+  void add(const CutRect& rect) override { rects.push_back(rect); }
+  std::vector<CutRect> rects;
+};
+
 bool OracleMatch(const Picture& p, const std::vector<std::uint8_t>& key, int x, int y) {
   const int compared = p.bpp == 4 ? 3 : p.bpp;
   for (int k = 0; k < compared; ++k) {
@@ -117,6 +122,10 @@ TEST(ComputeCutRectsProperty, UnionEqualsPerPixelOracle) {
       Result<std::vector<CutRect>> result = ComputeCutRects(grid, keyColour, scan, origin);
       ASSERT_TRUE(result.ok());
       const std::vector<CutRect>& rects = result.value();
+      // Handed on one by one, the rectangles are the same and in the same order.
+      Recorder recorder;
+      ASSERT_FALSE(ScanCutRects(grid, keyColour, scan, origin, recorder));
+      ASSERT_EQ(recorder.rects, rects);
 
       std::set<std::pair<int, int>> covered;
       std::vector<int> perRow(static_cast<std::size_t>(p.height), 0);

@@ -12,6 +12,11 @@
 namespace kovrena::shaping {
 namespace {
 
+struct CountingSink final : CutRectSink {
+  void add(const CutRect&) override { ++count; }
+  int count = 0;
+};
+
 TEST(DepthTable, SupportedDepthsOnly) {
   const struct {
     std::int32_t bits;
@@ -82,6 +87,9 @@ TEST(CheckPixelGrid, RefusesEveryShapeThatWouldReadOutside) {
       EXPECT_FALSE(matches(c.grid, WhiteKey(c.grid.bytesPerPixel), 0, 0));
       EXPECT_FALSE(ComputeCutRects(c.grid, WhiteKey(c.grid.bytesPerPixel), ScanKind::Full, {}).ok());
       EXPECT_FALSE(ComputeCutRects(c.grid, WhiteKey(c.grid.bytesPerPixel), ScanKind::Peripheral, {}).ok());
+      CountingSink sink;
+      EXPECT_TRUE(ScanCutRects(c.grid, WhiteKey(c.grid.bytesPerPixel), ScanKind::Full, {}, sink));
+      EXPECT_EQ(sink.count, 0);
     }
   }
 }
