@@ -1,0 +1,128 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "manifest/engine.h"
+#include "platform/win32/file_system.h"
+#include "platform/win32/last_error.h"
+#include "platform/win32/text.h"
+#include "tests/native/manifest/recording.h"
+#include "tests/wine/platform/win_files.h"
+
+namespace kovrena::manifest {
+namespace {
+
+using testing::attributesOf;
+using testing::readBytes;
+using testing::RecordingControls;
+using testing::RecordingMessageBox;
+using testing::TempDir;
+using testing::writeBytes;
+
+constexpr DWORD kHiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+class EngineOnWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.ok());
+    use("Şekil İşleyici.exe");
+  }
+  void use(const std::string& programName) {
+    target = Target{folder / programName, programName};
+    manifest = target.path + ".manifest";
+    controls.pathText = target.path;
+    ASSERT_TRUE(writeBytes(target.path, "MZ"));
+  }
+
+  TempDir folder{L"Çalışma"};
+  win32::Win32FileSystem files;
+  RecordingMessageBox messages;
+  RecordingControls controls;
+  Target target;
+  std::string manifest;
+};
+
+TEST_F(EngineOnWindows, ApplyWritesTheBytesHiddenAndSystem) {
+  cmdUygulaClick(target, controls, messages, files);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Seçtiğiniz programa (Şekil İşleyici.exe) XP Görünüm Stili uygulandı");
+  EXPECT_EQ(messages.shown[0].style, 64u);
+  EXPECT_EQ(readBytes(manifest), BuildManifestText(target.programName));
+  EXPECT_EQ(attributesOf(manifest) & (kHiddenSystem | FILE_ATTRIBUTE_READONLY), kHiddenSystem);
+  EXPECT_FALSE(controls.applyEnabled);
+}
+
+TEST_F(EngineOnWindows, HiddenManifestIsFoundByTheCheckNotByThePlainLookup) {
+  ManifestYaz(target, controls, messages, files);
+  EXPECT_EQ(files.findFile(manifest, attr::kPlainLookup).value(), "");
+  EXPECT_TRUE(ManifestFileKontrol(files, manifest).value());
+}
+
+TEST_F(EngineOnWindows, ReadOnlyManifestIsReplacedAfterYes) {
+  ASSERT_TRUE(writeBytes(manifest, "elle yazılmış"));
+  ASSERT_TRUE(SetFileAttributesW(win32::toWide(manifest).c_str(), FILE_ATTRIBUTE_READONLY));
+  messages.answers = {mb::kAnswerYes};
+  cmdUygulaClick(target, controls, messages, files);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].style, 308u);
+  EXPECT_EQ(messages.shown[1].style, 64u);
+  EXPECT_EQ(readBytes(manifest), BuildManifestText(target.programName));
+  EXPECT_EQ(attributesOf(manifest) & (kHiddenSystem | FILE_ATTRIBUTE_READONLY), kHiddenSystem);
+}
+
+TEST_F(EngineOnWindows, AnswerNoLeavesTheOldManifest) {
+  ASSERT_TRUE(writeBytes(manifest, "eski"));
+  messages.answers = {mb::kAnswerNo};
+  cmdUygulaClick(target, controls, messages, files);
+  EXPECT_EQ(readBytes(manifest), "eski");
+  EXPECT_TRUE(controls.applyEnabled);
+}
+
+TEST_F(EngineOnWindows, FolderNamedLikeTheManifestGivesThePlatformsError) {
+  ASSERT_TRUE(CreateDirectoryW(win32::toWide(manifest).c_str(), nullptr));
+  // What the platform itself says when such a path is opened for writing.
+  HANDLE probe = CreateFileW(win32::toWide(manifest).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_EQ(probe, INVALID_HANDLE_VALUE);
+  const Error platform = win32::lastError();
+
+  cmdUygulaClick(target, controls, messages, files);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, ErrorReportText(kApplyHeadline, kNumberLabel, platform));
+  EXPECT_EQ(messages.shown[0].style, 16u);
+  EXPECT_EQ(controls.pathText, target.path);
+  EXPECT_NE(attributesOf(manifest) & FILE_ATTRIBUTE_DIRECTORY, 0u) << "the folder stays";
+
+  controls.applyOption = false;
+  cmdUygulaClick(target, controls, messages, files);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].style, 48u) << "undo finds nothing to remove";
+}
+
+TEST_F(EngineOnWindows, UndoRemovesHiddenVisibleAndReadOnlyManifests) {
+  for (const DWORD attributes : {kHiddenSystem, DWORD{FILE_ATTRIBUTE_NORMAL}, DWORD{FILE_ATTRIBUTE_READONLY},
+                                 kHiddenSystem | FILE_ATTRIBUTE_READONLY}) {
+    SCOPED_TRACE(attributes);
+    messages.shown.clear();
+    ASSERT_TRUE(writeBytes(manifest, "m"));
+    ASSERT_TRUE(SetFileAttributesW(win32::toWide(manifest).c_str(), attributes));
+    ManifestGeriAl(target, messages, files);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Seçtiğiniz programa yapılmış XP Stili Görünüm düzenlemesi geri alındı");
+    EXPECT_EQ(attributesOf(manifest), INVALID_FILE_ATTRIBUTES);
+  }
+  EXPECT_EQ(readBytes(target.path), "MZ");
+}
+
+TEST_F(EngineOnWindows, MissingFolderIsNotFoundOnApplyAndAReportOnUndo) {
+  target.path = folder / "gitti\\prog.exe";
+  cmdUygulaClick(target, controls, messages, files);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Belirttiğiniz dosya bulunamadı");
+  EXPECT_EQ(controls.pathText, "");
+}
+
+}  // namespace
+}  // namespace kovrena::manifest

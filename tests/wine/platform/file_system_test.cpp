@@ -1,0 +1,151 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win32/file_system.h"
+#include "platform/win32/last_error.h"
+#include "tests/wine/platform/win_files.h"
+
+namespace kovrena::win32 {
+namespace {
+
+using testing::attributesOf;
+using testing::readBytes;
+using testing::TempDir;
+using testing::writeBytes;
+
+class Win32Files : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(folder.ok()); }
+  TempDir folder;
+  Win32FileSystem files;
+};
+
+struct AdmitCase {
+  DWORD attributes;
+  std::uint32_t mask;
+  bool admitted;
+};
+
+TEST(LookupAdmits, HiddenAndSystemNeedTheirBitFoldersNever) {
+  const std::vector<AdmitCase> cases = {
+      {FILE_ATTRIBUTE_NORMAL, 0, true},
+      {FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY, 0, true},
+      {FILE_ATTRIBUTE_HIDDEN, 0, false},
+      {FILE_ATTRIBUTE_SYSTEM, 0, false},
+      {FILE_ATTRIBUTE_HIDDEN, attr::kHidden, true},
+      {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, attr::kHidden, false},
+      {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, 39, true},
+      {FILE_ATTRIBUTE_DIRECTORY, 39, false},
+      {FILE_ATTRIBUTE_DIRECTORY, attr::kDirectory, false},
+  };
+  for (const AdmitCase& c : cases) {
+    EXPECT_EQ(lookupAdmits(c.attributes, c.mask), c.admitted) << c.attributes << " / " << c.mask;
+  }
+}
+
+struct LookupCase {
+  DWORD attributes;
+  bool plainFinds;
+};
+
+TEST_F(Win32Files, PlainLookupSkipsHiddenAndSystemMask39FindsEveryFile) {
+  const std::vector<LookupCase> cases = {
+      {FILE_ATTRIBUTE_NORMAL, true},
+      {FILE_ATTRIBUTE_READONLY, true},
+      {FILE_ATTRIBUTE_ARCHIVE, true},
+      {FILE_ATTRIBUTE_HIDDEN, false},
+      {FILE_ATTRIBUTE_SYSTEM, false},
+      {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, false},
+  };
+  const std::string path = folder / "prog.exe.manifest";
+  ASSERT_TRUE(writeBytes(path, "x"));
+  for (const LookupCase& c : cases) {
+    SCOPED_TRACE(c.attributes);
+    ASSERT_TRUE(SetFileAttributesW(toWide(path).c_str(), c.attributes));
+    EXPECT_EQ(files.findFile(path, attr::kPlainLookup).value(), c.plainFinds ? "prog.exe.manifest" : "");
+    EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "prog.exe.manifest");
+  }
+}
+
+TEST_F(Win32Files, AttributesAreSetExactly) {
+  const std::string path = folder / "a.manifest";
+  ASSERT_TRUE(writeBytes(path, "x"));
+  const std::vector<std::uint32_t> values = {attr::kHidden | attr::kSystem, attr::kReadOnly, attr::kNormal,
+                                             attr::kArchive | attr::kHidden};
+  for (const std::uint32_t value : values) {
+    ASSERT_EQ(files.setAttributes(path, value), std::nullopt);
+    // Wine adds Archive to what it reports; the bits we set must match.
+    const std::uint32_t mask = attr::kReadOnly | attr::kHidden | attr::kSystem;
+    EXPECT_EQ(files.getAttributes(path).value() & mask, value & mask) << value;
+  }
+}
+
+TEST_F(Win32Files, MissingThingsAreEmptyForLookupAnd53Elsewhere) {
+  const std::vector<std::string> missing = {folder / "none.manifest", folder / "no-folder\\x.manifest"};
+  for (const std::string& path : missing) {
+    SCOPED_TRACE(path);
+    EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "");
+    EXPECT_EQ(files.setAttributes(path, 6)->number, 53);
+    EXPECT_EQ(files.getAttributes(path).error().number, 53);
+    EXPECT_EQ(files.deleteFile(path)->number, 53);
+  }
+  EXPECT_EQ(files.createFile(folder / "no-folder\\x.manifest").error().number, 53);
+}
+
+TEST_F(Win32Files, WildcardsNeverMatchOtherFiles) {
+  ASSERT_TRUE(writeBytes(folder / "prog.exe.manifest", "x"));
+  for (const std::string& pattern : {folder / "*.manifest", folder / "prog.exe.manifes?", folder / "*"}) {
+    EXPECT_EQ(files.findFile(pattern, attr::kAnyFileLookup).value(), "") << pattern;
+  }
+}
+
+TEST_F(Win32Files, FolderIsNotAFile) {
+  const std::string path = folder / "prog.exe.manifest";
+  ASSERT_TRUE(CreateDirectoryW(toWide(path).c_str(), nullptr));
+  EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "");
+  EXPECT_FALSE(files.createFile(path).ok());
+  EXPECT_TRUE(files.deleteFile(path).has_value());
+}
+
+TEST_F(Win32Files, WritesExactBytesAndReleasesTheFile) {
+  const std::string path = folder / "out.bin";
+  ASSERT_TRUE(writeBytes(path, std::string(5000, 'o')));
+  auto created = files.createFile(path);
+  ASSERT_TRUE(created.ok());
+  const std::string bytes = std::string("a\r\nb\0c", 6) + std::string(70000, 'z');
+  EXPECT_EQ(created.value()->write(bytes), std::nullopt);
+  EXPECT_EQ(created.value()->close(), std::nullopt);
+  EXPECT_TRUE(created.value()->close().has_value());
+  EXPECT_EQ(readBytes(path), bytes);
+  EXPECT_EQ(files.deleteFile(path), std::nullopt);
+}
+
+TEST_F(Win32Files, OpenFileRefusesDeletionUntilReleased) {
+  const std::string path = folder / "busy.bin";
+  auto created = files.createFile(path);
+  ASSERT_TRUE(created.ok());
+  const Status whileOpen = files.deleteFile(path);
+  ASSERT_TRUE(whileOpen.has_value());
+  EXPECT_EQ(whileOpen->number, static_cast<std::int32_t>(ERROR_SHARING_VIOLATION));
+  created.value().reset();
+  EXPECT_EQ(files.deleteFile(path), std::nullopt);
+}
+
+TEST_F(Win32Files, TurkishNamesRoundTrip) {
+  TempDir turkish(L"Çalışma Ğİöü");
+  ASSERT_TRUE(turkish.ok());
+  const std::string path = turkish / "Şekil İşleyici.exe.manifest";
+  auto created = files.createFile(path);
+  ASSERT_TRUE(created.ok());
+  ASSERT_EQ(created.value()->close(), std::nullopt);
+  ASSERT_EQ(files.setAttributes(path, attr::kHidden | attr::kSystem), std::nullopt);
+  EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "Şekil İşleyici.exe.manifest");
+  EXPECT_EQ(files.findFile(path, attr::kPlainLookup).value(), "");
+  EXPECT_NE(attributesOf(path), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+}  // namespace kovrena::win32

@@ -1,0 +1,85 @@
+#pragma once
+// Real files for the Windows tests: a fresh folder under the temp folder,
+// removed with everything in it (hidden, system and read-only included).
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/win32/text.h"
+
+namespace kovrena::testing {
+
+inline void removeTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring child = folder + L"\\" + name;
+      SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        removeTree(child);
+      } else {
+        DeleteFileW(child.c_str());
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
+class TempDir {
+ public:
+  explicit TempDir(const std::wstring& label = L"kovrena") {
+    wchar_t base[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH, base);
+    for (unsigned attempt = 0; attempt < 1000 && path_.empty(); ++attempt) {
+      const std::wstring candidate = std::wstring(base) + label + L"-" +
+                                     std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                     std::to_wstring(GetTickCount() + attempt);
+      if (CreateDirectoryW(candidate.c_str(), nullptr)) path_ = candidate;
+    }
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  ~TempDir() {
+    if (!path_.empty()) removeTree(path_);
+  }
+  bool ok() const { return !path_.empty(); }
+  const std::wstring& wide() const { return path_; }
+  // The path of a child, as the logic speaks it (UTF-8).
+  std::string operator/(const std::string& name) const { return win32::toUtf8(path_) + "\\" + name; }
+
+ private:
+  std::wstring path_;
+};
+
+inline bool writeBytes(const std::string& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(win32::toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const BOOL done = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  return done && written == bytes.size();
+}
+
+inline std::optional<std::string> readBytes(const std::string& path) {
+  HANDLE file = CreateFileW(win32::toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got != 0) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+inline DWORD attributesOf(const std::string& path) {
+  return GetFileAttributesW(win32::toWide(path).c_str());
+}
+
+}  // namespace kovrena::testing
