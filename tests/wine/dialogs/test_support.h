@@ -1,0 +1,78 @@
+#pragma once
+// Helpers of the Windows tests of the help and about windows and the launcher.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+
+namespace kovrena::testing {
+
+// A key below HKEY_CURRENT_USER that belongs to the tests alone: deleted
+// before and after use, so every test starts from nothing.
+class TestKey {
+ public:
+  static constexpr const wchar_t* kPath = L"Software\\Kovrena Sınama";
+  TestKey();
+  ~TestKey();
+  TestKey(const TestKey&) = delete;
+  TestKey& operator=(const TestKey&) = delete;
+  // Writes a value under kPath\subkey with exactly these bytes.
+  void set(const std::wstring& subkey, const std::wstring& name, DWORD type, const std::string& bytes);
+};
+
+std::string utf16Bytes(const std::wstring& text, bool terminated = true);
+std::string dwordBytes(std::uint32_t number);
+
+// A Linux path as Wine's Z: drive shows it.
+std::wstring windowsPath(const std::string& linuxPath);
+
+class RecordingMessages : public MessageBoxService {
+ public:
+  struct Shown {
+    std::string text;
+    std::uint32_t style;
+    std::string title;
+  };
+  std::vector<Shown> shown;
+  int show(const std::string& text, std::uint32_t style, const std::string& title) override {
+    shown.push_back({text, style, title});
+    return mb::kAnswerOk;
+  }
+};
+
+// The plain lookup through FindFirstFileW: hidden and system files and
+// folders are not found.
+class PlainLookupFiles : public FileSystem {
+ public:
+  Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
+  Result<std::unique_ptr<OutputFile>> createFile(const std::string&) override { return unused(); }
+  Status setAttributes(const std::string&, std::uint32_t) override { return unused(); }
+  Result<std::uint32_t> getAttributes(const std::string&) override { return unused(); }
+  Status deleteFile(const std::string&) override { return unused(); }
+
+ private:
+  static Error unused() { return Error{5, "not used here"}; }
+};
+
+// Runs show() (a modal loop) and, once its window is up, action() from
+// inside the loop. If the window is still open some seconds later it is
+// closed, and timedOut() tells so.
+class WhileShown {
+ public:
+  void run(const std::function<void()>& show, const std::function<void()>& action);
+  bool timedOut() const { return timedOut_; }
+
+ private:
+  static void CALLBACK onTimer(HWND, UINT, UINT_PTR id, DWORD);
+  bool timedOut_ = false;
+};
+
+// Lets queued messages of this thread be handled.
+void pumpMessages();
+
+}  // namespace kovrena::testing
