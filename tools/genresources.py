@@ -1,0 +1,64 @@
+#!/usr/bin/env python3
+"""Generates Kovrena's own pictures, icons, cursors and manifest into a folder,
+from which the resource script takes them.
+
+    genresources.py OUTDIR     write every file
+    genresources.py --list     print the file names, one a line
+"""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from resgen import buttons, cursors, formats, icons, manifest, panels  # noqa: E402
+
+OUTPUTS = {
+    'zemin.bmp': lambda: formats.bmp24(panels.zemin()),
+    'yardimzemin.bmp': lambda: formats.bmp24(panels.yardim_zemin()),
+    'hakkindazemin.bmp': lambda: formats.bmp24(panels.hakkinda_zemin()),
+    'baslik.bmp': lambda: formats.bmp24(buttons.baslik()),
+    'yardimisareti.bmp': lambda: formats.bmp24(buttons.yardim_isareti()),
+    'kovrena.ico': lambda: formats.icon256(icons.kovrena()),
+    'hakkinda_pencere.ico': lambda: formats.icon256(icons.hakkinda_pencere()),
+    'hakkinda_resim.ico': lambda: formats.icon256(icons.hakkinda_resim()),
+    'el_ana.cur': lambda: cursors.el_ana(),
+    'el_baglanti.cur': lambda: cursors.el_baglanti(),
+    'kovrena.manifest': lambda: manifest.own_manifest(),
+    'kovrena_x64.manifest': lambda: manifest.own_manifest(architecture='amd64'),
+}
+for _name, _draw in buttons.BUTTONS.items():
+    OUTPUTS[_name.lower() + '.bmp'] = (lambda d: lambda: formats.bmp24(d()))(_draw)
+
+
+def write_if_changed(path, data):
+    """Leaves an unchanged file alone, so that its time stamp does not make
+    the resource script compile again."""
+    try:
+        with open(path, 'rb') as f:
+            if f.read() == data:
+                return
+    except OSError:
+        pass
+    tmp = path + '.tmp'
+    with open(tmp, 'wb') as f:
+        f.write(data)
+    os.replace(tmp, path)
+
+
+def main(argv):
+    if len(argv) == 2 and argv[1] == '--list':
+        print('\n'.join(sorted(OUTPUTS)))
+        return 0
+    if len(argv) != 2:
+        sys.stderr.write(__doc__)
+        return 2
+    out = argv[1]
+    os.makedirs(out, exist_ok=True)
+    for name in sorted(OUTPUTS):
+        write_if_changed(os.path.join(out, name), OUTPUTS[name]())
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main(sys.argv))
