@@ -1,0 +1,119 @@
+// The main window's outline is cut from this picture by the colour of its
+// top-left pixel, scanning each row from both ends; so the picture's
+// geometry is the window's shape, checked here pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "resource_files.h"
+
+namespace kovrena::resources_test {
+namespace {
+
+constexpr Rgb kSurround{255, 0, 128};
+constexpr Rgb kYellow{255, 255, 38};
+constexpr int kWidth = 444, kHeight = 339;
+constexpr int kPanelTop = 3, kPanelBottom = 335, kPanelLeft = 3, kPanelRight = 440;
+
+const Bitmap& zemin() {
+  static const Bitmap b = parseBitmap(readGenerated("zemin.bmp"));
+  return b;
+}
+
+// Expected first and last panel column of a row, read from the corner
+// description: seven rows inset from the straight edge, counted from the
+// panel's top or bottom row inwards.
+struct Corner { bool top; bool left; std::array<int, 7> insets; };
+constexpr Corner kCorners[] = {
+    {true, true, {7, 5, 4, 3, 2, 1, 1}},
+    {true, false, {7, 5, 4, 3, 2, 1, 1}},
+    {false, true, {7, 5, 4, 3, 2, 1, 1}},
+    {false, false, {7, 5, 3, 2, 2, 1, 1}},
+};
+
+std::pair<int, int> expectedSpan(int y) {
+  int first = kPanelLeft, last = kPanelRight;
+  for (const Corner& c : kCorners) {
+    const int depth = c.top ? y - kPanelTop : kPanelBottom - y;
+    if (depth < 0 || depth >= 7) continue;
+    if (c.left) first = kPanelLeft + c.insets[static_cast<std::size_t>(depth)];
+    else last = kPanelRight - c.insets[static_cast<std::size_t>(depth)];
+  }
+  return {first, last};
+}
+
+TEST(Background, IsTheStatedSizeIn24Bits) {
+  EXPECT_EQ(zemin().width, kWidth);
+  EXPECT_EQ(zemin().height, kHeight);
+  EXPECT_EQ(zemin().bitCount, 24);
+}
+
+TEST(Background, SurroundFillsTheOuterRowsColumnsAndCorners) {
+  const Bitmap& b = zemin();
+  for (int y : {0, 1, 2, 336, 337, 338})
+    for (int x = 0; x < kWidth; ++x) ASSERT_EQ(b.at(x, y), kSurround) << x << "," << y;
+  for (int x : {0, 1, 2, 441, 442, 443})
+    for (int y = 0; y < kHeight; ++y) ASSERT_EQ(b.at(x, y), kSurround) << x << "," << y;
+  EXPECT_EQ(b.at(0, 0), kSurround);  // the reference pixel of the cut
+}
+
+TEST(Background, EveryRowKeepsThePanelBetweenTheExpectedColumns) {
+  const Bitmap& b = zemin();
+  for (int y = kPanelTop; y <= kPanelBottom; ++y) {
+    int first = 0;
+    while (first < kWidth && b.at(first, y) == kSurround) ++first;
+    int last = kWidth - 1;
+    while (last >= 0 && b.at(last, y) == kSurround) --last;
+    const auto [wantFirst, wantLast] = expectedSpan(y);
+    EXPECT_EQ(first, wantFirst) << "row " << y;
+    EXPECT_EQ(last, wantLast) << "row " << y;
+  }
+}
+
+TEST(Background, NoSurroundColourInsideThePanel) {
+  const Bitmap& b = zemin();
+  for (int y = kPanelTop; y <= kPanelBottom; ++y) {
+    const auto [first, last] = expectedSpan(y);
+    for (int x = first; x <= last; ++x) ASSERT_NE(b.at(x, y), kSurround) << x << "," << y;
+  }
+}
+
+// At 16 bits per pixel the cut compares reduced colours: a panel colour that
+// falls together with the surround would cut a hole into the window.
+TEST(Background, PanelColoursStayApartFromTheSurroundAtSixteenBits) {
+  struct Format { const char* name; int r, g, b; };
+  constexpr Format kFormats[] = {{"5-6-5", 5, 6, 5}, {"5-5-5", 5, 5, 5}};
+  const Bitmap& b = zemin();
+  for (const Format& f : kFormats) {
+    auto reduce = [&](Rgb c) {
+      return std::array<int, 3>{c.r >> (8 - f.r), c.g >> (8 - f.g), c.b >> (8 - f.b)};
+    };
+    const auto surround = reduce(kSurround);
+    for (int y = kPanelTop; y <= kPanelBottom; ++y) {
+      const auto [first, last] = expectedSpan(y);
+      for (int x = first; x <= last; ++x)
+        ASSERT_NE(reduce(b.at(x, y)), surround) << f.name << " " << x << "," << y;
+    }
+  }
+}
+
+// The controls on the panel paint their backgrounds in the panel yellow;
+// under each of them the picture must be that yellow too.
+TEST(Background, PanelIsPlainYellowUnderTheControls) {
+  struct Area { const char* control; int left, top, width, height; };
+  constexpr Area kAreas[] = {
+      {"Image2", 17, 19, 17, 17},          {"Image1", 140, 21, 163, 24},
+      {"cmdGözat", 324, 113, 87, 24},      {"optXPUygula", 89, 174, 280, 24},
+      {"optGeriAl", 89, 200, 264, 23},     {"cmdUygula", 175, 279, 88, 24},
+      {"Label2", 15, 315, 127, 14},        {"imgKapat", 409, 18, 19, 19},
+  };
+  const Bitmap& b = zemin();
+  for (const Area& a : kAreas)
+    for (int y = a.top; y < a.top + a.height; ++y)
+      for (int x = a.left; x < a.left + a.width; ++x)
+        ASSERT_EQ(b.at(x, y), kYellow) << a.control << " " << x << "," << y;
+}
+
+}  // namespace
+}  // namespace kovrena::resources_test
