@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include "app/program_selection.h"
+#include "fakes.h"
+
+namespace kovrena::app {
+namespace {
+
+using test::FormControls;
+using test::MemoryFiles;
+using test::RecordingMessages;
+using test::ScriptedDialog;
+
+const OwnProgram kSelf{"C:\\Araçlar", "Kovrena"};
+const char* const kNotepad = "C:\\WINDOWS\\notepad.exe";
+
+class ProgramSelection : public ::testing::Test {
+ protected:
+  void choose(const std::string& path, const std::string& title) { dialog.choice = {path, title}; }
+  void click() { cmdGözatClick(values, controls, dialog, files, messages, kSelf); }
+
+  AnaFormValues values;
+  FormControls controls;
+  ScriptedDialog dialog;
+  MemoryFiles files;
+  RecordingMessages messages;
+};
+
+TEST_F(ProgramSelection, DialogIsSetUpAsDesigned) {
+  dialog.failure = Error{kErrDialogCancelled, "Cancel"};
+  click();
+  click();
+  ASSERT_EQ(dialog.seen.size(), 2u);
+  for (const OpenFileSettings& s : dialog.seen) {
+    EXPECT_EQ(s.title, "Programı Seçiniz");
+    EXPECT_EQ(s.filterDescription, "Çalıştırılabilir Dosyalar (*.exe) ");
+    EXPECT_EQ(s.filterPattern, "*.exe");
+    EXPECT_EQ(s.initialFolder, "\"D:\\Program Files\"");
+    EXPECT_EQ(s.initialFolder.size(), 18u);
+    EXPECT_EQ(s.fileName, "");
+    EXPECT_EQ(s.maxFileLength, 260);
+  }
+}
+
+// Every row of the outcome table, starting from an earlier successful
+// selection of another program so that "unchanged" is visible.
+struct OutcomeRow {
+  const char* name;
+  std::string pathText, targetPath, programName;
+  bool applyEnabled, applyOptionEnabled, undoOptionEnabled, applySelected, undoLabelEnabled;
+  std::vector<std::string> messages;
+};
+
+const std::string kEarlier = "C:\\Eski\\eski.exe";
+
+std::vector<OutcomeRow> outcomeRows() {
+  return {
+      {"cancelled", kEarlier, kEarlier, "eski.exe", true, true, false, true, false, {}},
+      {"not found", "", kEarlier, "eski.exe", false, true, false, true, false,
+       {"Belirttiğiniz dosya bulunamadı"}},
+      {"itself", "", "", "eski.exe", false, true, false, true, false,
+       {std::string(kSelfChosenMessage)}},
+      {"no manifest", kNotepad, kNotepad, "notepad.exe", true, true, false, true, false, {}},
+      {"manifest", kNotepad, kNotepad, "notepad.exe", true, false, true, false, true, {}},
+  };
+}
+
+TEST_F(ProgramSelection, EveryOutcomeRow) {
+  for (const OutcomeRow& row : outcomeRows()) {
+    SCOPED_TRACE(row.name);
+    AnaFormValues v;
+    FormControls c;
+    ScriptedDialog d;
+    MemoryFiles f;
+    RecordingMessages m;
+    // An earlier selection of a program without a manifest.
+    f.addFile(kEarlier);
+    d.choice = {kEarlier, "eski.exe"};
+    cmdGözatClick(v, c, d, f, m, kSelf);
+    ASSERT_TRUE(m.shown.empty());
+
+    const std::string name = row.name;
+    if (name == "cancelled") d.failure = Error{kErrDialogCancelled, "Cancel"};
+    if (name == "not found") d.choice = {"C:\\yok\\yok.exe", "yok.exe"};
+    if (name == "itself") {
+      d.choice = {"C:\\Araçlar\\Kovrena.exe", "Kovrena.exe"};
+      f.addFile(d.choice.fileName);
+    }
+    if (name == "no manifest" || name == "manifest") {
+      d.choice = {kNotepad, "notepad.exe"};
+      f.addFile(kNotepad);
+    }
+    if (name == "manifest") f.addFile(std::string(kNotepad) + ".manifest", attr::kHidden | attr::kSystem);
+
+    cmdGözatClick(v, c, d, f, m, kSelf);
+    EXPECT_EQ(c.pathText, row.pathText);
+    EXPECT_EQ(v.targetPath, row.targetPath);
+    EXPECT_EQ(v.programName, row.programName);
+    EXPECT_EQ(c.applyEnabled, row.applyEnabled);
+    EXPECT_EQ(c.applyOptionEnabled, row.applyOptionEnabled);
+    EXPECT_EQ(c.undoOptionEnabled, row.undoOptionEnabled);
+    EXPECT_EQ(c.applySelected, row.applySelected);
+    EXPECT_EQ(c.undoLabelEnabled, row.undoLabelEnabled);
+    ASSERT_EQ(m.shown.size(), row.messages.size());
+    for (size_t i = 0; i < m.shown.size(); ++i) {
+      EXPECT_EQ(m.shown[i].text, row.messages[i]);
+      EXPECT_EQ(m.shown[i].style, 64u);
+      EXPECT_EQ(m.shown[i].title, "Kovrena");
+    }
+  }
+}
+
+TEST_F(ProgramSelection, LookupIsPlainAndExactInCase) {
+  struct Case {
+    const char* name;
+    std::string chosen;
+    std::uint32_t attributes;
+    bool folder;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {"ordinary file", "C:\\a\\prog.exe", attr::kArchive, false, true},
+      {"read-only file", "C:\\a\\prog.exe", attr::kReadOnly, false, true},
+      {"not an .exe", "C:\\a\\belge.txt", attr::kNormal, false, true},
+      {"hidden file", "C:\\a\\prog.exe", attr::kHidden, false, false},
+      {"system file", "C:\\a\\prog.exe", attr::kSystem, false, false},
+      {"folder", "C:\\a\\klasor.exe", 0, true, false},
+      {"own path in other case", "C:\\araçlar\\Kovrena.exe", attr::kNormal, false, true},
+      {"own name other case", "C:\\Araçlar\\kovrena.exe", attr::kNormal, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AnaFormValues v;
+    FormControls fc;
+    ScriptedDialog d;
+    MemoryFiles f;
+    RecordingMessages m;
+    if (c.folder) f.addFolder(c.chosen); else f.addFile(c.chosen, c.attributes);
+    d.choice = {c.chosen, c.chosen.substr(c.chosen.find_last_of('\\') + 1)};
+    cmdGözatClick(v, fc, d, f, m, kSelf);
+    if (c.accepted) {
+      EXPECT_TRUE(m.shown.empty());
+      EXPECT_EQ(v.targetPath, c.chosen);
+      EXPECT_TRUE(fc.applyEnabled);
+    } else {
+      ASSERT_EQ(m.shown.size(), 1u);
+      EXPECT_EQ(m.shown[0].text, "Belirttiğiniz dosya bulunamadı");
+      EXPECT_FALSE(fc.applyEnabled);
+      EXPECT_EQ(v.targetPath, "");
+    }
+  }
+}
+
+TEST_F(ProgramSelection, OtherFailuresGetTheSelectionErrorReport) {
+  files.addFile(kNotepad);
+  choose(kNotepad, "notepad.exe");
+  dialog.failure = Error{-2147467259, "Unspecified error"};
+  click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].style, 16u);
+  EXPECT_EQ(messages.shown[0].title, "Kovrena");
+  const std::string& text = messages.shown[0].text;
+  EXPECT_EQ(text.rfind("XP Stili uygulanırken hata oluştu, XP stili uygulanamamış olabilir.\r\n\r\n", 0), 0u);
+  EXPECT_NE(text.find("\r\n\r\n(1)Hata No: -2147467259\r\nHata Ayrıntıları: Unspecified error"), std::string::npos);
+  EXPECT_EQ(text.substr(text.size() - 17), "Unspecified error");
+}
+
+TEST_F(ProgramSelection, FailureOfTheManifestCheckKeepsWhatWasDone) {
+  // The lookup of the program succeeds; the manifest check fails.
+  struct FailingSecondLookup : test::MemoryFiles {
+    int calls = 0;
+    Result<std::string> findFile(const std::string& path, std::uint32_t mask) override {
+      if (++calls == 2) return Error{21, "The device is not ready."};
+      return MemoryFiles::findFile(path, mask);
+    }
+  } failing;
+  failing.addFile(kNotepad);
+  choose(kNotepad, "notepad.exe");
+  cmdGözatClick(values, controls, dialog, failing, messages, kSelf);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("(1)Hata No: 21\r\nHata Ayrıntıları: The device is not ready."),
+            std::string::npos);
+  // Steps before the failure stay done: path shown, button enabled, values stored.
+  EXPECT_EQ(controls.pathText, kNotepad);
+  EXPECT_TRUE(controls.applyEnabled);
+  EXPECT_EQ(values.programName, "notepad.exe");
+}
+
+}  // namespace
+}  // namespace kovrena::app
