@@ -215,7 +215,7 @@ TEST(ApplyButton, IsDisabledBeforeTheFirstBoxOpensEitherWay) {
   }
 }
 
-TEST(ApplyButton, EachNoReenablesAndAskesAgainOnTheNextClick) {
+TEST(ApplyButton, EachNoReenablesAndAsksAgainOnTheNextClick) {
   MemoryFileSystem files;
   withOldFile(files, attr::kArchive);
   RecordingMessageBox messages;

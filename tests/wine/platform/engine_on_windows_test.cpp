@@ -116,12 +116,18 @@ TEST_F(EngineOnWindows, UndoRemovesHiddenVisibleAndReadOnlyManifests) {
   EXPECT_EQ(readBytes(target.path), "MZ");
 }
 
-TEST_F(EngineOnWindows, MissingFolderIsNotFoundOnApplyAndAReportOnUndo) {
+TEST_F(EngineOnWindows, MissingFolderIsNotFoundOnApplyAndNothingToUndo) {
   target.path = folder / "gitti\\prog.exe";
   cmdUygulaClick(target, controls, messages, files);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Belirttiğiniz dosya bulunamadı");
   EXPECT_EQ(controls.pathText, "");
+
+  // The lookup of a path whose folder is gone finds nothing; it is no failure.
+  controls.applyOption = false;
+  cmdUygulaClick(target, controls, messages, files);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].style, 48u);
 }
 
 }  // namespace
