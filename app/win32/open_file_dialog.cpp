@@ -1,0 +1,55 @@
+#include "app/win32/open_file_dialog.h"
+
+#include <cderr.h>
+#include <commdlg.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win32/text.h"
+
+namespace kovrena::app::win32 {
+
+using kovrena::win32::toUtf8;
+using kovrena::win32::toWide;
+
+Result<OpenFileChoice> Win32OpenFileDialog::show(const OpenFileSettings& settings) {
+  const std::wstring title = toWide(settings.title);
+  const std::wstring initialFolder = toWide(settings.initialFolder);
+  // Description and pattern, each closed by a NUL, the list by a second one.
+  std::wstring filter = toWide(settings.filterDescription);
+  filter.push_back(L'\0');
+  filter += toWide(settings.filterPattern);
+  filter.push_back(L'\0');
+
+  const size_t capacity = static_cast<size_t>(settings.maxFileLength) + 1;
+  std::vector<wchar_t> file(capacity, L'\0');
+  const std::wstring initialName = toWide(settings.fileName);
+  initialName.copy(file.data(), capacity - 1);
+  std::vector<wchar_t> fileTitle(capacity, L'\0');
+
+  OPENFILENAMEW request{};
+  request.lStructSize = sizeof(request);
+  request.hwndOwner = owner_;
+  request.lpstrFilter = filter.c_str();
+  request.nFilterIndex = 1;
+  request.lpstrFile = file.data();
+  request.nMaxFile = static_cast<DWORD>(capacity);
+  request.lpstrFileTitle = fileTitle.data();
+  request.nMaxFileTitle = static_cast<DWORD>(capacity);
+  request.lpstrInitialDir = initialFolder.c_str();
+  request.lpstrTitle = title.c_str();
+  request.Flags = OFN_EXPLORER;
+
+  if (GetOpenFileNameW(&request)) {
+    return OpenFileChoice{toUtf8(file.data()), toUtf8(fileTitle.data())};
+  }
+  const DWORD code = CommDlgExtendedError();
+  if (code == 0) return Error{kErrDialogCancelled, "Cancel was selected."};
+  std::string description = "The file dialog failed";
+  if (code == FNERR_BUFFERTOOSMALL) description = "The file name is too long";
+  if (code == FNERR_INVALIDFILENAME) description = "The file name is invalid";
+  return Error{static_cast<std::int32_t>(code), description};
+}
+
+}  // namespace kovrena::app::win32
