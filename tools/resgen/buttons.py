@@ -51,18 +51,18 @@ def baslik():
     """The product name as a title: white letters with a grey outline and a
     soft grey shadow, on the panel yellow so that it sits on the panel."""
     width, height = 163, 24
-    cell, radius, rim = 2.5, 1.35, 0.9
-    spacing = 1.0
+    cell_x, cell_y, radius, rim = 3.3, 2.55, 1.45, 0.9
+    spacing = 0.8
     text = 'Kovrena'
-    ox = (width - text_width(text, cell, spacing)) / 2.0 - 0.7
-    oy = (height - GLYPH_HEIGHT * cell) / 2.0 - 0.7
-    segs = text_segments(text, ox, oy, cell, spacing)
+    ox = (width - text_width(text, cell_x, spacing)) / 2.0 - 0.7
+    oy = (height - GLYPH_HEIGHT * cell_y) / 2.0 - 0.7
+    segs = text_segments(text, ox, oy, cell_x, spacing, cell_y)
     body = strokes(segs, radius)
     outline = strokes(segs, radius + rim)
     c = Canvas(width, height, PANEL_YELLOW)
     c.paint(outline.moved(1.4, 1.4), (150, 140, 60), 0.55)
     c.paint(outline, (112, 112, 112))
-    top, bottom = oy, oy + GLYPH_HEIGHT * cell
+    top, bottom = oy, oy + GLYPH_HEIGHT * cell_y
     c.paint(body, lambda x, y: lerp_stops([(0.0, WHITE), (0.5, WHITE), (1.0, (196, 196, 204))],
                                           (y - top) / (bottom - top)))
     return c

@@ -1,8 +1,6 @@
 """A tiny built-in font: glyphs drawn on a 5 x 7 grid, turned into round
 strokes so that they scale to smooth, anti-aliased letters."""
 
-from .raster import strokes
-
 GLYPHS = {
     'K': ['X...X',
           'X..X.',
@@ -66,14 +64,15 @@ GLYPH_WIDTH = 5
 GLYPH_HEIGHT = 7
 
 
-def glyph_segments(glyph, origin_x, origin_y, cell):
-    """Line segments joining neighbouring cells of a glyph. Diagonal
-    neighbours are joined only where no corner cell already links them, so
-    strokes keep one width."""
+def glyph_segments(glyph, origin_x, origin_y, cell, cell_y=None):
+    """Line segments joining neighbouring cells of a glyph (cells may be wider
+    than tall). Diagonal neighbours are joined only where no corner cell
+    already links them, so strokes keep one width."""
+    cell_y = cell if cell_y is None else cell_y
     on = {(gx, gy) for gy, row in enumerate(glyph) for gx, ch in enumerate(row) if ch == 'X'}
 
     def centre(gx, gy):
-        return origin_x + (gx + 0.5) * cell, origin_y + (gy + 0.5) * cell
+        return origin_x + (gx + 0.5) * cell, origin_y + (gy + 0.5) * cell_y
 
     segments = []
     for gx, gy in sorted(on):
@@ -89,11 +88,11 @@ def glyph_segments(glyph, origin_x, origin_y, cell):
     return segments
 
 
-def text_segments(text, origin_x, origin_y, cell, spacing=1.0):
+def text_segments(text, origin_x, origin_y, cell, spacing=1.0, cell_y=None):
     segments = []
     x = origin_x
     for ch in text:
-        segments += glyph_segments(GLYPHS[ch], x, origin_y, cell)
+        segments += glyph_segments(GLYPHS[ch], x, origin_y, cell, cell_y)
         x += (GLYPH_WIDTH + spacing) * cell
     return segments
 
@@ -103,5 +102,3 @@ def text_width(text, cell, spacing=1.0):
     return (len(text) * (GLYPH_WIDTH + spacing) - spacing) * cell
 
 
-def text_shape(text, origin_x, origin_y, cell, radius, spacing=1.0):
-    return strokes(text_segments(text, origin_x, origin_y, cell, spacing), radius)

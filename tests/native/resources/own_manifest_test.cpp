@@ -107,9 +107,5 @@ TEST(OwnManifest, IsPlainAsciiWithOnlyCrLfLineBreaks) {
   EXPECT_NE(text.substr(0, 3), "\xEF\xBB\xBF");
 }
 
-TEST(OwnManifest, TokenLineIs42Characters) {
-  EXPECT_EQ(splitOnCrLf(ownManifest()).at(16).size(), 42u);
-}
-
 }  // namespace
 }  // namespace kovrena::resources_test

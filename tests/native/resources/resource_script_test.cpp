@@ -28,29 +28,5 @@ TEST(ResourceScript, EveryNamedFileIsGenerated) {
     EXPECT_TRUE(std::filesystem::is_regular_file(std::string(KOVRENA_GENERATED_RESOURCES) + "/" + name)) << name;
 }
 
-TEST(ResourceScript, DeclaresEachResourceByItsName) {
-  struct Case { const char* name; const char* type; const char* file; };
-  constexpr Case kCases[] = {
-      {"KAPAT", "BITMAP", "kapat.bmp"},       {"KAPATALT", "BITMAP", "kapatalt.bmp"},
-      {"KAPATUST", "BITMAP", "kapatust.bmp"}, {"SIMGE", "BITMAP", "simge.bmp"},
-      {"SIMGEALT", "BITMAP", "simgealt.bmp"}, {"SIMGEUST", "BITMAP", "simgeust.bmp"},
-      {"ZEMIN", "BITMAP", "zemin.bmp"},       {"BASLIK", "BITMAP", "baslik.bmp"},
-      {"YARDIMISARETI", "BITMAP", "yardimisareti.bmp"},
-      {"YARDIMZEMIN", "BITMAP", "yardimzemin.bmp"},
-      {"HAKKINDAZEMIN", "BITMAP", "hakkindazemin.bmp"},
-      {"IDI_KOVRENA", "ICON", "kovrena.ico"},
-      {"IDI_HAKKINDA_PENCERE", "ICON", "hakkinda_pencere.ico"},
-      {"IDI_HAKKINDA_RESIM", "ICON", "hakkinda_resim.ico"},
-      {"IDC_EL_ANA", "CURSOR", "el_ana.cur"},
-      {"IDC_EL_BAGLANTI", "CURSOR", "el_baglanti.cur"},
-      {"CREATEPROCESS_MANIFEST_RESOURCE_ID", "RT_MANIFEST", "kovrena.manifest"},
-  };
-  const std::string rc = script();
-  for (const Case& c : kCases) {
-    const std::string line = std::string(c.name) + " " + c.type + " \"" + c.file + "\"";
-    EXPECT_NE(rc.find("\n" + line + "\n"), std::string::npos) << line;
-  }
-}
-
 }  // namespace
 }  // namespace kovrena::resources_test
