@@ -100,3 +100,86 @@ void pumpMessages() {
 }
 
 }  // namespace kovrena::testing
+
+namespace kovrena::testing {
+
+std::wstring windowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+RECT childRect(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+LOGFONTW fontOf(HWND control) {
+  LOGFONTW font{};
+  const auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  if (handle != nullptr) GetObjectW(handle, sizeof font, &font);
+  return font;
+}
+
+ClientPicture::ClientPicture(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  width_ = client.right;
+  height_ = client.bottom;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width_;
+  info.bmiHeader.biHeight = -height_;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+  GdiFlush();
+  const auto* raw = static_cast<const std::uint32_t*>(bits);
+  pixels_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+  for (std::size_t i = 0; i < pixels_.size(); ++i) {
+    const std::uint32_t p = raw[i];  // 0x00RRGGBB
+    pixels_[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  }
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+COLORREF ClientPicture::at(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+  return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+}
+
+COLORREF resourcePixel(const wchar_t* name, int x, int y) {
+  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, 0));
+  if (bitmap == nullptr) return CLR_INVALID;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  const COLORREF colour = GetPixel(memory, x, y);
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(bitmap);
+  return colour;
+}
+
+OwnerWindow::OwnerWindow() {
+  window_ = CreateWindowExW(0, L"STATIC", L"Sahip", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 500, 400,
+                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+OwnerWindow::~OwnerWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+}  // namespace kovrena::testing

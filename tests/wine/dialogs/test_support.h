@@ -76,3 +76,37 @@ class WhileShown {
 void pumpMessages();
 
 }  // namespace kovrena::testing
+
+namespace kovrena::testing {
+
+std::wstring windowText(HWND window);
+// The control's rectangle in its parent's client coordinates.
+RECT childRect(HWND control);
+// The font a control draws with.
+LOGFONTW fontOf(HWND control);
+// The window's client area as drawn through WM_PRINTCLIENT, one COLORREF per pixel.
+class ClientPicture {
+ public:
+  explicit ClientPicture(HWND window);
+  COLORREF at(int x, int y) const;
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<COLORREF> pixels_;
+};
+// A pixel of a named bitmap resource of this program; CLR_INVALID without it.
+COLORREF resourcePixel(const wchar_t* name, int x, int y);
+
+// A plain top-level window to stand for the main window.
+class OwnerWindow {
+ public:
+  OwnerWindow();
+  ~OwnerWindow();
+  HWND get() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+}  // namespace kovrena::testing

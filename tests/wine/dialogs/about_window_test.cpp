@@ -1,0 +1,408 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialogs/win32/about_window.h"
+#include "dialogs/win32/program_version.h"
+#include "platform/win32/process_launcher.h"
+#include "platform/win32/registry.h"
+#include "resources/resource_ids.h"
+#include "resources/version.h"
+#include "test_support.h"
+
+namespace kovrena::dialogs::win32 {
+namespace {
+
+using kovrena::testing::childRect;
+using kovrena::testing::fontOf;
+using kovrena::testing::windowText;
+using kovrena::testing::WhileShown;
+
+class RecordingShell : public ShellOpener {
+ public:
+  struct Call {
+    HWND window;
+    bool operationGiven;
+    std::wstring file;
+    bool parametersGiven;
+    std::wstring directory;
+    int showCommand;
+  };
+  std::vector<Call> calls;
+  void execute(HWND window, const wchar_t* operation, const wchar_t* file, const wchar_t* parameters,
+               const wchar_t* directory, int showCommand) override {
+    calls.push_back({window, operation != nullptr, file ? file : L"(null)", parameters != nullptr,
+                     directory ? directory : L"(null)", showCommand});
+  }
+};
+
+class RecordingLauncher : public ProcessLauncher {
+ public:
+  std::vector<std::string> starts;
+  Status start(const std::string& path, int) override {
+    starts.push_back(path);
+    return Error{kErrFileNotFound, "not started in tests"};
+  }
+};
+
+// The window with services whose registry lookups find nothing, so the
+// system-information button ends in its message.
+struct Fixture {
+  kovrena::win32::Win32Registry registry;
+  kovrena::testing::PlainLookupFiles files;
+  RecordingLauncher launcher;
+  kovrena::testing::RecordingMessages messages;
+  RecordingShell shell;
+  HakkındaServices services{registry, files, launcher, messages, shell,
+                            SysInfoLookups{{reg::kCurrentUser, "Software\\Kovrena Sınama\\Yok", "PATH"},
+                                           {reg::kCurrentUser, "Software\\Kovrena Sınama\\Yok2", "MSINFO"}}};
+  kovrena::testing::TestKey key;  // keeps the looked-up keys absent
+};
+
+HWND openAboutWindow() { return FindWindowW(L"KovrenaFrmHakkında", nullptr); }
+
+bool underlined(const frmHakkında& form, const char* name) {
+  return fontOf(form.control(name)).lfUnderline != 0;
+}
+
+TEST(frmHakkında, LoadShowsTitleVersionFromTheVersionRecordAndPlainLinks) {
+#ifdef KOVRENA_TEST_HAS_RESOURCES
+  const std::optional<ProgramVersion> version = ReadProgramVersion();
+  ASSERT_TRUE(version.has_value()) << "the test program carries Kovrena's version record";
+  EXPECT_EQ(version->major, static_cast<unsigned>(KOVRENA_VERSION_MAJOR));
+  EXPECT_EQ(version->minor, static_cast<unsigned>(KOVRENA_VERSION_MINOR));
+#endif
+  Fixture fixture;
+  frmHakkında form(fixture.services);
+  ASSERT_TRUE(form.create(nullptr));
+  EXPECT_EQ(windowText(form.handle()), L"Kovrena Hakkında ");
+  EXPECT_EQ(windowText(form.control("lblTitle")), L"Kovrena");
+  EXPECT_EQ(windowText(form.control("lblVersion")), L"Version: 1.0");
+  EXPECT_FALSE(form.hover().emailVurgulu());
+  EXPECT_FALSE(form.hover().webVurgulu());
+  EXPECT_FALSE(underlined(form, "emailgönder"));
+  EXPECT_FALSE(underlined(form, "lblDrenvikElectronics"));
+}
+
+TEST(frmHakkında, IsAFixedDialogWithTheControlsOfTheDesign) {
+  Fixture fixture;
+  frmHakkında form(fixture.services);
+  ASSERT_TRUE(form.create(nullptr));
+  RECT client{};
+  GetClientRect(form.handle(), &client);
+  EXPECT_EQ(client.right, 377);
+  EXPECT_EQ(client.bottom, 281);
+  const LONG style = GetWindowLongW(form.handle(), GWL_STYLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+  EXPECT_NE(GetWindowLongW(form.handle(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
+
+  struct Row {
+    const char* name;
+    const wchar_t* windowClass;
+    RECT rect;
+    const wchar_t* caption;  // null: set at load
+  };
+  const Row rows[] = {
+      {"Image1", L"Static", {24, 21, 56, 53}, nullptr},
+      {"lblTitle", L"Static", {83, 20, 342, 44}, nullptr},
+      {"lblVersion", L"Static", {83, 41, 342, 56}, nullptr},
+      {"Label1", L"Static", {32, 67, 353, 100},
+       L"Program hakkında soru, görüş ve önerileriniz ile program hatalarını aşağıdaki adrese mail atabilirsiniz"},
+      {"Label2", L"Static", {99, 104, 278, 122}, L"Drenvik Electronics"},
+      {"lblDrenvikElectronics", L"Static", {96, 129, 275, 147}, L"www.drenvik.example"},
+      {"emailgönder", L"Static", {70, 157, 308, 177}, L"destek@drenvik.example"},
+      {"lblDisclaimer", L"Static", {22, 202, 255, 241}, L""},
+      {"cmdOK", L"Button", {263, 201, 355, 224}, L"Tamam"},
+      {"cmdSysInfo", L"Button", {264, 230, 355, 253}, L"&Sistem Bilgisi"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const HWND control = form.control(row.name);
+    ASSERT_NE(control, nullptr);
+    wchar_t windowClass[32] = {};
+    GetClassNameW(control, windowClass, 32);
+    EXPECT_EQ(lstrcmpiW(windowClass, row.windowClass), 0);
+    const RECT rect = childRect(control);
+    EXPECT_EQ(rect.left, row.rect.left);
+    EXPECT_EQ(rect.top, row.rect.top);
+    EXPECT_EQ(rect.right, row.rect.right);
+    EXPECT_EQ(rect.bottom, row.rect.bottom);
+    if (row.caption != nullptr) {
+      EXPECT_EQ(windowText(control), row.caption);
+    }
+  }
+  EXPECT_EQ(GetDlgCtrlID(form.control("cmdOK")), IDOK);
+  EXPECT_NE(GetWindowLongW(form.control("cmdOK"), GWL_STYLE) & BS_DEFPUSHBUTTON, 0);
+}
+
+TEST(frmHakkında, UsesTheFontsOfTheDesign) {
+  Fixture fixture;
+  frmHakkında form(fixture.services);
+  ASSERT_TRUE(form.create(nullptr));
+  struct Row {
+    const char* name;
+    const wchar_t* face;
+    LONG height;
+    LONG weight;
+    bool italic;
+  };
+  const Row rows[] = {
+      {"lblTitle", L"Tahoma", -11, 700, false},
+      {"lblVersion", L"Tahoma", -11, 700, false},
+      {"lblDisclaimer", L"Tahoma", -11, 700, false},
+      {"cmdOK", L"Tahoma", -11, 700, false},
+      {"cmdSysInfo", L"Tahoma", -11, 700, false},
+      {"Label1", L"Verdana", -12, 400, true},
+      {"Label2", L"Arial", -16, 700, true},
+      {"lblDrenvikElectronics", L"Arial", -16, 700, true},
+      {"emailgönder", L"Arial", -16, 700, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const LOGFONTW font = fontOf(form.control(row.name));
+    EXPECT_STREQ(font.lfFaceName, row.face);
+    EXPECT_EQ(font.lfHeight, row.height);
+    EXPECT_EQ(font.lfWeight, row.weight);
+    EXPECT_EQ(font.lfItalic != 0, row.italic);
+    EXPECT_EQ(font.lfCharSet, 162);
+    EXPECT_FALSE(font.lfUnderline);
+  }
+  EXPECT_STREQ(fontOf(form.handle()).lfFaceName, L"Tahoma");
+}
+
+TEST(frmHakkında, UnderlinesLinksOnHoverThroughMouseMoves) {
+  const POINT email{150, 165}, web{150, 135}, background{10, 10}, separator{100, 186},
+      label2{150, 110}, image{30, 30}, gap{150, 150};
+  struct Step {
+    POINT at;
+    bool email;
+    bool web;
+  };
+  struct Row {
+    const char* what;
+    std::vector<Step> steps;
+  };
+  const Row rows[] = {
+      {"e-mail on, background off", {{email, true, false}, {email, true, false}, {background, false, false}}},
+      {"web on, separator off", {{web, false, true}, {separator, false, false}}},
+      {"fast move between links keeps both", {{email, true, false}, {web, true, true}, {gap, false, false}}},
+      {"labels and the picture keep it", {{web, false, true}, {label2, false, true}, {image, false, true},
+                                           {background, false, false}}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    Fixture fixture;
+    frmHakkında form(fixture.services);
+    ASSERT_TRUE(form.create(nullptr));
+    for (std::size_t i = 0; i < row.steps.size(); ++i) {
+      SCOPED_TRACE(i);
+      const Step& step = row.steps[i];
+      SendMessageW(form.handle(), WM_MOUSEMOVE, 0, MAKELPARAM(step.at.x, step.at.y));
+      EXPECT_EQ(form.hover().emailVurgulu(), step.email);
+      EXPECT_EQ(form.hover().webVurgulu(), step.web);
+      EXPECT_EQ(underlined(form, "emailgönder"), step.email);
+      EXPECT_EQ(underlined(form, "lblDrenvikElectronics"), step.web);
+    }
+  }
+}
+
+TEST(frmHakkında, ClickedLinksOpenThroughTheShell) {
+  struct Press {
+    UINT message;
+    POINT at;
+  };
+  struct Row {
+    const char* what;
+    std::vector<Press> presses;
+    std::vector<std::wstring> opened;
+  };
+  const POINT email{150, 165}, web{150, 135}, background{10, 10};
+  const Row rows[] = {
+      {"e-mail", {{WM_LBUTTONDOWN, email}, {WM_LBUTTONUP, email}}, {L"mailto:destek@drenvik.example"}},
+      {"web", {{WM_LBUTTONDOWN, web}, {WM_LBUTTONUP, web}}, {L"www.drenvik.example"}},
+      {"each click opens again",
+       {{WM_LBUTTONDOWN, web}, {WM_LBUTTONUP, web}, {WM_LBUTTONDOWN, web}, {WM_LBUTTONUP, web}},
+       {L"www.drenvik.example", L"www.drenvik.example"}},
+      {"double click opens once",
+       {{WM_LBUTTONDOWN, email}, {WM_LBUTTONUP, email}, {WM_LBUTTONDBLCLK, email}, {WM_LBUTTONUP, email}},
+       {L"mailto:destek@drenvik.example"}},
+      {"pressed on a link, released off it", {{WM_LBUTTONDOWN, email}, {WM_LBUTTONUP, background}}, {}},
+      {"pressed on one link, released on the other", {{WM_LBUTTONDOWN, email}, {WM_LBUTTONUP, web}}, {}},
+      {"background", {{WM_LBUTTONDOWN, background}, {WM_LBUTTONUP, background}}, {}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    Fixture fixture;
+    frmHakkında form(fixture.services);
+    ASSERT_TRUE(form.create(nullptr));
+    for (const Press& press : row.presses) {
+      const WPARAM keys = press.message == WM_LBUTTONUP ? 0 : MK_LBUTTON;
+      SendMessageW(form.handle(), press.message, keys, MAKELPARAM(press.at.x, press.at.y));
+    }
+    ASSERT_EQ(fixture.shell.calls.size(), row.opened.size());
+    for (std::size_t i = 0; i < row.opened.size(); ++i) {
+      const RecordingShell::Call& call = fixture.shell.calls[i];
+      EXPECT_EQ(call.window, form.handle());
+      EXPECT_FALSE(call.operationGiven);
+      EXPECT_EQ(call.file, row.opened[i]);
+      EXPECT_FALSE(call.parametersGiven);
+      EXPECT_EQ(call.directory, L"C:\\");
+      EXPECT_EQ(call.showCommand, SW_SHOWNORMAL);
+    }
+    EXPECT_TRUE(fixture.messages.shown.empty());
+  }
+}
+
+TEST(frmHakkında, SystemInformationButtonShowsTheOneMessageWhenNothingIsFound) {
+  Fixture fixture;
+  frmHakkında form(fixture.services);
+  ASSERT_TRUE(form.create(nullptr));
+  SendMessageW(form.control("cmdSysInfo"), BM_CLICK, 0, 0);
+  ASSERT_EQ(fixture.messages.shown.size(), 1u);
+  EXPECT_EQ(fixture.messages.shown[0].text, "Sistem bilgilerinize şu an ulaşılamıyor");
+  EXPECT_EQ(fixture.messages.shown[0].style, 0u);
+  EXPECT_EQ(fixture.messages.shown[0].title, "Kovrena");
+  EXPECT_TRUE(fixture.launcher.starts.empty());
+  EXPECT_FALSE(form.closed()) << "the window stays open";
+}
+
+TEST(frmHakkında, LinksShowThePointingHandAndTheirTooltips) {
+  Fixture fixture;
+  frmHakkında form(fixture.services);
+  ASSERT_TRUE(form.create(nullptr));
+  SetWindowPos(form.handle(), HWND_TOP, 100, 100, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_EL_BAGLANTI));
+  if (hand == nullptr) hand = LoadCursorW(nullptr, IDC_HAND);
+  struct Row {
+    const char* what;
+    POINT at;
+    HWND receiver;
+    bool hand;
+  };
+  const Row rows[] = {
+      {"e-mail", {150, 165}, form.handle(), true},
+      {"web", {150, 135}, form.handle(), true},
+      {"Label2", {150, 110}, form.handle(), false},
+      {"background", {10, 10}, form.handle(), false},
+      {"cmdOK", {300, 210}, form.control("cmdOK"), false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    POINT screen = row.at;
+    ClientToScreen(form.handle(), &screen);
+    EXPECT_EQ(WindowFromPoint(screen), row.receiver) << "labels leave the mouse to the window";
+    SetCursorPos(screen.x, screen.y);
+    SetCursor(nullptr);
+    SendMessageW(row.receiver, WM_SETCURSOR, reinterpret_cast<WPARAM>(row.receiver),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor() == hand, row.hand);
+  }
+
+  // The tooltips belong to the window and describe the two links.
+  HWND tooltip = nullptr;
+  while ((tooltip = FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
+    if (GetWindow(tooltip, GW_OWNER) == form.handle()) break;
+  }
+  ASSERT_NE(tooltip, nullptr);
+  ASSERT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 2);
+  std::vector<std::wstring> texts;
+  for (UINT i = 0; i < 2; ++i) {
+    wchar_t text[80] = {};
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.lpszText = text;
+    SendMessageW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool));
+    texts.push_back(text);
+  }
+  EXPECT_EQ(texts, (std::vector<std::wstring>{L"e-mail gönder", L"http://www.drenvik.example"}));
+}
+
+TEST(frmHakkında, DrawsThePictureTheSeparatorAndTransparentLabels) {
+  Fixture fixture;
+  frmHakkında form(fixture.services);
+  ASSERT_TRUE(form.create(nullptr));
+  const kovrena::testing::ClientPicture drawn(form.handle());
+  EXPECT_EQ(drawn.at(100, 186), RGB(0x80, 0x80, 0x80));
+  EXPECT_EQ(drawn.at(100, 187), RGB(0xFF, 0xFF, 0xFF));
+  EXPECT_EQ(drawn.at(100, 188), RGB(0xFF, 0xFF, 0xFF));
+  EXPECT_EQ(drawn.at(22, 187), RGB(0xFF, 0xFF, 0xFF)) << "the white element starts a pixel further left";
+  EXPECT_NE(drawn.at(22, 186), RGB(0x80, 0x80, 0x80));
+  if (kovrena::testing::resourcePixel(L"HAKKINDAZEMIN", 0, 0) == CLR_INVALID) {
+    GTEST_SKIP() << "built without the program's resources";
+  }
+  EXPECT_EQ(drawn.at(5, 5), kovrena::testing::resourcePixel(L"HAKKINDAZEMIN", 5, 5));
+  for (const char* name : {"Label2", "emailgönder", "lblTitle"}) {
+    SCOPED_TRACE(name);
+    const HWND label = form.control(name);
+    const RECT rect = childRect(label);
+    const kovrena::testing::ClientPicture through(label);
+    EXPECT_EQ(through.at(1, 1), kovrena::testing::resourcePixel(L"HAKKINDAZEMIN", rect.left + 1, rect.top + 1));
+  }
+}
+
+TEST(ShowHakkında, ClosesWithEnterOrEscAndStartsTheToolWithAltS) {
+  struct Row {
+    const char* what;
+    std::vector<std::pair<UINT, WPARAM>> keys;  // posted to the focused control
+    std::size_t messages;                         // launches that ended in the message
+  };
+  const Row rows[] = {
+      {"Enter", {{WM_KEYDOWN, VK_RETURN}}, 0},
+      {"Esc", {{WM_KEYDOWN, VK_ESCAPE}}, 0},
+      {"Alt+S, then Esc", {{WM_SYSCHAR, 's'}, {WM_KEYDOWN, VK_ESCAPE}}, 1},
+      {"Alt+S twice, then Enter", {{WM_SYSCHAR, 's'}, {WM_SYSCHAR, 'S'}, {WM_KEYDOWN, VK_RETURN}}, 2},
+  };
+  const kovrena::testing::OwnerWindow owner;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    Fixture fixture;
+    bool ownerDisabled = false;
+    bool focusOnOk = false;
+    WhileShown shown;
+    shown.run([&] { ShowHakkında(owner.get(), fixture.services); },
+              [&] {
+                const HWND window = openAboutWindow();
+                ownerDisabled = !IsWindowEnabled(owner.get());
+                const HWND focus = GetFocus();
+                focusOnOk = focus != nullptr && GetDlgCtrlID(focus) == IDOK && GetParent(focus) == window;
+                for (const auto& [message, key] : row.keys) {
+                  const LPARAM flags = message == WM_SYSCHAR ? (1 << 29) | 1 : 1;
+                  PostMessageW(focus, message, key, flags);
+                }
+              });
+    EXPECT_FALSE(shown.timedOut()) << "the window did not close";
+    EXPECT_TRUE(ownerDisabled);
+    EXPECT_TRUE(focusOnOk) << "Tamam has the focus first";
+    EXPECT_EQ(openAboutWindow(), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(owner.get()));
+    EXPECT_EQ(fixture.messages.shown.size(), row.messages);
+  }
+}
+
+TEST(ShowHakkında, EachOpeningStartsWithPlainLinks) {
+  for (int opening = 0; opening < 2; ++opening) {
+    SCOPED_TRACE(opening);
+    Fixture fixture;
+    bool plainAtStart = false;
+    WhileShown shown;
+    shown.run([&] { ShowHakkında(nullptr, fixture.services); },
+              [&] {
+                const HWND window = openAboutWindow();
+                const HWND email = FindWindowExW(window, nullptr, L"Static", L"destek@drenvik.example");
+                plainAtStart = fontOf(email).lfUnderline == 0;
+                SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(150, 165));
+                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+              });
+    EXPECT_FALSE(shown.timedOut());
+    EXPECT_TRUE(plainAtStart);
+  }
+}
+
+}  // namespace
+}  // namespace kovrena::dialogs::win32

@@ -1,0 +1,333 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "dialogs/help_text.h"
+#include "dialogs/win32/help_window.h"
+#include "platform/win32/text.h"
+#include "test_support.h"
+
+namespace kovrena::dialogs::win32 {
+namespace {
+
+using kovrena::testing::childRect;
+using kovrena::testing::fontOf;
+using kovrena::testing::windowText;
+using kovrena::testing::WhileShown;
+
+HWND openHelpWindow() { return FindWindowW(L"KovrenaFrmYardım", nullptr); }
+HWND textBoxOf(HWND window) { return FindWindowExW(window, nullptr, L"Edit", nullptr); }
+HWND buttonOf(HWND window) { return FindWindowExW(window, nullptr, L"Button", nullptr); }
+
+TEST(frmYardım, LoadShowsTheTextsExactly) {
+  frmYardım form;
+  ASSERT_TRUE(form.create(nullptr));
+  const std::wstring text = windowText(form.textBox());
+  EXPECT_EQ(text, kovrena::win32::toWide(YardımMetni()));
+  EXPECT_EQ(text.size(), 1132u);
+  EXPECT_EQ(windowText(form.handle()), L"Yardım ve Uyarılar");
+  EXPECT_EQ(windowText(form.label()), L"KOVRENA YARDIM VE UYARILAR");
+  EXPECT_EQ(windowText(form.okButton()), L"Tamam");
+}
+
+TEST(frmYardım, IsAFramelessPanelWithTheControlsOfTheDesign) {
+  frmYardım form;
+  ASSERT_TRUE(form.create(nullptr));
+  RECT window{}, client{};
+  GetWindowRect(form.handle(), &window);
+  GetClientRect(form.handle(), &client);
+  EXPECT_EQ(client.right, 410);
+  EXPECT_EQ(client.bottom, 300);
+  EXPECT_EQ(window.right - window.left, 410) << "no frame";
+  EXPECT_EQ(window.bottom - window.top, 300) << "no title bar";
+  const LONG style = GetWindowLongW(form.handle(), GWL_STYLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_BORDER), 0);
+
+  struct Row {
+    const char* name;
+    HWND control;
+    RECT rect;
+    LONG styleSet;
+    LONG styleClear;
+  };
+  const Row rows[] = {
+      {"Label1", form.label(), {49, 15, 361, 33}, SS_CENTER, SS_NOTIFY},
+      {"txtYardım", form.textBox(), {22, 38, 387, 245}, ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP,
+       WS_HSCROLL | ES_WANTRETURN},
+      {"cmdTamam", form.okButton(), {148, 253, 262, 280}, BS_DEFPUSHBUTTON | WS_TABSTOP, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const RECT rect = childRect(row.control);
+    EXPECT_EQ(rect.left, row.rect.left);
+    EXPECT_EQ(rect.top, row.rect.top);
+    EXPECT_EQ(rect.right, row.rect.right);
+    EXPECT_EQ(rect.bottom, row.rect.bottom);
+    const LONG controlStyle = GetWindowLongW(row.control, GWL_STYLE);
+    EXPECT_EQ(controlStyle & row.styleSet, row.styleSet);
+    EXPECT_EQ(controlStyle & row.styleClear, 0);
+  }
+  EXPECT_EQ(GetDlgCtrlID(form.okButton()), IDOK);
+}
+
+TEST(frmYardım, UsesTheFontsOfTheDesign) {
+  frmYardım form;
+  ASSERT_TRUE(form.create(nullptr));
+  struct Row {
+    const char* name;
+    HWND control;
+    LONG weight;
+  };
+  const Row rows[] = {
+      {"window", form.handle(), 700}, {"Label1", form.label(), 700},
+      {"txtYardım", form.textBox(), 400}, {"cmdTamam", form.okButton(), 700}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const LOGFONTW font = fontOf(row.control);
+    EXPECT_STREQ(font.lfFaceName, L"Tahoma");
+    EXPECT_EQ(font.lfHeight, -11) << "8.25 pt at 96 dpi";
+    EXPECT_EQ(font.lfWeight, row.weight);
+    EXPECT_EQ(font.lfCharSet, 162);
+    EXPECT_FALSE(font.lfItalic);
+  }
+}
+
+TEST(frmYardım, TextBoxTakesNoTyping) {
+  frmYardım form;
+  ASSERT_TRUE(form.create(nullptr));
+  const std::wstring before = windowText(form.textBox());
+  SendMessageW(form.textBox(), WM_CHAR, L'x', 0);
+  SendMessageW(form.textBox(), WM_CHAR, VK_BACK, 0);
+  SendMessageW(form.textBox(), WM_KEYDOWN, VK_DELETE, 0);
+  SendMessageW(form.textBox(), EM_SETSEL, 0, 10);
+  SendMessageW(form.textBox(), WM_CUT, 0, 0);
+  SendMessageW(form.textBox(), WM_CLEAR, 0, 0);
+  if (OpenClipboard(form.handle())) {
+    EmptyClipboard();
+    const wchar_t pasted[] = L"yapıştırılan";
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
+    memcpy(GlobalLock(memory), pasted, sizeof pasted);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+  }
+  SendMessageW(form.textBox(), WM_PASTE, 0, 0);
+  EXPECT_EQ(windowText(form.textBox()), before);
+}
+
+TEST(frmYardım, MovesTheWindowOnlyForTheLeftButtonAlone) {
+  struct Row {
+    const char* what;
+    bool overLabel;
+    WPARAM keys;
+    bool moves;
+  };
+  const Row rows[] = {
+      {"background, left", false, MK_LBUTTON, true},
+      {"Label1, left", true, MK_LBUTTON, true},
+      {"left with Shift", false, MK_LBUTTON | MK_SHIFT, true},
+      {"no button", false, 0, false},
+      {"right", false, MK_RBUTTON, false},
+      {"middle", true, MK_MBUTTON, false},
+      {"left and right", false, MK_LBUTTON | MK_RBUTTON, false},
+      {"left and middle", true, MK_LBUTTON | MK_MBUTTON, false},
+  };
+  const HCURSOR moveArrow = LoadCursorW(nullptr, IDC_SIZEALL);
+  const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    frmYardım form;
+    ASSERT_TRUE(form.create(nullptr));
+    std::vector<HCURSOR> pointersDuringMove;
+    form.setMover([&](HWND window) {
+      EXPECT_EQ(window, form.handle());
+      pointersDuringMove.push_back(form.pointer());
+    });
+    const POINT at = row.overLabel ? POINT{200, 24} : POINT{10, 150};
+    SendMessageW(form.handle(), WM_MOUSEMOVE, row.keys, MAKELPARAM(at.x, at.y));
+    EXPECT_EQ(pointersDuringMove, row.moves ? std::vector<HCURSOR>{moveArrow} : std::vector<HCURSOR>{});
+    EXPECT_EQ(form.pointer(), arrow) << "the default pointer after the move";
+  }
+}
+
+TEST(frmYardım, MouseOverLabelReachesTheWindowOverTheTextBoxItDoesNot) {
+  frmYardım form;
+  ASSERT_TRUE(form.create(nullptr));
+  SetWindowPos(form.handle(), HWND_TOP, 100, 100, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  int moves = 0;
+  form.setMover([&](HWND) { ++moves; });
+  struct Row {
+    const char* what;
+    POINT client;
+    HWND receiver;
+  };
+  const Row rows[] = {
+      {"Label1", {200, 24}, form.handle()},
+      {"background", {10, 150}, form.handle()},
+      {"txtYardım", {200, 140}, form.textBox()},
+      {"cmdTamam", {200, 265}, form.okButton()},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    POINT screen = row.client;
+    ClientToScreen(form.handle(), &screen);
+    EXPECT_EQ(WindowFromPoint(screen), row.receiver);
+  }
+  // The text box handles its own moves: a drag there selects text.
+  SendMessageW(form.textBox(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 20));
+  EXPECT_EQ(moves, 0);
+}
+
+TEST(frmYardım, ShowsThePictureBehindATransparentTitle) {
+  frmYardım form;
+  ASSERT_TRUE(form.create(nullptr));
+  const COLORREF picture = kovrena::testing::resourcePixel(L"YARDIMZEMIN", 5, 5);
+  if (picture == CLR_INVALID) GTEST_SKIP() << "built without the program's resources";
+  const kovrena::testing::ClientPicture drawn(form.handle());
+  EXPECT_EQ(drawn.at(5, 5), picture);
+  EXPECT_EQ(drawn.at(400, 290), kovrena::testing::resourcePixel(L"YARDIMZEMIN", 400, 290));
+}
+
+TEST(ShowYardım, ClosesWithEnterEscOrTheButton) {
+  struct Row {
+    const char* what;
+    bool focusOnButton;
+    UINT message;
+    WPARAM key;
+  };
+  const Row rows[] = {
+      {"Enter in the text box", false, WM_KEYDOWN, VK_RETURN},
+      {"Esc in the text box", false, WM_KEYDOWN, VK_ESCAPE},
+      {"Enter on the button", true, WM_KEYDOWN, VK_RETURN},
+      {"Esc on the button", true, WM_KEYDOWN, VK_ESCAPE},
+      {"click on the button", true, BM_CLICK, 0},
+  };
+  // One owner for all: hiding a window costs seconds under Wine without a
+  // window manager.
+  const kovrena::testing::OwnerWindow owner;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    std::wstring textBefore;
+    bool ownerDisabled = false;
+    bool focusInTextBox = false;
+    WhileShown shown;
+    shown.run([&] { ShowYardım(owner.get()); },
+              [&] {
+                const HWND window = openHelpWindow();
+                ownerDisabled = !IsWindowEnabled(owner.get());
+                focusInTextBox = GetFocus() == textBoxOf(window);
+                const HWND target = row.focusOnButton ? buttonOf(window) : textBoxOf(window);
+                SetFocus(target);
+                textBefore = windowText(textBoxOf(window));
+                PostMessageW(target, row.message, row.key, 1);
+              });
+    EXPECT_FALSE(shown.timedOut()) << "the window did not close";
+    EXPECT_TRUE(ownerDisabled) << "the owner takes no input while the window is open";
+    EXPECT_TRUE(focusInTextBox) << "the text box has the focus first";
+    EXPECT_EQ(openHelpWindow(), nullptr) << "the window is discarded";
+    EXPECT_TRUE(IsWindowEnabled(owner.get()));
+    EXPECT_EQ(textBefore, kovrena::win32::toWide(YardımMetni()));
+  }
+}
+
+TEST(ShowYardım, EachOpeningStartsAtTheTopOfTheText) {
+  for (int opening = 0; opening < 2; ++opening) {
+    SCOPED_TRACE(opening);
+    int firstLine = -1;
+    WhileShown shown;
+    shown.run([] { ShowYardım(nullptr); },
+              [&] {
+                const HWND text = textBoxOf(openHelpWindow());
+                firstLine = static_cast<int>(SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0));
+                SendMessageW(text, EM_LINESCROLL, 0, 5);
+                PostMessageW(text, WM_KEYDOWN, VK_ESCAPE, 1);
+              });
+    EXPECT_FALSE(shown.timedOut());
+    EXPECT_EQ(firstLine, 0);
+  }
+}
+
+}  // namespace
+}  // namespace kovrena::dialogs::win32
+
+namespace kovrena::dialogs::win32 {
+namespace {
+
+void sendMouse(DWORD flags, POINT screen) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+  input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+// The user's hand: a second thread presses, moves and releases at a human
+// pace while the test thread runs the window and the system's move loop.
+void drag(POINT start, bool withRightButton) {
+  const POINT steps[] = {{start.x + 20, start.y + 10}, {start.x + 40, start.y + 30}, {start.x + 60, start.y + 50}};
+  if (withRightButton) sendMouse(MOUSEEVENTF_RIGHTDOWN, start);
+  sendMouse(MOUSEEVENTF_LEFTDOWN, start);
+  for (const POINT& step : steps) {
+    Sleep(120);
+    sendMouse(MOUSEEVENTF_MOVE, step);
+  }
+  Sleep(120);
+  sendMouse(MOUSEEVENTF_LEFTUP, steps[2]);
+  if (withRightButton) sendMouse(MOUSEEVENTF_RIGHTUP, steps[2]);
+}
+
+TEST(frmYardım, DragsWithTheRealMouse) {
+  struct Row {
+    const char* what;
+    POINT start;  // client coordinates
+    bool withRightButton;
+    bool moves;
+  };
+  const Row rows[] = {
+      {"background", {10, 150}, false, true},
+      {"Label1", {200, 24}, false, true},
+      {"text box", {200, 140}, false, false},
+      // Ends on the background too: a right button released over the text
+      // box would open its context menu.
+      {"background with both buttons", {280, 246}, true, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    frmYardım form;
+    ASSERT_TRUE(form.create(nullptr));
+    SetWindowPos(form.handle(), HWND_TOP, 100, 100, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetForegroundWindow(form.handle());
+    const POINT start{100 + row.start.x, 100 + row.start.y};
+    SetCursorPos(start.x, start.y);
+    kovrena::testing::pumpMessages();
+    std::thread hand(drag, start, row.withRightButton);
+    for (int i = 0; i < 80; ++i) {
+      kovrena::testing::pumpMessages();
+      Sleep(10);
+    }
+    hand.join();
+    kovrena::testing::pumpMessages();
+    RECT moved{};
+    GetWindowRect(form.handle(), &moved);
+    if (row.moves) {
+      // The window follows from the first move with the button held: it
+      // keeps its distance to the pointer from there, so it travels the
+      // rest of the way (40, 40), or (20, 20) if that first move and the
+      // next reached the window as one.
+      EXPECT_TRUE(moved.left == 140 || moved.left == 120) << moved.left;
+      EXPECT_EQ(moved.top - 100, moved.left - 100);
+    } else {
+      EXPECT_EQ(moved.left, 100);
+      EXPECT_EQ(moved.top, 100);
+    }
+    EXPECT_EQ(form.pointer(), LoadCursorW(nullptr, IDC_ARROW)) << "the default pointer after a move";
+  }
+}
+
+}  // namespace
+}  // namespace kovrena::dialogs::win32
