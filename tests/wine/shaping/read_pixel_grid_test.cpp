@@ -61,5 +61,31 @@ TEST(ReadPixelGrid, UnsupportedOrUnreadable) {
   for (const auto& c : cases) EXPECT_FALSE(win32::ReadPixelGrid(c.bitmap).has_value()) << c.name;
 }
 
+TEST(ReadPixelGrid, BitsThatCannotAllBeCopied) {
+  // An 8-bit DIB section of odd width describes its rows four-byte aligned,
+  // while its bits come out in two-byte aligned rows: fewer bytes than the
+  // description promises. Taking the shortfall for pixels would shape a
+  // window from rows that are not there.
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+  } info{};
+  info.header.biSize = sizeof info.header;
+  info.header.biWidth = 5;
+  info.header.biHeight = -3;
+  info.header.biPlanes = 1;
+  info.header.biBitCount = 8;
+  info.header.biCompression = BI_RGB;
+  void* bits = nullptr;
+  UniqueBitmap dib(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
+  ASSERT_TRUE(dib);
+  BITMAP description{};
+  GetObjectW(dib.get(), sizeof description, &description);
+  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(description.bmWidthBytes * description.bmHeight));
+  const LONG copied = GetBitmapBits(dib.get(), static_cast<LONG>(buffer.size()), buffer.data());
+  if (copied == static_cast<LONG>(buffer.size())) GTEST_SKIP() << "this system copies the whole description";
+  EXPECT_FALSE(win32::ReadPixelGrid(dib.get()).has_value());
+}
+
 }  // namespace
 }  // namespace kovrena::shaping
