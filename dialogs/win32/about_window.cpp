@@ -8,6 +8,10 @@
 #include "dialogs/win32/modal_loop.h"
 #include "dialogs/win32/program_version.h"
 #include "platform/product.h"
+#include "platform/win32/file_system.h"
+#include "platform/win32/message_box.h"
+#include "platform/win32/process_launcher.h"
+#include "platform/win32/registry.h"
 #include "platform/win32/text.h"
 #include "resources/resource_ids.h"
 #include "resources/version.h"
@@ -334,11 +338,30 @@ LRESULT frmHakkında::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void ShowHakkında(HWND owner, const HakkındaServices& services) {
-  frmHakkında form(services);
-  if (!form.create(owner)) return;
+namespace {
+
+void showModal(HWND owner, frmHakkında& form) {
   centreOver(form.handle(), owner);
   RunModal(owner, form.handle(), [&form] { return form.closed(); });
+}
+
+}  // namespace
+
+void ShowHakkında(HWND owner, const HakkındaServices& services) {
+  frmHakkında form(services);
+  if (form.create(owner)) showModal(owner, form);
+}
+
+void ShowHakkında(HWND owner) {
+  kovrena::win32::Win32Registry registry;
+  kovrena::win32::Win32FileSystem files;
+  kovrena::win32::Win32ProcessLauncher launcher;
+  kovrena::win32::Win32MessageBox messages;
+  Win32ShellOpener shell;
+  frmHakkında form({registry, files, launcher, messages, shell});
+  if (!form.create(owner)) return;
+  messages.setOwner(form.handle());
+  showModal(owner, form);
 }
 
 }  // namespace kovrena::dialogs::win32

@@ -85,5 +85,8 @@ class frmHakkında {
 // Shows a new about window modally over owner (which may be null) and
 // discards it when it is closed.
 void ShowHakkında(HWND owner, const HakkındaServices& services);
+// The same with the system's own registry, files, program start, shell and
+// message boxes; the launcher's message is modal to the about window.
+void ShowHakkında(HWND owner);
 
 }  // namespace kovrena::dialogs::win32

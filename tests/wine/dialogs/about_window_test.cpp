@@ -139,6 +139,10 @@ TEST(frmHakkında, IsAFixedDialogWithTheControlsOfTheDesign) {
   }
   EXPECT_EQ(GetDlgCtrlID(form.control("cmdOK")), IDOK);
   EXPECT_NE(GetWindowLongW(form.control("cmdOK"), GWL_STYLE) & BS_DEFPUSHBUTTON, 0);
+#ifdef KOVRENA_TEST_HAS_RESOURCES
+  EXPECT_NE(SendMessageW(form.handle(), WM_GETICON, ICON_BIG, 0), 0) << "window icon";
+  EXPECT_NE(SendMessageW(form.control("Image1"), STM_GETICON, 0, 0), 0) << "Image1 picture";
+#endif
 }
 
 TEST(frmHakkında, UsesTheFontsOfTheDesign) {
@@ -383,6 +387,42 @@ TEST(ShowHakkında, ClosesWithEnterOrEscAndStartsTheToolWithAltS) {
     EXPECT_TRUE(IsWindowEnabled(owner.get()));
     EXPECT_EQ(fixture.messages.shown.size(), row.messages);
   }
+}
+
+// With the system's own services: where the machine keeps no entry for the
+// tool (as Wine's registry), the button ends in the real message box, modal
+// to the about window.
+TEST(ShowHakkında, SystemServicesShowTheMessageOverTheAboutWindow) {
+  kovrena::win32::Win32Registry registry;
+  for (const RegistryLookup& lookup : {DefaultSysInfoLookups().programFile, DefaultSysInfoLookups().folder}) {
+    std::string text;
+    const Result<bool> found = GetKeyValue(registry, lookup.root, lookup.keyPath, lookup.valueName, text);
+    if (!found.ok() || found.value()) GTEST_SKIP() << "this machine names the tool: it would start";
+  }
+  HWND about = nullptr;
+  HWND box = nullptr;
+  HWND boxOwner = nullptr;
+  std::wstring boxTitle;
+  bool aboutDisabled = false;
+  WhileShown shown;
+  shown.run([] { ShowHakkında(nullptr); },
+            {[&] {
+               about = openAboutWindow();
+               PostMessageW(FindWindowExW(about, nullptr, L"Button", L"&Sistem Bilgisi"), BM_CLICK, 0, 0);
+             },
+             [&] {
+               box = FindWindowW(L"#32770", nullptr);
+               boxOwner = box != nullptr ? GetWindow(box, GW_OWNER) : nullptr;
+               boxTitle = box != nullptr ? windowText(box) : L"";
+               aboutDisabled = !IsWindowEnabled(about);
+               if (box != nullptr) PostMessageW(box, WM_COMMAND, IDOK, 0);
+             },
+             [&] { PostMessageW(about, WM_COMMAND, IDCANCEL, 0); }});
+  EXPECT_FALSE(shown.timedOut());
+  ASSERT_NE(box, nullptr) << "no message box";
+  EXPECT_EQ(boxOwner, about) << "the message box belongs to the about window";
+  EXPECT_EQ(boxTitle, L"Kovrena");
+  EXPECT_TRUE(aboutDisabled) << "the message is modal to the about window";
 }
 
 TEST(ShowHakkında, EachOpeningStartsWithPlainLinks) {

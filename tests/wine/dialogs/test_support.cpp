@@ -54,7 +54,8 @@ Result<std::string> PlainLookupFiles::findFile(const std::string& path, std::uin
 
 namespace {
 WhileShown* current = nullptr;
-std::function<void()> pendingAction;
+std::vector<std::function<void()>> pendingSteps;
+std::size_t nextStep = 0;
 constexpr UINT_PTR kActionDelayMs = 150;
 constexpr UINT_PTR kGiveUpMs = 8000;
 UINT_PTR actionTimer = 0;
@@ -65,7 +66,12 @@ void CALLBACK WhileShown::onTimer(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   if (id == actionTimer) {
     actionTimer = 0;
-    if (pendingAction) pendingAction();
+    if (nextStep >= pendingSteps.size()) return;
+    const std::function<void()> step = pendingSteps[nextStep++];
+    // Armed before the step runs: a step may enter a modal loop of its own
+    // (a message box), in which the next step then runs.
+    if (nextStep < pendingSteps.size()) actionTimer = SetTimer(nullptr, 0, kActionDelayMs, onTimer);
+    step();
     return;
   }
   if (id == giveUpTimer) {
@@ -77,9 +83,10 @@ void CALLBACK WhileShown::onTimer(HWND, UINT, UINT_PTR id, DWORD) {
   }
 }
 
-void WhileShown::run(const std::function<void()>& show, const std::function<void()>& action) {
+void WhileShown::run(const std::function<void()>& show, const std::vector<std::function<void()>>& steps) {
   current = this;
-  pendingAction = action;
+  pendingSteps = steps;
+  nextStep = 0;
   timedOut_ = false;
   actionTimer = SetTimer(nullptr, 0, kActionDelayMs, onTimer);
   giveUpTimer = SetTimer(nullptr, 0, kGiveUpMs, onTimer);
@@ -87,7 +94,7 @@ void WhileShown::run(const std::function<void()>& show, const std::function<void
   if (actionTimer != 0) KillTimer(nullptr, actionTimer);
   if (giveUpTimer != 0) KillTimer(nullptr, giveUpTimer);
   actionTimer = giveUpTimer = 0;
-  pendingAction = nullptr;
+  pendingSteps.clear();
   current = nullptr;
 }
 

@@ -59,12 +59,15 @@ class PlainLookupFiles : public FileSystem {
   static Error unused() { return Error{5, "not used here"}; }
 };
 
-// Runs show() (a modal loop) and, once its window is up, action() from
-// inside the loop. If the window is still open some seconds later it is
-// closed, and timedOut() tells so.
+// Runs show() (a modal loop) and, once its window is up, the steps one
+// after the other from inside the loop, a moment apart. If the window is
+// still open some seconds later it is closed, and timedOut() tells so.
 class WhileShown {
  public:
-  void run(const std::function<void()>& show, const std::function<void()>& action);
+  void run(const std::function<void()>& show, const std::function<void()>& action) {
+    run(show, std::vector<std::function<void()>>{action});
+  }
+  void run(const std::function<void()>& show, const std::vector<std::function<void()>>& steps);
   bool timedOut() const { return timedOut_; }
 
  private:
