@@ -1,0 +1,38 @@
+#include "cli/paths.h"
+
+namespace kovrena::cli {
+
+namespace {
+
+bool isSeparator(char c, PathStyle style) {
+  return c == '/' || (style == PathStyle::Windows && (c == '\\' || c == ':'));
+}
+
+}  // namespace
+
+std::string_view FileNameOf(std::string_view path, PathStyle style) {
+  for (std::size_t i = path.size(); i > 0; --i) {
+    if (isSeparator(path[i - 1], style)) return path.substr(i);
+  }
+  return path;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name, PathStyle style) {
+  std::string path(folder);
+  if (!path.empty() && !isSeparator(path.back(), style)) path += style == PathStyle::Windows ? '\\' : '/';
+  path += name;
+  return path;
+}
+
+bool IsExeName(std::string_view name) {
+  constexpr std::string_view kExtension = ".exe";
+  if (name.size() <= kExtension.size()) return false;
+  const std::string_view tail = name.substr(name.size() - kExtension.size());
+  for (std::size_t i = 0; i < tail.size(); ++i) {
+    const char c = tail[i] >= 'A' && tail[i] <= 'Z' ? static_cast<char>(tail[i] - 'A' + 'a') : tail[i];
+    if (c != kExtension[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace kovrena::cli

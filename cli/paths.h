@@ -1,0 +1,19 @@
+#pragma once
+// Path text as the running platform reads it. On Windows both slashes
+// separate folders and "C:name" names a file on a drive; on Linux only '/'
+// does, and a backslash is an ordinary character of a name.
+#include <string>
+#include <string_view>
+
+namespace kovrena::cli {
+
+enum class PathStyle { Posix, Windows };
+
+// The last part of the path: what a file dialog calls the file title.
+std::string_view FileNameOf(std::string_view path, PathStyle style);
+// A child of folder, with exactly one separator between the two.
+std::string JoinPath(std::string_view folder, std::string_view name, PathStyle style);
+// Whether a file name ends in ".exe", in any letter case.
+bool IsExeName(std::string_view name);
+
+}  // namespace kovrena::cli

@@ -1,0 +1,123 @@
+#include "cli/posix/disk.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/posix/errno_error.h"
+
+namespace kovrena::cli::posix {
+
+namespace {
+
+using kovrena::posix::errorFromErrno;
+using kovrena::posix::lastErrno;
+
+EntryKind kindOfMode(mode_t mode) {
+  if (S_ISREG(mode)) return EntryKind::File;
+  if (S_ISDIR(mode)) return EntryKind::Folder;
+  if (S_ISLNK(mode)) return EntryKind::Link;
+  return EntryKind::Other;
+}
+
+class FileSource final : public ByteSource {
+ public:
+  FileSource(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
+  FileSource(const FileSource&) = delete;
+  FileSource& operator=(const FileSource&) = delete;
+  ~FileSource() override { ::close(fd_); }
+
+  std::uint64_t size() const override { return size_; }
+
+  Status read(std::uint64_t offset, std::span<std::uint8_t> out) override {
+    while (!out.empty()) {
+      const ssize_t got = ::pread(fd_, out.data(), out.size(), static_cast<off_t>(offset));
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        return lastErrno();
+      }
+      // The file shrank since it was opened.
+      if (got == 0) return errorFromErrno(EIO);
+      out = out.subspan(static_cast<std::size_t>(got));
+      offset += static_cast<std::uint64_t>(got);
+    }
+    return std::nullopt;
+  }
+
+ private:
+  int fd_;
+  std::uint64_t size_;
+};
+
+// Closes a directory stream at scope end.
+struct DirCloser {
+  void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
+}  // namespace
+
+Result<EntryKind> PosixDisk::kindOf(const std::string& path, bool followLinks) {
+  struct stat info {};
+  const int result = followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
+  if (result != 0) {
+    // Nothing there, or a folder on the way is missing or is a file.
+    if (errno == ENOENT || errno == ENOTDIR) return EntryKind::Missing;
+    return lastErrno();
+  }
+  return kindOfMode(info.st_mode);
+}
+
+Result<std::vector<FolderEntry>> PosixDisk::list(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return lastErrno();
+  std::unique_ptr<DIR, DirCloser> dir(::fdopendir(fd));
+  if (!dir) {
+    const Error error = lastErrno();
+    ::close(fd);
+    return error;
+  }
+  std::vector<FolderEntry> entries;
+  while (true) {
+    errno = 0;
+    const dirent* entry = ::readdir(dir.get());
+    if (entry == nullptr) {
+      if (errno != 0) return lastErrno();
+      break;
+    }
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    // d_type is a hint some file systems leave unknown; the entry itself
+    // is asked then, without following a link.
+    struct stat info {};
+    if (::fstatat(::dirfd(dir.get()), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+      if (errno == ENOENT) continue;  // gone meanwhile
+      return lastErrno();
+    }
+    entries.push_back(FolderEntry{name, kindOfMode(info.st_mode)});
+  }
+  return entries;
+}
+
+Result<std::unique_ptr<ByteSource>> PosixDisk::openForReading(const std::string& path) {
+  // O_NONBLOCK: a pipe put where a program was expected fails at once
+  // rather than waiting for a writer.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return lastErrno();
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    const Error error = lastErrno();
+    ::close(fd);
+    return error;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return errorFromErrno(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+  }
+  return std::unique_ptr<ByteSource>(std::make_unique<FileSource>(fd, static_cast<std::uint64_t>(info.st_size)));
+}
+
+}  // namespace kovrena::cli::posix

@@ -1,0 +1,21 @@
+// kovrena-cli on Linux: the manifest engine for programs that run under Wine,
+// which reads Hidden and System from user.DOSATTRIB as the platform writes it.
+#include <csignal>
+#include <string>
+#include <vector>
+
+#include "cli/posix/console.h"
+#include "cli/posix/disk.h"
+#include "cli/run.h"
+#include "platform/posix/file_system.h"
+
+int main(int argc, char** argv) {
+  // A reader that goes away (kovrena-cli status … | head) ends the writing,
+  // not the run: every program still gets what was asked.
+  std::signal(SIGPIPE, SIG_IGN);
+  const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  kovrena::cli::posix::PosixDisk disk;
+  kovrena::posix::PosixFileSystem files;
+  kovrena::cli::posix::PosixConsole console;
+  return kovrena::cli::RunCli(arguments, disk, files, console);
+}

@@ -1,0 +1,68 @@
+#pragma once
+// What became of one program: the outcome, and what was found on the way.
+#include <optional>
+#include <string>
+
+#include "cli/pe/program_facts.h"
+#include "platform/error.h"
+
+namespace kovrena::cli {
+
+enum class ManifestState {
+  None,
+  Ours,      // byte for byte the manifest the engine writes for this program's name
+  Foreign,   // another file, or a link, at the manifest path
+  NotAFile,  // a folder, device or pipe at the manifest path
+};
+
+struct ManifestInfo {
+  ManifestState state = ManifestState::None;
+  bool hiddenSystem = false;  // both attributes set, as the engine leaves them
+  friend bool operator==(const ManifestInfo&, const ManifestInfo&) = default;
+};
+
+enum class Outcome {
+  Status,          // the program was looked at
+  Applied,         // the manifest was written
+  Replaced,        // an existing manifest was deleted and the manifest written (--force)
+  AlreadyApplied,  // the engine's own manifest was already there: left as it was
+  ManifestExists,  // another manifest is there: left alone without --force
+  ManifestBlocked, // a folder or special file has the manifest's name: left alone
+  Undone,          // the manifest was deleted
+  NothingToUndo,   // no manifest beside an existing program
+  ForeignManifest, // not the engine's manifest: left alone without --force
+  NotFound,
+  Folder,          // a folder given without --recursive
+  NotAFile,        // a device, pipe or socket given as the program
+  NotWindowsProgram,
+  Library,
+  WrongMachine,    // a program for another processor than x86
+  NoPrograms,      // a folder with no .exe below it
+  Failed,          // a platform failure; error holds it
+};
+
+struct ProgramReport {
+  std::string path;
+  Outcome outcome = Outcome::Failed;
+  std::optional<ProgramFacts> facts;
+  std::optional<ManifestInfo> manifest;  // as found, before anything was changed
+  std::optional<Error> error;
+};
+
+// Whether the program got what was asked for.
+constexpr bool Succeeded(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::Status:
+    case Outcome::Applied:
+    case Outcome::Replaced:
+    case Outcome::AlreadyApplied:
+    case Outcome::Undone:
+    case Outcome::NothingToUndo:
+    case Outcome::NoPrograms:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace kovrena::cli

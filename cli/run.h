@@ -1,0 +1,16 @@
+#pragma once
+// The whole command line program above the platform: arguments in, words
+// out, the exit status back.
+#include <string>
+#include <vector>
+
+#include "cli/console.h"
+#include "cli/disk.h"
+#include "platform/file_system.h"
+
+namespace kovrena::cli {
+
+// arguments: what followed the program's own name, as UTF-8.
+int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console);
+
+}  // namespace kovrena::cli

@@ -1,0 +1,129 @@
+#include "cli/win32/disk.h"
+
+#include <windows.h>
+
+#include <utility>
+
+#include "platform/win32/last_error.h"
+#include "platform/win32/scoped.h"
+#include "platform/win32/text.h"
+
+namespace kovrena::cli::win32 {
+
+namespace {
+
+using kovrena::win32::errorFromCode;
+using kovrena::win32::lastError;
+using kovrena::win32::toUtf8;
+using kovrena::win32::toWide;
+using kovrena::win32::UniqueFind;
+using kovrena::win32::UniqueHandle;
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// Answers that mean "nothing of that name", not a failure. A name no file
+// can have (a wildcard, say) names nothing too.
+bool namesNothing(DWORD code) {
+  return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || code == ERROR_INVALID_NAME;
+}
+
+EntryKind kindOfAttributes(DWORD attributes) {
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return EntryKind::Link;
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return EntryKind::Folder;
+  if ((attributes & FILE_ATTRIBUTE_DEVICE) != 0) return EntryKind::Other;
+  return EntryKind::File;
+}
+
+class FileSource final : public ByteSource {
+ public:
+  FileSource(UniqueHandle handle, std::uint64_t size) : handle_(std::move(handle)), size_(size) {}
+
+  std::uint64_t size() const override { return size_; }
+
+  Status read(std::uint64_t offset, std::span<std::uint8_t> out) override {
+    while (!out.empty()) {
+      // The offset travels with each read, so no shared file pointer matters.
+      OVERLAPPED at{};
+      at.Offset = static_cast<DWORD>(offset & 0xFFFFFFFFu);
+      at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+      const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(out.size(), 1u << 20));
+      DWORD got = 0;
+      if (!ReadFile(handle_.get(), out.data(), chunk, &got, &at)) return lastError();
+      // The file shrank since it was opened.
+      if (got == 0) return errorFromCode(ERROR_HANDLE_EOF);
+      out = out.subspan(got);
+      offset += got;
+    }
+    return std::nullopt;
+  }
+
+ private:
+  UniqueHandle handle_;
+  std::uint64_t size_;
+};
+
+}  // namespace
+
+Result<EntryKind> Win32Disk::kindOf(const std::string& path, bool followLinks) {
+  const std::wstring wide = toWide(path);
+  if (!followLinks) {
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      const DWORD code = GetLastError();
+      if (namesNothing(code)) return EntryKind::Missing;
+      return errorFromCode(code);
+    }
+    return kindOfAttributes(attributes);
+  }
+  // Opened without any access: only what the path leads to is asked, and
+  // no sharing mode of another program stands in the way.
+  UniqueHandle handle(CreateFileW(wide.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                  nullptr));
+  if (!handle) {
+    const DWORD code = GetLastError();
+    if (namesNothing(code)) return EntryKind::Missing;
+    return errorFromCode(code);
+  }
+  if (GetFileType(handle.get()) != FILE_TYPE_DISK) return EntryKind::Other;
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(handle.get(), &info)) return lastError();
+  return (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? EntryKind::Folder : EntryKind::File;
+}
+
+Result<std::vector<FolderEntry>> Win32Disk::list(const std::string& folder) {
+  std::wstring pattern = toWide(folder);
+  if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/' && pattern.back() != L':') {
+    pattern += L'\\';
+  }
+  pattern += L'*';
+  std::vector<FolderEntry> entries;
+  WIN32_FIND_DATAW found{};
+  UniqueFind search(FindFirstFileW(pattern.c_str(), &found));
+  if (!search) {
+    const DWORD code = GetLastError();
+    if (code == ERROR_FILE_NOT_FOUND) return entries;  // an empty drive root
+    return errorFromCode(code);
+  }
+  do {
+    const std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    entries.push_back(FolderEntry{toUtf8(name), kindOfAttributes(found.dwFileAttributes)});
+  } while (FindNextFileW(search.get(), &found));
+  const DWORD code = GetLastError();
+  if (code != ERROR_NO_MORE_FILES) return errorFromCode(code);
+  return entries;
+}
+
+Result<std::unique_ptr<ByteSource>> Win32Disk::openForReading(const std::string& path) {
+  UniqueHandle handle(CreateFileW(toWide(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!handle) return lastError();
+  // A device or pipe is never read as a program.
+  if (GetFileType(handle.get()) != FILE_TYPE_DISK) return errorFromCode(ERROR_INVALID_FUNCTION);
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(handle.get(), &size)) return lastError();
+  return std::unique_ptr<ByteSource>(
+      std::make_unique<FileSource>(std::move(handle), static_cast<std::uint64_t>(size.QuadPart)));
+}
+
+}  // namespace kovrena::cli::win32

@@ -1,0 +1,28 @@
+// kovrena-cli on Windows: a console program, loadable on Windows XP.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/run.h"
+#include "cli/win32/console.h"
+#include "cli/win32/disk.h"
+#include "platform/win32/file_system.h"
+#include "platform/win32/text.h"
+
+// cmd.exe hands "*.exe" on as it is; the runtime expands it into the
+// matching names, as a Windows administrator expects of a console tool.
+extern "C" {
+int _dowildcard = -1;
+}
+
+int wmain(int argc, wchar_t** argv) {
+  // A walk over a folder must not stop at a "no disk in drive" box.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  std::vector<std::string> arguments;
+  for (int i = 1; i < argc; ++i) arguments.push_back(kovrena::win32::toUtf8(argv[i]));
+  kovrena::cli::win32::Win32Disk disk;
+  kovrena::win32::Win32FileSystem files;
+  kovrena::cli::win32::Win32Console console;
+  return kovrena::cli::RunCli(arguments, disk, files, console);
+}

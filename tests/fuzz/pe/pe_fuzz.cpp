@@ -1,0 +1,44 @@
+// Any bytes as a program file: the reader must answer without reading
+// outside them, and its answer must not depend on how the bytes are read.
+// The same bytes also go to the manifest scan on their own, since an
+// embedded manifest is whatever a file says it is.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "cli/pe/manifest_scan.h"
+#include "cli/pe/program_facts.h"
+
+using namespace kovrena::cli;
+
+namespace {
+
+// Hands each read over in a buffer of its own size, so that the sanitizer
+// sees any read past what was asked for.
+class ExactSource final : public ByteSource {
+ public:
+  explicit ExactSource(std::string_view bytes) : bytes_(bytes) {}
+  std::uint64_t size() const override { return bytes_.size(); }
+  kovrena::Status read(std::uint64_t offset, std::span<std::uint8_t> out) override {
+    if (offset > bytes_.size() || out.size() > bytes_.size() - offset) std::abort();
+    return MemorySource(bytes_).read(offset, out);
+  }
+
+ private:
+  std::string_view bytes_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  ExactSource source(bytes);
+  const kovrena::Result<ProgramFacts> facts = ReadProgramFacts(source);
+  // A source that never fails gives a verdict every time.
+  if (!facts.ok()) std::abort();
+  const ProgramFacts& f = facts.value();
+  if (!f.windowsProgram && (f.machine != 0 || f.library || f.embedded != EmbeddedManifest::None)) std::abort();
+  (void)AsksForCommonControlsV6(bytes);
+  return 0;
+}

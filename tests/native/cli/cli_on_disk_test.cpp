@@ -1,0 +1,366 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "manifest/engine.h"
+#include "tests/native/cli/cli_test_support.h"
+
+namespace kovrena::cli {
+namespace {
+
+using testing::BuildPe;
+using testing::EmbeddedManifestText;
+using testing::exists;
+using testing::PeSpec;
+using testing::rawDosAttrib;
+using testing::readFile;
+using testing::replaceAllOf;
+using testing::TempFolder;
+using testing::writeFile;
+
+const std::string kName = "Eski Oyun.exe";
+const std::string kEmbeddedV6Note =
+    "; programın kendi manifesti ortak denetimler v6'yı zaten istiyor (Windows Vista ve sonrasında ve Wine'da "
+    "programın kendi manifesti geçerlidir, yanındaki manifest yok sayılır)";
+
+// One folder per scenario; "{d}" in arguments and expected texts stands for it.
+struct Folder {
+  std::string path;
+  std::string operator/(const std::string& name) const { return path + "/" + name; }
+  void program(const std::string& name, PeSpec spec = {}) const { writeFile(*this / name, BuildPe(spec).bytes); }
+  void ourManifest(const std::string& name) const {
+    writeFile(*this / (name + ".manifest"), manifest::BuildManifestText(name));
+  }
+  std::optional<std::string> manifestOf(const std::string& name) const { return readFile(*this / (name + ".manifest")); }
+};
+
+struct Scenario {
+  const char* name;
+  std::function<void(const Folder&)> setup;
+  std::vector<std::string> args;
+  int exit;
+  std::string out;
+  std::string err;
+  std::function<void(const Folder&)> check;
+};
+
+// path: below the scenario's folder; the manifest names the file only.
+void expectOurs(const Folder& d, const std::string& path) {
+  const std::string name = path.substr(path.find_last_of('/') + 1);
+  EXPECT_EQ(d.manifestOf(path), manifest::BuildManifestText(name));
+  EXPECT_EQ(rawDosAttrib(d / (path + ".manifest")), "0x6");
+}
+void expectNoManifest(const Folder& d, const std::string& name) { EXPECT_FALSE(exists(d / (name + ".manifest"))); }
+
+const std::vector<Scenario>& applyScenarios() {
+  static const std::vector<Scenario> scenarios = {
+      {"x86 program gets the manifest, Hidden+System",
+       [](const Folder& d) { d.program(kName); }, {"apply", "{d}/" + kName}, 0,
+       "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı\n", "",
+       [](const Folder& d) { expectOurs(d, kName); }},
+      {"applying again leaves the engine's manifest as it is",
+       [](const Folder& d) {
+         d.program(kName);
+         d.ourManifest(kName);
+       },
+       {"apply", "{d}/" + kName}, 0, "{d}/Eski Oyun.exe: XP Görünüm Stili zaten uygulanmış, manifest değiştirilmedi\n", "",
+       [](const Folder& d) {
+         EXPECT_EQ(d.manifestOf(kName), manifest::BuildManifestText(kName));
+         EXPECT_EQ(rawDosAttrib(d / (kName + ".manifest")), std::nullopt) << "not rewritten";
+       }},
+      {"a maker's manifest is kept without --force",
+       [](const Folder& d) {
+         d.program(kName);
+         writeFile(d / (kName + ".manifest"), "<assembly/>");
+       },
+       {"apply", "{d}/" + kName}, 1, "",
+       "{d}/Eski Oyun.exe: Bu programa daha önceden XP Görünüm Stili desteği verilmiş, manifest değiştirilmedi "
+       "(üzerine yazmak için --force)\n",
+       [](const Folder& d) { EXPECT_EQ(d.manifestOf(kName), "<assembly/>"); }},
+      {"--force replaces a read-only maker's manifest",
+       [](const Folder& d) {
+         d.program(kName);
+         writeFile(d / (kName + ".manifest"), "<assembly/>");
+         ::chmod((d / (kName + ".manifest")).c_str(), 0444);
+       },
+       {"apply", "--force", "{d}/" + kName}, 0, "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n",
+       "", [](const Folder& d) { expectOurs(d, kName); }},
+      {"x64 program is refused",
+       [](const Folder& d) { d.program("x64.exe", PeSpec().forMachine(machine::kX64)); }, {"apply", "{d}/x64.exe"}, 1, "",
+       "{d}/x64.exe: 64 bit x64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
+       "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
+       [](const Folder& d) { expectNoManifest(d, "x64.exe"); }},
+      {"ARM64 program is refused",
+       [](const Folder& d) { d.program("arm.exe", PeSpec().forMachine(machine::kArm64)); }, {"apply", "{d}/arm.exe"}, 1, "",
+       "{d}/arm.exe: 64 bit ARM64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
+       "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
+       [](const Folder& d) { expectNoManifest(d, "arm.exe"); }},
+      {"program for another processor is refused",
+       [](const Folder& d) { d.program("ce.exe", PeSpec().forMachine(0x01C4)); }, {"apply", "{d}/ce.exe"}, 1, "",
+       "{d}/ce.exe: makine türü 0x01C4 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır\n",
+       [](const Folder& d) { expectNoManifest(d, "ce.exe"); }},
+      {"DLL is refused",
+       [](const Folder& d) { d.program("kitaplik.exe", PeSpec().asDll()); }, {"apply", "{d}/kitaplik.exe"}, 1, "",
+       "{d}/kitaplik.exe: bir DLL, program değil: Windows bir DLL'in yanındaki manifesti okumaz\n",
+       [](const Folder& d) { expectNoManifest(d, "kitaplik.exe"); }},
+      {"text file is refused",
+       [](const Folder& d) { writeFile(d / "not.exe", "MZ but no more"); }, {"apply", "{d}/not.exe"}, 1, "",
+       "{d}/not.exe: Windows programı değil, manifest yazılmadı\n",
+       [](const Folder& d) { expectNoManifest(d, "not.exe"); }},
+      {"missing program", [](const Folder&) {}, {"apply", "{d}/yok.exe"}, 1, "",
+       "{d}/yok.exe: Belirttiğiniz dosya bulunamadı\n", [](const Folder& d) { expectNoManifest(d, "yok.exe"); }},
+      {"folder without --recursive", [](const Folder& d) { ::mkdir((d / "alt").c_str(), 0755); }, {"apply", "{d}/alt"},
+       1, "", "{d}/alt: bir klasör; altındaki programlar için --recursive verin\n", nullptr},
+      {"folder named like the manifest is left alone",
+       [](const Folder& d) {
+         d.program(kName);
+         ::mkdir((d / (kName + ".manifest")).c_str(), 0755);
+       },
+       {"apply", "--force", "{d}/" + kName}, 1, "",
+       "{d}/Eski Oyun.exe: manifest adında bir klasör ya da özel dosya var, dokunulmadı\n",
+       [](const Folder& d) { EXPECT_TRUE(exists(d / (kName + ".manifest/."))); }},
+      {"program with its own v6 manifest: applied, with the note",
+       [](const Folder& d) { d.program(kName, PeSpec().withManifest(EmbeddedManifestText(true))); }, {"apply", "{d}/" + kName}, 0,
+       "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı" + kEmbeddedV6Note + "\n", "",
+       [](const Folder& d) { expectOurs(d, kName); }},
+      {"one good, one missing: the good one is done, status 1",
+       [](const Folder& d) { d.program("a.exe"); }, {"apply", "{d}/yok.exe", "{d}/a.exe"}, 1,
+       "{d}/a.exe: XP Görünüm Stili uygulandı\n", "{d}/yok.exe: Belirttiğiniz dosya bulunamadı\n",
+       [](const Folder& d) { expectOurs(d, "a.exe"); }},
+      {"a dangling link at the manifest path creates nothing through it",
+       [](const Folder& d) {
+         d.program(kName);
+         ::symlink((d / "hedef").c_str(), (d / (kName + ".manifest")).c_str());
+       },
+       {"apply", "{d}/" + kName}, 1, "",
+       "{d}/Eski Oyun.exe: Bu programa daha önceden XP Görünüm Stili desteği verilmiş, manifest değiştirilmedi "
+       "(üzerine yazmak için --force)\n",
+       [](const Folder& d) { EXPECT_FALSE(exists(d / "hedef")); }},
+      {"--force replaces a link, never what it points at",
+       [](const Folder& d) {
+         d.program(kName);
+         writeFile(d / "kurban", "başkasının dosyası");
+         ::chmod((d / "kurban").c_str(), 0444);
+         ::symlink((d / "kurban").c_str(), (d / (kName + ".manifest")).c_str());
+       },
+       {"apply", "--force", "{d}/" + kName}, 0,
+       "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n", "",
+       [](const Folder& d) {
+         expectOurs(d, kName);
+         EXPECT_EQ(readFile(d / "kurban"), "başkasının dosyası");
+         EXPECT_EQ(rawDosAttrib(d / "kurban"), std::nullopt);
+         struct stat info {};
+         ASSERT_EQ(::stat((d / "kurban").c_str(), &info), 0);
+         EXPECT_EQ(info.st_mode & 0777, 0444u);
+       }},
+  };
+  return scenarios;
+}
+
+const std::vector<Scenario>& undoScenarios() {
+  static const std::vector<Scenario> scenarios = {
+      {"the engine's manifest is deleted",
+       [](const Folder& d) {
+         d.program(kName);
+         d.ourManifest(kName);
+       },
+       {"undo", "{d}/" + kName}, 0, "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
+       [](const Folder& d) {
+         expectNoManifest(d, kName);
+         EXPECT_TRUE(exists(d / kName));
+       }},
+      {"a maker's manifest is refused",
+       [](const Folder& d) {
+         d.program(kName);
+         writeFile(d / (kName + ".manifest"), manifest::BuildManifestText(kName) + " ");
+       },
+       {"undo", "{d}/" + kName}, 1, "",
+       "{d}/Eski Oyun.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın üreticisinin "
+       "olabilir; silmek için --force)\n",
+       [](const Folder& d) { EXPECT_EQ(d.manifestOf(kName), manifest::BuildManifestText(kName) + " "); }},
+      {"the manifest written for another name is another manifest",
+       [](const Folder& d) {
+         d.program(kName);
+         writeFile(d / (kName + ".manifest"), manifest::BuildManifestText("eski oyun.exe"));
+       },
+       {"undo", "{d}/" + kName}, 1, "",
+       "{d}/Eski Oyun.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın üreticisinin "
+       "olabilir; silmek için --force)\n",
+       nullptr},
+      {"--force deletes a maker's manifest",
+       [](const Folder& d) {
+         d.program(kName);
+         writeFile(d / (kName + ".manifest"), "<assembly/>");
+       },
+       {"undo", "--force", "{d}/" + kName}, 0,
+       "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı (başka bir manifestti)\n", "",
+       [](const Folder& d) { expectNoManifest(d, kName); }},
+      {"nothing to undo is what was asked",
+       [](const Folder& d) { d.program(kName); }, {"undo", "{d}/" + kName}, 0,
+       "{d}/Eski Oyun.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\n",
+       "", nullptr},
+      {"neither program nor manifest", [](const Folder&) {}, {"undo", "{d}/yok.exe"}, 1, "",
+       "{d}/yok.exe: Belirttiğiniz dosya bulunamadı\n", nullptr},
+      {"a manifest that outlived its program is removed",
+       [](const Folder& d) { d.ourManifest("silinmiş.exe"); }, {"undo", "{d}/silinmiş.exe"}, 0,
+       "{d}/silinmiş.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
+       [](const Folder& d) { expectNoManifest(d, "silinmiş.exe"); }},
+      {"a folder named like the manifest stays",
+       [](const Folder& d) {
+         d.program(kName);
+         ::mkdir((d / (kName + ".manifest")).c_str(), 0755);
+       },
+       {"undo", "--force", "{d}/" + kName}, 0,
+       "{d}/Eski Oyun.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\n",
+       "", [](const Folder& d) { EXPECT_TRUE(exists(d / (kName + ".manifest/."))); }},
+      {"a link to the engine's bytes is not the manifest; --force removes only the link",
+       [](const Folder& d) {
+         d.program(kName);
+         d.ourManifest("kurban.exe");
+         ::symlink((d / "kurban.exe.manifest").c_str(), (d / (kName + ".manifest")).c_str());
+       },
+       {"undo", "--force", "{d}/" + kName}, 0,
+       "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı (başka bir manifestti)\n", "",
+       [](const Folder& d) {
+         expectNoManifest(d, kName);
+         EXPECT_EQ(d.manifestOf("kurban.exe"), manifest::BuildManifestText("kurban.exe"));
+       }},
+  };
+  return scenarios;
+}
+
+const std::vector<Scenario>& statusAndFolderScenarios() {
+  static const std::vector<Scenario> scenarios = {
+      {"status of each kind of file",
+       [](const Folder& d) {
+         d.program("a.exe");
+         d.ourManifest("a.exe");
+         d.program("b.exe", PeSpec().forMachine(machine::kX64).withManifest(EmbeddedManifestText(false)));
+         writeFile(d / "b.exe.manifest", "<assembly/>");
+         d.program("c.dll", PeSpec().asDll().withManifest(EmbeddedManifestText(true)));
+         writeFile(d / "d.txt", "metin");
+       },
+       {"status", "{d}/a.exe", "{d}/b.exe", "{d}/c.dll", "{d}/d.txt", "{d}/e.exe"}, 1,
+       "{d}/a.exe: 32 bit x86 programı; yanında bu programın yazdığı manifest var (gizli ve sistem değil); kendi "
+       "manifesti yok\n"
+       "{d}/b.exe: 64 bit x64 programı; yanında başka bir manifest var; kendi manifesti var, ortak denetimler v6'yı "
+       "istemiyor (Windows Vista ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest "
+       "yok sayılır)\n"
+       "{d}/c.dll: 32 bit x86 DLL'i; yanında manifest yok; kendi manifesti ortak denetimler v6'yı istiyor (Windows "
+       "Vista ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest yok sayılır)\n"
+       "{d}/d.txt: Windows programı değil; yanında manifest yok\n",
+       "{d}/e.exe: Belirttiğiniz dosya bulunamadı\n", nullptr},
+      {"apply --recursive: every .exe below, in name order; links to folders not followed",
+       [](const Folder& d) {
+         ::mkdir((d / "Oyunlar").c_str(), 0755);
+         ::mkdir((d / "Oyunlar/Eski").c_str(), 0755);
+         d.program("Oyunlar/Eski/KURULUM.EXE");
+         d.program("Oyunlar/b.exe");
+         d.program("Oyunlar/a.exe");
+         writeFile(d / "Oyunlar/beniOku.txt", "metin");
+         d.program("Oyunlar/kitaplik.dll");
+         ::symlink(d.path.c_str(), (d / "Oyunlar/geri").c_str());
+         ::symlink((d / "Oyunlar/a.exe").c_str(), (d / "Oyunlar/kısayol.exe").c_str());
+       },
+       {"apply", "--recursive", "{d}/Oyunlar"}, 0,
+       "{d}/Oyunlar/Eski/KURULUM.EXE: XP Görünüm Stili uygulandı\n"
+       "{d}/Oyunlar/a.exe: XP Görünüm Stili uygulandı\n"
+       "{d}/Oyunlar/b.exe: XP Görünüm Stili uygulandı\n"
+       "{d}/Oyunlar/kısayol.exe: XP Görünüm Stili uygulandı\n",
+       "",
+       [](const Folder& d) {
+         expectOurs(d, "Oyunlar/Eski/KURULUM.EXE");
+         expectNoManifest(d, "Oyunlar/kitaplik.dll");
+         expectNoManifest(d, "Oyunlar/beniOku.txt");
+       }},
+      {"--recursive with a program it must refuse ends with status 1",
+       [](const Folder& d) {
+         d.program("a.exe");
+         d.program("b.exe", PeSpec().forMachine(machine::kX64));
+       },
+       {"apply", "--recursive", "{d}"}, 1, "{d}/a.exe: XP Görünüm Stili uygulandı\n",
+       "{d}/b.exe: 64 bit x64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
+       "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
+       nullptr},
+      {"undo --recursive removes only the engine's manifests",
+       [](const Folder& d) {
+         d.program("a.exe");
+         d.ourManifest("a.exe");
+         d.program("b.exe");
+         writeFile(d / "b.exe.manifest", "<assembly/>");
+         d.program("c.exe");
+       },
+       {"undo", "--recursive", "{d}"}, 1,
+       "{d}/a.exe: XP Stili Görünüm düzenlemesi geri alındı\n"
+       "{d}/c.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\n",
+       "{d}/b.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın üreticisinin "
+       "olabilir; silmek için --force)\n",
+       [](const Folder& d) {
+         expectNoManifest(d, "a.exe");
+         EXPECT_EQ(d.manifestOf("b.exe"), "<assembly/>");
+       }},
+      {"a folder without programs", [](const Folder& d) { writeFile(d / "a.txt", ""); },
+       {"status", "--recursive", "{d}"}, 0, "{d}: altında .exe dosyası yok\n", "", nullptr},
+      {"--recursive with a file and a missing path",
+       [](const Folder& d) { d.program("a.exe"); }, {"status", "--recursive", "{d}/a.exe", "{d}/yok"}, 1,
+       "{d}/a.exe: 32 bit x86 programı; yanında manifest yok; kendi manifesti yok\n",
+       "{d}/yok: Belirttiğiniz dosya bulunamadı\n", nullptr},
+  };
+  return scenarios;
+}
+
+void runScenarios(const std::vector<Scenario>& scenarios) {
+  TempFolder root;
+  ASSERT_TRUE(root.ok());
+  int index = 0;
+  for (const Scenario& s : scenarios) {
+    SCOPED_TRACE(s.name);
+    const Folder d{root / std::to_string(index++)};
+    ASSERT_EQ(::mkdir(d.path.c_str(), 0755), 0);
+    s.setup(d);
+    std::vector<std::string> args;
+    for (const std::string& arg : s.args) args.push_back(replaceAllOf(arg, "{d}", d.path));
+    cli::posix::PosixDisk disk;
+    kovrena::posix::PosixFileSystem files;
+    const testing::CliRun run = testing::RunCliWith(args, disk, files);
+    EXPECT_EQ(run.exit, s.exit);
+    EXPECT_EQ(run.out, replaceAllOf(s.out, "{d}", d.path));
+    EXPECT_EQ(run.err, replaceAllOf(s.err, "{d}", d.path));
+    if (s.check) s.check(d);
+  }
+}
+
+TEST(CliOnDiskTest, Apply) { runScenarios(applyScenarios()); }
+TEST(CliOnDiskTest, Undo) { runScenarios(undoScenarios()); }
+TEST(CliOnDiskTest, StatusAndFolders) { runScenarios(statusAndFolderScenarios()); }
+
+// The whole round, and the bytes against the engine's, with a name that
+// needs escaping in the document.
+TEST(CliOnDiskTest, ApplyThenUndoLeavesTheFolderAsItWas) {
+  TempFolder d;
+  ASSERT_TRUE(d.ok());
+  const std::string program = d / "Ses & Görüntü.exe";
+  writeFile(program, BuildPe({}).bytes);
+  cli::posix::PosixDisk disk;
+  kovrena::posix::PosixFileSystem files;
+  EXPECT_EQ(testing::RunCliWith({"apply", program}, disk, files).exit, 0);
+  const std::optional<std::string> written = readFile(program + ".manifest");
+  ASSERT_TRUE(written.has_value());
+  EXPECT_EQ(*written, manifest::BuildManifestText("Ses & Görüntü.exe"));
+  EXPECT_NE(written->find("name=\"Ses &amp; Görüntü.exe\"/>"), std::string::npos);
+  EXPECT_EQ(testing::RunCliWith({"status", program}, disk, files).out,
+            program + ": 32 bit x86 programı; yanında bu programın yazdığı manifest var; kendi manifesti yok\n");
+  EXPECT_EQ(testing::RunCliWith({"undo", program}, disk, files).exit, 0);
+  EXPECT_FALSE(exists(program + ".manifest"));
+  EXPECT_EQ(readFile(program), BuildPe({}).bytes);
+}
+
+}  // namespace
+}  // namespace kovrena::cli

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "manifest/engine.h"
+#include "tests/native/cli/cli_test_support.h"
+
+namespace kovrena::cli {
+namespace {
+
+using testing::BuildPe;
+using testing::EmbeddedManifestText;
+using testing::FaultyDisk;
+using testing::FaultyFiles;
+using testing::PeSpec;
+using testing::readFile;
+using testing::replaceAllOf;
+using testing::TempFolder;
+using testing::writeFile;
+
+class CliJson : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(d.ok());
+    writeFile(d / "a.exe", BuildPe({}).bytes);
+    writeFile(d / "a.exe.manifest", manifest::BuildManifestText("a.exe"));
+    ASSERT_FALSE(files.setAttributes(d / "a.exe.manifest", attr::kHidden | attr::kSystem).has_value());
+    writeFile(d / "b.exe", BuildPe(PeSpec().forMachine(machine::kX64).withManifest(EmbeddedManifestText(true))).bytes);
+    writeFile(d / "c\x01\xFF.txt", "metin");
+  }
+  std::string expand(const std::string& text) const {
+    return replaceAllOf(text, "{d}", d.path());
+  }
+  TempFolder d;
+  FaultyDisk disk;
+  FaultyFiles files;
+};
+
+// The document's shape is part of the interface scripts build on: the
+// keys, their order and their values are fixed here in full.
+TEST_F(CliJson, StatusDocument) {
+  const testing::CliRun run =
+      testing::RunCliWith({"status", "--json", expand("{d}/a.exe"), expand("{d}/b.exe"), expand("{d}/c\x01\xFF.txt"),
+                           expand("{d}/yok.exe")},
+                          disk, files);
+  EXPECT_EQ(run.exit, 1);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            expand(
+                R"({"command":"status","ok":false,"programs":[)"
+                R"({"path":"{d}/a.exe","ok":true,"outcome":"status",)"
+                R"("message":"32 bit x86 programı; yanında bu programın yazdığı manifest var; kendi manifesti yok",)"
+                R"("windowsProgram":true,"machine":"x86","library":false,"embeddedManifest":"none",)"
+                R"("externalManifestIgnored":false,"manifest":{"state":"ours","hiddenSystem":true}},)"
+                R"({"path":"{d}/b.exe","ok":true,"outcome":"status",)"
+                R"("message":"64 bit x64 programı; yanında manifest yok; kendi manifesti ortak denetimler v6'yı istiyor )"
+                R"j((Windows Vista ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest yok sayılır)",)j"
+                R"("windowsProgram":true,"machine":"x64","library":false,"embeddedManifest":"with-v6",)"
+                R"("externalManifestIgnored":true,"manifest":{"state":"none","hiddenSystem":false}},)"
+                R"({"path":"{d}/c\u0001)" "\xEF\xBF\xBD" R"(.txt","ok":true,"outcome":"status",)"
+                R"("message":"Windows programı değil; yanında manifest yok",)"
+                R"("windowsProgram":false,"machine":null,"library":false,"embeddedManifest":"none",)"
+                R"("externalManifestIgnored":false,"manifest":{"state":"none","hiddenSystem":false}},)"
+                R"({"path":"{d}/yok.exe","ok":false,"outcome":"not-found","message":"Belirttiğiniz dosya bulunamadı"}]})"
+                "\n"));
+}
+
+TEST_F(CliJson, ApplyDocumentWithAFailure) {
+  files.faults["create"] = Error{28, "No space left on device"};
+  writeFile(d / "e.exe", BuildPe({}).bytes);
+  const testing::CliRun run = testing::RunCliWith({"apply", "--json", expand("{d}/e.exe")}, disk, files);
+  EXPECT_EQ(run.exit, 1);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            expand(R"({"command":"apply","ok":false,"programs":[{"path":"{d}/e.exe","ok":false,"outcome":"failed",)"
+                   R"("message":"XP Stili uygulanırken hata oluştu, XP stili uygulanamamış olabilir. Hata No: 28, )"
+                   R"(Hata Ayrıntıları: No space left on device","windowsProgram":true,"machine":"x86",)"
+                   R"("library":false,"embeddedManifest":"none","externalManifestIgnored":false,)"
+                   R"("previousManifest":{"state":"none","hiddenSystem":false},)"
+                   R"("error":{"number":28,"description":"No space left on device"}}]})"
+                   "\n"));
+}
+
+TEST_F(CliJson, UndoDocument) {
+  const testing::CliRun run = testing::RunCliWith({"undo", "--json", expand("{d}/a.exe")}, disk, files);
+  EXPECT_EQ(run.exit, 0);
+  EXPECT_EQ(run.out,
+            expand(R"({"command":"undo","ok":true,"programs":[{"path":"{d}/a.exe","ok":true,"outcome":"undone",)"
+                   R"("message":"XP Stili Görünüm düzenlemesi geri alındı",)"
+                   R"("previousManifest":{"state":"ours","hiddenSystem":true}}]})"
+                   "\n"));
+}
+
+struct Fault {
+  const char* name;
+  bool onDisk;  // else on the engine's file operations
+  const char* op;
+  std::vector<std::string> args;
+  std::string err;
+};
+
+// Every platform failure reaches standard error with the platform's number
+// and description, under the headline of the command that met it, and a
+// failed write leaves no manifest behind.
+TEST_F(CliJson, PlatformFailuresAreReportedWithNumberAndDescription) {
+  const std::string apply = "XP Stili uygulanırken hata oluştu, XP stili uygulanamamış olabilir. ";
+  const std::string undo = "XP Stili düzenlemesi geri alınırken hata oluştu, XP stili geri alınamamış olabilir. ";
+  const std::string status = "Program okunurken hata oluştu. ";
+  const std::string details = "Hata No: 5, Hata Ayrıntıları: Erişim engellendi.\n";
+  const Fault cases[] = {
+      {"reading the program", true, "open", {"status", "{d}/e.exe"}, "{d}/e.exe: " + status + details},
+      {"asking what the path is", true, "kind", {"apply", "{d}/e.exe"}, "{d}/e.exe: " + apply + details},
+      {"listing a folder", true, "list", {"apply", "--recursive", "{d}"}, "{d}: " + apply + details},
+      {"creating the manifest", false, "create", {"apply", "{d}/e.exe"}, "{d}/e.exe: " + apply + details},
+      {"setting Hidden+System", false, "set", {"apply", "{d}/e.exe"}, "{d}/e.exe: " + apply + details},
+      {"reading the manifest's attributes", false, "get", {"undo", "{d}/a.exe"}, "{d}/a.exe: " + undo + details},
+      {"deleting the manifest", false, "delete", {"undo", "{d}/a.exe"}, "{d}/a.exe: " + undo + details},
+  };
+  for (const Fault& c : cases) {
+    SCOPED_TRACE(c.name);
+    writeFile(d / "e.exe", BuildPe({}).bytes);
+    std::vector<std::string> args;
+    for (const std::string& arg : c.args) args.push_back(expand(arg));
+    const Error denied{5, "Erişim engellendi."};
+    if (c.onDisk) disk.faults[c.op] = denied;
+    else files.faults[c.op] = denied;
+    const testing::CliRun run = testing::RunCliWith(args, disk, files);
+    disk.faults.clear();
+    files.faults.clear();
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, expand(c.err));
+    EXPECT_FALSE(readFile(d / "e.exe.manifest").has_value());
+    EXPECT_EQ(readFile(d / "a.exe.manifest"), manifest::BuildManifestText("a.exe"));
+  }
+}
+
+}  // namespace
+}  // namespace kovrena::cli

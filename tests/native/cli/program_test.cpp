@@ -1,0 +1,126 @@
+// The built program itself: what main adds to the logic is the exit status,
+// the two streams and the version constant.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "resources/version.h"
+#include "tests/native/cli/pe_builder.h"
+#include "tests/native/posix_platform/temp_folder.h"
+
+extern char** environ;
+
+namespace kovrena::cli {
+namespace {
+
+using testing::TempFolder;
+
+struct Process {
+  int exit = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs kovrena-cli with these arguments; standard output and standard error
+// go to files so that neither pipe can fill up and stall the other.
+Process runProgram(const std::vector<std::string>& args, const TempFolder& folder) {
+  const std::string outPath = folder / "stdout";
+  const std::string errPath = folder / "stderr";
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  std::vector<std::string> all = {KOVRENA_CLI_PATH};
+  all.insert(all.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& arg : all) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  Process result;
+  pid_t pid = 0;
+  if (posix_spawn(&pid, KOVRENA_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  result.out = testing::readFile(outPath).value_or("");
+  result.err = testing::readFile(errPath).value_or("");
+  return result;
+}
+
+struct Case {
+  std::vector<std::string> args;
+  int exit;
+  const char* outStarts;
+  bool errEmpty;
+};
+
+TEST(ProgramTest, ExitStatusAndStreams) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  testing::writeFile(folder / "a.exe", testing::BuildPe({}).bytes);
+  const std::string a = folder / "a.exe";
+  const std::string version = std::string("kovrena-cli ") + KOVRENA_VERSION_TEXT + "\n";
+  const Case cases[] = {
+      {{"--version"}, 0, version.c_str(), true},
+      {{"--help"}, 0, version.c_str(), true},
+      {{}, 2, "", false},
+      {{"apply"}, 2, "", false},
+      {{"status", "--force", a}, 2, "", false},
+      {{"status", a}, 0, a.c_str(), true},
+      {{"apply", a}, 0, a.c_str(), true},
+      {{"apply", a, folder / "yok.exe"}, 1, a.c_str(), false},
+      {{"undo", a}, 0, a.c_str(), true},
+      {{"undo", "--json", a, folder / "yok.exe"}, 1, "{\"command\":\"undo\",\"ok\":false", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const Process run = runProgram(c.args, folder);
+    EXPECT_EQ(run.exit, c.exit) << run.err;
+    EXPECT_EQ(run.out.rfind(c.outStarts, 0), 0u) << run.out;
+    EXPECT_EQ(run.err.empty(), c.errEmpty) << run.err;
+  }
+}
+
+// A reader that goes away early does not stop the work half-way.
+TEST(ProgramTest, ClosedOutputDoesNotStopTheRun) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  std::vector<std::string> args = {"apply"};
+  for (int i = 0; i < 50; ++i) {
+    const std::string path = folder / ("p" + std::to_string(i) + ".exe");
+    testing::writeFile(path, testing::BuildPe({}).bytes);
+    args.push_back(path);
+  }
+  int pipeEnds[2];
+  ASSERT_EQ(::pipe(pipeEnds), 0);
+  ::close(pipeEnds[0]);  // nobody reads
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
+  std::vector<std::string> all = {KOVRENA_CLI_PATH};
+  all.insert(all.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& arg : all) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  ASSERT_EQ(posix_spawn(&pid, KOVRENA_CLI_PATH, &actions, nullptr, argv.data(), environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(pipeEnds[1]);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  for (int i = 0; i < 50; ++i) {
+    EXPECT_TRUE(testing::readFile(folder / ("p" + std::to_string(i) + ".exe.manifest")).has_value()) << i;
+  }
+}
+
+}  // namespace
+}  // namespace kovrena::cli
