@@ -213,16 +213,24 @@ HBRUSH AnaForm::colourFor(HWND child, HDC dc) {
   }
 }
 
-void AnaForm::paintZemin(HWND zemin) {
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(zemin, &paint);
-  const auto original = reinterpret_cast<WNDPROC>(GetPropW(zemin, kOriginalProc));
-  // The control draws its picture; Shape1's outline goes on top of it.
-  CallWindowProcW(original, zemin, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+void AnaForm::drawZemin(HDC dc, bool withShape) {
+  // The picture at its own size from the top-left corner: a static control
+  // would stretch it to the control's 443 x 340 and move the outline's edges.
+  RECT client{};
+  GetClientRect(zemin_, &client);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  if (HBITMAP picture = zeminPicture_ ? zeminPicture_->image() : nullptr) {
+    BITMAP size{};
+    GetObjectW(picture, sizeof(size), &size);
+    kovrena::win32::MemoryDC source(dc);
+    kovrena::win32::SelectedObject selected(source.get(), picture);
+    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source.get(), 0, 0, SRCCOPY);
+  }
+  if (!withShape) return;
+  // Shape1 is drawn over the picture, never into it.
   kovrena::win32::SelectedObject pen(dc, shapePen_.get());
   kovrena::win32::SelectedObject brush(dc, GetStockObject(NULL_BRUSH));
   Rectangle(dc, kShape1.left, kShape1.top, kShape1.right, kShape1.bottom);
-  EndPaint(zemin, &paint);
 }
 
 // --- what the user does ------------------------------------------------------
@@ -372,8 +380,14 @@ LRESULT AnaForm::handleChild(HWND child, UINT message, WPARAM wParam, LPARAM lPa
         return SendMessageW(window_, message, wParam, lParam);
       case WM_ERASEBKGND:
         return 1;
-      case WM_PAINT:
-        paintZemin(child);
+      case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        drawZemin(BeginPaint(child, &paint), true);
+        EndPaint(child, &paint);
+        return 0;
+      }
+      case WM_PRINTCLIENT:
+        drawZemin(reinterpret_cast<HDC>(wParam), false);
         return 0;
       case WM_SETCURSOR:
         if (pointer_ != nullptr) {

@@ -52,7 +52,7 @@ class AnaForm final : public SelectionControls, public PictureButtonView {
   HWND control(int id) const;
   void setBitmap(HWND pictureControl, const wchar_t* resourceName);
   HBRUSH colourFor(HWND child, HDC dc);
-  void paintZemin(HWND zemin);
+  void drawZemin(HDC dc, bool withShape);
 
   void onCommand(int id, int code);
   void dragWindow();

@@ -1,0 +1,261 @@
+// The whole program under Wine, through its real windows: started as a user
+// starts it, found and driven through its controls' classes and texts.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <string>
+
+#include "gui_driver.h"
+
+namespace kovrena::test {
+namespace {
+
+const std::wstring kKovrenaExe = windowsPathOf(KOVRENA_EXE_UNIX_PATH);
+
+// The panel's corner insets, counted from the panel's top or bottom row inwards.
+constexpr int kInsets[7] = {7, 5, 4, 3, 2, 1, 1};
+constexpr int kBottomRightInsets[7] = {7, 5, 3, 2, 2, 1, 1};
+
+// The visible outline the window must have: the yellow panel of the picture
+// (rows 3..335, columns 3..440) with its curved corners, shifted so that
+// picture pixel (3, 3) lands on the first pixel of the client area.
+HRGN expectedOutline(HWND window) {
+  RECT outer{}, client{};
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  const float frame = static_cast<float>((outer.right - outer.left) - client.right) / 2.0f;
+  const float caption = static_cast<float>(outer.bottom - outer.top) - frame - static_cast<float>(client.bottom);
+  const int x0 = static_cast<int>(std::nearbyint(frame - 3.0f));
+  const int y0 = static_cast<int>(std::nearbyint(caption - 3.0f));
+  HRGN outline = CreateRectRgn(0, 0, 0, 0);
+  for (int y = 3; y <= 335; ++y) {
+    const int fromTop = y - 3, fromBottom = 335 - y;
+    int left = 0, right = 0;
+    if (fromTop < 7) left = right = kInsets[fromTop];
+    if (fromBottom < 7) {
+      left = kInsets[fromBottom];
+      right = kBottomRightInsets[fromBottom];
+    }
+    HRGN row = CreateRectRgn(x0 + 3 + left, y0 + y, x0 + 441 - right, y0 + y + 1);
+    CombineRgn(outline, outline, row, RGN_OR);
+    DeleteObject(row);
+  }
+  return outline;
+}
+
+// Closed: no longer among the top-level windows. (IsWindow on another
+// process's closed dialog can go on answering true for a while under Wine.)
+bool gone(HWND window) {
+  struct Search {
+    HWND wanted;
+    bool found;
+  } search{window, false};
+  EnumWindows(
+      [](HWND each, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (each == s->wanted && IsWindowVisible(each)) s->found = true;
+        return !s->found;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return !search.found;
+}
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    folder_ = std::wstring(temp) + L"kovrena e2e " + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    target_ = folder_ + L"\\Örnek Program.exe";
+    ASSERT_TRUE(CopyFileW(kKovrenaExe.c_str(), target_.c_str(), FALSE));
+
+    process_ = std::make_unique<ChildProcess>(kKovrenaExe);
+    ASSERT_TRUE(process_->started());
+    WaitForInputIdle(process_->handle(), 10000);
+    window_ = waitFor([&] { return topLevelWindow(process_->id(), L"Kovrena", L"KovrenaAnaForm"); });
+    ASSERT_NE(window_, nullptr) << "the main window did not appear";
+  }
+
+  void TearDown() override {
+    process_.reset();
+    const std::wstring manifest = target_ + L".manifest";
+    SetFileAttributesW(manifest.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(manifest.c_str());
+    DeleteFileW(target_.c_str());
+    RemoveDirectoryW(folder_.c_str());
+  }
+
+  HWND control(const wchar_t* windowClass, const wchar_t* text) { return findChild(window_, windowClass, text); }
+  HWND pathField() {
+    for (HWND child : descendants(window_)) {
+      if (_wcsicmp(className(child).c_str(), L"Edit") == 0) return child;
+    }
+    return nullptr;
+  }
+  bool checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+  // A top-level dialog of the program with this title.
+  HWND dialogTitled(const std::wstring& title) {
+    return waitFor([&] { return topLevelWindow(process_->id(), title, L"#32770"); });
+  }
+
+  // Clicks "Gözat" and answers the open-file dialog with a typed path, or cancels it.
+  void choose(const std::wstring& path, bool cancel = false) {
+    pressButton(control(L"Button", L"Gözat"));
+    HWND dialog = dialogTitled(L"Programı Seçiniz");
+    ASSERT_NE(dialog, nullptr) << "the open-file dialog did not appear";
+    if (cancel) {
+      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    } else {
+      // The file-name box: the edit inside the explorer-style dialog's file-name combo.
+      HWND name = nullptr;
+      for (HWND child : descendants(dialog)) {
+        if (name == nullptr && _wcsicmp(className(child).c_str(), L"Edit") == 0 && GetDlgCtrlID(child) == 0x47c) {
+          name = child;
+        }
+      }
+      ASSERT_NE(name, nullptr);
+      // The dialog fills its boxes while it opens: type only once it has settled.
+      Sleep(500);
+      SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+      ASSERT_EQ(windowText(name), path);
+      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    }
+    ASSERT_TRUE(waitUntil([&] { return gone(dialog); })) << "the open-file dialog stayed open";
+  }
+
+  // Waits for the program's message box, checks its text and closes it.
+  void expectMessage(const std::wstring& text, int button = IDOK) {
+    HWND box = dialogTitled(L"Kovrena");
+    ASSERT_NE(box, nullptr) << "no message box";
+    bool found = false;
+    for (const std::wstring& shown : staticTexts(box)) found = found || shown == text;
+    EXPECT_TRUE(found) << "message box without the expected text";
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    ASSERT_TRUE(waitUntil([&] { return gone(box); }));
+  }
+
+  std::wstring folder_, target_;
+  std::unique_ptr<ChildProcess> process_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(MainWindow, StartsWithTheDesignedControlsAndState) {
+  struct Expected {
+    const wchar_t* windowClass;
+    const wchar_t* text;
+  };
+  const Expected controls[] = {
+      {L"Button", L"Gözat"},
+      {L"Button", L"Uygula"},
+      {L"Button", L"XP Tarzı görünüm desteği ver"},
+      {L"Button", L"Önceden yapılmış değişikliği geri al"},
+      {L"Static", L"Program :"},
+      {L"Static", L"Windows XP altında denetimleri XP tarzı görünmeyen programı seçiniz:"},
+      {L"Static", L"(Programın çalışmasında problem yaşadıysanız)"},
+      {L"Static", L"Drenvik Electronics"},
+  };
+  for (const Expected& expected : controls) {
+    EXPECT_NE(control(expected.windowClass, expected.text), nullptr) << "missing control";
+  }
+  ASSERT_NE(pathField(), nullptr);
+  EXPECT_EQ(windowText(pathField()), L"");
+  EXPECT_FALSE(IsWindowEnabled(control(L"Button", L"Uygula")));
+  EXPECT_TRUE(IsWindowEnabled(control(L"Button", L"Gözat")));
+  EXPECT_TRUE(checked(control(L"Button", L"XP Tarzı görünüm desteği ver")));
+  EXPECT_FALSE(checked(control(L"Button", L"Önceden yapılmış değişikliği geri al")));
+  EXPECT_TRUE(IsWindowEnabled(control(L"Button", L"Önceden yapılmış değişikliği geri al")));
+  const LONG style = GetWindowLongW(window_, GWL_STYLE);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  RECT client{};
+  GetClientRect(window_, &client);
+  EXPECT_EQ(client.right, 438);
+  EXPECT_EQ(client.bottom, 333);
+  saveScreenshot(window_, L"main-window");
+}
+
+TEST_F(MainWindow, OutlineIsExactlyThePanel) {
+  HRGN actual = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(window_, actual), ERROR) << "the window has no region";
+  HRGN expected = expectedOutline(window_);
+  EXPECT_TRUE(EqualRgn(actual, expected));
+  RECT box{};
+  GetRgnBox(actual, &box);
+  RECT client{};
+  GetClientRect(window_, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window_, &origin);
+  RECT outer{};
+  GetWindowRect(window_, &outer);
+  // The frame and title bar are cut away: the region starts at the client area.
+  EXPECT_EQ(box.left, origin.x - outer.left);
+  EXPECT_EQ(box.top, origin.y - outer.top);
+  EXPECT_EQ(box.right - box.left, 438);
+  EXPECT_EQ(box.bottom - box.top, 333);
+  DeleteObject(actual);
+  DeleteObject(expected);
+}
+
+TEST_F(MainWindow, AppliesThenUndoesThroughTheWindow) {
+  choose(target_);
+  EXPECT_EQ(windowText(pathField()), target_);
+  HWND apply = control(L"Button", L"Uygula");
+  HWND applyOption = control(L"Button", L"XP Tarzı görünüm desteği ver");
+  HWND undoOption = control(L"Button", L"Önceden yapılmış değişikliği geri al");
+  EXPECT_TRUE(IsWindowEnabled(apply));
+  EXPECT_TRUE(checked(applyOption));
+  EXPECT_FALSE(IsWindowEnabled(undoOption));
+
+  pressButton(apply);
+  expectMessage(L"Seçtiğiniz programa (Örnek Program.exe) XP Görünüm Stili uygulandı");
+  const std::wstring manifest = target_ + L".manifest";
+  const DWORD attributes = GetFileAttributesW(manifest.c_str());
+  ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << "no manifest was written";
+  EXPECT_EQ(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+            static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  EXPECT_FALSE(IsWindowEnabled(apply));
+
+  choose(target_);
+  EXPECT_TRUE(checked(undoOption));
+  EXPECT_FALSE(IsWindowEnabled(applyOption));
+  EXPECT_TRUE(IsWindowEnabled(apply));
+  saveScreenshot(window_, L"main-window-undo-preselected");
+
+  pressButton(apply);
+  expectMessage(L"Seçtiğiniz programa yapılmış XP Stili Görünüm düzenlemesi geri alındı");
+  EXPECT_EQ(GetFileAttributesW(manifest.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_FALSE(IsWindowEnabled(apply));
+}
+
+TEST_F(MainWindow, RefusesMissingFilesAndItselfAndIgnoresCancel) {
+  choose(target_);
+  choose(L"", /*cancel=*/true);
+  EXPECT_EQ(windowText(pathField()), target_) << "a cancel must keep the earlier selection";
+  EXPECT_TRUE(IsWindowEnabled(control(L"Button", L"Uygula")));
+
+  choose(folder_ + L"\\yok.exe");
+  expectMessage(L"Belirttiğiniz dosya bulunamadı");
+  EXPECT_EQ(windowText(pathField()), L"");
+  EXPECT_FALSE(IsWindowEnabled(control(L"Button", L"Uygula")));
+
+  choose(kKovrenaExe);
+  expectMessage(
+      L"Bu programa XP stili uygulamanıza gerek yoktur. Çünkü bu programın geliştirilme aşamasında "
+      L"denetimlerine XP görünüm desteği verilmiştir");
+  EXPECT_EQ(windowText(pathField()), L"");
+  EXPECT_FALSE(IsWindowEnabled(control(L"Button", L"Uygula")));
+}
+
+TEST_F(MainWindow, ClosingTheWindowEndsTheProcess) {
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(process_->waitForExit(10000));
+}
+
+}  // namespace
+}  // namespace kovrena::test

@@ -1,0 +1,57 @@
+#pragma once
+// Drives another process's windows the way a user or an accessibility tool
+// would: finds them by class and text, reads their state, presses buttons.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kovrena::test {
+
+// "/work/x/y" as Wine's Z: drive sees it.
+std::wstring windowsPathOf(const std::string& unixPath);
+
+std::wstring windowText(HWND window);
+std::wstring className(HWND window);
+
+// All descendants of a window.
+std::vector<HWND> descendants(HWND parent);
+// The first descendant with this class (case-insensitive) and text.
+HWND findChild(HWND parent, const std::wstring& windowClass, const std::wstring& text);
+
+// Waits until predicate returns a window, or the time is up (then null).
+HWND waitFor(const std::function<HWND()>& predicate, std::chrono::milliseconds limit = std::chrono::seconds(15));
+bool waitUntil(const std::function<bool()>& predicate, std::chrono::milliseconds limit = std::chrono::seconds(15));
+
+// Top-level visible window of a process with this title (and class, when given).
+HWND topLevelWindow(DWORD processId, const std::wstring& title, const std::wstring& windowClass = L"");
+
+// Texts of a message box (the static controls) and its style buttons.
+std::vector<std::wstring> staticTexts(HWND dialog);
+
+// Presses a button without blocking on what the click opens.
+void pressButton(HWND button);
+
+class ChildProcess {
+ public:
+  explicit ChildProcess(const std::wstring& exePath, const std::wstring& arguments = L"");
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+  bool started() const { return info_.hProcess != nullptr; }
+  DWORD id() const { return info_.dwProcessId; }
+  HANDLE handle() const { return info_.hProcess; }
+  // True when the process ended within the limit.
+  bool waitForExit(DWORD milliseconds);
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+// Saves what the screen shows of a window as a BMP file in the artifacts
+// folder (KOVRENA_ARTIFACTS, else the temp folder); returns the path.
+std::wstring saveScreenshot(HWND window, const std::wstring& name);
+
+}  // namespace kovrena::test
