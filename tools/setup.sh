@@ -15,7 +15,7 @@ packages=(
   cmake ninja-build g++ make python3 file
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth x11-utils x11-apps imagemagick
+  wine wine64 fonts-wine xvfb xauth x11-utils x11-apps imagemagick
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev attr libattr1-dev libcli11-dev
 )
@@ -36,8 +36,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w
 fi
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
-if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ] && [ ! -f "$fonts/.kovrena-fonts" ]; then
-  cp -n /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
-  touch "$fonts/.kovrena-fonts"
+# Wine's own Tahoma: the windows are designed around its metrics.
+if [ -f /usr/share/wine/fonts/tahoma.ttf ] && [ ! -f "$fonts/tahoma.ttf" ]; then
+  mkdir -p "$fonts"
+  cp -n /usr/share/wine/fonts/*.ttf "$fonts/"
 fi
 echo "setup: ready"
