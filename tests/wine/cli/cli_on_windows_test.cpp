@@ -1,0 +1,254 @@
+// kovrena-cli.exe as a Windows user meets it: started as a process, its
+// arguments as UTF-16, its words on redirected streams, its files judged by
+// the Windows file API.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "manifest/engine.h"
+#include "platform/win32/text.h"
+#include "tests/native/cli/pe_builder.h"
+#include "tests/wine/platform/win_files.h"
+
+namespace kovrena::cli {
+namespace {
+
+using kovrena::testing::attributesOf;
+using kovrena::testing::BuildPe;
+using kovrena::testing::EmbeddedManifestText;
+using kovrena::testing::PeSpec;
+using kovrena::testing::readBytes;
+using kovrena::testing::TempDir;
+using kovrena::testing::writeBytes;
+using kovrena::win32::toUtf8;
+using kovrena::win32::toWide;
+
+constexpr DWORD kHiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// A build path is a host path; Wine shows the host's root as Z:.
+std::string windowsPathOf(const char* hostPath) {
+  std::string path = hostPath;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return "Z:" + path;
+}
+
+struct Process {
+  DWORD exit = 0xFFFFFFFF;
+  std::string out;
+  std::string err;
+};
+
+std::wstring quoted(const std::wstring& argument) {
+  if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
+  return L"\"" + argument + L"\"";
+}
+
+// The whole file, whoever else still has it open.
+std::string readShared(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "(unreadable)";
+  std::string bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got != 0) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+// Runs kovrena-cli.exe; its two streams go to files of their own, new for
+// each run. Detached: no console is made for it, so nothing but the
+// program holds the files (a console host would inherit them too).
+Process runCli(const std::vector<std::string>& args, const TempDir& folder) {
+  static int runs = 0;
+  const std::string exe = windowsPathOf(KOVRENA_CLI_EXE);
+  std::wstring commandLine = quoted(toWide(exe));
+  for (const std::string& arg : args) commandLine += L" " + quoted(toWide(arg));
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  const std::wstring run = std::to_wstring(++runs);
+  const std::wstring outPath = folder.wide() + L"\\.out" + run;
+  const std::wstring errPath = folder.wide() + L"\\.err" + run;
+  constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  HANDLE out = CreateFileW(outPath.c_str(), GENERIC_WRITE, kShareAll, &inherit, CREATE_ALWAYS, 0, nullptr);
+  HANDLE err = CreateFileW(errPath.c_str(), GENERIC_WRITE, kShareAll, &inherit, CREATE_ALWAYS, 0, nullptr);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = out;
+  startup.hStdError = err;
+  PROCESS_INFORMATION process{};
+  Process result;
+  if (CreateProcessW(toWide(exe).c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
+                     nullptr, &startup, &process)) {
+    WaitForSingleObject(process.hProcess, 60000);
+    GetExitCodeProcess(process.hProcess, &result.exit);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  CloseHandle(out);
+  CloseHandle(err);
+  result.out = readShared(outPath);
+  result.err = readShared(errPath);
+  return result;
+}
+
+// The lines of a text, sorted: the runtime expands a wildcard in the order
+// the directory lists, which the file system decides; the order of a walk
+// over a folder is checked by the native tests.
+std::vector<std::string> sortedLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = text.find('\n', at);
+    lines.push_back(text.substr(at, end == std::string::npos ? std::string::npos : end + 1 - at));
+    at = end == std::string::npos ? text.size() : end + 1;
+  }
+  std::sort(lines.begin(), lines.end());
+  return lines;
+}
+
+struct Step {
+  const char* name;
+  std::function<void(const TempDir&)> before;
+  std::vector<std::string> args;  // "{d}" is the test folder
+  DWORD exit;
+  std::string out;  // exactly, with "{d}"
+  std::string err;
+  std::function<void(const TempDir&)> after;
+};
+
+std::string expand(std::string text, const TempDir& d) {
+  const std::string folder = toUtf8(d.wide());
+  for (std::size_t at = text.find("{d}"); at != std::string::npos; at = text.find("{d}", at + folder.size())) {
+    text.replace(at, 3, folder);
+  }
+  return text;
+}
+
+void expectOurs(const TempDir& d, const std::string& file, const std::string& name) {
+  EXPECT_EQ(readBytes(d / file), manifest::BuildManifestText(name));
+  EXPECT_EQ(attributesOf(d / file) & (kHiddenSystem | FILE_ATTRIBUTE_READONLY), kHiddenSystem);
+}
+
+// One folder, the steps in order: each sees what the ones before it left.
+TEST(CliOnWindowsTest, StatusApplyUndoRound) {
+  TempDir d(L"kovrena-komut-satırı");
+  ASSERT_TRUE(d.ok());
+  const std::string name = "Çizim & Boya.exe";
+  ASSERT_TRUE(writeBytes(d / name, BuildPe({}).bytes));
+  ASSERT_TRUE(writeBytes(d / "x64.exe", BuildPe(PeSpec().forMachine(0x8664)).bytes));
+  ASSERT_TRUE(writeBytes(d / "Oyun.exe", BuildPe(PeSpec().withManifest(EmbeddedManifestText(false))).bytes));
+  const std::string v6Wins =
+      " (Windows Vista ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest yok "
+      "sayılır)";
+
+  const Step steps[] = {
+      {"status before anything", nullptr, {"status", "{d}\\" + name}, 0,
+       "{d}\\Çizim & Boya.exe: 32 bit x86 programı; yanında manifest yok; kendi manifesti yok\r\n", "", nullptr},
+      {"apply writes Hidden+System", nullptr, {"apply", "{d}\\" + name}, 0,
+       "{d}\\Çizim & Boya.exe: XP Görünüm Stili uygulandı\r\n", "",
+       [&](const TempDir& dir) { expectOurs(dir, name + ".manifest", name); }},
+      {"apply again changes nothing", nullptr, {"apply", "{d}\\" + name}, 0,
+       "{d}\\Çizim & Boya.exe: XP Görünüm Stili zaten uygulanmış, manifest değiştirilmedi\r\n", "", nullptr},
+      {"status sees the engine's manifest", nullptr, {"status", "{d}\\" + name}, 0,
+       "{d}\\Çizim & Boya.exe: 32 bit x86 programı; yanında bu programın yazdığı manifest var; kendi manifesti "
+       "yok\r\n",
+       "", nullptr},
+      {"undo deletes it", nullptr, {"undo", "{d}\\" + name}, 0,
+       "{d}\\Çizim & Boya.exe: XP Stili Görünüm düzenlemesi geri alındı\r\n", "",
+       [&](const TempDir& dir) { EXPECT_EQ(attributesOf(dir / (name + ".manifest")), INVALID_FILE_ATTRIBUTES); }},
+      {"a maker's read-only manifest is kept by undo",
+       [&](const TempDir& dir) {
+         ASSERT_TRUE(writeBytes(dir / (name + ".manifest"), "<assembly/>"));
+         SetFileAttributesW(toWide(dir / (name + ".manifest")).c_str(), FILE_ATTRIBUTE_READONLY);
+       },
+       {"undo", "{d}\\" + name}, 1, "",
+       "{d}\\Çizim & Boya.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın "
+       "üreticisinin olabilir; silmek için --force)\r\n",
+       [&](const TempDir& dir) { EXPECT_EQ(readBytes(dir / (name + ".manifest")), "<assembly/>"); }},
+      {"and replaced by apply --force", nullptr, {"apply", "--force", "{d}\\" + name}, 0,
+       "{d}\\Çizim & Boya.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\r\n", "",
+       [&](const TempDir& dir) { expectOurs(dir, name + ".manifest", name); }},
+      {"x64 is refused", nullptr, {"apply", "{d}\\x64.exe"}, 1, "",
+       "{d}\\x64.exe: 64 bit x64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
+       "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\r\n",
+       [](const TempDir& dir) { EXPECT_EQ(attributesOf(dir / "x64.exe.manifest"), INVALID_FILE_ATTRIBUTES); }},
+      // The manifest names the program as the disk spells it, whatever case was typed.
+      {"a name typed in capitals", nullptr, {"apply", "{d}\\OYUN.EXE"}, 0,
+       "{d}\\OYUN.EXE: XP Görünüm Stili uygulandı; programın kendi manifesti var" + v6Wins + "\r\n", "",
+       [](const TempDir& dir) { expectOurs(dir, "Oyun.exe.manifest", "Oyun.exe"); }},
+      {"undone in small letters", nullptr, {"undo", "{d}\\oyun.exe"}, 0,
+       "{d}\\oyun.exe: XP Stili Görünüm düzenlemesi geri alındı\r\n", "",
+       [](const TempDir& dir) { EXPECT_EQ(attributesOf(dir / "Oyun.exe.manifest"), INVALID_FILE_ATTRIBUTES); }},
+      {"a wildcard is expanded", nullptr, {"status", "{d}\\*.exe"}, 0,
+       "{d}\\Oyun.exe: 32 bit x86 programı; yanında manifest yok; kendi manifesti var, ortak denetimler v6'yı "
+       "istemiyor" + v6Wins + "\r\n"
+       "{d}\\x64.exe: 64 bit x64 programı; yanında manifest yok; kendi manifesti yok\r\n"
+       "{d}\\Çizim & Boya.exe: 32 bit x86 programı; yanında bu programın yazdığı manifest var; kendi manifesti "
+       "yok\r\n",
+       "", nullptr},
+      {"undo --recursive over the folder", nullptr, {"undo", "--recursive", "{d}"}, 0,
+       "{d}\\Oyun.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\r\n"
+       "{d}\\x64.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\r\n"
+       "{d}\\Çizim & Boya.exe: XP Stili Görünüm düzenlemesi geri alındı\r\n",
+       "", nullptr},
+      {"missing program", nullptr, {"status", "--json", "{d}\\yok.exe"}, 1,
+       R"({"command":"status","ok":false,"programs":[{"path":"{d}\\yok.exe","ok":false,"outcome":"not-found",)"
+       R"("message":"Belirttiğiniz dosya bulunamadı"}]})"
+       "\r\n",
+       "", nullptr},
+      {"usage error", nullptr, {"apply"}, 2, "", "kovrena-cli: en az bir PROGRAM gerekli\r\nYardım için: kovrena-cli --help\r\n",
+       nullptr},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    if (step.before) step.before(d);
+    std::vector<std::string> args;
+    for (const std::string& arg : step.args) args.push_back(expand(arg, d));
+    const Process run = runCli(args, d);
+    EXPECT_EQ(run.exit, step.exit);
+    std::string out = expand(step.out, d);
+    // JSON doubles the folder's backslashes.
+    if (out.rfind("{\"", 0) == 0) {
+      std::string folder = toUtf8(d.wide());
+      std::string escaped;
+      for (const char c : folder) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+      out = step.out;
+      for (std::size_t at = out.find("{d}"); at != std::string::npos; at = out.find("{d}", at + escaped.size())) {
+        out.replace(at, 3, escaped);
+      }
+    }
+    EXPECT_EQ(sortedLines(run.out), sortedLines(out));
+    EXPECT_EQ(run.err, expand(step.err, d));
+    if (step.after) step.after(d);
+  }
+}
+
+struct RealProgram {
+  const char* path;
+  const char* expected;
+};
+
+// Files a real linker made, read by the reader built into the program.
+TEST(CliOnWindowsTest, StatusOfRealPrograms) {
+  TempDir d;
+  ASSERT_TRUE(d.ok());
+  const RealProgram cases[] = {
+      {KOVRENA_PROGRAM_EXE,
+       ": 64 bit x64 programı; yanında manifest yok; kendi manifesti ortak denetimler v6'yı istiyor (Windows Vista "
+       "ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest yok sayılır)\r\n"},
+      {KOVRENA_CLI_EXE, ": 64 bit x64 programı; yanında manifest yok; kendi manifesti yok\r\n"},
+  };
+  for (const RealProgram& c : cases) {
+    SCOPED_TRACE(c.path);
+    const Process run = runCli({"status", windowsPathOf(c.path)}, d);
+    EXPECT_EQ(run.exit, 0u);
+    EXPECT_EQ(run.out, windowsPathOf(c.path) + c.expected);
+  }
+}
+
+}  // namespace
+}  // namespace kovrena::cli
