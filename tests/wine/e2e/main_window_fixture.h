@@ -1,0 +1,113 @@
+#pragma once
+// The running program and what a test does with its main window.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "gui_driver.h"
+
+namespace kovrena::test {
+
+inline const std::wstring kKovrenaExe = windowsPathOf(KOVRENA_EXE_UNIX_PATH);
+
+// process's closed dialog can go on answering true for a while under Wine.)
+inline bool gone(HWND window) {
+  struct Search {
+    HWND wanted;
+    bool found;
+  } search{window, false};
+  EnumWindows(
+      [](HWND each, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (each == s->wanted && IsWindowVisible(each)) s->found = true;
+        return !s->found;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return !search.found;
+}
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    folder_ = std::wstring(temp) + L"kovrena e2e " + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    target_ = folder_ + L"\\Örnek Program.exe";
+    ASSERT_TRUE(CopyFileW(kKovrenaExe.c_str(), target_.c_str(), FALSE));
+
+    process_ = std::make_unique<ChildProcess>(kKovrenaExe);
+    ASSERT_TRUE(process_->started());
+    WaitForInputIdle(process_->handle(), 10000);
+    window_ = waitFor([&] { return topLevelWindow(process_->id(), L"Kovrena", L"KovrenaAnaForm"); });
+    ASSERT_NE(window_, nullptr) << "the main window did not appear";
+  }
+
+  void TearDown() override {
+    process_.reset();
+    const std::wstring manifest = target_ + L".manifest";
+    SetFileAttributesW(manifest.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(manifest.c_str());
+    DeleteFileW(target_.c_str());
+    RemoveDirectoryW(folder_.c_str());
+  }
+
+  HWND control(const wchar_t* windowClass, const wchar_t* text) { return findChild(window_, windowClass, text); }
+  HWND pathField() {
+    for (HWND child : descendants(window_)) {
+      if (_wcsicmp(className(child).c_str(), L"Edit") == 0) return child;
+    }
+    return nullptr;
+  }
+  bool checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+  // A top-level dialog of the program with this title.
+  HWND dialogTitled(const std::wstring& title) {
+    return waitFor([&] { return topLevelWindow(process_->id(), title, L"#32770"); });
+  }
+
+  // Clicks "Gözat" and answers the open-file dialog with a typed path, or cancels it.
+  void choose(const std::wstring& path, bool cancel = false) {
+    pressButton(control(L"Button", L"Gözat"));
+    HWND dialog = dialogTitled(L"Programı Seçiniz");
+    ASSERT_NE(dialog, nullptr) << "the open-file dialog did not appear";
+    if (cancel) {
+      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    } else {
+      // The file-name box: the edit inside the explorer-style dialog's file-name combo.
+      HWND name = nullptr;
+      for (HWND child : descendants(dialog)) {
+        if (name == nullptr && _wcsicmp(className(child).c_str(), L"Edit") == 0 && GetDlgCtrlID(child) == 0x47c) {
+          name = child;
+        }
+      }
+      ASSERT_NE(name, nullptr);
+      // The dialog fills its boxes while it opens: type only once it has settled.
+      Sleep(500);
+      SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+      ASSERT_EQ(windowText(name), path);
+      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    }
+    ASSERT_TRUE(waitUntil([&] { return gone(dialog); })) << "the open-file dialog stayed open";
+  }
+
+  // Waits for the program's message box, checks its text and closes it.
+  void expectMessage(const std::wstring& text, int button = IDOK) {
+    HWND box = dialogTitled(L"Kovrena");
+    ASSERT_NE(box, nullptr) << "no message box";
+    bool found = false;
+    for (const std::wstring& shown : staticTexts(box)) found = found || shown == text;
+    EXPECT_TRUE(found) << "message box without the expected text";
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    ASSERT_TRUE(waitUntil([&] { return gone(box); }));
+  }
+
+  std::wstring folder_, target_;
+  std::unique_ptr<ChildProcess> process_;
+  HWND window_ = nullptr;
+};
+
+}  // namespace kovrena::test
