@@ -12,11 +12,4 @@ AboutArea AboutAreaAt(int x, int y) {
   return AboutArea::Background;
 }
 
-const ControlDesign* HakkındaDenetimi(std::string_view name) {
-  for (const ControlDesign& control : kHakkındaDenetimleri) {
-    if (control.name == name) return &control;
-  }
-  return nullptr;
-}
-
 }  // namespace kovrena::dialogs

@@ -74,7 +74,4 @@ inline constexpr LineDesign kÇizgi1Öğe0{22, 187, 354, 187, Rgb{0xFF, 0xFF, 0x
 enum class AboutArea { Email, Web, Other, Background };
 AboutArea AboutAreaAt(int x, int y);
 
-// The design row of a control by name; nullptr for an unknown name.
-const ControlDesign* HakkındaDenetimi(std::string_view name);
-
 }  // namespace kovrena::dialogs

@@ -120,8 +120,7 @@ LRESULT CALLBACK frmYardım::windowProc(HWND window, UINT message, WPARAM wParam
 // those (and Tab) back to the window's keyboard handling lets Enter press the
 // default button and Esc close the window while the focus is in the text.
 LRESULT CALLBACK frmYardım::textBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<frmYardım*>(GetWindowLongPtrW(GetParent(window), GWLP_USERDATA));
-  const LRESULT result = CallWindowProcW(self->textBoxOriginal_, window, message, wParam, lParam);
+  const LRESULT result = CallWindowProcW(textBoxOriginal_, window, message, wParam, lParam);
   if (message != WM_GETDLGCODE || lParam == 0) return result;
   const auto* key = reinterpret_cast<const MSG*>(lParam);
   const bool dialogKey = key->message == WM_KEYDOWN &&

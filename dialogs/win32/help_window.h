@@ -45,7 +45,9 @@ class frmYardım {
   HWND textBox_ = nullptr;
   HWND ok_ = nullptr;
   HWND lastFocus_ = nullptr;
-  WNDPROC textBoxOriginal_ = nullptr;
+  // The edit class's own procedure, the same for every edit box of the
+  // process, so it stays reachable while the window is being torn down.
+  static inline WNDPROC textBoxOriginal_ = nullptr;
   PictureBackground background_;
   kovrena::win32::UniqueFont windowFont_;
   kovrena::win32::UniqueFont textFont_;

@@ -125,17 +125,5 @@ TEST(AboutAreaAt, TellsLinksOtherControlsAndBackgroundApart) {
   }
 }
 
-TEST(HakkındaDenetimleri, EveryNamedControlIsInsideTheClientArea) {
-  for (const ControlDesign& control : kHakkındaDenetimleri) {
-    SCOPED_TRACE(std::string(control.name));
-    EXPECT_EQ(HakkındaDenetimi(control.name), &control);
-    EXPECT_GE(control.rect.left, 0);
-    EXPECT_GE(control.rect.top, 0);
-    EXPECT_LE(control.rect.left + control.rect.width, kHakkındaGenişlik);
-    EXPECT_LE(control.rect.top + control.rect.height, kHakkındaYükseklik);
-  }
-  EXPECT_EQ(HakkındaDenetimi("lblYok"), nullptr);
-}
-
 }  // namespace
 }  // namespace kovrena::dialogs

@@ -96,29 +96,6 @@ TEST(frmYardım, UsesTheFontsOfTheDesign) {
   }
 }
 
-TEST(frmYardım, TextBoxTakesNoTyping) {
-  frmYardım form;
-  ASSERT_TRUE(form.create(nullptr));
-  const std::wstring before = windowText(form.textBox());
-  SendMessageW(form.textBox(), WM_CHAR, L'x', 0);
-  SendMessageW(form.textBox(), WM_CHAR, VK_BACK, 0);
-  SendMessageW(form.textBox(), WM_KEYDOWN, VK_DELETE, 0);
-  SendMessageW(form.textBox(), EM_SETSEL, 0, 10);
-  SendMessageW(form.textBox(), WM_CUT, 0, 0);
-  SendMessageW(form.textBox(), WM_CLEAR, 0, 0);
-  if (OpenClipboard(form.handle())) {
-    EmptyClipboard();
-    const wchar_t pasted[] = L"yapıştırılan";
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
-    memcpy(GlobalLock(memory), pasted, sizeof pasted);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-  }
-  SendMessageW(form.textBox(), WM_PASTE, 0, 0);
-  EXPECT_EQ(windowText(form.textBox()), before);
-}
-
 TEST(frmYardım, MovesTheWindowOnlyForTheLeftButtonAlone) {
   struct Row {
     const char* what;
