@@ -13,8 +13,8 @@ namespace kovrena::dialogs {
 inline constexpr int kHakkındaGenişlik = 377;  // client area
 inline constexpr int kHakkındaYükseklik = 281;
 
-inline constexpr FontSpec kVerdanaİtalik{"Verdana", 900, 400, true, kTurkishCharset};
-inline constexpr FontSpec kArialKalınİtalik{"Arial", 1200, 700, true, kTurkishCharset};
+inline constexpr FontDesign kVerdanaİtalik{"Verdana", 900, 400, true, kTurkishCharset};
+inline constexpr FontDesign kArialKalınİtalik{"Arial", 1200, 700, true, kTurkishCharset};
 
 enum class ControlKind { Label, Link, Button, Icon };
 
@@ -24,7 +24,7 @@ struct ControlDesign {
   Rect rect;
   std::string_view caption;
   std::optional<Rgb> colour;  // none: the system's own text colour
-  const FontSpec* font;       // the window font when it is the window's
+  const FontDesign* font;       // the window font when it is the window's
   Align align;
   std::string_view tooltip;
 };

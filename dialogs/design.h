@@ -23,7 +23,7 @@ struct Rgb {
   friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-struct FontSpec {
+struct FontDesign {
   std::string_view face;
   int hundredthsOfPoint = 0;  // 825 for 8.25 pt
   int weight = 400;
@@ -33,7 +33,7 @@ struct FontSpec {
 
 inline constexpr int kTurkishCharset = 162;
 // The window font of both windows, inherited by controls without their own.
-inline constexpr FontSpec kPencereYazıTipi{"Tahoma", 825, 700, false, kTurkishCharset};
+inline constexpr FontDesign kPencereYazıTipi{"Tahoma", 825, 700, false, kTurkishCharset};
 
 enum class Align { Left, Centre };
 

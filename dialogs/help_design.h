@@ -13,6 +13,6 @@ inline constexpr Rect kYardımTamamKonumu{148, 253, 114, 27};   // cmdTamam
 
 inline constexpr Rgb kYardımEtiketRengi{0xFF, 0xFF, 0xFF};
 inline constexpr Rgb kYardımMetinZemini{0xFF, 0xFF, 0x00};
-inline constexpr FontSpec kYardımMetinYazıTipi{"Tahoma", 825, 400, false, kTurkishCharset};
+inline constexpr FontDesign kYardımMetinYazıTipi{"Tahoma", 825, 400, false, kTurkishCharset};
 
 }  // namespace kovrena::dialogs

@@ -98,9 +98,9 @@ void frmHakkında::createFonts() {
   linkFontUnderlined_ = createDesignFont(kArialKalınİtalik, true);
 }
 
-HFONT frmHakkında::fontFor(const FontSpec* spec) const {
-  if (spec == &kVerdanaİtalik) return verdana_.get();
-  if (spec == &kArialKalınİtalik) return linkFont_.get();
+HFONT frmHakkında::fontFor(const FontDesign* design) const {
+  if (design == &kVerdanaİtalik) return verdana_.get();
+  if (design == &kArialKalınİtalik) return linkFont_.get();
   return windowFont_.get();
 }
 

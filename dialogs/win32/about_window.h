@@ -55,7 +55,7 @@ class frmHakkında {
   void createTooltips();
   void load();
   void paint(HDC dc);
-  HFONT fontFor(const FontSpec* spec) const;
+  HFONT fontFor(const FontDesign* design) const;
   const Control* controlOf(HWND window) const;
   HWND linkWindow(Link link) const;
   std::optional<Link> linkAt(int x, int y) const;

@@ -6,23 +6,23 @@
 
 namespace kovrena::dialogs::win32 {
 
-kovrena::win32::UniqueFont createDesignFont(const FontSpec& spec, bool underline) {
+kovrena::win32::UniqueFont createDesignFont(const FontDesign& design, bool underline) {
   int dpi = 96;
   {
     const kovrena::win32::WindowDC screen(nullptr);
     if (screen.get() != nullptr) dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
   }
   LOGFONTW font{};
-  font.lfHeight = -MulDiv(spec.hundredthsOfPoint, dpi, 7200);
-  font.lfWeight = spec.weight;
-  font.lfItalic = spec.italic ? TRUE : FALSE;
+  font.lfHeight = -MulDiv(design.hundredthsOfPoint, dpi, 7200);
+  font.lfWeight = design.weight;
+  font.lfItalic = design.italic ? TRUE : FALSE;
   font.lfUnderline = underline ? TRUE : FALSE;
-  font.lfCharSet = static_cast<BYTE>(spec.charset);
+  font.lfCharSet = static_cast<BYTE>(design.charset);
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = DEFAULT_QUALITY;
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  const std::wstring face = kovrena::win32::toWide(spec.face);
+  const std::wstring face = kovrena::win32::toWide(design.face);
   face.copy(font.lfFaceName, LF_FACESIZE - 1);
   return kovrena::win32::UniqueFont(CreateFontIndirectW(&font));
 }

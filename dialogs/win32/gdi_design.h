@@ -12,7 +12,7 @@ namespace kovrena::dialogs::win32 {
 inline COLORREF colorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
 
 // A font of the design at the screen's resolution (8.25 pt is 11 pixels at 96 dpi).
-kovrena::win32::UniqueFont createDesignFont(const FontSpec& spec, bool underline = false);
+kovrena::win32::UniqueFont createDesignFont(const FontDesign& design, bool underline = false);
 
 // A child control at a design position; the font is set without a redraw.
 HWND createControl(HWND parent, const wchar_t* windowClass, std::wstring_view text, DWORD style,
