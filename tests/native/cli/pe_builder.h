@@ -1,8 +1,7 @@
 #pragma once
 // Small PE images made to order: the headers a loader checks, a code
-// section, and optionally a resource section holding a manifest. Offsets
-// of every header are handed back so that a test can cut or corrupt the
-// image exactly there. Platform-free: the Windows tests use it too.
+// section, and optionally a resource section holding a manifest. Where the
+// headers lie is handed back so that a test can corrupt them exactly. Platform-free: the Windows tests use it too.
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -53,7 +52,6 @@ struct BuiltPe {
   std::size_t sectionTableOffset = 0;
   std::size_t resourceOffset = 0;     // file offset of .rsrc, 0 without one
   std::uint32_t resourceRva = 0;
-  std::vector<std::size_t> headerEnds;  // where each header and section ends
 };
 
 inline void put16(std::string& bytes, std::size_t at, std::uint16_t value) {
@@ -77,7 +75,6 @@ inline BuiltPe BuildPe(const PeSpec& spec) {
   pe.ntOffset = kNt;
   pe.optionalOffset = kNt + 24;
   pe.sectionTableOffset = pe.optionalOffset + optionalSize;
-  const std::size_t headersEnd = pe.sectionTableOffset + 40 * sectionCount;
   std::string& b = pe.bytes;
   b.assign(kFileAlign, '\0');
 
@@ -120,8 +117,6 @@ inline BuiltPe BuildPe(const PeSpec& spec) {
   code[0] = '\xC3';
   b += code;
 
-  pe.headerEnds = {2, 0x40, kNt + 4, kNt + 24, o + optionalSize, headersEnd, 2 * kFileAlign};
-
   if (resources) {
     // Type, name and language directories, one entry each, then the data
     // entry and the manifest's bytes.
@@ -153,7 +148,6 @@ inline BuiltPe BuildPe(const PeSpec& spec) {
     put32(b, directories + 20, static_cast<std::uint32_t>(88 + spec.manifest->size()));
     pe.resourceOffset = b.size();
     b += r;
-    pe.headerEnds.push_back(b.size());
   }
   b += spec.overlay;
   return pe;

@@ -116,7 +116,7 @@ TEST(ProgramFactsTest, TruncatedAnywhereIsNotAWindowsProgram) {
   for (const PeSpec& spec : specs) {
     const BuiltPe pe = BuildPe(spec);
     ASSERT_TRUE(factsOf(pe.bytes).windowsProgram);
-    // Every header end is among the cut points, and so is every byte in between.
+    // Every byte is a cut point: inside each header, at its end, and in every section.
     for (std::size_t length = 0; length < pe.bytes.size(); ++length) {
       SCOPED_TRACE(length);
       EXPECT_FALSE(factsOf(pe.bytes.substr(0, length)).windowsProgram);
