@@ -4,25 +4,10 @@
 
 #include "dialogs/win32/about_window.h"
 #include "dialogs/win32/help_window.h"
-#include "platform/win32/process_launcher.h"
-#include "platform/win32/registry.h"
 #include "platform/win32/text.h"
 #include "shaping/win32/form_kes.h"
 
 namespace kovrena::app::win32 {
-
-namespace {
-
-// Message boxes of the about window: owned by whichever of the program's
-// windows is active when the box opens, so that it is modal to it.
-class ActiveWindowMessageBox final : public MessageBoxService {
- public:
-  int show(const std::string& text, std::uint32_t style, const std::string& title) override {
-    return kovrena::win32::Win32MessageBox(GetActiveWindow()).show(text, style, title);
-  }
-};
-
-}  // namespace
 
 Services::Services(HWND owner) : dialog(owner), messages(owner), self(ownProgram()) {}
 
@@ -53,13 +38,6 @@ void cutOutline(shaping::win32::PictureControl& pictureZemin, HWND window) {
 
 void showHelpWindow(HWND owner) { dialogs::win32::ShowYardım(owner); }
 
-void showAboutWindow(HWND owner) {
-  kovrena::win32::Win32Registry registry;
-  kovrena::win32::Win32FileSystem files;
-  kovrena::win32::Win32ProcessLauncher launcher;
-  dialogs::win32::Win32ShellOpener shell;
-  ActiveWindowMessageBox messages;
-  dialogs::win32::ShowHakkında(owner, {registry, files, launcher, messages, shell});
-}
+void showAboutWindow(HWND owner) { dialogs::win32::ShowHakkında(owner); }
 
 }  // namespace kovrena::app::win32
