@@ -18,7 +18,7 @@ namespace {
 using testing::BuildPe;
 using testing::EmbeddedManifestText;
 using testing::exists;
-using testing::PeSpec;
+using testing::PeRecipe;
 using testing::rawDosAttrib;
 using testing::readFile;
 using testing::replaceAllOf;
@@ -34,7 +34,7 @@ const std::string kEmbeddedV6Note =
 struct Folder {
   std::string path;
   std::string operator/(const std::string& name) const { return path + "/" + name; }
-  void program(const std::string& name, PeSpec spec = {}) const { writeFile(*this / name, BuildPe(spec).bytes); }
+  void program(const std::string& name, PeRecipe recipe = {}) const { writeFile(*this / name, BuildPe(recipe).bytes); }
   void ourManifest(const std::string& name) const {
     writeFile(*this / (name + ".manifest"), manifest::BuildManifestText(name));
   }
@@ -93,21 +93,21 @@ const std::vector<Scenario>& applyScenarios() {
        {"apply", "--force", "{d}/" + kName}, 0, "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n",
        "", [](const Folder& d) { expectOurs(d, kName); }},
       {"x64 program is refused",
-       [](const Folder& d) { d.program("x64.exe", PeSpec().forMachine(machine::kX64)); }, {"apply", "{d}/x64.exe"}, 1, "",
+       [](const Folder& d) { d.program("x64.exe", PeRecipe().forMachine(machine::kX64)); }, {"apply", "{d}/x64.exe"}, 1, "",
        "{d}/x64.exe: 64 bit x64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
        "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
        [](const Folder& d) { expectNoManifest(d, "x64.exe"); }},
       {"ARM64 program is refused",
-       [](const Folder& d) { d.program("arm.exe", PeSpec().forMachine(machine::kArm64)); }, {"apply", "{d}/arm.exe"}, 1, "",
+       [](const Folder& d) { d.program("arm.exe", PeRecipe().forMachine(machine::kArm64)); }, {"apply", "{d}/arm.exe"}, 1, "",
        "{d}/arm.exe: 64 bit ARM64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
        "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
        [](const Folder& d) { expectNoManifest(d, "arm.exe"); }},
       {"program for another processor is refused",
-       [](const Folder& d) { d.program("ce.exe", PeSpec().forMachine(0x01C4)); }, {"apply", "{d}/ce.exe"}, 1, "",
+       [](const Folder& d) { d.program("ce.exe", PeRecipe().forMachine(0x01C4)); }, {"apply", "{d}/ce.exe"}, 1, "",
        "{d}/ce.exe: makine türü 0x01C4 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır\n",
        [](const Folder& d) { expectNoManifest(d, "ce.exe"); }},
       {"DLL is refused",
-       [](const Folder& d) { d.program("kitaplik.exe", PeSpec().asDll()); }, {"apply", "{d}/kitaplik.exe"}, 1, "",
+       [](const Folder& d) { d.program("kitaplik.exe", PeRecipe().asDll()); }, {"apply", "{d}/kitaplik.exe"}, 1, "",
        "{d}/kitaplik.exe: bir DLL, program değil: Windows bir DLL'in yanındaki manifesti okumaz\n",
        [](const Folder& d) { expectNoManifest(d, "kitaplik.exe"); }},
       {"text file is refused",
@@ -127,7 +127,7 @@ const std::vector<Scenario>& applyScenarios() {
        "{d}/Eski Oyun.exe: manifest adında bir klasör ya da özel dosya var, dokunulmadı\n",
        [](const Folder& d) { EXPECT_TRUE(exists(d / (kName + ".manifest/."))); }},
       {"program with its own v6 manifest: applied, with the note",
-       [](const Folder& d) { d.program(kName, PeSpec().withManifest(EmbeddedManifestText(true))); }, {"apply", "{d}/" + kName}, 0,
+       [](const Folder& d) { d.program(kName, PeRecipe().withManifest(EmbeddedManifestText(true))); }, {"apply", "{d}/" + kName}, 0,
        "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı" + kEmbeddedV6Note + "\n", "",
        [](const Folder& d) { expectOurs(d, kName); }},
       {"one good, one missing: the good one is done, status 1",
@@ -242,9 +242,9 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
        [](const Folder& d) {
          d.program("a.exe");
          d.ourManifest("a.exe");
-         d.program("b.exe", PeSpec().forMachine(machine::kX64).withManifest(EmbeddedManifestText(false)));
+         d.program("b.exe", PeRecipe().forMachine(machine::kX64).withManifest(EmbeddedManifestText(false)));
          writeFile(d / "b.exe.manifest", "<assembly/>");
-         d.program("c.dll", PeSpec().asDll().withManifest(EmbeddedManifestText(true)));
+         d.program("c.dll", PeRecipe().asDll().withManifest(EmbeddedManifestText(true)));
          writeFile(d / "d.txt", "metin");
        },
        {"status", "{d}/a.exe", "{d}/b.exe", "{d}/c.dll", "{d}/d.txt", "{d}/e.exe"}, 1,
@@ -283,7 +283,7 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
       {"--recursive with a program it must refuse ends with status 1",
        [](const Folder& d) {
          d.program("a.exe");
-         d.program("b.exe", PeSpec().forMachine(machine::kX64));
+         d.program("b.exe", PeRecipe().forMachine(machine::kX64));
        },
        {"apply", "--recursive", "{d}"}, 1, "{d}/a.exe: XP Görünüm Stili uygulandı\n",
        "{d}/b.exe: 64 bit x64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "

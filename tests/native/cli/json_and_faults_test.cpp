@@ -13,7 +13,7 @@ using testing::BuildPe;
 using testing::EmbeddedManifestText;
 using testing::FaultyDisk;
 using testing::FaultyFiles;
-using testing::PeSpec;
+using testing::PeRecipe;
 using testing::readFile;
 using testing::replaceAllOf;
 using testing::TempFolder;
@@ -26,7 +26,7 @@ class CliJson : public ::testing::Test {
     writeFile(d / "a.exe", BuildPe({}).bytes);
     writeFile(d / "a.exe.manifest", manifest::BuildManifestText("a.exe"));
     ASSERT_FALSE(files.setAttributes(d / "a.exe.manifest", attr::kHidden | attr::kSystem).has_value());
-    writeFile(d / "b.exe", BuildPe(PeSpec().forMachine(machine::kX64).withManifest(EmbeddedManifestText(true))).bytes);
+    writeFile(d / "b.exe", BuildPe(PeRecipe().forMachine(machine::kX64).withManifest(EmbeddedManifestText(true))).bytes);
     writeFile(d / "c\x01\xFF.txt", "metin");
   }
   std::string expand(const std::string& text) const {

@@ -11,7 +11,7 @@
 
 namespace kovrena::testing {
 
-struct PeSpec {
+struct PeRecipe {
   std::uint16_t machine = 0x014C;
   std::optional<bool> pe32Plus;  // default: what the machine needs
   bool dll = false;
@@ -21,27 +21,27 @@ struct PeSpec {
   std::string overlay;  // bytes after the last section, as installers and signatures append
 
   // Chained changes of the default image (x86 program, no resources).
-  PeSpec forMachine(std::uint16_t value) const {
-    PeSpec spec = *this;
-    spec.machine = value;
-    return spec;
+  PeRecipe forMachine(std::uint16_t value) const {
+    PeRecipe recipe = *this;
+    recipe.machine = value;
+    return recipe;
   }
-  PeSpec asDll() const {
-    PeSpec spec = *this;
-    spec.dll = true;
-    return spec;
+  PeRecipe asDll() const {
+    PeRecipe recipe = *this;
+    recipe.dll = true;
+    return recipe;
   }
-  PeSpec withManifest(std::string text, std::uint32_t type = 24, std::uint32_t id = 1) const {
-    PeSpec spec = *this;
-    spec.manifest = std::move(text);
-    spec.manifestType = type;
-    spec.manifestId = id;
-    return spec;
+  PeRecipe withManifest(std::string text, std::uint32_t type = 24, std::uint32_t id = 1) const {
+    PeRecipe recipe = *this;
+    recipe.manifest = std::move(text);
+    recipe.manifestType = type;
+    recipe.manifestId = id;
+    return recipe;
   }
-  PeSpec withOverlay(std::string bytes) const {
-    PeSpec spec = *this;
-    spec.overlay = std::move(bytes);
-    return spec;
+  PeRecipe withOverlay(std::string bytes) const {
+    PeRecipe recipe = *this;
+    recipe.overlay = std::move(bytes);
+    return recipe;
   }
 };
 
@@ -62,13 +62,13 @@ inline void put32(std::string& bytes, std::size_t at, std::uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-inline BuiltPe BuildPe(const PeSpec& spec) {
+inline BuiltPe BuildPe(const PeRecipe& recipe) {
   constexpr std::size_t kNt = 0x80;
   constexpr std::uint32_t kFileAlign = 0x200;
   constexpr std::uint32_t kSectionAlign = 0x1000;
-  const bool plus = spec.pe32Plus.value_or(spec.machine == 0x8664 || spec.machine == 0xAA64);
+  const bool plus = recipe.pe32Plus.value_or(recipe.machine == 0x8664 || recipe.machine == 0xAA64);
   const std::size_t optionalSize = plus ? 240 : 224;
-  const bool resources = spec.manifest.has_value();
+  const bool resources = recipe.manifest.has_value();
   const std::uint16_t sectionCount = resources ? 2 : 1;
 
   BuiltPe pe;
@@ -85,10 +85,10 @@ inline BuiltPe BuildPe(const PeSpec& spec) {
   std::memcpy(&b[0x40], stub, sizeof stub - 1);
 
   std::memcpy(&b[kNt], "PE\0\0", 4);
-  put16(b, kNt + 4, spec.machine);
+  put16(b, kNt + 4, recipe.machine);
   put16(b, kNt + 6, sectionCount);
   put16(b, kNt + 20, static_cast<std::uint16_t>(optionalSize));
-  put16(b, kNt + 22, static_cast<std::uint16_t>(0x0002 | (plus ? 0x0020 : 0x0100) | (spec.dll ? 0x2000 : 0)));
+  put16(b, kNt + 22, static_cast<std::uint16_t>(0x0002 | (plus ? 0x0020 : 0x0100) | (recipe.dll ? 0x2000 : 0)));
 
   const std::size_t o = pe.optionalOffset;
   put16(b, o, plus ? 0x020B : 0x010B);
@@ -123,33 +123,33 @@ inline BuiltPe BuildPe(const PeSpec& spec) {
     pe.resourceRva = 2 * kSectionAlign;
     std::string r(88, '\0');
     put16(r, 14, 1);
-    put32(r, 16, spec.manifestType);
+    put32(r, 16, recipe.manifestType);
     put32(r, 20, 0x80000000u | 24);
     put16(r, 24 + 14, 1);
-    put32(r, 24 + 16, spec.manifestId);
+    put32(r, 24 + 16, recipe.manifestId);
     put32(r, 24 + 20, 0x80000000u | 48);
     put16(r, 48 + 14, 1);
     put32(r, 48 + 16, 0x0409);
     put32(r, 48 + 20, 72);
     put32(r, 72, pe.resourceRva + 88);
-    put32(r, 76, static_cast<std::uint32_t>(spec.manifest->size()));
-    r += *spec.manifest;
+    put32(r, 76, static_cast<std::uint32_t>(recipe.manifest->size()));
+    r += *recipe.manifest;
     const std::size_t rawSize = (r.size() + kFileAlign - 1) / kFileAlign * kFileAlign;
     r.resize(rawSize, '\0');
 
     const std::size_t rsrc = text + 40;
     std::memcpy(&b[rsrc], ".rsrc", 5);
-    put32(b, rsrc + 8, static_cast<std::uint32_t>(88 + spec.manifest->size()));
+    put32(b, rsrc + 8, static_cast<std::uint32_t>(88 + recipe.manifest->size()));
     put32(b, rsrc + 12, pe.resourceRva);
     put32(b, rsrc + 16, static_cast<std::uint32_t>(rawSize));
     put32(b, rsrc + 20, static_cast<std::uint32_t>(b.size()));
     put32(b, rsrc + 36, 0x40000040);
     put32(b, directories + 16, pe.resourceRva);
-    put32(b, directories + 20, static_cast<std::uint32_t>(88 + spec.manifest->size()));
+    put32(b, directories + 20, static_cast<std::uint32_t>(88 + recipe.manifest->size()));
     pe.resourceOffset = b.size();
     b += r;
   }
-  b += spec.overlay;
+  b += recipe.overlay;
   return pe;
 }
 

@@ -13,7 +13,7 @@ namespace {
 using testing::BuildPe;
 using testing::BuiltPe;
 using testing::EmbeddedManifestText;
-using testing::PeSpec;
+using testing::PeRecipe;
 using testing::put16;
 using testing::put32;
 
@@ -39,7 +39,7 @@ constexpr auto kNoV6 = EmbeddedManifest::WithoutCommonControlsV6;
 
 struct Recognised {
   const char* name;
-  PeSpec spec;
+  PeRecipe recipe;
   ProgramFacts expected;
 };
 
@@ -48,26 +48,26 @@ TEST(ProgramFactsTest, RecognisesGeneratedImages) {
   const std::string plain = EmbeddedManifestText(false);
   const Recognised cases[] = {
       {"x86 program", {}, {true, machine::kX86, false, kNone}},
-      {"x64 program", PeSpec().forMachine(machine::kX64), {true, machine::kX64, false, kNone}},
-      {"ARM64 program", PeSpec().forMachine(machine::kArm64), {true, machine::kArm64, false, kNone}},
-      {"other processor", PeSpec().forMachine(0x01C4), {true, 0x01C4, false, kNone}},
-      {"x86 DLL", PeSpec().asDll(), {true, machine::kX86, true, kNone}},
-      {"x86 with v6 manifest", PeSpec().withManifest(v6), {true, machine::kX86, false, kV6}},
-      {"x86 with manifest without v6", PeSpec().withManifest(plain), {true, machine::kX86, false, kNoV6}},
-      {"x64 with v6 manifest", PeSpec().forMachine(machine::kX64).withManifest(v6), {true, machine::kX64, false, kV6}},
-      {"UTF-16 manifest", PeSpec().withManifest(utf16le(v6, true)), {true, machine::kX86, false, kV6}},
-      {"UTF-16 manifest without BOM", PeSpec().withManifest(utf16le(v6, false)), {true, machine::kX86, false, kV6}},
-      {"UTF-8 BOM manifest", PeSpec().withManifest("\xEF\xBB\xBF" + v6), {true, machine::kX86, false, kV6}},
+      {"x64 program", PeRecipe().forMachine(machine::kX64), {true, machine::kX64, false, kNone}},
+      {"ARM64 program", PeRecipe().forMachine(machine::kArm64), {true, machine::kArm64, false, kNone}},
+      {"other processor", PeRecipe().forMachine(0x01C4), {true, 0x01C4, false, kNone}},
+      {"x86 DLL", PeRecipe().asDll(), {true, machine::kX86, true, kNone}},
+      {"x86 with v6 manifest", PeRecipe().withManifest(v6), {true, machine::kX86, false, kV6}},
+      {"x86 with manifest without v6", PeRecipe().withManifest(plain), {true, machine::kX86, false, kNoV6}},
+      {"x64 with v6 manifest", PeRecipe().forMachine(machine::kX64).withManifest(v6), {true, machine::kX64, false, kV6}},
+      {"UTF-16 manifest", PeRecipe().withManifest(utf16le(v6, true)), {true, machine::kX86, false, kV6}},
+      {"UTF-16 manifest without BOM", PeRecipe().withManifest(utf16le(v6, false)), {true, machine::kX86, false, kV6}},
+      {"UTF-8 BOM manifest", PeRecipe().withManifest("\xEF\xBB\xBF" + v6), {true, machine::kX86, false, kV6}},
       // A DLL's own manifest has id 2; it is not the program manifest.
-      {"manifest with id 2", PeSpec().withManifest(v6, 24, 2), {true, machine::kX86, false, kNone}},
-      {"other resource type", PeSpec().withManifest(v6, 16), {true, machine::kX86, false, kNone}},
-      {"empty manifest", PeSpec().withManifest(""), {true, machine::kX86, false, kNoV6}},
-      {"overlay after the image", PeSpec().withOverlay(std::string(3000, '\x5A')).withManifest(v6),
+      {"manifest with id 2", PeRecipe().withManifest(v6, 24, 2), {true, machine::kX86, false, kNone}},
+      {"other resource type", PeRecipe().withManifest(v6, 16), {true, machine::kX86, false, kNone}},
+      {"empty manifest", PeRecipe().withManifest(""), {true, machine::kX86, false, kNoV6}},
+      {"overlay after the image", PeRecipe().withOverlay(std::string(3000, '\x5A')).withManifest(v6),
        {true, machine::kX86, false, kV6}},
   };
   for (const Recognised& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(factsOf(BuildPe(c.spec).bytes), c.expected);
+    EXPECT_EQ(factsOf(BuildPe(c.recipe).bytes), c.expected);
   }
 }
 
@@ -105,16 +105,16 @@ TEST(ProgramFactsTest, MalformedHeadersAreNotAWindowsProgram) {
   };
   for (const Malformed& c : cases) {
     SCOPED_TRACE(c.name);
-    BuiltPe pe = BuildPe(PeSpec().withManifest(EmbeddedManifestText(true)));
+    BuiltPe pe = BuildPe(PeRecipe().withManifest(EmbeddedManifestText(true)));
     c.mutate(pe);
     EXPECT_FALSE(factsOf(pe.bytes).windowsProgram);
   }
 }
 
 TEST(ProgramFactsTest, TruncatedAnywhereIsNotAWindowsProgram) {
-  const PeSpec specs[] = {{}, PeSpec().forMachine(machine::kX64), PeSpec().withManifest(EmbeddedManifestText(true))};
-  for (const PeSpec& spec : specs) {
-    const BuiltPe pe = BuildPe(spec);
+  const PeRecipe recipes[] = {{}, PeRecipe().forMachine(machine::kX64), PeRecipe().withManifest(EmbeddedManifestText(true))};
+  for (const PeRecipe& recipe : recipes) {
+    const BuiltPe pe = BuildPe(recipe);
     ASSERT_TRUE(factsOf(pe.bytes).windowsProgram);
     // Every byte is a cut point: inside each header, at its end, and in every section.
     for (std::size_t length = 0; length < pe.bytes.size(); ++length) {
@@ -176,7 +176,7 @@ TEST(ProgramFactsTest, HostileResourcesNeverReadOutsideTheFile) {
   };
   for (const HostileResource& c : cases) {
     SCOPED_TRACE(c.name);
-    BuiltPe pe = BuildPe(PeSpec().withManifest(EmbeddedManifestText(true)));
+    BuiltPe pe = BuildPe(PeRecipe().withManifest(EmbeddedManifestText(true)));
     c.mutate(pe);
     const ProgramFacts facts = factsOf(pe.bytes);
     EXPECT_TRUE(facts.windowsProgram);
@@ -200,7 +200,7 @@ class FailingSource final : public ByteSource {
 };
 
 TEST(ProgramFactsTest, AFailingReadIsAFailureNotAVerdict) {
-  const std::string bytes = BuildPe(PeSpec().withManifest(EmbeddedManifestText(true))).bytes;
+  const std::string bytes = BuildPe(PeRecipe().withManifest(EmbeddedManifestText(true))).bytes;
   for (int goodReads = 0; goodReads < 12; ++goodReads) {
     SCOPED_TRACE(goodReads);
     FailingSource source(bytes, goodReads);

@@ -20,7 +20,7 @@ namespace {
 using kovrena::testing::attributesOf;
 using kovrena::testing::BuildPe;
 using kovrena::testing::EmbeddedManifestText;
-using kovrena::testing::PeSpec;
+using kovrena::testing::PeRecipe;
 using kovrena::testing::readBytes;
 using kovrena::testing::TempDir;
 using kovrena::testing::writeBytes;
@@ -139,8 +139,8 @@ TEST(CliOnWindowsTest, StatusApplyUndoRound) {
   ASSERT_TRUE(d.ok());
   const std::string name = "Çizim & Boya.exe";
   ASSERT_TRUE(writeBytes(d / name, BuildPe({}).bytes));
-  ASSERT_TRUE(writeBytes(d / "x64.exe", BuildPe(PeSpec().forMachine(0x8664)).bytes));
-  ASSERT_TRUE(writeBytes(d / "Oyun.exe", BuildPe(PeSpec().withManifest(EmbeddedManifestText(false))).bytes));
+  ASSERT_TRUE(writeBytes(d / "x64.exe", BuildPe(PeRecipe().forMachine(0x8664)).bytes));
+  ASSERT_TRUE(writeBytes(d / "Oyun.exe", BuildPe(PeRecipe().withManifest(EmbeddedManifestText(false))).bytes));
   const std::string v6Wins =
       " (Windows Vista ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest yok "
       "sayılır)";
