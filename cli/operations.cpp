@@ -3,7 +3,6 @@
 #include <memory>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "manifest/engine.h"
 
@@ -51,7 +50,8 @@ std::string programName(const std::string& path, Services services) {
   return std::string(FileNameOf(path, services.disk.style()));
 }
 
-Result<bool> startsWithExactly(Disk& disk, const std::string& path, const std::string& expected) {
+// Whether the file holds exactly these bytes; a file of another size is not read.
+Result<bool> holdsExactly(Disk& disk, const std::string& path, const std::string& expected) {
   Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(path);
   if (!opened) return opened.error();
   ByteSource& file = *opened.value();
@@ -74,7 +74,7 @@ Result<ManifestInfo> inspectManifest(const std::string& manifestPath, const std:
     case EntryKind::File: break;
     default: info.state = ManifestState::NotAFile; return info;
   }
-  const Result<bool> ours = startsWithExactly(services.disk, manifestPath, manifest::BuildManifestText(name));
+  const Result<bool> ours = holdsExactly(services.disk, manifestPath, manifest::BuildManifestText(name));
   if (!ours) return ours.error();
   info.state = ours.value() ? ManifestState::Ours : ManifestState::Foreign;
   const Result<std::uint32_t> attributes = services.files.getAttributes(manifestPath);
