@@ -53,8 +53,10 @@ class PosixOutputFile final : public OutputFile {
 
 Result<std::unique_ptr<OutputFile>> openOutputFile(const std::string& path) {
   // O_NONBLOCK: a FIFO at the path fails at once instead of waiting for a
-  // reader; it changes nothing for a regular file.
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
+  // reader; it changes nothing for a regular file. O_NOFOLLOW: a symbolic
+  // link put at the manifest path must not redirect the write elsewhere.
+  const int fd =
+      ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0666);
   if (fd < 0) return lastErrno();
   return std::unique_ptr<OutputFile>(std::make_unique<PosixOutputFile>(fd));
 }

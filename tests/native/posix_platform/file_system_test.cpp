@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <string>
@@ -134,6 +135,17 @@ TEST_F(PosixFiles, CreateTruncatesWritesAllAndCloses) {
   EXPECT_TRUE(created.value()->close().has_value()) << "a second close is refused, not repeated";
   EXPECT_EQ(readFile(path), bytes);
   EXPECT_EQ(files.findFile(path, attr::kPlainLookup).value(), "out.bin");
+}
+
+TEST_F(PosixFiles, CreateNeverWritesThroughASymbolicLink) {
+  // Someone else's file, and a link to it where a manifest would be written.
+  const std::string victim = folder / "başkasının.txt";
+  writeFile(victim, "dokunma");
+  const std::string path = folder / "prog.exe.manifest";
+  ASSERT_EQ(::symlink(victim.c_str(), path.c_str()), 0);
+  auto created = files.createFile(path);
+  EXPECT_FALSE(created.ok());
+  EXPECT_EQ(readFile(victim), "dokunma");
 }
 
 TEST_F(PosixFiles, DeleteRemovesReadOnlyHiddenFiles) {
