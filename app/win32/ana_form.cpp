@@ -283,12 +283,14 @@ void AnaForm::openAbout() { showAboutWindow(window_); }
 
 // --- controls the logic changes ------------------------------------------------
 
-void AnaForm::setApplyEnabled(bool enabled) {
-  HWND button = control(idCmdUygula);
+void AnaForm::enableControl(int id, bool enabled) {
+  HWND target = control(id);
   // A disabled control cannot keep the focus; hand it on so the keyboard still works.
-  if (!enabled && GetFocus() == button) SetFocus(control(idCmdGözat));
-  EnableWindow(button, enabled);
+  if (!enabled && GetFocus() == target) SetFocus(control(idCmdGözat));
+  EnableWindow(target, enabled);
 }
+
+void AnaForm::setApplyEnabled(bool enabled) { enableControl(idCmdUygula, enabled); }
 
 bool AnaForm::applyOptionSelected() const {
   return SendMessageW(control(idOptXPUygula), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -296,17 +298,9 @@ bool AnaForm::applyOptionSelected() const {
 
 void AnaForm::setPathText(const std::string& text) { SetWindowTextW(control(idTxtExeYolu), toWide(text).c_str()); }
 
-void AnaForm::setApplyOptionEnabled(bool enabled) {
-  HWND option = control(idOptXPUygula);
-  if (!enabled && GetFocus() == option) SetFocus(control(idCmdGözat));
-  EnableWindow(option, enabled);
-}
+void AnaForm::setApplyOptionEnabled(bool enabled) { enableControl(idOptXPUygula, enabled); }
 
-void AnaForm::setUndoOptionEnabled(bool enabled) {
-  HWND option = control(idOptGeriAl);
-  if (!enabled && GetFocus() == option) SetFocus(control(idCmdGözat));
-  EnableWindow(option, enabled);
-}
+void AnaForm::setUndoOptionEnabled(bool enabled) { enableControl(idOptGeriAl, enabled); }
 
 void AnaForm::selectApplyOption() {
   SendMessageW(control(idOptXPUygula), BM_SETCHECK, BST_CHECKED, 0);

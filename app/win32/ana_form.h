@@ -50,6 +50,7 @@ class AnaForm final : public SelectionControls, public PictureButtonView {
   void createToolTips();
   void subclass(HWND child);
   HWND control(int id) const;
+  void enableControl(int id, bool enabled);
   void setBitmap(HWND pictureControl, const wchar_t* resourceName);
   HBRUSH colourFor(HWND child, HDC dc);
   void drawZemin(HDC dc, bool withShape);
