@@ -1,5 +1,6 @@
 """Writers for the Windows picture files the resource compiler takes in:
-24-bit BMP, 256-colour icons with AND masks, monochrome cursors."""
+24-bit and run-length encoded palette BMPs, 256-colour icons with AND
+masks, monochrome cursors."""
 
 import struct
 
@@ -29,6 +30,74 @@ def bmp24(canvas):
     info = _info_header(canvas.width, canvas.height, 24, len(body))
     offset = 14 + len(info)
     return struct.pack('<2sIHHI', b'BM', offset + len(body), 0, 0, offset) + info + bytes(body)
+
+
+BI_RLE8 = 1
+
+
+def _rle8_row(row):
+    """One row as runs (count, index) and absolute blocks (0, n, n indices,
+    padded to a whole word). A block takes three or more pixels; shorter
+    stretches of differing pixels go as runs of one."""
+    out = bytearray()
+    width = len(row)
+
+    def run_at(i):
+        n = 1
+        while i + n < width and n < 255 and row[i + n] == row[i]:
+            n += 1
+        return n
+
+    i = 0
+    while i < width:
+        n = run_at(i)
+        if n >= 2:
+            out += bytes((n, row[i]))
+            i += n
+            continue
+        # Differing pixels up to the next run worth its two bytes.
+        j = i
+        while j < width and j - i < 255 and run_at(j) < 3:
+            j += 1
+        literal = row[i:j] if j > i else row[i:i + 1]
+        if len(literal) >= 3:
+            out += bytes((0, len(literal))) + bytes(literal)
+            if len(literal) % 2:
+                out.append(0)
+        else:
+            for index in literal:
+                out += bytes((1, index))
+        i += len(literal)
+    return out
+
+
+def rle8(rows):
+    """BI_RLE8 data for rows of palette indices given top-down: stored
+    bottom-up, each row closed by an end-of-line, the last by end-of-bitmap."""
+    out = bytearray()
+    for n, y in enumerate(range(len(rows) - 1, -1, -1)):
+        out += _rle8_row(rows[y])
+        out += b'\x00\x01' if n == len(rows) - 1 else b'\x00\x00'
+    return bytes(out)
+
+
+def bmp8_rle(canvas):
+    """A bottom-up BMP with a palette of the picture's own colours (at most
+    256) and run-length encoded rows. What the resource compiler keeps of it
+    is the DIB that LoadImage turns into a bitmap of the display's depth,
+    every colour exactly as drawn."""
+    palette = sorted(set(canvas.pixels))
+    if len(palette) > 256:
+        raise ValueError('%d colours do not fit a palette' % len(palette))
+    index = {c: i for i, c in enumerate(palette)}
+    rows = [[index[p] for p in row] for row in canvas.rows()]
+    body = rle8(rows)
+    info = struct.pack('<IiiHHIIiiII', 40, canvas.width, canvas.height, 1, 8, BI_RLE8, len(body),
+                       PIXELS_PER_METRE, PIXELS_PER_METRE, len(palette), 0)
+    pal = b''.join(bytes((b, g, r, 0)) for r, g, b in palette)
+    offset = 14 + len(info) + len(pal)
+    return (struct.pack('<2sIHHI', b'BM', offset + len(body), 0, 0, offset) + info + pal
+            + body)
 
 
 def _and_mask(canvas, transparent):

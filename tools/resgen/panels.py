@@ -85,11 +85,12 @@ def _glossy(width, height, base_at, rim, rim_width, gloss_rows, gloss_strength):
 def yardim_zemin():
     """Help window background: glossy pink, a bright line along the top edge
     where the light catches it. The title text on it is white, so the pink
-    is kept deep enough behind it."""
+    is kept deep enough behind it. The pink changes from row to row only,
+    which keeps each row one run of the palette picture."""
     stops = [(0.0, (236, 76, 156)), (0.45, (222, 52, 138)), (1.0, (178, 22, 104))]
 
     def base(x, y):
-        return lerp_stops(stops, y / 299.0 + 0.04 * math.sin(x / 409.0 * math.pi))
+        return lerp_stops(stops, y / 299.0)
 
     c = _glossy(410, 300, base, (255, 190, 225), 4, 120, 0.18)
     for x in range(2, 408):
@@ -102,13 +103,16 @@ def yardim_zemin():
 def hakkinda_zemin():
     """About window background: light cyan in the top-left corner where the
     dark title sits, deep blue towards the bottom right under the light
-    coloured link texts, lighter edges."""
+    coloured link texts, lighter edges. The light spreads from the corner
+    as a flat ellipse, twice as wide as tall: the colour changes mostly
+    from row to row, so the palette picture's rows keep long runs."""
     stops = [(0.0, (168, 236, 255)), (0.16, (88, 190, 246)), (0.42, (30, 110, 214)),
              (0.75, (12, 58, 170)), (1.0, (6, 26, 112))]
     width, height = 378, 281
+    flat = 0.5
 
     def base(x, y):
-        t = math.hypot(x / (width - 1) * 0.85, y / (height - 1)) / math.hypot(0.85, 1.0)
+        t = math.hypot(x / (width - 1) * flat, y / (height - 1)) / math.hypot(flat, 1.0)
         return lerp_stops(stops, t)
 
     return _glossy(width, height, base, (190, 240, 255), 5, 90, 0.12)

@@ -43,10 +43,12 @@ std::pair<int, int> expectedSpan(int y) {
   return {first, last};
 }
 
-TEST(Background, IsTheStatedSizeIn24Bits) {
+// A palette picture whose entries are the drawn colours themselves: the
+// pixels read below are exactly what the loader gets.
+TEST(Background, IsTheStatedSizeAsAPalettePicture) {
   EXPECT_EQ(zemin().width, kWidth);
   EXPECT_EQ(zemin().height, kHeight);
-  EXPECT_EQ(zemin().bitCount, 24);
+  EXPECT_EQ(zemin().bitCount, 8);
 }
 
 TEST(Background, SurroundFillsTheOuterRowsColumnsAndCorners) {

@@ -2,6 +2,8 @@
 // picture buttons, and the pictures that must blend into the yellow panel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "resource_files.h"
@@ -12,22 +14,51 @@ namespace {
 constexpr Rgb kYellow{255, 255, 38};
 constexpr Rgb kWhite{255, 255, 255};
 
-TEST(Pictures, SizesAndDepth) {
-  struct Case { const char* file; int width, height; };
+// The large pictures are palette bitmaps with run-length encoded rows: as
+// 24-bit pictures the three backgrounds alone came to 1.1 MB of the
+// program. Each has a ceiling for what its resource may hold, so that a
+// redrawn picture cannot quietly blow the executable up again.
+TEST(Pictures, SizesFormatsAndResourceCeilings) {
+  struct Case { const char* file; int width, height, bitCount; std::uint32_t compression; std::size_t maxDib; };
   constexpr Case kCases[] = {
-      {"zemin.bmp", 444, 339},        {"baslik.bmp", 163, 24},
-      {"yardimisareti.bmp", 17, 17},  {"yardimzemin.bmp", 410, 300},
-      {"hakkindazemin.bmp", 378, 281},
-      {"kapat.bmp", 19, 19},          {"kapatalt.bmp", 19, 19},  {"kapatust.bmp", 19, 19},
-      {"simge.bmp", 19, 19},          {"simgealt.bmp", 19, 19},  {"simgeust.bmp", 19, 19},
+      {"zemin.bmp", 444, 339, 8, kBiRle8, 6 * 1024},
+      {"baslik.bmp", 163, 24, 8, kBiRle8, 4 * 1024},
+      {"yardimisareti.bmp", 17, 17, 8, kBiRle8, 1024},
+      {"yardimzemin.bmp", 410, 300, 8, kBiRle8, 8 * 1024},
+      {"hakkindazemin.bmp", 378, 281, 8, kBiRle8, 24 * 1024},
+      {"kapat.bmp", 19, 19, 24, kBiRgb, 1180},     {"kapatalt.bmp", 19, 19, 24, kBiRgb, 1180},
+      {"kapatust.bmp", 19, 19, 24, kBiRgb, 1180},  {"simge.bmp", 19, 19, 24, kBiRgb, 1180},
+      {"simgealt.bmp", 19, 19, 24, kBiRgb, 1180},  {"simgeust.bmp", 19, 19, 24, kBiRgb, 1180},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.file);
     const Bitmap b = parseBitmap(readGenerated(c.file));
     EXPECT_EQ(b.width, c.width);
     EXPECT_EQ(b.height, c.height);
-    EXPECT_EQ(b.bitCount, 24);
-    EXPECT_EQ(b.compression, 0u);
+    EXPECT_EQ(b.bitCount, c.bitCount);
+    EXPECT_EQ(b.compression, c.compression);
+    EXPECT_LE(b.dibSize, c.maxDib);
+  }
+}
+
+// The glossy backgrounds are reduced to 256 colours. Inside their lighter
+// rims the gradient must still step by no more than a few units from one
+// pixel to the next: a coarser palette shows its bands as contour lines.
+TEST(Pictures, GradientBackgroundsShowNoBandEdges) {
+  struct Case { const char* file; int rim; };
+  constexpr Case kCases[] = {{"yardimzemin.bmp", 4}, {"hakkindazemin.bmp", 5}};
+  constexpr int kMaxStep = 8;
+  auto step = [](Rgb a, Rgb b) {
+    return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.file);
+    const Bitmap b = parseBitmap(readGenerated(c.file));
+    for (int y = c.rim; y < b.height - c.rim - 1; ++y)
+      for (int x = c.rim; x < b.width - c.rim - 1; ++x) {
+        ASSERT_LE(step(b.at(x, y), b.at(x + 1, y)), kMaxStep) << x << "," << y;
+        ASSERT_LE(step(b.at(x, y), b.at(x, y + 1)), kMaxStep) << x << "," << y;
+      }
   }
 }
 

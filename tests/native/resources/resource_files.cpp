@@ -34,30 +34,105 @@ std::vector<std::uint8_t> readGenerated(const std::string& name) {
 
 Bitmap parseBitmap(const std::vector<std::uint8_t>& file) {
   if (file.size() < 54 || file[0] != 'B' || file[1] != 'M') throw std::runtime_error("not a BMP");
+  if (u32(file, 2) != file.size()) throw std::runtime_error("file size field wrong");
+  Bitmap b = parseDib(file.data() + 14, file.size() - 14);
+  const std::size_t pixelsAt = 14 + 40 + 4 * b.palette.size();
+  if (u32(file, 10) != pixelsAt) throw std::runtime_error("pixels not right behind the colour table");
+  return b;
+}
+
+namespace {
+
+// BI_RLE8: pairs of (count, index) runs; a zero count escapes to end of
+// line (0), end of bitmap (1), a position jump (2) or an absolute run of
+// 3 to 255 indices padded to a word.
+void decodeRle8(const std::vector<std::uint8_t>& d, std::size_t at, Bitmap& b, std::vector<int>& index) {
+  const std::size_t start = at;
+  int x = 0, row = 0;  // row counts from the bottom
+  auto put = [&](std::uint8_t i) {
+    if (x >= b.width) throw std::runtime_error("run past the end of row " + std::to_string(row));
+    if (static_cast<std::size_t>(i) >= b.palette.size()) throw std::runtime_error("index outside the colour table");
+    index[static_cast<std::size_t>((b.height - 1 - row) * b.width + x++)] = i;
+  };
+  auto byte = [&]() {
+    if (at >= d.size()) throw std::runtime_error("run-length data ends without end-of-bitmap");
+    return d[at++];
+  };
+  for (;;) {
+    if (row >= b.height) throw std::runtime_error("more rows than the height");
+    const std::uint8_t count = byte();
+    const std::uint8_t value = byte();
+    if (count > 0) {
+      for (int n = 0; n < count; ++n) put(value);
+      continue;
+    }
+    if (value == 2) throw std::runtime_error("position jump leaves pixels undefined");
+    if (value >= 3) {
+      for (int n = 0; n < value; ++n) put(byte());
+      if ((at - start) % 2 != 0 && byte() != 0) throw std::runtime_error("absolute run padding not zero");
+      continue;
+    }
+    if (x != b.width) throw std::runtime_error("row " + std::to_string(row) + " not filled");
+    x = 0;
+    ++row;
+    if (value == 1) break;
+  }
+  if (row != b.height) throw std::runtime_error("end-of-bitmap before the last row");
+  if (at != d.size()) throw std::runtime_error("bytes after the end-of-bitmap");
+}
+
+}  // namespace
+
+Bitmap parseDib(const std::uint8_t* dib, std::size_t size) {
+  const std::vector<std::uint8_t> d(dib, dib + size);
+  if (u32(d, 0) != 40) throw std::runtime_error("not a BITMAPINFOHEADER");
   Bitmap b;
-  const std::size_t dataOffset = u32(file, 10);
-  if (u32(file, 14) != 40) throw std::runtime_error("not a BITMAPINFOHEADER");
-  b.width = s32(file, 18);
-  b.height = s32(file, 22);
-  b.bitCount = u16(file, 28);
-  b.compression = u32(file, 30);
-  b.dibSize = file.size() - 14;
-  if (b.bitCount != 24 || b.compression != 0 || b.width <= 0 || b.height == 0)
-    throw std::runtime_error("not an uncompressed 24-bit BMP");
-  const int rows = b.height < 0 ? -b.height : b.height;
-  const std::size_t rowBytes = stride(b.width, 24);
-  if (dataOffset + rowBytes * static_cast<std::size_t>(rows) > file.size())
-    throw std::runtime_error("pixel data truncated");
-  b.pixels.resize(static_cast<std::size_t>(b.width * rows));
-  for (int y = 0; y < rows; ++y) {
-    const int stored = b.height > 0 ? rows - 1 - y : y;
-    const std::size_t row = dataOffset + rowBytes * static_cast<std::size_t>(stored);
+  b.width = s32(d, 4);
+  b.height = s32(d, 8);
+  b.bitCount = u16(d, 14);
+  b.compression = u32(d, 16);
+  const std::uint32_t imageSize = u32(d, 20);
+  const std::uint32_t coloursUsed = u32(d, 32);
+  b.dibSize = size;
+  if (u16(d, 12) != 1 || b.width <= 0 || b.height <= 0) throw std::runtime_error("not a bottom-up picture");
+  const bool rgb24 = b.bitCount == 24 && b.compression == kBiRgb;
+  const bool indexed = b.bitCount == 8 && (b.compression == kBiRgb || b.compression == kBiRle8);
+  if (!rgb24 && !indexed) throw std::runtime_error("neither 24-bit nor 8-bit indices");
+  std::size_t at = 40;
+  if (indexed) {
+    const std::size_t colours = coloursUsed == 0 ? 256 : coloursUsed;
+    if (colours > 256) throw std::runtime_error("more than 256 colours");
+    for (std::size_t c = 0; c < colours; ++c, at += 4) {
+      if (at + 4 > d.size()) throw std::runtime_error("colour table truncated");
+      b.palette.push_back(Rgb{d[at + 2], d[at + 1], d[at]});
+    }
+  } else if (coloursUsed != 0) {
+    throw std::runtime_error("colour table on a 24-bit picture");
+  }
+  const std::size_t pixelCount = static_cast<std::size_t>(b.width) * static_cast<std::size_t>(b.height);
+  b.pixels.resize(pixelCount);
+  if (b.compression == kBiRle8) {
+    if (imageSize != d.size() - at) throw std::runtime_error("image size is not the run-length data's");
+    std::vector<int> index(pixelCount, -1);
+    decodeRle8(d, at, b, index);
+    for (std::size_t i = 0; i < pixelCount; ++i) b.pixels[i] = b.palette[static_cast<std::size_t>(index[i])];
+    return b;
+  }
+  const std::size_t rowBytes = stride(b.width, b.bitCount);
+  if (at + rowBytes * static_cast<std::size_t>(b.height) > d.size()) throw std::runtime_error("pixel data truncated");
+  for (int y = 0; y < b.height; ++y) {
+    const std::size_t row = at + rowBytes * static_cast<std::size_t>(b.height - 1 - y);
     for (int x = 0; x < b.width; ++x) {
-      const std::size_t p = row + static_cast<std::size_t>(x) * 3;
-      b.pixels[static_cast<std::size_t>(y * b.width + x)] = Rgb{file[p + 2], file[p + 1], file[p]};
+      const auto ux = static_cast<std::size_t>(x);
+      Rgb& out = b.pixels[static_cast<std::size_t>(y * b.width + x)];
+      if (indexed) {
+        if (static_cast<std::size_t>(d[row + ux]) >= b.palette.size()) throw std::runtime_error("index outside the colour table");
+        out = b.palette[d[row + ux]];
+      } else {
+        out = Rgb{d[row + ux * 3 + 2], d[row + ux * 3 + 1], d[row + ux * 3]};
+      }
     }
   }
-  b.height = rows;
   return b;
 }
 

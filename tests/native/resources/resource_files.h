@@ -1,7 +1,9 @@
 #pragma once
 // Readers for the generated picture files, just enough to check them: BMP
-// (24 bits per pixel), and the icon and cursor directories with their
-// images' headers and masks.
+// (24 bits per pixel, or a palette of 8-bit indices, plain or run-length
+// encoded), and the icon and cursor directories with their images' headers
+// and masks.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,17 +19,28 @@ std::vector<std::uint8_t> readFile(const std::string& path);
 // A file of the generated resources folder.
 std::vector<std::uint8_t> readGenerated(const std::string& name);
 
+inline constexpr std::uint32_t kBiRgb = 0, kBiRle8 = 1;
+
 struct Bitmap {
   int width = 0;
-  int height = 0;   // as stored: positive means bottom-up
+  int height = 0;  // rows; only bottom-up pictures are read
   int bitCount = 0;
   std::uint32_t compression = 0;
-  std::size_t dibSize = 0;  // what the resource holds: the file without its 14-byte header
-  std::vector<Rgb> pixels;  // top-down
+  std::vector<Rgb> palette;  // 8-bit pictures: the colour table
+  std::size_t dibSize = 0;   // what the resource holds: the file without its 14-byte header
+  std::vector<Rgb> pixels;   // top-down
   Rgb at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
-// Throws std::runtime_error on anything but an uncompressed 24-bit BMP.
+// A BMP file: the DIB after the 14-byte file header, whose pixel offset must
+// point right behind the colour table, where a resource's DIB has them.
 Bitmap parseBitmap(const std::vector<std::uint8_t>& file);
+// A DIB as a bitmap resource holds it. Reads 24-bit pictures without
+// compression and 8-bit ones, plain or BI_RLE8. Run-length data is read as
+// strictly as the strictest loader: every row filled to its last pixel and
+// closed by an end-of-line, the last by the end-of-bitmap, no position
+// jumps, absolute runs padded to a word, indices inside the colour table,
+// the stated image size exact. Throws std::runtime_error otherwise.
+Bitmap parseDib(const std::uint8_t* dib, std::size_t size);
 
 struct DirectoryImage {
   int width = 0, height = 0;        // from the directory entry

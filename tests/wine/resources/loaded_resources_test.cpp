@@ -5,13 +5,21 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdint>
+#include <cwchar>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "resources/resource_ids.h"
+#include "tests/native/resources/resource_files.h"
 
 namespace {
+
+using kovrena::resources_test::Bitmap;
+using kovrena::resources_test::kBiRle8;
+using kovrena::resources_test::parseDib;
+using kovrena::resources_test::Rgb;
 
 HMODULE self() { return GetModuleHandleW(nullptr); }
 
@@ -22,29 +30,67 @@ std::string_view resourceBytes(const wchar_t* name, const wchar_t* type) {
   return {static_cast<const char*>(LockResource(data)), SizeofResource(self(), info)};
 }
 
-TEST(LoadedResources, NamedBitmapsHaveTheirSizesAndDibLengths) {
-  struct Case { const wchar_t* name; int width, height; DWORD dibBytes; };
-  // A DIB: 40-byte header plus rows of three bytes a pixel padded to four.
-  auto dib = [](int w, int h) { return static_cast<DWORD>(40 + (w * 3 + 3) / 4 * 4 * h); };
-  const Case kCases[] = {
-      {L"KAPAT", 19, 19, 1180},     {L"KAPATALT", 19, 19, 1180}, {L"KAPATUST", 19, 19, 1180},
-      {L"SIMGE", 19, 19, 1180},     {L"SIMGEALT", 19, 19, 1180}, {L"SIMGEUST", 19, 19, 1180},
-      {L"ZEMIN", 444, 339, dib(444, 339)},   {L"BASLIK", 163, 24, dib(163, 24)},
-      {L"YARDIMISARETI", 17, 17, dib(17, 17)}, {L"YARDIMZEMIN", 410, 300, dib(410, 300)},
-      {L"HAKKINDAZEMIN", 378, 281, dib(378, 281)},
+TEST(LoadedResources, NamedBitmapsHaveTheirSizesAndFormats) {
+  struct Case { const wchar_t* name; int width, height, bitCount; };
+  constexpr Case kCases[] = {
+      {L"KAPAT", 19, 19, 24},     {L"KAPATALT", 19, 19, 24}, {L"KAPATUST", 19, 19, 24},
+      {L"SIMGE", 19, 19, 24},     {L"SIMGEALT", 19, 19, 24}, {L"SIMGEUST", 19, 19, 24},
+      {L"ZEMIN", 444, 339, 8},    {L"BASLIK", 163, 24, 8},   {L"YARDIMISARETI", 17, 17, 8},
+      {L"YARDIMZEMIN", 410, 300, 8}, {L"HAKKINDAZEMIN", 378, 281, 8},
   };
   for (const Case& c : kCases) {
-    SCOPED_TRACE(std::wstring(c.name).size());
-    EXPECT_EQ(resourceBytes(c.name, MAKEINTRESOURCEW(2)).size(), c.dibBytes);
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageW(self(), c.name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    SCOPED_TRACE(std::string(c.name, c.name + std::wcslen(c.name)));
+    const std::string_view dib = resourceBytes(c.name, MAKEINTRESOURCEW(2));
+    ASSERT_FALSE(dib.empty());
+    const Bitmap stored = parseDib(reinterpret_cast<const std::uint8_t*>(dib.data()), dib.size());
+    EXPECT_EQ(stored.bitCount, c.bitCount);
+    // The picture buttons: header and rows of 57 bytes padded to 60. The
+    // others: palette pictures with run-length encoded rows.
+    if (c.bitCount == 24) EXPECT_EQ(dib.size(), 1180u);
+    else EXPECT_EQ(stored.compression, kBiRle8);
+    // As the program loads them: a bitmap of the display's depth.
+    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(self(), c.name, IMAGE_BITMAP, 0, 0, 0));
     ASSERT_NE(bitmap, nullptr);
     BITMAP info{};
     ASSERT_EQ(GetObjectW(bitmap, sizeof info, &info), static_cast<int>(sizeof info));
     EXPECT_EQ(info.bmWidth, c.width);
     EXPECT_EQ(info.bmHeight, c.height);
-    EXPECT_EQ(info.bmBitsPixel, 24);
     DeleteObject(bitmap);
+  }
+}
+
+// The loader decodes the run-length rows itself: every pixel of what the
+// program gets must be the colour the resource stores there. The main
+// window's outline is cut from these pixels, and the title and the help
+// mark must meet the panel yellow without a seam.
+TEST(LoadedResources, PalettePicturesLoadWithEveryColourExact) {
+  for (const wchar_t* name : {L"ZEMIN", L"BASLIK", L"YARDIMISARETI", L"YARDIMZEMIN", L"HAKKINDAZEMIN"}) {
+    SCOPED_TRACE(std::string(name, name + std::wcslen(name)));
+    const std::string_view dib = resourceBytes(name, MAKEINTRESOURCEW(2));
+    const Bitmap stored = parseDib(reinterpret_cast<const std::uint8_t*>(dib.data()), dib.size());
+    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(self(), name, IMAGE_BITMAP, 0, 0, 0));
+    ASSERT_NE(bitmap, nullptr);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = stored.width;
+    format.bmiHeader.biHeight = -stored.height;  // top-down, as `pixels` is
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint32_t> shown(stored.pixels.size());
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(stored.height), shown.data(), &format,
+                               DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(bitmap);
+    ASSERT_EQ(rows, stored.height);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      const Rgb want = stored.pixels[i];
+      const Rgb got{static_cast<std::uint8_t>(shown[i] >> 16), static_cast<std::uint8_t>(shown[i] >> 8),
+                    static_cast<std::uint8_t>(shown[i])};
+      ASSERT_EQ(got, want) << "pixel " << i % static_cast<std::size_t>(stored.width) << ","
+                           << i / static_cast<std::size_t>(stored.width);
+    }
   }
 }
 
