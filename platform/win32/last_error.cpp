@@ -14,7 +14,9 @@ Error errorFromCode(DWORD code) {
   while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
     text.pop_back();
   }
-  if (text.empty()) text = L"Windows error " + std::to_wstring(code);
+  // The number through the narrow conversion: the wide one formats with a
+  // printf that would be linked into the program for this line alone.
+  if (text.empty()) text = L"Windows error " + toWide(std::to_string(code));
   const bool notFound = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
   return Error{notFound ? kErrFileNotFound : static_cast<std::int32_t>(code), toUtf8(text)};
 }
