@@ -51,3 +51,51 @@ function(kovrena_subfolder_library name subfolder)
     target_link_libraries(${name} INTERFACE kovrena_options ${ARGN})
   endif()
 endfunction()
+
+# The shipping Kovrena.exe is kept small (the xp preset turns this on; other
+# builds are left as they are).
+option(KOVRENA_COMPACT "Size options for the shipping Kovrena.exe" OFF)
+if(KOVRENA_COMPACT AND WIN32)
+  # No compiler signature in every object; functions and data in sections
+  # of their own, so that the linker can leave out what nothing calls.
+  target_compile_options(kovrena_options INTERFACE -ffunction-sections -fdata-sections -fno-ident)
+
+  # The window program catches no exception anywhere: whatever is thrown in
+  # it ends in std::terminate. Two parts of the C++ runtime cost a great deal
+  # for that ending alone, and are cut off at the link:
+  # - the default terminate handler prints the exception's demangled type to
+  #   a console this program does not have; the demangler and the printf it
+  #   uses are about 60 KB. abort() is what the handler does after printing.
+  # - the library's error helpers (std::__throw_length_error and the like)
+  #   construct std::logic_error and its kin, which drag in a second,
+  #   reference-counted std::string and most of the string library: another
+  #   60 KB. They go straight to std::terminate, where the exception they
+  #   would throw ends up.
+  # Only Kovrena.exe is linked so: kovrena-cli catches what it throws.
+  # A catch block added to the window program needs these removed.
+  function(kovrena_compact_program target)
+    if(NOT TARGET ${target})
+      return()
+    endif()
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+      set(u "_")  # i686 C symbols carry a leading underscore
+    else()
+      set(u "")
+    endif()
+    set(handler _ZN9__gnu_cxx27__verbose_terminate_handlerEv)
+    set(options -s -Wl,--gc-sections
+      -Wl,--wrap=${handler} -Wl,--defsym,${u}__wrap_${handler}=${u}abort)
+    foreach(helper
+        _ZSt16__throw_bad_castv _ZSt17__throw_bad_allocv _ZSt18__throw_bad_typeidv
+        _ZSt19__throw_logic_errorPKc _ZSt19__throw_range_errorPKc _ZSt20__throw_domain_errorPKc
+        _ZSt20__throw_length_errorPKc _ZSt20__throw_out_of_rangePKc _ZSt21__throw_bad_exceptionv
+        _ZSt21__throw_runtime_errorPKc _ZSt22__throw_overflow_errorPKc
+        _ZSt23__throw_underflow_errorPKc _ZSt24__throw_invalid_argumentPKc
+        _ZSt24__throw_out_of_range_fmtPKcz _ZSt28__throw_bad_array_new_lengthv)
+      list(APPEND options -Wl,--wrap=${helper} -Wl,--defsym,${u}__wrap_${helper}=${u}_ZSt9terminatev)
+    endforeach()
+    target_link_options(${target} PRIVATE ${options})
+  endfunction()
+  # Kovrena.exe is defined further on (app/); set it up once all is read.
+  cmake_language(DEFER CALL kovrena_compact_program Kovrena)
+endif()
