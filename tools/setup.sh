@@ -35,6 +35,17 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$KOVRENA_WINE" wineboot -i >/dev/null 2>&1 || true
   wineserver -w
 fi
+# Unmanaged windows: with no window manager on the virtual display, Wine
+# otherwise waits two seconds for one each time a window is hidden.
+unmanaged() {
+  awk '/^\[/ { inside = index($0, "[Software\\\\Wine\\\\X11 Driver]") == 1 }
+       inside && $0 == "\"Managed\"=\"N\"" { found = 1 }
+       END { exit !found }' "$WINEPREFIX/user.reg" 2>/dev/null
+}
+if ! unmanaged; then
+  "$KOVRENA_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  "$WINESERVER" -w
+fi
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 # Wine's own Tahoma: the windows are designed around its metrics.
 if [ -f /usr/share/wine/fonts/tahoma.ttf ] && [ ! -f "$fonts/tahoma.ttf" ]; then
