@@ -56,20 +56,16 @@ endfunction()
 # builds are left as they are).
 option(KOVRENA_COMPACT "Size options for the shipping Kovrena.exe" OFF)
 if(KOVRENA_COMPACT AND WIN32)
-  # No compiler signature in every object; functions and data in sections
-  # of their own, so that the linker can leave out what nothing calls.
-  target_compile_options(kovrena_options INTERFACE -ffunction-sections -fdata-sections -fno-ident)
-
   # The window program catches no exception anywhere: whatever is thrown in
   # it ends in std::terminate. Two parts of the C++ runtime cost a great deal
   # for that ending alone, and are cut off at the link:
   # - the default terminate handler prints the exception's demangled type to
   #   a console this program does not have; the demangler and the printf it
-  #   uses are about 60 KB. abort() is what the handler does after printing.
+  #   uses are about 75 KB. abort() is what the handler does after printing.
   # - the library's error helpers (std::__throw_length_error and the like)
   #   construct std::logic_error and its kin, which drag in a second,
   #   reference-counted std::string and most of the string library: another
-  #   60 KB. They go straight to std::terminate, where the exception they
+  #   85 KB. They go straight to std::terminate, where the exception they
   #   would throw ends up.
   # Only Kovrena.exe is linked so: kovrena-cli catches what it throws.
   # A catch block added to the window program needs these removed.
@@ -83,6 +79,7 @@ if(KOVRENA_COMPACT AND WIN32)
       set(u "")
     endif()
     set(handler _ZN9__gnu_cxx27__verbose_terminate_handlerEv)
+    # Stripped; sections nothing refers to left out (4 KB, mostly constants).
     set(options -s -Wl,--gc-sections
       -Wl,--wrap=${handler} -Wl,--defsym,${u}__wrap_${handler}=${u}abort)
     foreach(helper
