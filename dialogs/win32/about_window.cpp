@@ -299,41 +299,19 @@ LRESULT frmHakkında::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       pressed_.reset();
       return 0;
-    case WM_GETFONT:
-      // The window font, which the controls without their own font share.
-      return reinterpret_cast<LRESULT>(windowFont_.get());
-    case DM_GETDEFID:
-      return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_COMMAND:
-      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-        closed_ = true;
-      } else if (reinterpret_cast<HWND>(lParam) == control("cmdSysInfo") && HIWORD(wParam) == BN_CLICKED) {
+      if (reinterpret_cast<HWND>(lParam) == control("cmdSysInfo") && HIWORD(wParam) == BN_CLICKED) {
         StartSysInfo({services_.registry, services_.files, services_.launcher, services_.messages},
                      services_.lookups);
+        return 0;
       }
-      return 0;
-    case WM_CLOSE:
-      closed_ = true;
-      return 0;
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
-      } else if (lastFocus_ != nullptr) {
-        SetFocus(lastFocus_);
-      }
-      return 0;
-    case WM_DESTROY:
-      closed_ = true;
       break;
-    case WM_NCDESTROY: {
-      const HWND window = window_;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
       break;
+  }
+  const ModalFormState state{window_, lastFocus_, closed_, windowFont_.get()};
+  if (const auto answered = HandleModalFormMessage(state, message, wParam, lParam)) {
+    return *answered;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
 }

@@ -171,36 +171,12 @@ LRESULT frmYardım::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       if (PencereyiTaşır(ButtonSetFromKeyFlags(static_cast<std::uint32_t>(wParam)))) moveWindow();
       return 0;
-    case WM_GETFONT:
-      // The window font, which the controls without their own font share.
-      return reinterpret_cast<LRESULT>(windowFont_.get());
-    case DM_GETDEFID:
-      return MAKELRESULT(IDOK, DC_HASDEFID);
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) closed_ = true;
-      return 0;
-    case WM_CLOSE:
-      closed_ = true;
-      return 0;
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
-      } else if (lastFocus_ != nullptr) {
-        SetFocus(lastFocus_);
-      }
-      return 0;
-    case WM_DESTROY:
-      closed_ = true;
-      break;
-    case WM_NCDESTROY: {
-      const HWND window = window_;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
       break;
+  }
+  const ModalFormState state{window_, lastFocus_, closed_, windowFont_.get()};
+  if (const auto answered = HandleModalFormMessage(state, message, wParam, lParam)) {
+    return *answered;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
 }
