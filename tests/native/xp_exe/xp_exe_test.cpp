@@ -4,31 +4,19 @@
 // model and from newer runtime code).
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
 #include "pe_reader.h"
+#include "xp_imports.h"
 
 namespace {
 
-std::vector<std::uint8_t> readFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-  return text;
-}
 
 class XpExecutable : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    bytes_ = readFile(KOVRENA_XP_EXE);
+    bytes_ = readFileBytes(KOVRENA_XP_EXE);
     facts_ = readPe(bytes_);
   }
   static std::vector<std::uint8_t> bytes_;
@@ -56,33 +44,13 @@ TEST_F(XpExecutable, ImportsOnlySystemDllsOfXp) {
                                          "COMDLG32.DLL", "SHELL32.DLL", "ADVAPI32.DLL", "VERSION.DLL",
                                          "MSVCRT.DLL", "MSIMG32.DLL", "UXTHEME.DLL"};
   for (const PeImport& import : facts_->imports) {
-    EXPECT_TRUE(allowed.count(upper(import.dll))) << "imports " << import.dll;
+    EXPECT_TRUE(allowed.count(upperCase(import.dll))) << "imports " << import.dll;
   }
 }
 
 TEST_F(XpExecutable, ImportsNoFunctionNewerThanXp) {
   ASSERT_TRUE(facts_.has_value());
-  // Functions that XP (5.1, 32-bit) lacks and that toolchains are known to pull in.
-  const std::set<std::string> newer = {
-      "GetTickCount64", "InitializeConditionVariable", "SleepConditionVariableCS",
-      "SleepConditionVariableSRW", "WakeConditionVariable", "WakeAllConditionVariable",
-      "InitializeSRWLock", "AcquireSRWLockExclusive", "AcquireSRWLockShared",
-      "ReleaseSRWLockExclusive", "ReleaseSRWLockShared", "TryAcquireSRWLockExclusive",
-      "TryAcquireSRWLockShared", "InitOnceExecuteOnce", "InitOnceBeginInitialize",
-      "InitOnceComplete", "FlsAlloc", "FlsFree", "FlsGetValue", "FlsSetValue",
-      "GetSystemTimePreciseAsFileTime", "CreateSymbolicLinkW", "GetFinalPathNameByHandleW",
-      "SetFileInformationByHandle", "GetFileInformationByHandleEx", "CompareStringEx",
-      "LCMapStringEx", "GetLocaleInfoEx", "GetUserDefaultLocaleName", "CreateEventExW",
-      "CreateMutexExW", "CreateSemaphoreExW", "InitializeCriticalSectionEx",
-      "GetCurrentProcessorNumber", "CancelIoEx", "QueryFullProcessImageNameW",
-      "RegGetValueW", "RegGetValueA", "RegDeleteTreeW", "RegSetKeyValueW", "TaskDialog",
-      "TaskDialogIndirect", "GetErrorMode", "SetThreadErrorMode", "GetThreadErrorMode",
-      "RaiseFailFastException", "AddDllDirectory", "SetDefaultDllDirectories",
-      "GetDpiForWindow", "SetProcessDpiAwarenessContext", "SetProcessDPIAware",
-      "LoadIconMetric", "LoadIconWithScaleDown", "ChangeWindowMessageFilter",
-      "ChangeWindowMessageFilterEx", "WTSRegisterSessionNotification",
-      "SHGetKnownFolderPath", "GetLogicalProcessorInformationEx", "GetNumaNodeProcessorMaskEx",
-      "CreateFile2", "GetEnabledXStateFeatures"};
+  const std::set<std::string>& newer = functionsNewerThanXp();
   for (const PeImport& import : facts_->imports) {
     for (const std::string& function : import.functions) {
       EXPECT_FALSE(newer.count(function)) << import.dll << "!" << function << " does not exist on XP";

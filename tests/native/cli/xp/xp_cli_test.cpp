@@ -3,29 +3,17 @@
 // lacks. Read with the PE reader of the window program's own check.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
 #include "tests/native/xp_exe/pe_reader.h"
+#include "tests/native/xp_exe/xp_imports.h"
 
 namespace {
 
-std::vector<std::uint8_t> readFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-  return text;
-}
 
 TEST(XpCliExecutable, IsA32BitConsoleProgramForXpWithXpImportsOnly) {
-  const std::vector<std::uint8_t> bytes = readFile(KOVRENA_XP_CLI_EXE);
+  const std::vector<std::uint8_t> bytes = readFileBytes(KOVRENA_XP_CLI_EXE);
   const std::optional<PeFacts> facts = readPe(bytes);
   ASSERT_TRUE(facts.has_value()) << KOVRENA_XP_CLI_EXE << " is not a readable PE file";
   EXPECT_EQ(facts->machine, 0x14c) << "not i386";
@@ -39,19 +27,9 @@ TEST(XpCliExecutable, IsA32BitConsoleProgramForXpWithXpImportsOnly) {
 
   // Static: no runtime DLL beside it, only what every XP has.
   const std::set<std::string> allowed = {"KERNEL32.DLL", "MSVCRT.DLL", "USER32.DLL", "ADVAPI32.DLL"};
-  // Functions XP (5.1, 32-bit) lacks that toolchains and runtimes are known to pull in.
-  const std::set<std::string> newer = {
-      "GetTickCount64", "InitializeConditionVariable", "SleepConditionVariableCS", "SleepConditionVariableSRW",
-      "WakeConditionVariable", "WakeAllConditionVariable", "InitializeSRWLock", "AcquireSRWLockExclusive",
-      "AcquireSRWLockShared", "ReleaseSRWLockExclusive", "ReleaseSRWLockShared", "InitOnceExecuteOnce",
-      "FlsAlloc", "FlsFree", "FlsGetValue", "FlsSetValue", "GetSystemTimePreciseAsFileTime",
-      "CreateSymbolicLinkW", "GetFinalPathNameByHandleW", "GetFileInformationByHandleEx",
-      "SetFileInformationByHandle", "CompareStringEx", "LCMapStringEx", "GetLocaleInfoEx",
-      "InitializeCriticalSectionEx", "CreateFile2", "GetCurrentProcessorNumber", "CancelIoEx",
-      "QueryFullProcessImageNameW", "GetErrorMode", "SetThreadErrorMode", "AddDllDirectory",
-      "SetDefaultDllDirectories", "CreateEventExW", "CreateMutexExW", "CreateSemaphoreExW"};
+  const std::set<std::string>& newer = functionsNewerThanXp();
   for (const PeImport& import : facts->imports) {
-    EXPECT_TRUE(allowed.count(upper(import.dll))) << "imports " << import.dll;
+    EXPECT_TRUE(allowed.count(upperCase(import.dll))) << "imports " << import.dll;
     for (const std::string& function : import.functions) {
       EXPECT_FALSE(newer.count(function)) << import.dll << "!" << function << " does not exist on XP";
     }
