@@ -2,16 +2,16 @@
 
 #include <string>
 
-#include "platform/product.h"
-
 namespace kovrena::app {
 
 namespace {
 
-// Steps 1 to 7 of the selection; the caller ends the procedure by the number
-// this returns (0 for a finished selection or the self-chosen message).
-Error chooseAndCheck(AnaFormValues& values, SelectionControls& controls, OpenFileDialog& dialog,
-                     FileSystem& files, MessageBoxService& messages, const OwnProgram& self) {
+// The selection up to its end: the dialog, the checks, storing the choice and
+// preselecting apply or undo. A failure stops it and is returned, for the
+// caller to end the procedure by its number; the self-chosen message ends it
+// as a success.
+Status chooseAndCheck(AnaFormValues& values, SelectionControls& controls, OpenFileDialog& dialog,
+                      FileSystem& files, MessageBoxService& messages, const OwnProgram& self) {
   const Result<OpenFileChoice> choice = dialog.show(ProgramDialogSettings());
   if (!choice) return choice.error();
   const std::string& chosenPath = choice.value().fileName;
@@ -22,11 +22,11 @@ Error chooseAndCheck(AnaFormValues& values, SelectionControls& controls, OpenFil
 
   // Compared character by character: another letter case is another program.
   if (chosenPath == self.folder + "\\" + self.nameWithoutExe + ".exe") {
-    messages.show(std::string(kSelfChosenMessage), mb::kOk | mb::kIconInformation, std::string(kProgramTitle));
+    messages.show(std::string(kSelfChosenMessage), mb::kOk | mb::kIconInformation);
     controls.setApplyEnabled(false);
     controls.setPathText("");
     values.targetPath.clear();
-    return Error{};
+    return std::nullopt;
   }
 
   controls.setApplyEnabled(true);
@@ -48,7 +48,7 @@ Error chooseAndCheck(AnaFormValues& values, SelectionControls& controls, OpenFil
     controls.selectApplyOption();
     controls.setUndoLabelEnabled(false);
   }
-  return Error{};
+  return std::nullopt;
 }
 
 }  // namespace
@@ -67,19 +67,18 @@ OpenFileSettings ProgramDialogSettings() {
 
 void cmdGözatClick(AnaFormValues& values, SelectionControls& controls, OpenFileDialog& dialog,
                    FileSystem& files, MessageBoxService& messages, const OwnProgram& self) {
-  const Error outcome = chooseAndCheck(values, controls, dialog, files, messages, self);
-  switch (outcome.number) {
-    case 0:
+  const Status failure = chooseAndCheck(values, controls, dialog, files, messages, self);
+  if (!failure) return;
+  switch (failure->number) {
     case kErrDialogCancelled:
       return;
     case kErrFileNotFound:
-      messages.show(std::string(manifest::kNotFoundMessage), mb::kOk | mb::kIconInformation,
-                    std::string(kProgramTitle));
+      messages.show(std::string(manifest::kNotFoundMessage), mb::kOk | mb::kIconInformation);
       controls.setApplyEnabled(false);
       controls.setPathText("");
       return;
     default:
-      manifest::ShowErrorReport(messages, manifest::kApplyHeadline, manifest::kSelectionNumberLabel, outcome);
+      manifest::ShowErrorReport(messages, manifest::kApplyHeadline, manifest::kSelectionNumberLabel, *failure);
   }
 }
 

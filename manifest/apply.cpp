@@ -2,13 +2,10 @@
 
 #include "manifest/engine.h"
 #include "manifest/messages.h"
-#include "platform/product.h"
 
 namespace kovrena::manifest {
 
 namespace {
-
-std::string title() { return std::string(kProgramTitle); }
 
 // The steps of applying; the first failure stops them and is returned.
 Status applyStyle(const Target& target, ApplyControls& controls, MessageBoxService& messages,
@@ -18,7 +15,7 @@ Status applyStyle(const Target& target, ApplyControls& controls, MessageBoxServi
   if (!exists) return exists.error();
 
   if (exists.value()) {
-    if (messages.show(std::string(kOverwriteQuestion), kOverwriteStyle, title()) != mb::kAnswerYes) {
+    if (messages.show(std::string(kOverwriteQuestion), kOverwriteStyle) != mb::kAnswerYes) {
       controls.setApplyEnabled(true);
       return std::nullopt;
     }
@@ -32,7 +29,7 @@ Status applyStyle(const Target& target, ApplyControls& controls, MessageBoxServi
   std::string applied(kAppliedBefore);
   applied += target.programName;
   applied += kAppliedAfter;
-  messages.show(applied, mb::kOk | mb::kIconInformation, title());
+  messages.show(applied, mb::kOk | mb::kIconInformation);
   return std::nullopt;
 }
 
@@ -43,7 +40,7 @@ void ManifestYaz(const Target& target, ApplyControls& controls, MessageBoxServic
   const Status failure = applyStyle(target, controls, messages, files);
   if (!failure) return;
   if (failure->number == kErrFileNotFound) {
-    messages.show(std::string(kNotFoundMessage), mb::kOk | mb::kIconInformation, title());
+    messages.show(std::string(kNotFoundMessage), mb::kOk | mb::kIconInformation);
     controls.setApplyEnabled(false);
     controls.setPathText("");
     return;

@@ -23,8 +23,7 @@ std::string ErrorReportText(std::string_view headline, std::string_view numberLa
 
 void ShowErrorReport(MessageBoxService& messages, std::string_view headline,
                      std::string_view numberLabel, const Error& error) {
-  messages.show(ErrorReportText(headline, numberLabel, error), mb::kOk | mb::kIconCritical,
-                std::string(kProgramTitle));
+  messages.show(ErrorReportText(headline, numberLabel, error), mb::kOk | mb::kIconCritical);
 }
 
 }  // namespace kovrena::manifest

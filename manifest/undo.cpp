@@ -2,7 +2,6 @@
 
 #include "manifest/engine.h"
 #include "manifest/messages.h"
-#include "platform/product.h"
 
 namespace kovrena::manifest {
 
@@ -10,20 +9,19 @@ namespace {
 
 // The steps of undoing; the first failure stops them and is returned.
 Status undoStyle(const Target& target, MessageBoxService& messages, FileSystem& files) {
-  const std::string title(kProgramTitle);
   const std::string manifestPath = ManifestPath(target.path);
   const Result<bool> exists = ManifestFileKontrol(files, manifestPath);
   if (!exists) return exists.error();
 
   if (!exists.value()) {
-    messages.show(std::string(kNothingToUndoMessage), mb::kOk | mb::kIconExclamation, title);
+    messages.show(std::string(kNothingToUndoMessage), mb::kOk | mb::kIconExclamation);
     return std::nullopt;
   }
   // Whatever file has the manifest's name is the manifest; plain attributes
   // first, so that a hidden, system or read-only one can be deleted.
   if (Status failure = files.setAttributes(manifestPath, attr::kNormal)) return failure;
   if (Status failure = files.deleteFile(manifestPath)) return failure;
-  messages.show(std::string(kUndoneMessage), mb::kOk | mb::kIconInformation, title);
+  messages.show(std::string(kUndoneMessage), mb::kOk | mb::kIconInformation);
   return std::nullopt;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The one failure value that crosses module lines: a number and a description,
-// as the user sees them in the error report. No exception crosses a module.
+// as the user sees them in the error report. No exception crosses a module;
+// the compiler sees to it that no failure is dropped unread.
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <utility>
@@ -20,22 +22,71 @@ struct Error {
 inline constexpr std::int32_t kErrFileNotFound = 53;
 inline constexpr std::int32_t kErrDialogCancelled = 32755;
 
-// Success, or the failure that stopped the operation.
-using Status = std::optional<Error>;
+// A Status or Result read the wrong way (the failure of a success, the value
+// of a failure) is a fault of the program, not a failure to report: it ends
+// the program on the spot.
+[[noreturn]] inline void MisreadOutcome() { std::abort(); }
 
+// Success, or the failure that stopped the operation. It reads like an
+// optional failure: true when something failed.
+//   if (Status failure = step()) return failure;
+class [[nodiscard]] Status {
+ public:
+  Status() = default;
+  Status(std::nullopt_t) {}                                                  // NOLINT: success
+  Status(Error failure) : failure_(std::move(failure)) {}                    // NOLINT: implicit by design
+  Status(std::optional<Error> failure) : failure_(std::move(failure)) {}     // NOLINT: implicit by design
+
+  bool has_value() const { return failure_.has_value(); }
+  explicit operator bool() const { return has_value(); }
+  const Error& value() const { return checked(); }
+  const Error& operator*() const { return checked(); }
+  Error& operator*() { return checked(); }
+  const Error* operator->() const { return &checked(); }
+  Error* operator->() { return &checked(); }
+  operator const std::optional<Error>&() const { return failure_; }  // NOLINT: implicit by design
+  friend bool operator==(const Status&, const Status&) = default;
+
+ private:
+  const Error& checked() const {
+    if (!failure_) MisreadOutcome();
+    return *failure_;
+  }
+  Error& checked() {
+    if (!failure_) MisreadOutcome();
+    return *failure_;
+  }
+
+  std::optional<Error> failure_;
+};
+
+// A value, or the failure that kept it from being made.
 template <class T>
-class Result {
+class [[nodiscard]] Result {
  public:
   Result(T value) : state_(std::move(value)) {}         // NOLINT: implicit by design
   Result(Error error) : state_(std::move(error)) {}     // NOLINT: implicit by design
   bool ok() const { return std::holds_alternative<T>(state_); }
   explicit operator bool() const { return ok(); }
-  const T& value() const& { return std::get<T>(state_); }
-  T& value() & { return std::get<T>(state_); }
-  T&& value() && { return std::get<T>(std::move(state_)); }
-  const Error& error() const { return std::get<Error>(state_); }
+  const T& value() const& { return checked<T>(); }
+  T& value() & { return checked<T>(); }
+  T&& value() && { return std::move(checked<T>()); }
+  const Error& error() const { return checked<Error>(); }
 
  private:
+  template <class U>
+  const U& checked() const {
+    const U* held = std::get_if<U>(&state_);
+    if (held == nullptr) MisreadOutcome();
+    return *held;
+  }
+  template <class U>
+  U& checked() {
+    U* held = std::get_if<U>(&state_);
+    if (held == nullptr) MisreadOutcome();
+    return *held;
+  }
+
   std::variant<T, Error> state_;
 };
 

@@ -19,11 +19,13 @@ inline constexpr int kAnswerYes = 6;
 inline constexpr int kAnswerNo = 7;
 }  // namespace mb
 
+// Every box has the same title, the program title; only the text and the
+// style vary.
 class MessageBoxService {
  public:
   virtual ~MessageBoxService() = default;
   // Shows text (UTF-8, CR LF line breaks) modally; returns the button pressed.
-  virtual int show(const std::string& text, std::uint32_t style, const std::string& title) = 0;
+  virtual int show(const std::string& text, std::uint32_t style) = 0;
 };
 
 }  // namespace kovrena

@@ -11,6 +11,6 @@ struct ProgramVersion {
 
 // Read from the running executable's VS_FIXEDFILEINFO; none when the
 // executable carries no version record.
-std::optional<ProgramVersion> ReadProgramVersion();
+[[nodiscard]] std::optional<ProgramVersion> ReadProgramVersion();
 
 }  // namespace kovrena::dialogs::win32

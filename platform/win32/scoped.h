@@ -23,7 +23,7 @@ class Unique {
 
   Handle get() const { return handle_; }
   explicit operator bool() const { return Traits::valid(handle_); }
-  Handle release() { return std::exchange(handle_, Traits::empty()); }
+  [[nodiscard]] Handle release() { return std::exchange(handle_, Traits::empty()); }
   void reset(Handle handle = Traits::empty()) {
     Handle old = std::exchange(handle_, handle);
     if (Traits::valid(old)) Traits::close(old);
@@ -38,48 +38,34 @@ class Unique {
   Handle handle_ = Traits::empty();
 };
 
-struct FileHandleTraits {  // both NULL and INVALID_HANDLE_VALUE mean "none"
+// Handles whose "none" is null, closed by the given function.
+template <class Handle, auto Close>
+struct NullTraits {
+  static Handle empty() { return nullptr; }
+  static bool valid(Handle h) { return h != nullptr; }
+  static void close(Handle h) { Close(h); }
+};
+// Handles for which both NULL and INVALID_HANDLE_VALUE mean "none".
+template <auto Close>
+struct FileTraits {
   static HANDLE empty() { return INVALID_HANDLE_VALUE; }
   static bool valid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-  static void close(HANDLE h) { CloseHandle(h); }
-};
-struct FindHandleTraits {
-  static HANDLE empty() { return INVALID_HANDLE_VALUE; }
-  static bool valid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-  static void close(HANDLE h) { FindClose(h); }
-};
-template <class T>
-struct GdiTraits {
-  static T empty() { return nullptr; }
-  static bool valid(T h) { return h != nullptr; }
-  static void close(T h) { DeleteObject(h); }
-};
-struct KeyTraits {
-  static HKEY empty() { return nullptr; }
-  static bool valid(HKEY h) { return h != nullptr; }
-  static void close(HKEY h) { RegCloseKey(h); }
-};
-struct IconTraits {
-  static HICON empty() { return nullptr; }
-  static bool valid(HICON h) { return h != nullptr; }
-  static void close(HICON h) { DestroyIcon(h); }
-};
-struct MenuTraits {
-  static HMENU empty() { return nullptr; }
-  static bool valid(HMENU h) { return h != nullptr; }
-  static void close(HMENU h) { DestroyMenu(h); }
+  static void close(HANDLE h) { Close(h); }
 };
 
-using UniqueHandle = Unique<HANDLE, FileHandleTraits>;
-using UniqueFind = Unique<HANDLE, FindHandleTraits>;
-using UniqueRegion = Unique<HRGN, GdiTraits<HRGN>>;
-using UniqueBitmap = Unique<HBITMAP, GdiTraits<HBITMAP>>;
-using UniqueFont = Unique<HFONT, GdiTraits<HFONT>>;
-using UniqueBrush = Unique<HBRUSH, GdiTraits<HBRUSH>>;
-using UniquePen = Unique<HPEN, GdiTraits<HPEN>>;
-using UniqueKey = Unique<HKEY, KeyTraits>;
-using UniqueIcon = Unique<HICON, IconTraits>;
-using UniqueMenu = Unique<HMENU, MenuTraits>;
+using UniqueHandle = Unique<HANDLE, FileTraits<&CloseHandle>>;
+using UniqueFind = Unique<HANDLE, FileTraits<&FindClose>>;
+using UniqueRegion = Unique<HRGN, NullTraits<HRGN, &DeleteObject>>;
+using UniqueBitmap = Unique<HBITMAP, NullTraits<HBITMAP, &DeleteObject>>;
+using UniqueFont = Unique<HFONT, NullTraits<HFONT, &DeleteObject>>;
+using UniqueBrush = Unique<HBRUSH, NullTraits<HBRUSH, &DeleteObject>>;
+using UniquePen = Unique<HPEN, NullTraits<HPEN, &DeleteObject>>;
+using UniqueKey = Unique<HKEY, NullTraits<HKEY, &RegCloseKey>>;
+using UniqueIcon = Unique<HICON, NullTraits<HICON, &DestroyIcon>>;
+using UniqueMenu = Unique<HMENU, NullTraits<HMENU, &DestroyMenu>>;
+// A window destroyed with its owner; release() when the window is gone
+// already (after its WM_NCDESTROY).
+using UniqueWindow = Unique<HWND, NullTraits<HWND, &DestroyWindow>>;
 
 // GetDC/ReleaseDC for one scope.
 class WindowDC {
@@ -109,6 +95,21 @@ class MemoryDC {
   HDC get() const { return dc_; }
 
  private:
+  HDC dc_;
+};
+
+// BeginPaint/EndPaint for one WM_PAINT.
+class PaintDC {
+ public:
+  explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+  ~PaintDC() { EndPaint(window_, &paint_); }
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
   HDC dc_;
 };
 

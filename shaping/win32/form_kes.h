@@ -23,14 +23,14 @@ namespace kovrena::shaping {
 class clsFormKes {
  public:
   // White key: every white pixel of a row is cut, holes included.
-  bool FullBeyazKes(win32::PictureControl& ReferansObject, HWND HedefObject) const;
+  [[nodiscard]] bool FullBeyazKes(win32::PictureControl& ReferansObject, HWND HedefObject) const;
   // White key: only the white margins at both ends of each row are cut.
-  bool ÇevreselBeyazKes(win32::PictureControl& ReferansObject, HWND HedefObject) const;
+  [[nodiscard]] bool ÇevreselBeyazKes(win32::PictureControl& ReferansObject, HWND HedefObject) const;
   // Key from the reference pixel: column width - 1 when PixelIDx is non-zero
   // (else 0), row height - 1 when PixelIDy is non-zero (else 0).
-  bool ReferansPixelFullKes(win32::PictureControl& ReferansObject, HWND HedefObject, std::uint8_t PixelIDx,
+  [[nodiscard]] bool ReferansPixelFullKes(win32::PictureControl& ReferansObject, HWND HedefObject, std::uint8_t PixelIDx,
                             std::uint8_t PixelIDy) const;
-  bool ReferansPixelÇevreselKes(win32::PictureControl& ReferansObject, HWND HedefObject, std::uint8_t PixelIDx,
+  [[nodiscard]] bool ReferansPixelÇevreselKes(win32::PictureControl& ReferansObject, HWND HedefObject, std::uint8_t PixelIDx,
                                 std::uint8_t PixelIDy) const;
 };
 
@@ -49,10 +49,10 @@ struct CutMethod {
 // scans and sets the region on target, building the region while scanning.
 // False, region untouched, when picture cannot be read or its depth is
 // unsupported.
-bool CutWindowFromBitmap(HBITMAP picture, HWND target, PictureOrigin origin, const CutMethod& method);
+[[nodiscard]] bool CutWindowFromBitmap(HBITMAP picture, HWND target, PictureOrigin origin, const CutMethod& method);
 
 // The whole cut: freeze, locate, read, key, scan, set.
-bool CutWindow(PictureControl& picture, HWND target, const CutMethod& method);
+[[nodiscard]] bool CutWindow(PictureControl& picture, HWND target, const CutMethod& method);
 
 }  // namespace win32
 }  // namespace kovrena::shaping

@@ -23,7 +23,7 @@ class PictureControl {
   // Shows image from now on and owns it. The image shown before is deleted
   // when this object owned it; one set by someone else stays theirs. False
   // (image deleted, control unchanged) when the control does not take it.
-  bool show(kovrena::win32::UniqueBitmap image);
+  [[nodiscard]] bool show(kovrena::win32::UniqueBitmap image);
 
  private:
   HWND control_;
@@ -35,6 +35,6 @@ class PictureControl {
 // screen), and makes that bitmap the control's picture. This is the
 // control's persistent image; the cut reads it. Fails, changing nothing,
 // when the control has no client area or the bitmap cannot be made.
-bool ShowSnapshot(PictureControl& picture);
+[[nodiscard]] bool ShowSnapshot(PictureControl& picture);
 
 }  // namespace kovrena::shaping::win32

@@ -12,6 +12,6 @@ namespace kovrena::shaping::win32 {
 // GetBitmapBits call): top row first, each row bmWidthBytes long. Nothing
 // when the description cannot be had (depth 0), the depth is not 8, 16, 24
 // or 32 bits, or the bits cannot all be copied.
-std::optional<PixelGrid> ReadPixelGrid(HBITMAP bitmap);
+[[nodiscard]] std::optional<PixelGrid> ReadPixelGrid(HBITMAP bitmap);
 
 }  // namespace kovrena::shaping::win32

@@ -28,10 +28,10 @@ class RegionAssembly final : public CutRectSink {
 // Makes region the window's visible outline and redraws it; a null region
 // removes the window's region. On success the window owns the region; on
 // failure it is deleted and the window keeps the outline it had.
-bool SetWindowRegion(HWND window, kovrena::win32::UniqueRegion region);
+[[nodiscard]] bool SetWindowRegion(HWND window, kovrena::win32::UniqueRegion region);
 
 // The union of the rectangles as the window's region (none when the list is
 // empty).
-bool ApplyCutRects(HWND window, const std::vector<CutRect>& rects);
+[[nodiscard]] bool ApplyCutRects(HWND window, const std::vector<CutRect>& rects);
 
 }  // namespace kovrena::shaping::win32

@@ -10,9 +10,9 @@ namespace kovrena::shaping::win32 {
 
 // The target window's outer and client sizes and the picture's position in
 // its client area. Nothing when either window cannot be measured.
-std::optional<WindowMeasures> MeasureWindow(HWND picture, HWND target);
+[[nodiscard]] std::optional<WindowMeasures> MeasureWindow(HWND picture, HWND target);
 
 // ComputePictureOrigin of those measures.
-std::optional<PictureOrigin> PictureOriginFor(HWND picture, HWND target);
+[[nodiscard]] std::optional<PictureOrigin> PictureOriginFor(HWND picture, HWND target);
 
 }  // namespace kovrena::shaping::win32

@@ -14,13 +14,12 @@ namespace kovrena::test {
 struct ShownMessage {
   std::string text;
   std::uint32_t style;
-  std::string title;
 };
 
 class RecordingMessages : public MessageBoxService {
  public:
-  int show(const std::string& text, std::uint32_t style, const std::string& title) override {
-    shown.push_back({text, style, title});
+  int show(const std::string& text, std::uint32_t style) override {
+    shown.push_back({text, style});
     return answer;
   }
   std::vector<ShownMessage> shown;

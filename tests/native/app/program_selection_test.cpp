@@ -105,7 +105,6 @@ TEST_F(ProgramSelection, EveryOutcomeRow) {
     for (size_t i = 0; i < m.shown.size(); ++i) {
       EXPECT_EQ(m.shown[i].text, row.messages[i]);
       EXPECT_EQ(m.shown[i].style, 64u);
-      EXPECT_EQ(m.shown[i].title, "Kovrena");
     }
   }
 }
@@ -158,7 +157,6 @@ TEST_F(ProgramSelection, OtherFailuresGetTheSelectionErrorReport) {
   click();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].style, 16u);
-  EXPECT_EQ(messages.shown[0].title, "Kovrena");
   const std::string& text = messages.shown[0].text;
   EXPECT_EQ(text.rfind("XP Stili uygulanırken hata oluştu, XP stili uygulanamamış olabilir.\r\n\r\n", 0), 0u);
   EXPECT_NE(text.find("\r\n\r\n(1)Hata No: -2147467259\r\nHata Ayrıntıları: Unspecified error"), std::string::npos);

@@ -25,21 +25,20 @@ const std::string kOldBytes = "el yazısı manifest";
 
 const ShownMessage kQuestion{
     "Bu programa daha önceden XP Görünüm Stili desteği verilmiş\r\n\r\nÜzerine yazmak istiyor musunuz?",
-    308, "Kovrena"};
-const ShownMessage kApplied{"Seçtiğiniz programa (notepad.exe) XP Görünüm Stili uygulandı", 64, "Kovrena"};
-const ShownMessage kNotFound{"Belirttiğiniz dosya bulunamadı", 64, "Kovrena"};
-const ShownMessage kUndone{"Seçtiğiniz programa yapılmış XP Stili Görünüm düzenlemesi geri alındı", 64,
-                           "Kovrena"};
+    308};
+const ShownMessage kApplied{"Seçtiğiniz programa (notepad.exe) XP Görünüm Stili uygulandı", 64};
+const ShownMessage kNotFound{"Belirttiğiniz dosya bulunamadı", 64};
+const ShownMessage kUndone{"Seçtiğiniz programa yapılmış XP Stili Görünüm düzenlemesi geri alındı", 64};
 const ShownMessage kNothingToUndo{
     "Seçtiğiniz programa ait daha önceden programımız tarafından yapılmış bir XP Stili Görünüm "
     "düzenlemesi bulunamadı",
-    48, "Kovrena"};
+    48};
 
 ShownMessage applyReport(const Error& error) {
-  return {ErrorReportText(kApplyHeadline, kNumberLabel, error), 16, "Kovrena"};
+  return {ErrorReportText(kApplyHeadline, kNumberLabel, error), 16};
 }
 ShownMessage undoReport(const Error& error) {
-  return {ErrorReportText(kUndoHeadline, kNumberLabel, error), 16, "Kovrena"};
+  return {ErrorReportText(kUndoHeadline, kNumberLabel, error), 16};
 }
 
 const Error kDenied{5, "Erişim engellendi."};

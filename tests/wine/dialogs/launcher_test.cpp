@@ -160,7 +160,6 @@ TEST(StartSysInfo, FindsAndStartsTheToolThroughTheRegistry) {
       ASSERT_EQ(messages.shown.size(), 1u);
       EXPECT_EQ(messages.shown[0].text, "Sistem bilgilerinize şu an ulaşılamıyor");
       EXPECT_EQ(messages.shown[0].style, 0u);
-      EXPECT_EQ(messages.shown[0].title, "Kovrena");
       EXPECT_FALSE(exists(kTool + L".ran"));
     }
     EXPECT_FALSE(exists(kDecoy + L".ran"));

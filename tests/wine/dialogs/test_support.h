@@ -36,11 +36,10 @@ class RecordingMessages : public MessageBoxService {
   struct Shown {
     std::string text;
     std::uint32_t style;
-    std::string title;
   };
   std::vector<Shown> shown;
-  int show(const std::string& text, std::uint32_t style, const std::string& title) override {
-    shown.push_back({text, style, title});
+  int show(const std::string& text, std::uint32_t style) override {
+    shown.push_back({text, style});
     return mb::kAnswerOk;
   }
 };

@@ -65,7 +65,7 @@ int showAndPress(const std::string& text, std::uint32_t style, int button, Seen&
     }
   });
   Win32MessageBox messages(nullptr);
-  const int answer = messages.show(text, style, "Kovrena");
+  const int answer = messages.show(text, style);
   presser.join();
   return answer;
 }
