@@ -2,6 +2,7 @@
 
 #include "cli/command_line.h"
 #include "platform/product.h"
+#include "resources/version.h"
 
 namespace kovrena::cli {
 

@@ -14,16 +14,42 @@ if(WIN32)
   target_link_options(kovrena_options INTERFACE -static -static-libgcc -static-libstdc++)
 endif()
 
-# A logic library made of every .cpp directly in the calling folder (its
-# win32/ and posix/ subfolders are built separately). Header-only while empty.
-function(kovrena_folder_library name)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+# The version, set once by project(VERSION) in CMakeLists.txt, as the header
+# the resource script and the C++ code read (resources/version.h).
+set(KOVRENA_GENERATED_INCLUDE ${PROJECT_BINARY_DIR}/include)
+configure_file(${PROJECT_SOURCE_DIR}/resources/version.h.in
+  ${KOVRENA_GENERATED_INCLUDE}/resources/version.h @ONLY)
+target_include_directories(kovrena_options INTERFACE ${KOVRENA_GENERATED_INCLUDE})
+
+# The window program's own code (Kovrena.exe and the libraries only it uses)
+# is built without exceptions: nothing in it throws or catches, and the
+# compiler now holds it to that. The engine and the platform layer are
+# shared with kovrena-cli, whose command-line parser throws and catches, and
+# keep them; they throw nothing themselves.
+function(kovrena_window_program_code target)
+  target_compile_options(${target} PRIVATE -fno-exceptions)
+endfunction()
+
+# A library made of every .cpp in one folder of the calling area: the area's
+# own folder, or FOLDER (its win32/ or posix/ subfolder). Header-only while
+# the folder has none. LINK: what it uses; WINDOW_PROGRAM: code of the window
+# program alone (see above).
+function(kovrena_library name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "WINDOW_PROGRAM" "FOLDER" "LINK")
+  set(folder ${CMAKE_CURRENT_SOURCE_DIR})
+  if(arg_FOLDER)
+    set(folder ${folder}/${arg_FOLDER})
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
   if(sources)
     add_library(${name} STATIC ${sources})
-    target_link_libraries(${name} PUBLIC kovrena_options ${ARGN})
+    target_link_libraries(${name} PUBLIC kovrena_options ${arg_LINK})
+    if(arg_WINDOW_PROGRAM)
+      kovrena_window_program_code(${name})
+    endif()
   else()
     add_library(${name} INTERFACE)
-    target_link_libraries(${name} INTERFACE kovrena_options ${ARGN})
+    target_link_libraries(${name} INTERFACE kovrena_options ${arg_LINK})
   endif()
 endfunction()
 
@@ -40,25 +66,24 @@ function(kovrena_test_folder name folder)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
 
-# The same for a platform subfolder (win32/ or posix/).
-function(kovrena_subfolder_library name subfolder)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${subfolder}/*.cpp)
-  if(sources)
-    add_library(${name} STATIC ${sources})
-    target_link_libraries(${name} PUBLIC kovrena_options ${ARGN})
-  else()
-    add_library(${name} INTERFACE)
-    target_link_libraries(${name} INTERFACE kovrena_options ${ARGN})
-  endif()
+# Adds every subfolder of folder that has a CMakeLists.txt (the test areas).
+function(kovrena_add_areas folder)
+  file(GLOB areas LIST_DIRECTORIES true ${folder}/*)
+  foreach(area IN LISTS areas)
+    if(IS_DIRECTORY ${area} AND EXISTS ${area}/CMakeLists.txt)
+      add_subdirectory(${area})
+    endif()
+  endforeach()
 endfunction()
 
 # The shipping Kovrena.exe is kept small (the xp preset turns this on; other
 # builds are left as they are).
 option(KOVRENA_COMPACT "Size options for the shipping Kovrena.exe" OFF)
 if(KOVRENA_COMPACT AND WIN32)
-  # The window program catches no exception anywhere: whatever is thrown in
-  # it ends in std::terminate. Two parts of the C++ runtime cost a great deal
-  # for that ending alone, and are cut off at the link:
+  # The window program catches no exception anywhere (its own code is built
+  # without them): whatever the standard library or the shared engine throws
+  # in it ends in std::terminate. Two parts of the C++ runtime cost a great
+  # deal for that ending alone, and are cut off at the link:
   # - the default terminate handler prints the exception's demangled type to
   #   a console this program does not have; the demangler and the printf it
   #   uses are about 75 KB. abort() is what the handler does after printing.
@@ -67,8 +92,7 @@ if(KOVRENA_COMPACT AND WIN32)
   #   reference-counted std::string and most of the string library: another
   #   85 KB. They go straight to std::terminate, where the exception they
   #   would throw ends up.
-  # Only Kovrena.exe is linked so: kovrena-cli catches what it throws.
-  # A catch block added to the window program needs these removed.
+  # Only Kovrena.exe is linked so; kovrena-cli throws and catches.
   function(kovrena_compact_program target)
     if(NOT TARGET ${target})
       return()

@@ -2,8 +2,6 @@
 // Facts about the product that several subsystems show to the user.
 #include <string_view>
 
-#include "resources/version.h"
-
 namespace kovrena {
 
 inline constexpr std::string_view kProgramTitle = "Kovrena";

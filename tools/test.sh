@@ -38,7 +38,7 @@ configure bench
 cmake --build --preset bench
 
 step "Windows tests under Wine"
-configure wine -DKOVRENA_XP_EXE="$xp_exe"
+configure wine -DKOVRENA_XP_EXE="$xp_exe" -DKOVRENA_NATIVE_CLI="$root/build/native/cli/kovrena-cli"
 cmake --build --preset wine
 kovrena_display_start
 trap kovrena_display_stop EXIT

@@ -4,6 +4,7 @@
 // model and from newer runtime code).
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <set>
 #include <string>
 
@@ -12,6 +13,10 @@
 
 namespace {
 
+// The compact link (no demangling terminate handler, no second string
+// library) keeps the program well below this; a compiler or library change
+// that undoes it fails here instead of passing silently.
+constexpr std::size_t kSizeCeiling = 262144;
 
 class XpExecutable : public ::testing::Test {
  protected:
@@ -35,6 +40,11 @@ TEST_F(XpExecutable, IsA32BitGuiProgramForXp) {
   EXPECT_EQ(facts_->majorOsVersion, 5);
   EXPECT_EQ(facts_->minorOsVersion, 1);
   std::printf("Kovrena.exe: %zu bytes\n", bytes_.size());
+}
+
+TEST_F(XpExecutable, StaysBelowItsSizeCeiling) {
+  ASSERT_TRUE(facts_.has_value());
+  EXPECT_LE(bytes_.size(), kSizeCeiling);
 }
 
 TEST_F(XpExecutable, ImportsOnlySystemDllsOfXp) {
