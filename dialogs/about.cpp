@@ -4,20 +4,31 @@
 
 namespace kovrena::dialogs {
 
-HakkındaYükleme HakkındaYükle(std::string_view programTitle, unsigned major, unsigned minor) {
-  HakkındaYükleme texts;
-  texts.başlık = std::string(programTitle) + " Hakkında ";
+AboutTexts AboutLoadTexts(std::string_view programTitle, unsigned major, unsigned minor) {
+  AboutTexts texts;
+  texts.title = std::string(programTitle) + " Hakkında ";
   texts.lblVersion = "Version: " + std::to_string(major) + "." + std::to_string(minor);
   texts.lblTitle = std::string(programTitle);
   return texts;
 }
 
-ShellRequest EpostaGönder() {
+ShellRequest MailRequest() {
   return {"mailto:" + std::string(kSupportEmail), std::string(kLinkDirectory), kShowNormal};
 }
 
-ShellRequest WebSitesiniAç() {
+ShellRequest WebRequest() {
   return {std::string(kWebHost), std::string(kLinkDirectory), kShowNormal};
+}
+
+std::optional<Link> LinkAt(int x, int y) {
+  switch (AboutAreaAt(x, y)) {
+    case AboutArea::Email:
+      return Link::Email;
+    case AboutArea::Web:
+      return Link::Web;
+    default:
+      return std::nullopt;
+  }
 }
 
 std::vector<UnderlineChange> LinkHover::mouseMove(AboutArea area) {
@@ -50,5 +61,17 @@ std::vector<UnderlineChange> LinkHover::mouseMove(AboutArea area) {
   }
   return changes;
 }
+
+std::vector<UnderlineChange> AboutMouse::mouseMove(int x, int y) {
+  AboutArea area = AboutAreaAt(x, y);
+  if (const std::optional<Link>& pressed = click_.pressed()) {
+    area = *pressed == Link::Email ? AboutArea::Email : AboutArea::Web;
+  }
+  return hover_.mouseMove(area);
+}
+
+bool AboutMouse::buttonDown(int x, int y) { return click_.press(LinkAt(x, y)); }
+
+std::optional<Link> AboutMouse::buttonUp(int x, int y) { return click_.release(LinkAt(x, y)); }
 
 }  // namespace kovrena::dialogs

@@ -3,10 +3,10 @@
 namespace kovrena::dialogs {
 
 AboutArea AboutAreaAt(int x, int y) {
-  for (const ControlDesign& control : kHakkındaDenetimleri) {
+  for (const ControlDesign& control : kAboutControls) {
     if (!control.rect.contains(x, y)) continue;
-    if (control.name == "emailgönder") return AboutArea::Email;
-    if (control.name == "lblDrenvikElectronics") return AboutArea::Web;
+    if (control.id == AboutControl::emailgönder) return AboutArea::Email;
+    if (control.id == AboutControl::lblDrenvikElectronics) return AboutArea::Web;
     return AboutArea::Other;
   }
   return AboutArea::Background;

@@ -2,17 +2,17 @@
 
 namespace kovrena::dialogs {
 
-std::string YardımMetni() {
+std::string HelpText() {
   constexpr std::string_view kLineBreak = "\r\n";
   std::string text;
-  text.reserve(kYardımP1.size() + kYardımÖnBilgi.size() + kYardımP2.size() + kYardımP3.size() +
-               kYardımP4.size() + 7 * kLineBreak.size());
-  text.append(kYardımP1).append(kLineBreak).append(kLineBreak);
+  text.reserve(kHelpP1.size() + kHelpHeading.size() + kHelpP2.size() + kHelpP3.size() +
+               kHelpP4.size() + 7 * kLineBreak.size());
+  text.append(kHelpP1).append(kLineBreak).append(kLineBreak);
   // The heading stands directly above its paragraph: one break, not two.
-  text.append(kYardımÖnBilgi).append(kLineBreak);
-  text.append(kYardımP2).append(kLineBreak).append(kLineBreak);
-  text.append(kYardımP3).append(kLineBreak).append(kLineBreak);
-  text.append(kYardımP4);
+  text.append(kHelpHeading).append(kLineBreak);
+  text.append(kHelpP2).append(kLineBreak).append(kLineBreak);
+  text.append(kHelpP3).append(kLineBreak).append(kLineBreak);
+  text.append(kHelpP4);
   return text;
 }
 

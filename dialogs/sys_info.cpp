@@ -1,7 +1,6 @@
 #include "dialogs/sys_info.h"
 
 #include "dialogs/registry_text.h"
-#include "platform/product.h"
 
 namespace kovrena::dialogs {
 
@@ -19,7 +18,7 @@ Result<bool> GetKeyValue(Registry& registry, std::uint32_t root, const std::stri
     valueText.clear();
     return false;
   }
-  Result<RegistryValue> value = key.value()->queryValue(valueName, kDeğerTamponu);
+  Result<RegistryValue> value = key.value()->queryValue(valueName, kValueCapacity);
   if (!value) {
     valueText.clear();
     return false;
@@ -44,7 +43,7 @@ Status launch(const SysInfoServices& services, const SysInfoLookups& lookups) {
     read = GetKeyValue(services.registry, second.root, second.keyPath, second.valueName, path);
     if (!read) return read.error();
     if (!read.value()) return notFound("no registry entry names the system-information tool");
-    std::string candidate = path + std::string(kSistemBilgisiDosyası);
+    std::string candidate = path + std::string(kSysInfoProgramFile);
     Result<std::string> found = services.files.findFile(candidate, attr::kPlainLookup);
     if (!found) return found.error();
     if (found.value().empty()) return notFound(candidate);
@@ -57,7 +56,7 @@ Status launch(const SysInfoServices& services, const SysInfoLookups& lookups) {
 
 void StartSysInfo(const SysInfoServices& services, const SysInfoLookups& lookups) {
   if (launch(services, lookups)) {
-    services.messages.show(std::string(kSistemBilgisiYok), mb::kOk, std::string(kProgramTitle));
+    services.messages.show(std::string(kSysInfoUnavailable), mb::kOk);
   }
 }
 

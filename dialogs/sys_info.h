@@ -15,11 +15,11 @@
 
 namespace kovrena::dialogs {
 
-inline constexpr std::string_view kSistemBilgisiYok = "Sistem bilgilerinize şu an ulaşılamıyor";
+inline constexpr std::string_view kSysInfoUnavailable = "Sistem bilgilerinize şu an ulaşılamıyor";
 // Appended unchanged to the folder of the second lookup, also after a
 // folder that already ends in a backslash.
-inline constexpr std::string_view kSistemBilgisiDosyası = "\\MSINFO32.EXE";
-inline constexpr std::size_t kDeğerTamponu = 1024;
+inline constexpr std::string_view kSysInfoProgramFile = "\\MSINFO32.EXE";
+inline constexpr std::size_t kValueCapacity = 1024;
 
 struct RegistryLookup {
   std::uint32_t root = reg::kLocalMachine;

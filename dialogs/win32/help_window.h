@@ -4,61 +4,48 @@
 
 #include <functional>
 
+#include "dialogs/win32/modal_form.h"
 #include "dialogs/win32/picture_background.h"
 #include "platform/win32/scoped.h"
+#include "ui/win32/system_move.h"
 
 namespace kovrena::dialogs::win32 {
 
-class frmYardım {
+class frmYardım final : public ModalForm {
  public:
   frmYardım();
-  ~frmYardım();
-  frmYardım(const frmYardım&) = delete;
-  frmYardım& operator=(const frmYardım&) = delete;
 
   // Creates the window, hidden, owned by owner, and runs its load.
-  bool create(HWND owner);
-  HWND handle() const { return window_; }
+  [[nodiscard]] bool create(HWND owner);
   HWND label() const { return label_; }      // Label1
   HWND textBox() const { return textBox_; }  // txtYardım
   HWND okButton() const { return ok_; }      // cmdTamam
-  bool closed() const { return closed_; }
-  HCURSOR pointer() const { return pointer_; }
+  HCURSOR pointer() const { return move_.pointer(); }
 
-  // The system's interactive move (ReleaseCapture, then WM_NCLBUTTONDOWN
-  // with HTCAPTION, which returns when the button is released). Replaceable
-  // so that what surrounds the move can be observed without a real drag.
-  void setMover(std::function<void(HWND)> mover) { mover_ = std::move(mover); }
+  // The system's interactive move (WM_NCLBUTTONDOWN with HTCAPTION, which
+  // returns when the button is released). Replaceable so that what
+  // surrounds the move can be observed without a real drag.
+  void setMover(std::function<void(HWND)> mover) { move_.setMover(std::move(mover)); }
 
  private:
-  static bool registerClass();
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK textBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT onChildMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam) override;
+  void paint(HDC dc) override;
   void createControls();
   void load();
-  void moveWindow();
-  void paint(HDC dc);
 
-  HWND window_ = nullptr;
   HWND label_ = nullptr;
   HWND textBox_ = nullptr;
   HWND ok_ = nullptr;
-  HWND lastFocus_ = nullptr;
-  // The edit class's own procedure, the same for every edit box of the
-  // process, so it stays reachable while the window is being torn down.
-  static inline WNDPROC textBoxOriginal_ = nullptr;
   PictureBackground background_;
   kovrena::win32::UniqueFont windowFont_;
   kovrena::win32::UniqueFont textFont_;
   kovrena::win32::UniqueBrush textBackground_;
-  HCURSOR pointer_ = nullptr;
-  std::function<void(HWND)> mover_;
-  bool closed_ = false;
+  ui::win32::SystemMove move_;
 };
 
 // Shows a new help window modally over owner (which may be null) and
 // discards it when it is closed.
-void ShowYardım(HWND owner);
+void ShowHelpWindow(HWND owner);
 
 }  // namespace kovrena::dialogs::win32

@@ -1,13 +1,13 @@
 #include "dialogs/win32/picture_background.h"
 
-#include "dialogs/win32/gdi_design.h"
+#include "ui/win32/gdi_design.h"
 
 namespace kovrena::dialogs::win32 {
 
-PictureBackground::PictureBackground(const wchar_t* resourceName, Rgb plainColour)
+PictureBackground::PictureBackground(const wchar_t* resourceName, ui::Rgb plainColour)
     : picture_(static_cast<HBITMAP>(
           LoadImageW(GetModuleHandleW(nullptr), resourceName, IMAGE_BITMAP, 0, 0, 0))),
-      plain_(CreateSolidBrush(colorRef(plainColour))) {
+      plain_(CreateSolidBrush(ui::win32::ColorRef(plainColour))) {
   if (!picture_) return;
   BITMAP info{};
   if (GetObjectW(picture_.get(), sizeof info, &info) != 0) size_ = {info.bmWidth, info.bmHeight};

@@ -3,7 +3,7 @@
 // lets transparent child controls show the same picture through them.
 #include <windows.h>
 
-#include "dialogs/design.h"
+#include "ui/design.h"
 #include "platform/win32/scoped.h"
 
 namespace kovrena::dialogs::win32 {
@@ -12,7 +12,7 @@ class PictureBackground {
  public:
   // Loads the bitmap from the program's own resources. Without it (a build
   // without resources) the window is filled with the plain colour instead.
-  PictureBackground(const wchar_t* resourceName, Rgb plainColour);
+  PictureBackground(const wchar_t* resourceName, ui::Rgb plainColour);
 
   bool hasPicture() const { return static_cast<bool>(picture_); }
   // Draws the picture at the client area's top-left corner, the plain colour

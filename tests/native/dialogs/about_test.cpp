@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,7 @@
 namespace kovrena::dialogs {
 namespace {
 
-TEST(HakkındaYükle, SetsTitleVersionAndProgramTitle) {
+TEST(AboutLoadTexts, SetsTitleVersionAndProgramTitle) {
   struct Row {
     unsigned major;
     unsigned minor;
@@ -25,16 +26,16 @@ TEST(HakkındaYükle, SetsTitleVersionAndProgramTitle) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.version);
-    const HakkındaYükleme texts = HakkındaYükle("Kovrena", row.major, row.minor);
-    EXPECT_EQ(texts.başlık, "Kovrena Hakkında ");
+    const AboutTexts texts = AboutLoadTexts("Kovrena", row.major, row.minor);
+    EXPECT_EQ(texts.title, "Kovrena Hakkında ");
     EXPECT_EQ(texts.lblTitle, "Kovrena");
     EXPECT_EQ(texts.lblVersion, row.version);
   }
 }
 
-TEST(HakkındaBağlantıları, OpenMailAndBareHostInTheRootFolder) {
-  EXPECT_EQ(EpostaGönder(), (ShellRequest{"mailto:destek@drenvik.example", "C:\\", 1}));
-  EXPECT_EQ(WebSitesiniAç(), (ShellRequest{"www.drenvik.example", "C:\\", 1}));
+TEST(AboutLinks, OpenMailAndBareHostInTheRootFolder) {
+  EXPECT_EQ(MailRequest(), (ShellRequest{"mailto:destek@drenvik.example", "C:\\", 1}));
+  EXPECT_EQ(WebRequest(), (ShellRequest{"www.drenvik.example", "C:\\", 1}));
 }
 
 using Changes = std::vector<UnderlineChange>;
@@ -86,6 +87,54 @@ TEST(LinkHover, SwitchesUnderlinesOnlyOnChange) {
       EXPECT_EQ(hover.mouseMove(step.area), step.changes);
       EXPECT_EQ(hover.emailVurgulu(), step.email);
       EXPECT_EQ(hover.webVurgulu(), step.web);
+    }
+  }
+}
+
+// A press on a link owns the mouse until the release: the moves are the
+// link's wherever they are, and only a release over the same link follows it.
+TEST(AboutMouse, APressOnALinkOwnsTheMovesAndClicksOnlyThatLink) {
+  struct Step {
+    enum Kind { Move, Down, Up, CaptureLost } kind;
+    int x, y;
+    Changes changes = {};           // what a move switches
+    bool captures = false;          // what a press answers
+    std::optional<Link> followed = {};  // what a release answers
+  };
+  struct Row {
+    const char* name;
+    std::vector<Step> steps;
+  };
+  const int ex = 150, ey = 165, wx = 150, wy = 135, bx = 10, by = 10;
+  const Row rows[] = {
+      {"click on the e-mail link",
+       {{Step::Down, ex, ey, {}, true}, {Step::Up, ex, ey, {}, false, Link::Email}}},
+      {"pressed on e-mail, moved over the background and back",
+       {{Step::Down, ex, ey, {}, true},
+        {Step::Move, bx, by, {kEmailOn}},
+        {Step::Move, wx, wy, {}},
+        {Step::Up, ex, ey, {}, false, Link::Email},
+        {Step::Move, bx, by, {kEmailOff}}}},
+      {"pressed on e-mail, released over web",
+       {{Step::Down, ex, ey, {}, true}, {Step::Up, wx, wy, {}, false, std::nullopt}}},
+      {"pressed on the background: the moves are the pointer's",
+       {{Step::Down, bx, by, {}, false}, {Step::Move, wx, wy, {kWebOn}}, {Step::Up, wx, wy, {}, false, std::nullopt}}},
+      {"the mouse lost while pressed",
+       {{Step::Down, wx, wy, {}, true}, {Step::CaptureLost, 0, 0}, {Step::Move, bx, by, {}},
+        {Step::Up, wx, wy, {}, false, std::nullopt}}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    AboutMouse mouse;
+    for (std::size_t i = 0; i < row.steps.size(); ++i) {
+      SCOPED_TRACE(i);
+      const Step& step = row.steps[i];
+      switch (step.kind) {
+        case Step::Move: EXPECT_EQ(mouse.mouseMove(step.x, step.y), step.changes); break;
+        case Step::Down: EXPECT_EQ(mouse.buttonDown(step.x, step.y), step.captures); break;
+        case Step::Up: EXPECT_EQ(mouse.buttonUp(step.x, step.y), step.followed); break;
+        case Step::CaptureLost: mouse.captureLost(); break;
+      }
     }
   }
 }

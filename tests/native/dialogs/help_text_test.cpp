@@ -29,20 +29,20 @@ std::vector<std::string> splitLines(const std::string& text) {
   return lines;
 }
 
-TEST(YardımMetni, HasTheLengthOfItsPiecesAndBreaks) {
-  EXPECT_EQ(characterCount(YardımMetni()), 1132u);
+TEST(HelpText, HasTheLengthOfItsPiecesAndBreaks) {
+  EXPECT_EQ(characterCount(HelpText()), 1132u);
 }
 
-TEST(YardımMetni, IsMadeOfThePiecesInOrderWithBlankLinesBetween) {
+TEST(HelpText, IsMadeOfThePiecesInOrderWithBlankLinesBetween) {
   struct Line {
     std::string_view expected;
     std::size_t characters;
   };
   const Line expectedLines[] = {
-      {kYardımP1, 146}, {"", 0},         {kYardımÖnBilgi, 9}, {kYardımP2, 596},
-      {"", 0},          {kYardımP3, 284}, {"", 0},            {kYardımP4, 83},
+      {kHelpP1, 146}, {"", 0},         {kHelpHeading, 9}, {kHelpP2, 596},
+      {"", 0},          {kHelpP3, 284}, {"", 0},            {kHelpP4, 83},
   };
-  const std::vector<std::string> lines = splitLines(YardımMetni());
+  const std::vector<std::string> lines = splitLines(HelpText());
   ASSERT_EQ(lines.size(), std::size(expectedLines));
   for (std::size_t i = 0; i < lines.size(); ++i) {
     SCOPED_TRACE(i);
@@ -51,8 +51,8 @@ TEST(YardımMetni, IsMadeOfThePiecesInOrderWithBlankLinesBetween) {
   }
 }
 
-TEST(YardımMetni, BreaksLinesOnlyWithCarriageReturnLineFeed) {
-  const std::string text = YardımMetni();
+TEST(HelpText, BreaksLinesOnlyWithCarriageReturnLineFeed) {
+  const std::string text = HelpText();
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\n') {
       EXPECT_TRUE(i > 0 && text[i - 1] == '\r') << "at " << i;
@@ -67,9 +67,9 @@ TEST(YardımMetni, BreaksLinesOnlyWithCarriageReturnLineFeed) {
 
 // Each character must be one byte in the Turkish ANSI code page: ASCII or
 // one of the twelve Turkish letters.
-TEST(YardımMetni, UsesOnlyCharactersOfTheTurkishCodePage) {
+TEST(HelpText, UsesOnlyCharactersOfTheTurkishCodePage) {
   const std::string_view turkish[] = {"ç", "Ç", "ğ", "Ğ", "ı", "İ", "ö", "Ö", "ş", "Ş", "ü", "Ü"};
-  const std::string text = YardımMetni();
+  const std::string text = HelpText();
   for (std::size_t i = 0; i < text.size();) {
     const auto byte = static_cast<unsigned char>(text[i]);
     if (byte < 0x80) {
@@ -89,7 +89,7 @@ TEST(YardımMetni, UsesOnlyCharactersOfTheTurkishCodePage) {
   }
 }
 
-TEST(YardımMetni, KeepsTheTextAsWritten) {
+TEST(HelpText, KeepsTheTextAsWritten) {
   const std::string_view verbatim[] = {
       "Ön Bilgi kısımanda bahsettiğimiz",
       "özel işlemler değildir.Eğer seçtiğiniz",
@@ -98,7 +98,7 @@ TEST(YardımMetni, KeepsTheTextAsWritten) {
       "Ön Bilgi:\r\nWindows XP işletim sistemi,",
       "kazandırılamaz.\r\n\r\nÖn Bilgi:",
   };
-  const std::string text = YardımMetni();
+  const std::string text = HelpText();
   for (std::string_view piece : verbatim) {
     EXPECT_NE(text.find(piece), std::string::npos) << piece;
   }

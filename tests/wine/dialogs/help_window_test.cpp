@@ -27,7 +27,7 @@ TEST(frmYardım, LoadShowsTheTextsExactly) {
   frmYardım form;
   ASSERT_TRUE(form.create(nullptr));
   const std::wstring text = windowText(form.textBox());
-  EXPECT_EQ(text, kovrena::win32::toWide(YardımMetni()));
+  EXPECT_EQ(text, kovrena::win32::toWide(HelpText()));
   EXPECT_EQ(text.size(), 1132u);
   EXPECT_EQ(windowText(form.handle()), L"Yardım ve Uyarılar");
   EXPECT_EQ(windowText(form.label()), L"KOVRENA YARDIM VE UYARILAR");
@@ -169,7 +169,7 @@ TEST(frmYardım, ShowsThePictureBehindATransparentTitle) {
   EXPECT_EQ(drawn.at(400, 290), kovrena::testing::resourcePixel(L"YARDIMZEMIN", 400, 290));
 }
 
-TEST(ShowYardım, ClosesWithEnterEscOrTheButton) {
+TEST(ShowHelpWindow, ClosesWithEnterEscOrTheButton) {
   struct Row {
     const char* what;
     bool focusOnButton;
@@ -192,7 +192,7 @@ TEST(ShowYardım, ClosesWithEnterEscOrTheButton) {
     bool ownerDisabled = false;
     bool focusInTextBox = false;
     WhileShown shown;
-    shown.run([&] { ShowYardım(owner.get()); },
+    shown.run([&] { ShowHelpWindow(owner.get()); },
               [&] {
                 const HWND window = openHelpWindow();
                 ownerDisabled = !IsWindowEnabled(owner.get());
@@ -207,16 +207,16 @@ TEST(ShowYardım, ClosesWithEnterEscOrTheButton) {
     EXPECT_TRUE(focusInTextBox) << "the text box has the focus first";
     EXPECT_EQ(openHelpWindow(), nullptr) << "the window is discarded";
     EXPECT_TRUE(IsWindowEnabled(owner.get()));
-    EXPECT_EQ(textBefore, kovrena::win32::toWide(YardımMetni()));
+    EXPECT_EQ(textBefore, kovrena::win32::toWide(HelpText()));
   }
 }
 
-TEST(ShowYardım, EachOpeningStartsAtTheTopOfTheText) {
+TEST(ShowHelpWindow, EachOpeningStartsAtTheTopOfTheText) {
   for (int opening = 0; opening < 2; ++opening) {
     SCOPED_TRACE(opening);
     int firstLine = -1;
     WhileShown shown;
-    shown.run([] { ShowYardım(nullptr); },
+    shown.run([] { ShowHelpWindow(nullptr); },
               [&] {
                 const HWND text = textBoxOf(openHelpWindow());
                 firstLine = static_cast<int>(SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0));

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace kovrena::dialogs {
+namespace kovrena::ui {
 
 struct Rect {
   int left = 0;
@@ -23,18 +23,23 @@ struct Rgb {
   friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// The family a font asks for when its face is missing.
+enum class FontFamily { DontCare, Swiss };
+
 struct FontDesign {
   std::string_view face;
   int hundredthsOfPoint = 0;  // 825 for 8.25 pt
   int weight = 400;
   bool italic = false;
   int charset = 0;
+  FontFamily family = FontFamily::DontCare;
 };
 
 inline constexpr int kTurkishCharset = 162;
-// The window font of both windows, inherited by controls without their own.
-inline constexpr FontDesign kPencereYazıTipi{"Tahoma", 825, 700, false, kTurkishCharset};
+// The window font of the help and about windows, inherited by controls
+// without their own.
+inline constexpr FontDesign kWindowFont{"Tahoma", 825, 700, false, kTurkishCharset};
 
-enum class Align { Left, Centre };
+enum class Align { Left, Right, Centre };
 
-}  // namespace kovrena::dialogs
+}  // namespace kovrena::ui

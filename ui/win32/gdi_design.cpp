@@ -1,12 +1,24 @@
-#include "dialogs/win32/gdi_design.h"
+#include "ui/win32/gdi_design.h"
 
 #include <string>
 
 #include "platform/win32/text.h"
 
-namespace kovrena::dialogs::win32 {
+namespace kovrena::ui::win32 {
 
-kovrena::win32::UniqueFont createDesignFont(const FontDesign& design, bool underline) {
+DWORD StaticAlignment(Align align) {
+  switch (align) {
+    case Align::Right:
+      return SS_RIGHT;
+    case Align::Centre:
+      return SS_CENTER;
+    case Align::Left:
+      break;
+  }
+  return SS_LEFT;
+}
+
+kovrena::win32::UniqueFont CreateDesignFont(const FontDesign& design, bool underline) {
   int dpi = 96;
   {
     const kovrena::win32::WindowDC screen(nullptr);
@@ -21,13 +33,14 @@ kovrena::win32::UniqueFont createDesignFont(const FontDesign& design, bool under
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = DEFAULT_QUALITY;
-  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  font.lfPitchAndFamily =
+      static_cast<BYTE>(DEFAULT_PITCH | (design.family == FontFamily::Swiss ? FF_SWISS : FF_DONTCARE));
   const std::wstring face = kovrena::win32::toWide(design.face);
   face.copy(font.lfFaceName, LF_FACESIZE - 1);
   return kovrena::win32::UniqueFont(CreateFontIndirectW(&font));
 }
 
-HWND createControl(HWND parent, const wchar_t* windowClass, std::wstring_view text, DWORD style,
+HWND CreateControl(HWND parent, const wchar_t* windowClass, std::wstring_view text, DWORD style,
                    const Rect& rect, int id, HFONT font, DWORD exStyle) {
   const std::wstring caption(text);
   HWND control = CreateWindowExW(exStyle, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style,
@@ -40,7 +53,7 @@ HWND createControl(HWND parent, const wchar_t* windowClass, std::wstring_view te
   return control;
 }
 
-void centreOver(HWND window, HWND owner) {
+void CentreOver(HWND window, HWND owner) {
   RECT area{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
   RECT around = area;
@@ -58,4 +71,4 @@ void centreOver(HWND window, HWND owner) {
   SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-}  // namespace kovrena::dialogs::win32
+}  // namespace kovrena::ui::win32
