@@ -1,24 +1,11 @@
 #include "app/picture_buttons.h"
 
-#include "app/mouse_buttons.h"
+#include "ui/mouse_buttons.h"
 
 namespace kovrena::app {
 
-std::string_view pictureResource(PictureButton button, PictureState state) {
-  const bool simge = button == PictureButton::Simge;
-  switch (state) {
-    case PictureState::Normal:
-      return simge ? "SIMGE" : "KAPAT";
-    case PictureState::Hovered:
-      return simge ? "SIMGEUST" : "KAPATUST";
-    case PictureState::Pressed:
-      return simge ? "SIMGEALT" : "KAPATALT";
-  }
-  return {};
-}
-
 void PictureButtons::show(PictureButton button, PictureState state) {
-  view_.showPicture(button, pictureResource(button, state));
+  view_.showPicture(button, PictureResource(button, state));
 }
 
 void PictureButtons::mouseDown(PictureButton button) {
@@ -28,7 +15,7 @@ void PictureButtons::mouseDown(PictureButton button) {
 
 void PictureButtons::mouseMove(PictureButton button, int buttons) {
   // With the left button alone held, a pressed picture stays pressed.
-  if (buttons == kLeftButton) return;
+  if (ui::IsLeftButtonAlone(buttons)) return;
   show(button, PictureState::Hovered);
   values_.highlight = true;
 }

@@ -3,15 +3,10 @@
 // highlight flag that lets ordinary movement over the background load none.
 #include <string_view>
 
+#include "app/ana_form_design.h"
 #include "app/ana_form_values.h"
 
 namespace kovrena::app {
-
-enum class PictureButton { Simge, Kapat };
-enum class PictureState { Normal, Hovered, Pressed };
-
-// Bitmap resource name of a button's picture.
-std::string_view pictureResource(PictureButton button, PictureState state);
 
 class PictureButtonView {
  public:

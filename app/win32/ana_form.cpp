@@ -2,120 +2,164 @@
 
 #include <commctrl.h>
 
-#include <string>
+#include <utility>
 
-#include "app/mouse_buttons.h"
-#include "app/win32/ana_form_layout.h"
 #include "app/win32/ana_form_services.h"
+#include "dialogs/win32/about_window.h"
+#include "dialogs/win32/help_window.h"
 #include "manifest/engine.h"
 #include "platform/win32/text.h"
 #include "resources/resource_ids.h"
+#include "ui/mouse_buttons.h"
+#include "ui/win32/gdi_design.h"
 
 namespace kovrena::app::win32 {
 
 namespace {
 
 using kovrena::win32::toWide;
+using ui::win32::ColorRef;
 
 constexpr wchar_t kWindowClass[] = L"KovrenaAnaForm";
-constexpr wchar_t kOriginalProc[] = L"KovrenaOriginalProc";
 
-// Button sets as the handlers know them (1 left, 2 right, 4 middle).
-int buttonSet(WPARAM keys) {
-  int set = 0;
-  if (keys & MK_LBUTTON) set |= kLeftButton;
-  if (keys & MK_RBUTTON) set |= kRightButton;
-  if (keys & MK_MBUTTON) set |= kMiddleButton;
-  return set;
+constexpr int idOf(AnaFormControl control) { return static_cast<int>(control); }
+constexpr int idOf(MenuItem item) { return static_cast<int>(item); }
+
+// The buttons and options share the one back colour of the design, the
+// panel's, and with it the panel brush.
+constexpr bool backColoursAreThePanel() {
+  for (const ControlDesign& design : kAnaFormControls) {
+    if (design.backColour && !(*design.backColour == kPanelYellow)) return false;
+  }
+  return true;
+}
+static_assert(backColoursAreThePanel());
+
+const wchar_t* windowClassOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::TextField:
+      return L"EDIT";
+    case ControlKind::PushButton:
+    case ControlKind::OptionButton:
+      return L"BUTTON";
+    case ControlKind::Label:
+    case ControlKind::Picture:
+      break;
+  }
+  return L"STATIC";
 }
 
-bool isPictureButton(int id) { return id == idImgSimge || id == idImgKapat; }
-PictureButton pictureButtonOf(int id) { return id == idImgSimge ? PictureButton::Simge : PictureButton::Kapat; }
+DWORD styleOf(const ControlDesign& design) {
+  // Without SS_NOTIFY a static control is transparent to the mouse.
+  const DWORD notify = design.takesMouse ? SS_NOTIFY : 0;
+  DWORD style = 0;
+  switch (design.kind) {
+    case ControlKind::Label:
+      style = ui::win32::StaticAlignment(design.align) | notify;
+      break;
+    case ControlKind::TextField:
+      style = ES_READONLY | ES_AUTOHSCROLL;  // locked against typing
+      break;
+    case ControlKind::PushButton:
+      style = BS_PUSHBUTTON;
+      break;
+    case ControlKind::OptionButton:
+      style = BS_AUTORADIOBUTTON;
+      break;
+    case ControlKind::Picture:
+      style = SS_BITMAP | notify;
+      break;
+  }
+  if (design.tabStop) style |= WS_TABSTOP;
+  if (design.groupStart) style |= WS_GROUP;
+  if (!design.enabled) style |= WS_DISABLED;
+  return style;
+}
+
+HBITMAP loadBitmap(std::string_view resourceName) {
+  // Loaded anew each time, as a device-dependent bitmap at the display's depth.
+  return static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), toWide(resourceName).c_str(), IMAGE_BITMAP, 0, 0, 0));
+}
+
+HICON loadIcon(int width, int height) {
+  return static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KOVRENA), IMAGE_ICON, width, height, 0));
+}
+
+MouseButton buttonOf(UINT message) {
+  switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+      return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_MBUTTONUP:
+      return MouseButton::Middle;
+    default:
+      return MouseButton::Left;
+  }
+}
+
+int buttonSetOf(WPARAM keys) { return ui::ButtonSetFromKeyFlags(static_cast<std::uint32_t>(keys)); }
 
 }  // namespace
 
-AnaForm::AnaForm(HINSTANCE instance) : instance_(instance) {
-  pictureButtons_ = std::make_unique<PictureButtons>(values_, *this);
-}
-
-AnaForm::~AnaForm() {
-  if (window_ != nullptr) DestroyWindow(window_);
-}
+AnaForm::AnaForm() : move_(*this, nullptr), chrome_(values_, *this, move_) {}
 
 bool AnaForm::create() {
-  bigIcon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_KOVRENA), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
-  smallIcon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_KOVRENA), IMAGE_ICON,
-                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &AnaForm::windowProc;
-  windowClass.hInstance = instance_;
-  windowClass.hIcon = bigIcon_.get();
-  windowClass.hIconSm = smallIcon_.get();
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
-  RegisterClassExW(&windowClass);
+  bigIcon_.reset(loadIcon(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
+  smallIcon_.reset(loadIcon(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)));
 
   // Fixed single border, title bar, minimise box, no maximise box: the
   // outline cut at load leaves border and title bar outside the visible shape.
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  RECT outer = {0, 0, kClientWidth, kClientHeight};
+  RECT outer = {0, 0, kAnaFormClientWidth, kAnaFormClientHeight};
   AdjustWindowRectEx(&outer, style, FALSE, 0);
   const int width = outer.right - outer.left;
   const int height = outer.bottom - outer.top;
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const int x = work.left + (work.right - work.left - width) / 2;
-  const int y = work.top + (work.bottom - work.top - height) / 2;
+  const std::wstring title = toWide(kAnaFormTitle);
+  if (!Window::create({.name = kWindowClass, .icon = bigIcon_.get(), .smallIcon = smallIcon_.get(),
+                       .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)},
+                      {.style = style, .title = title.c_str(), .x = work.left + (work.right - work.left - width) / 2,
+                       .y = work.top + (work.bottom - work.top - height) / 2, .width = width, .height = height})) {
+    return false;
+  }
 
-  window_ = CreateWindowExW(0, kWindowClass, L"Kovrena", style, x, y, width, height, nullptr, nullptr,
-                            instance_, this);
-  if (window_ == nullptr) return false;
-
-  const int dpi = GetDeviceCaps(kovrena::win32::WindowDC(nullptr).get(), LOGPIXELSY);
-  // Tahoma 8.25 pt bold, Turkish character set, on the window and every control.
-  font_.reset(CreateFontW(-MulDiv(825, dpi, 7200), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, TURKISH_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                          L"Tahoma"));
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  panelBrush_.reset(CreateSolidBrush(kPanelYellow));
-  shapePen_.reset(CreatePen(PS_SOLID, 1, kSurroundPink));
-  handCursor_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_EL_ANA));
+  font_ = ui::win32::CreateDesignFont(kAnaFormFont);
+  SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  panelBrush_.reset(CreateSolidBrush(ColorRef(kPanelYellow)));
+  shapePen_.reset(CreatePen(PS_SOLID, 1, ColorRef(kShape1Colour)));
+  handCursor_ = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_EL_ANA));
 
   createControls();
   createToolTips();
-
-  popup_.reset(CreatePopupMenu());
-  AppendMenuW(popup_.get(), MF_STRING, idMnuYardım, L"Yardım ve Uyarılar");
-  AppendMenuW(popup_.get(), MF_STRING, idMnuHakkında, L"Hakkında");
+  createPopupMenu();
 
   // Load: cut the outline from the background picture with its top-left
   // pixel as the key; a picture it cannot use leaves the plain window.
-  cutOutline(*zeminPicture_, window_);
+  CutOutline(*zeminPicture_, handle());
   return true;
 }
 
 void AnaForm::show(int showCommand) {
-  ShowWindow(window_, showCommand);
-  UpdateWindow(window_);
-}
-
-bool AnaForm::translateDialogKey(MSG& message) {
-  return window_ != nullptr && IsDialogMessageW(window_, &message);
+  ShowWindow(handle(), showCommand);
+  UpdateWindow(handle());
 }
 
 void AnaForm::createControls() {
-  zemin_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"STATIC", L"",
-                           WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | SS_BITMAP | SS_NOTIFY, -3, -3, 443, 340,
-                           window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(idPictureZemin)), instance_,
-                           nullptr);
+  zemin_ = ui::win32::CreateControl(handle(), L"STATIC", L"", WS_CLIPCHILDREN | SS_BITMAP | SS_NOTIFY,
+                                    kPictureZeminRect, idOf(AnaFormControl::PictureZemin), nullptr,
+                                    WS_EX_CONTROLPARENT);
   zeminPicture_ = std::make_unique<shaping::win32::PictureControl>(zemin_);
-  zeminPicture_->show(kovrena::win32::UniqueBitmap(
-      static_cast<HBITMAP>(LoadImageW(instance_, L"ZEMIN", IMAGE_BITMAP, 0, 0, 0))));
+  // Without the picture PictureZemin stays empty and the window keeps its frame.
+  static_cast<void>(zeminPicture_->show(kovrena::win32::UniqueBitmap(loadBitmap(kPictureZeminPicture))));
   // The picture stays 443 x 340 whatever the bitmap's size, as designed.
-  SetWindowPos(zemin_, nullptr, -3, -3, 443, 340, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(zemin_, nullptr, kPictureZeminRect.left, kPictureZeminRect.top, kPictureZeminRect.width,
+               kPictureZeminRect.height, SWP_NOZORDER | SWP_NOACTIVATE);
   subclass(zemin_);
 
   // Labels lie on the picture: they are painted with the picture itself as
@@ -125,92 +169,84 @@ void AnaForm::createControls() {
     backgroundBrush_.reset(CreatePatternBrush(backgroundForBrush_.get()));
   }
 
-  for (const ControlDesign& design : kChildren) {
-    const bool picture = (design.style & SS_BITMAP) == SS_BITMAP && std::wstring(design.windowClass) == L"STATIC";
-    HWND child = CreateWindowExW(design.exStyle, design.windowClass, picture ? L"" : design.caption,
-                                 WS_CHILD | WS_VISIBLE | design.style, design.left, design.top, design.width,
-                                 design.height, zemin_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance_, nullptr);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    if (picture) {
-      const wchar_t* resource = design.id == idImage2     ? L"YARDIMISARETI"
-                                : design.id == idImage1   ? L"BASLIK"
-                                : design.id == idImgSimge ? L"SIMGE"
-                                                          : L"KAPAT";
-      setBitmap(child, resource);
-      SetWindowPos(child, nullptr, design.left, design.top, design.width, design.height,
+  for (const ControlDesign& design : kAnaFormControls) {
+    const HWND child = ui::win32::CreateControl(zemin_, windowClassOf(design.kind), toWide(design.caption),
+                                                styleOf(design), design.rect, idOf(design.id), font_.get(),
+                                                design.kind == ControlKind::TextField ? WS_EX_CLIENTEDGE : 0);
+    if (design.kind == ControlKind::Picture) {
+      pictures_.try_emplace(design.id, child);
+      showBitmap(design.id, design.picture);
+      // A bitmap control takes the size of its picture; the design's stays.
+      SetWindowPos(child, nullptr, design.rect.left, design.rect.top, design.rect.width, design.rect.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if (picture || design.id == idLabel2) subclass(child);
+    if (HasMouseHandlers(design.id)) subclass(child);
   }
-  SendMessageW(control(idOptXPUygula), BM_SETCHECK, BST_CHECKED, 0);
+  for (const ControlDesign& design : kAnaFormControls) {
+    if (design.selected) SendMessageW(control(design.id), BM_SETCHECK, BST_CHECKED, 0);
+  }
 }
 
 void AnaForm::createToolTips() {
-  toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
-  if (toolTips_ == nullptr) return;
-  const struct {
-    int id;
-    const wchar_t* text;
-  } tips[] = {{idImage2, L"Yardım"}, {idImgSimge, L"Simge Durumuna Küçült"}, {idImgKapat, L"Çıkış"}};
-  for (const auto& tip : tips) {
+  const HWND toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(),
+                                        nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (toolTips == nullptr) return;  // owned by the window: destroyed with it
+  for (const ControlDesign& design : kAnaFormControls) {
+    if (design.tooltip.empty()) continue;
+    toolTipTexts_.push_back(toWide(design.tooltip));
     TOOLINFOW info{};
     // The version-2 size is understood by every common-controls version.
     info.cbSize = TTTOOLINFOW_V2_SIZE;
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     info.hwnd = zemin_;
-    info.uId = reinterpret_cast<UINT_PTR>(control(tip.id));
-    info.lpszText = const_cast<wchar_t*>(tip.text);
-    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    info.uId = reinterpret_cast<UINT_PTR>(control(design.id));
+    info.lpszText = toolTipTexts_.back().data();
+    SendMessageW(toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
   }
 }
 
-void AnaForm::subclass(HWND child) {
-  SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  const LONG_PTR original =
-      SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AnaForm::childProc));
-  SetPropW(child, kOriginalProc, reinterpret_cast<HANDLE>(original));
+void AnaForm::createPopupMenu() {
+  popup_.reset(CreatePopupMenu());
+  for (const MenuItemDesign& item : kPopupMenu) {
+    AppendMenuW(popup_.get(), MF_STRING, idOf(item.item), toWide(item.caption).c_str());
+  }
 }
 
-HWND AnaForm::control(int id) const { return id == idPictureZemin ? zemin_ : GetDlgItem(zemin_, id); }
+HWND AnaForm::control(AnaFormControl id) const {
+  return id == AnaFormControl::PictureZemin ? zemin_ : GetDlgItem(zemin_, idOf(id));
+}
 
-void AnaForm::setBitmap(HWND pictureControl, const wchar_t* resourceName) {
-  // Loaded anew each time, as a device-dependent bitmap at the display's depth.
-  kovrena::win32::UniqueBitmap bitmap(
-      static_cast<HBITMAP>(LoadImageW(instance_, resourceName, IMAGE_BITMAP, 0, 0, 0)));
-  const HBITMAP shown = bitmap.get();
-  SendMessageW(pictureControl, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
-  pictures_[GetDlgCtrlID(pictureControl)] = std::move(bitmap);  // the previous picture is freed here
-  InvalidateRect(pictureControl, nullptr, FALSE);
+void AnaForm::showBitmap(AnaFormControl id, std::string_view resourceName) {
+  const auto picture = pictures_.find(id);
+  if (picture == pictures_.end()) return;
+  // A picture the control does not take leaves it as it was.
+  static_cast<void>(picture->second.show(kovrena::win32::UniqueBitmap(loadBitmap(resourceName))));
+  InvalidateRect(picture->second.window(), nullptr, FALSE);
 }
 
 void AnaForm::showPicture(PictureButton button, std::string_view resourceName) {
-  setBitmap(control(button == PictureButton::Simge ? idImgSimge : idImgKapat), toWide(resourceName).c_str());
+  showBitmap(PictureButtonOf(button).control, resourceName);
 }
 
 HBRUSH AnaForm::colourFor(HWND child, HDC dc) {
-  switch (GetDlgCtrlID(child)) {
-    case idTxtExeYolu:
-      SetTextColor(dc, kSurroundPink);
-      SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-      return GetSysColorBrush(COLOR_WINDOW);
-    case idOptXPUygula:
-    case idOptGeriAl:
-    case idCmdGözat:
-    case idCmdUygula:
-      SetBkColor(dc, kPanelYellow);
-      return panelBrush_.get();
-    default: {
-      SetBkMode(dc, TRANSPARENT);
-      if (GetDlgCtrlID(child) == idLabel2) SetTextColor(dc, RGB(0, 0, 0));
-      RECT place{};
-      GetWindowRect(child, &place);
-      MapWindowPoints(nullptr, zemin_, reinterpret_cast<POINT*>(&place), 2);
-      SetBrushOrgEx(dc, -place.left, -place.top, nullptr);
-      return backgroundBrush_ ? backgroundBrush_.get() : panelBrush_.get();
-    }
+  const ControlDesign* design = AnaFormDesign(static_cast<AnaFormControl>(GetDlgCtrlID(child)));
+  if (design != nullptr && design->backColour) {
+    SetBkColor(dc, ColorRef(*design->backColour));
+    return panelBrush_.get();
   }
+  if (design != nullptr && design->kind == ControlKind::TextField) {
+    if (design->textColour) SetTextColor(dc, ColorRef(*design->textColour));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return GetSysColorBrush(COLOR_WINDOW);
+  }
+  SetBkMode(dc, TRANSPARENT);
+  if (design != nullptr && design->textColour) SetTextColor(dc, ColorRef(*design->textColour));
+  RECT place{};
+  GetWindowRect(child, &place);
+  MapWindowPoints(nullptr, zemin_, reinterpret_cast<POINT*>(&place), 2);
+  SetBrushOrgEx(dc, -place.left, -place.top, nullptr);
+  return backgroundBrush_ ? backgroundBrush_.get() : panelBrush_.get();
 }
 
 void AnaForm::drawZemin(HDC dc, bool withShape) {
@@ -230,107 +266,87 @@ void AnaForm::drawZemin(HDC dc, bool withShape) {
   // Shape1 is drawn over the picture, never into it.
   kovrena::win32::SelectedObject pen(dc, shapePen_.get());
   kovrena::win32::SelectedObject brush(dc, GetStockObject(NULL_BRUSH));
-  Rectangle(dc, kShape1.left, kShape1.top, kShape1.right, kShape1.bottom);
+  Rectangle(dc, kShape1.left, kShape1.top, kShape1.left + kShape1.width, kShape1.top + kShape1.height);
 }
 
 // --- what the user does ------------------------------------------------------
 
 void AnaForm::onCommand(int id, int code) {
-  switch (id) {
-    case idCmdGözat:
-      if (code == BN_CLICKED) {
-        Services services(window_);
-        cmdGözatClick(values_, *this, services.dialog, services.files, services.messages, services.self);
-      }
-      break;
-    case idCmdUygula:
-      if (code == BN_CLICKED) {
-        Services services(window_);
-        manifest::cmdUygulaClick({values_.targetPath, values_.programName}, *this, services.messages,
-                                 services.files);
-      }
-      break;
-    case idMnuYardım:
-      openHelp();
-      break;
-    case idMnuHakkında:
-      openAbout();
-      break;
-    default:
-      break;  // Enter and Esc (IDOK, IDCANCEL) have no effect of their own
+  if (id == idOf(AnaFormControl::cmdGözat) && code == BN_CLICKED) {
+    Services services(handle());
+    cmdGözatClick(values_, *this, services.dialog, services.files, services.messages, services.self);
+  } else if (id == idOf(AnaFormControl::cmdUygula) && code == BN_CLICKED) {
+    Services services(handle());
+    manifest::cmdUygulaClick({values_.targetPath, values_.programName}, *this, services.messages, services.files);
+  } else if (id == idOf(MenuItem::mnuYardım)) {
+    chrome_.menuClick(MenuItem::mnuYardım);
+  } else if (id == idOf(MenuItem::mnuHakkında)) {
+    chrome_.menuClick(MenuItem::mnuHakkında);
   }
+  // Enter and Esc (IDOK, IDCANCEL) have no effect of their own.
 }
 
-void AnaForm::dragWindow() {
-  pointer_ = LoadCursorW(nullptr, IDC_SIZEALL);
-  SetCursor(pointer_);
-  ReleaseCapture();
-  // The system moves the window as if its (cut away) title bar were pressed,
-  // and returns when the button is released.
-  SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-  pointer_ = nullptr;
-  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+void AnaForm::captureMouse(AnaFormControl id) { SetCapture(control(id)); }
+
+void AnaForm::releaseMouse(AnaFormControl id) {
+  if (GetCapture() == control(id)) ReleaseCapture();
 }
+
+void AnaForm::minimise() { ShowWindow(handle(), SW_MINIMIZE); }
+
+void AnaForm::close() { DestroyWindow(handle()); }
 
 void AnaForm::showPopupMenu() {
   POINT at{};
   GetCursorPos(&at);
-  TrackPopupMenu(popup_.get(), 0, at.x, at.y, 0, window_, nullptr);
+  TrackPopupMenu(popup_.get(), 0, at.x, at.y, 0, handle(), nullptr);
 }
 
-void AnaForm::openHelp() { showHelpWindow(window_); }
-void AnaForm::openAbout() { showAboutWindow(window_); }
+void AnaForm::showHelp() { dialogs::win32::ShowHelpWindow(handle()); }
+
+void AnaForm::showAbout() { dialogs::win32::ShowAboutWindow(handle()); }
 
 // --- controls the logic changes ------------------------------------------------
 
-void AnaForm::enableControl(int id, bool enabled) {
+void AnaForm::enableControl(AnaFormControl id, bool enabled) {
   HWND target = control(id);
   // A disabled control cannot keep the focus; hand it on so the keyboard still works.
-  if (!enabled && GetFocus() == target) SetFocus(control(idCmdGözat));
+  if (!enabled && GetFocus() == target) SetFocus(control(AnaFormControl::cmdGözat));
   EnableWindow(target, enabled);
 }
 
-void AnaForm::setApplyEnabled(bool enabled) { enableControl(idCmdUygula, enabled); }
+void AnaForm::setApplyEnabled(bool enabled) { enableControl(AnaFormControl::cmdUygula, enabled); }
 
 bool AnaForm::applyOptionSelected() const {
-  return SendMessageW(control(idOptXPUygula), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return SendMessageW(control(AnaFormControl::optXPUygula), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void AnaForm::setPathText(const std::string& text) { SetWindowTextW(control(idTxtExeYolu), toWide(text).c_str()); }
+void AnaForm::setPathText(const std::string& text) {
+  SetWindowTextW(control(AnaFormControl::txtExeYolu), toWide(text).c_str());
+}
 
-void AnaForm::setApplyOptionEnabled(bool enabled) { enableControl(idOptXPUygula, enabled); }
+void AnaForm::setApplyOptionEnabled(bool enabled) { enableControl(AnaFormControl::optXPUygula, enabled); }
 
-void AnaForm::setUndoOptionEnabled(bool enabled) { enableControl(idOptGeriAl, enabled); }
+void AnaForm::setUndoOptionEnabled(bool enabled) { enableControl(AnaFormControl::optGeriAl, enabled); }
 
 void AnaForm::selectApplyOption() {
-  SendMessageW(control(idOptXPUygula), BM_SETCHECK, BST_CHECKED, 0);
-  SendMessageW(control(idOptGeriAl), BM_SETCHECK, BST_UNCHECKED, 0);
+  SendMessageW(control(AnaFormControl::optXPUygula), BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageW(control(AnaFormControl::optGeriAl), BM_SETCHECK, BST_UNCHECKED, 0);
 }
 
 void AnaForm::selectUndoOption() {
-  SendMessageW(control(idOptGeriAl), BM_SETCHECK, BST_CHECKED, 0);
-  SendMessageW(control(idOptXPUygula), BM_SETCHECK, BST_UNCHECKED, 0);
+  SendMessageW(control(AnaFormControl::optGeriAl), BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageW(control(AnaFormControl::optXPUygula), BM_SETCHECK, BST_UNCHECKED, 0);
 }
 
 void AnaForm::setUndoLabelEnabled(bool enabled) {
-  EnableWindow(control(idLblGeriAl), enabled);
-  InvalidateRect(control(idLblGeriAl), nullptr, TRUE);
+  EnableWindow(control(AnaFormControl::lblGeriAl), enabled);
+  InvalidateRect(control(AnaFormControl::lblGeriAl), nullptr, TRUE);
 }
 
 // --- message handling ----------------------------------------------------------
 
-LRESULT CALLBACK AnaForm::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* form = static_cast<AnaForm*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    form->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<AnaForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return form->handle(message, wParam, lParam);
-}
-
-LRESULT AnaForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT AnaForm::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       onCommand(LOWORD(wParam), HIWORD(wParam));
@@ -340,128 +356,85 @@ LRESULT AnaForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLOREDIT:
       return reinterpret_cast<LRESULT>(colourFor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
     case WM_SETCURSOR:
-      if (pointer_ != nullptr) {
-        SetCursor(pointer_);
-        return TRUE;
-      }
+      if (move_.showPointer()) return TRUE;
       break;
     case WM_DESTROY:
-      window_ = nullptr;
+      // Unload: with the main window gone the program ends.
       PostQuitMessage(0);
       return 0;
     default:
       break;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return defaultAnswer(message, wParam, lParam);
 }
 
-LRESULT CALLBACK AnaForm::childProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* form = reinterpret_cast<AnaForm*>(GetWindowLongPtrW(child, GWLP_USERDATA));
-  return form->handleChild(child, message, wParam, lParam);
+LRESULT AnaForm::onChildMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
+  return child == zemin_ ? zeminMessage(message, wParam, lParam) : controlMessage(child, message, wParam, lParam);
 }
 
-LRESULT AnaForm::handleChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto original = reinterpret_cast<WNDPROC>(GetPropW(child, kOriginalProc));
-  const int id = GetDlgCtrlID(child);
-
-  if (id == idPictureZemin) {
-    switch (message) {
-      // PictureZemin contains the controls: what they tell their parent goes to the window.
-      case WM_COMMAND:
-      case WM_CTLCOLORSTATIC:
-      case WM_CTLCOLORBTN:
-      case WM_CTLCOLOREDIT:
-        return SendMessageW(window_, message, wParam, lParam);
-      case WM_ERASEBKGND:
-        return 1;
-      case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        drawZemin(BeginPaint(child, &paint), true);
-        EndPaint(child, &paint);
-        return 0;
-      }
-      case WM_PRINTCLIENT:
-        drawZemin(reinterpret_cast<HDC>(wParam), false);
-        return 0;
-      case WM_SETCURSOR:
-        if (pointer_ != nullptr) {
-          SetCursor(pointer_);
-          return TRUE;
-        }
-        break;
-      case WM_MOUSEMOVE:
-        if (isDragButtonSet(buttonSet(wParam))) dragWindow();
-        pictureButtons_->backgroundMouseMove();
-        return 0;
-      case WM_NCDESTROY:
-        RemovePropW(child, kOriginalProc);
-        break;
-      default:
-        break;
-    }
-    return CallWindowProcW(original, child, message, wParam, lParam);
-  }
-
+LRESULT AnaForm::zeminMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto painted =
+      ui::win32::AnswerPaint(zemin_, message, wParam, [this](HDC dc, bool printing) { drawZemin(dc, !printing); });
+  if (painted) return *painted;
   switch (message) {
+    // PictureZemin contains the controls: what they tell their parent goes to the window.
+    case WM_COMMAND:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+      return SendMessageW(handle(), message, wParam, lParam);
     case WM_SETCURSOR:
-      if (id == idImage2 && handCursor_ != nullptr) {
+      if (move_.showPointer()) return TRUE;
+      break;
+    case WM_MOUSEMOVE:
+      chrome_.backgroundMouseMove(buttonSetOf(wParam));
+      return 0;
+    default:
+      break;
+  }
+  return childAnswer(zemin_, message, wParam, lParam);
+}
+
+LRESULT AnaForm::controlMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto id = static_cast<AnaFormControl>(GetDlgCtrlID(child));
+  switch (message) {
+    case WM_SETCURSOR: {
+      const ControlDesign* design = AnaFormDesign(id);
+      if (design != nullptr && design->handPointer && handCursor_ != nullptr) {
         SetCursor(handCursor_);
         return TRUE;
       }
       break;
+    }
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (isPictureButton(id)) pictureButtons_->mouseDown(pictureButtonOf(id));
-      if (id == idLabel2 && message == WM_LBUTTONDBLCLK) {
-        openAbout();
-        return 0;
-      }
-      pressed_ = child;
-      SetCapture(child);
-      return 0;
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+      chrome_.buttonDown(id, buttonOf(message), false);
+      return 0;
+    case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
-      if (isPictureButton(id)) pictureButtons_->mouseDown(pictureButtonOf(id));
+      chrome_.buttonDown(id, buttonOf(message), true);
       return 0;
     case WM_MOUSEMOVE:
-      if (isPictureButton(id)) pictureButtons_->mouseMove(pictureButtonOf(id), buttonSet(wParam));
+      chrome_.mouseMove(id, buttonSetOf(wParam));
       return 0;
-    case WM_LBUTTONUP: {
-      const bool clicked = pressed_ == child;
-      pressed_ = nullptr;
-      if (GetCapture() == child) ReleaseCapture();
-      POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      const POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
       RECT inside{};
       GetClientRect(child, &inside);
-      const bool over = PtInRect(&inside, at) != FALSE;
-      if (id == idImage2) {
-        showPopupMenu();
-      } else if (clicked && over && id == idImgSimge) {
-        ShowWindow(window_, SW_MINIMIZE);
-        pictureButtons_->minimised();
-      } else if (clicked && over && id == idImgKapat) {
-        DestroyWindow(window_);
-      } else if (clicked && over && id == idLabel2) {
-        openAbout();
-      }
+      chrome_.buttonUp(id, buttonOf(message), PtInRect(&inside, at) != FALSE);
       return 0;
     }
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-      if (id == idImage2) showPopupMenu();
-      return 0;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != child) pressed_ = nullptr;
-      break;
-    case WM_NCDESTROY:
-      RemovePropW(child, kOriginalProc);
+      if (reinterpret_cast<HWND>(lParam) != child) chrome_.captureLost();
       break;
     default:
       break;
   }
-  return CallWindowProcW(original, child, message, wParam, lParam);
+  return childAnswer(child, message, wParam, lParam);
 }
 
 }  // namespace kovrena::app::win32

@@ -2,16 +2,14 @@
 
 #include <string>
 
-#include "dialogs/win32/about_window.h"
-#include "dialogs/win32/help_window.h"
 #include "platform/win32/text.h"
 #include "shaping/win32/form_kes.h"
 
 namespace kovrena::app::win32 {
 
-Services::Services(HWND owner) : dialog(owner), messages(owner), self(ownProgram()) {}
+Services::Services(HWND owner) : dialog(owner), messages(owner), self(FindOwnProgram()) {}
 
-OwnProgram ownProgram() {
+OwnProgram FindOwnProgram() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -29,15 +27,11 @@ OwnProgram ownProgram() {
   return OwnProgram{kovrena::win32::toUtf8(folder), kovrena::win32::toUtf8(name)};
 }
 
-void cutOutline(shaping::win32::PictureControl& pictureZemin, HWND window) {
+void CutOutline(shaping::win32::PictureControl& pictureZemin, HWND window) {
   shaping::clsFormKes formKes;
   // The picture's top-left pixel is the surround colour; a picture the cut
   // cannot use leaves the window rectangular, which is acceptable.
-  (void)formKes.ReferansPixelÇevreselKes(pictureZemin, window, 0, 0);
+  static_cast<void>(formKes.ReferansPixelÇevreselKes(pictureZemin, window, 0, 0));
 }
-
-void showHelpWindow(HWND owner) { dialogs::win32::ShowYardım(owner); }
-
-void showAboutWindow(HWND owner) { dialogs::win32::ShowHakkında(owner); }
 
 }  // namespace kovrena::app::win32

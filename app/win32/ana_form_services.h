@@ -1,6 +1,6 @@
 #pragma once
 // What AnaForm's handlers reach outside the window: the platform services
-// for one command, the window shaping, and the help and about windows.
+// for one command and the window shaping.
 #include <windows.h>
 
 #include "app/program_selection.h"
@@ -21,13 +21,10 @@ struct Services {
 };
 
 // This program's folder (without a closing backslash) and executable name.
-OwnProgram ownProgram();
+OwnProgram FindOwnProgram();
 
 // Cuts the window's outline from the background picture control, with the
 // picture's top-left pixel as the key; the result is deliberately ignored.
-void cutOutline(shaping::win32::PictureControl& pictureZemin, HWND window);
-
-void showHelpWindow(HWND owner);
-void showAboutWindow(HWND owner);
+void CutOutline(shaping::win32::PictureControl& pictureZemin, HWND window);
 
 }  // namespace kovrena::app::win32

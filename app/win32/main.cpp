@@ -7,18 +7,11 @@
 
 #include "app/win32/ana_form.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   InitCommonControls();
 
-  kovrena::app::win32::AnaForm anaForm(instance);
+  kovrena::app::win32::AnaForm anaForm;
   if (!anaForm.create()) return 1;
   anaForm.show(showCommand);
-
-  MSG message{};
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (anaForm.translateDialogKey(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
+  return kovrena::ui::win32::RunMessages(anaForm, [] { return false; }).value_or(0);
 }

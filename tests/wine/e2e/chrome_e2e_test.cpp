@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/ana_form_design.h"
 #include "main_window_fixture.h"
 #include "mouse.h"
 
@@ -34,17 +35,17 @@ class Chrome : public MainWindow {
  protected:
   void SetUp() override {
     MainWindow::SetUp();
-    simge_ = controlById(103);
-    kapat_ = controlById(104);
-    help_ = controlById(101);
+    simge_ = controlById(app::AnaFormControl::imgSimge);
+    kapat_ = controlById(app::AnaFormControl::imgKapat);
+    help_ = controlById(app::AnaFormControl::Image2);
     ASSERT_NE(simge_, nullptr);
     ASSERT_NE(kapat_, nullptr);
     SetForegroundWindow(window_);
   }
 
-  HWND controlById(int id) {
+  HWND controlById(app::AnaFormControl id) {
     for (HWND child : descendants(window_)) {
-      if (GetDlgCtrlID(child) == id) return child;
+      if (GetDlgCtrlID(child) == static_cast<int>(id)) return child;
     }
     return nullptr;
   }
