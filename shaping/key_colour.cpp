@@ -29,7 +29,7 @@ Result<KeyColour> ReferenceKey(const PixelGrid& grid, std::uint8_t PixelIDx, std
   return key;
 }
 
-bool matches(const PixelGrid& grid, const KeyColour& key, std::int32_t x, std::int32_t y) {
+bool Matches(const PixelGrid& grid, const KeyColour& key, std::int32_t x, std::int32_t y) {
   if (CheckPixelGrid(grid) || key.count != ComparedBytes(grid.bytesPerPixel)) return false;
   if (x < 0 || y < 0 || x >= grid.width || y >= grid.height) return false;
   const std::size_t at = pixelOffset(grid, x, y);

@@ -27,6 +27,6 @@ Result<KeyColour> ReferenceKey(const PixelGrid& grid, std::uint8_t PixelIDx, std
 // True when every compared byte of pixel (x, y) equals the key's value.
 // False for a pixel outside the grid, a grid CheckPixelGrid refuses, or a key
 // whose count does not fit the grid's pixel size.
-bool matches(const PixelGrid& grid, const KeyColour& key, std::int32_t x, std::int32_t y);
+bool Matches(const PixelGrid& grid, const KeyColour& key, std::int32_t x, std::int32_t y);
 
 }  // namespace kovrena::shaping

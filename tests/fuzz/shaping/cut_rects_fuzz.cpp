@@ -1,6 +1,6 @@
 // Any grid shape, stride, bytes, key and origin: the scan must refuse or
 // answer without reading outside the bytes, and its answer must equal the
-// plain pixel-by-pixel cut built from matches().
+// plain pixel-by-pixel cut built from Matches().
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -45,18 +45,18 @@ std::vector<CutRect> PlainCut(const PixelGrid& grid, const KeyColour& key, ScanK
   for (std::int32_t y = 0; y <= grid.height - 2; ++y) {
     if (scan == ScanKind::Peripheral) {
       std::int32_t c = 0;
-      while (c < grid.width && matches(grid, key, c, y)) ++c;
+      while (c < grid.width && Matches(grid, key, c, y)) ++c;
       if (c == grid.width) continue;
       std::int32_t z = grid.width - 1;
-      while (z >= c && matches(grid, key, z, y)) --z;
+      while (z >= c && Matches(grid, key, z, y)) --z;
       add(y, c, z + 1);
       continue;
     }
     std::int32_t x = 0;
     while (x < grid.width) {
-      while (x < grid.width && matches(grid, key, x, y)) ++x;
+      while (x < grid.width && Matches(grid, key, x, y)) ++x;
       const std::int32_t start = x;
-      while (x < grid.width && !matches(grid, key, x, y)) ++x;
+      while (x < grid.width && !Matches(grid, key, x, y)) ++x;
       if (start < grid.width) add(y, start, x);
     }
   }

@@ -76,7 +76,7 @@ TEST(Matches, ComparedBytesAndBounds) {
       {1, 0, KeyColour{{'A', 'A', 'B'}, 3}, false},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(matches(grid, c.key, c.x, c.y), c.expected) << c.x << "," << c.y;
+    EXPECT_EQ(Matches(grid, c.key, c.x, c.y), c.expected) << c.x << "," << c.y;
   }
 }
 

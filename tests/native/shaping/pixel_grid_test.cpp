@@ -84,7 +84,7 @@ TEST(CheckPixelGrid, RefusesEveryShapeThatWouldReadOutside) {
       EXPECT_EQ(refused->number, kErrBadPicture);
       // Nothing else reads a refused grid either.
       EXPECT_FALSE(ReferenceKey(c.grid, 1, 1).ok());
-      EXPECT_FALSE(matches(c.grid, WhiteKey(c.grid.bytesPerPixel), 0, 0));
+      EXPECT_FALSE(Matches(c.grid, WhiteKey(c.grid.bytesPerPixel), 0, 0));
       EXPECT_FALSE(ComputeCutRects(c.grid, WhiteKey(c.grid.bytesPerPixel), ScanKind::Full, {}).ok());
       EXPECT_FALSE(ComputeCutRects(c.grid, WhiteKey(c.grid.bytesPerPixel), ScanKind::Peripheral, {}).ok());
       CountingSink sink;
