@@ -64,9 +64,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$WINESERVER" -w
 fi
 if [ "$i386" = yes ]; then
-  # A prefix made before 32-bit Wine could run has an empty syswow64.
+  # A prefix made before 32-bit Wine could run has an empty syswow64. Wine
+  # brings a prefix up to date only when its stamp is older than Wine's own
+  # files, which a later wine32 does not change: without the stamp the
+  # update writes the 32-bit half as well.
   if ! kovrena_prefix_runs_32bit; then
     echo "setup: preparing Wine prefix $WINEPREFIX for 32-bit programs"
+    rm -f "$WINEPREFIX/.update-timestamp"
     wine wineboot -u >/dev/null 2>&1 || true
     "$WINESERVER" -w
     kovrena_prefix_runs_32bit || { echo "setup: $WINEPREFIX still runs no 32-bit program" >&2; exit 1; }
