@@ -14,7 +14,7 @@ kovrena_display_start() {
   "$WINESERVER" -p >/dev/null 2>&1 || true
   # Start Wine's background services now, detached from any caller's pipes:
   # started by the first test they would hold ctest's output pipe open.
-  "$KOVRENA_WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
+  LC_ALL="$KOVRENA_WINE_LOCALE" "$KOVRENA_WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 kovrena_display_stop() {
   "$WINESERVER" -k >/dev/null 2>&1 || true

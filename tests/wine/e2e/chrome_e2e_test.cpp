@@ -95,7 +95,7 @@ TEST_F(Chrome, PressShowsTheDarkerPictureUntilTheMouseMovesElsewhere) {
   EXPECT_TRUE(showsEventually(simge_, L"SIMGE", L"SIMGEALT"));
   saveScreenshot(window_, L"chrome-simge-pressed");
   releaseMouse(MOUSEEVENTF_RIGHTUP);
-  Sleep(200);
+  Sleep(scaled(200));
   // No handling of the release: the pressed picture stays.
   EXPECT_EQ(shownPicture(simge_, L"SIMGE"), L"SIMGEALT");
   moveMouseTo(background());
@@ -131,7 +131,7 @@ TEST_F(Chrome, DraggingWithLeftAndRightHeldDoesNotMoveTheWindow) {
   for (int step = 1; step <= 6; ++step) moveMouseTo({at.x + 10 * step, at.y + 5 * step});
   releaseMouse(MOUSEEVENTF_LEFTUP);
   releaseMouse(MOUSEEVENTF_RIGHTUP);
-  Sleep(300);
+  Sleep(scaled(300));
   RECT after{};
   GetWindowRect(window_, &after);
   EXPECT_EQ(after.left, before.left);

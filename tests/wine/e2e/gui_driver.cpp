@@ -1,6 +1,9 @@
 #include "gui_driver.h"
 
+#include <cstdlib>
 #include <thread>
+
+#include "tests/wine/wait_scale.h"
 
 namespace kovrena::test {
 
@@ -8,6 +11,11 @@ std::wstring windowsPathOf(const std::string& unixPath) {
   std::wstring path = L"Z:";
   for (char c : unixPath) path.push_back(c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c)));
   return path;
+}
+
+std::wstring programUnderTest(const std::string& builtUnixPath) {
+  const char* named = std::getenv("KOVRENA_EXE_UNDER_TEST");
+  return windowsPathOf(named != nullptr && *named != '\0' ? std::string(named) : builtUnixPath);
 }
 
 std::wstring windowText(HWND window) {
@@ -45,7 +53,7 @@ HWND findChild(HWND parent, const std::wstring& windowClass, const std::wstring&
 }
 
 HWND waitFor(const std::function<HWND()>& predicate, std::chrono::milliseconds limit) {
-  const auto end = std::chrono::steady_clock::now() + limit;
+  const auto end = std::chrono::steady_clock::now() + kovrena::testing::scaled(limit);
   do {
     if (HWND found = predicate()) return found;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -114,7 +122,7 @@ ChildProcess::~ChildProcess() {
 }
 
 bool ChildProcess::waitForExit(DWORD milliseconds) {
-  return WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0;
+  return WaitForSingleObject(info_.hProcess, kovrena::testing::scaled(milliseconds)) == WAIT_OBJECT_0;
 }
 
 std::wstring saveScreenshot(HWND window, const std::wstring& name) {

@@ -13,6 +13,10 @@ namespace kovrena::test {
 // "/work/x/y" as Wine's Z: drive sees it.
 std::wstring windowsPathOf(const std::string& unixPath);
 
+// The program the tests start: the build beside them, or the one that the
+// environment's KOVRENA_EXE_UNDER_TEST names (such as the shipping build).
+std::wstring programUnderTest(const std::string& builtUnixPath);
+
 std::wstring windowText(HWND window);
 std::wstring className(HWND window);
 
@@ -22,6 +26,7 @@ std::vector<HWND> descendants(HWND parent);
 HWND findChild(HWND parent, const std::wstring& windowClass, const std::wstring& text);
 
 // Waits until predicate returns a window, or the time is up (then null).
+// Every limit here is stretched by the wait scale (tests/wine/wait_scale.h).
 HWND waitFor(const std::function<HWND()>& predicate, std::chrono::milliseconds limit = std::chrono::seconds(15));
 bool waitUntil(const std::function<bool()>& predicate, std::chrono::milliseconds limit = std::chrono::seconds(15));
 

@@ -8,10 +8,12 @@
 #include <string>
 
 #include "gui_driver.h"
+#include "tests/wine/wait_scale.h"
 
 namespace kovrena::test {
 
-inline const std::wstring kKovrenaExe = windowsPathOf(KOVRENA_EXE_UNIX_PATH);
+inline const std::wstring kKovrenaExe = programUnderTest(KOVRENA_EXE_UNIX_PATH);
+using kovrena::testing::scaled;
 
 // process's closed dialog can go on answering true for a while under Wine.)
 inline bool gone(HWND window) {
@@ -41,7 +43,7 @@ class MainWindow : public ::testing::Test {
 
     process_ = std::make_unique<ChildProcess>(kKovrenaExe);
     ASSERT_TRUE(process_->started());
-    WaitForInputIdle(process_->handle(), 10000);
+    WaitForInputIdle(process_->handle(), scaled(10000));
     window_ = waitFor([&] { return topLevelWindow(process_->id(), L"Kovrena", L"KovrenaAnaForm"); });
     ASSERT_NE(window_, nullptr) << "the main window did not appear";
   }
@@ -86,7 +88,7 @@ class MainWindow : public ::testing::Test {
       }
       ASSERT_NE(name, nullptr);
       // The dialog fills its boxes while it opens: type only once it has settled.
-      Sleep(500);
+      Sleep(scaled(500));
       SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
       ASSERT_EQ(windowText(name), path);
       PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));

@@ -1,12 +1,14 @@
 #include "mouse.h"
 
+#include "tests/wine/wait_scale.h"
+
 namespace kovrena::test {
 
 namespace {
 
 void send(INPUT input) {
   SendInput(1, &input, sizeof(INPUT));
-  Sleep(60);  // let the program see each step as a separate event
+  Sleep(kovrena::testing::scaled(60));  // let the program see each step as a separate event
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/win32/text.h"
 #include "tests/native/manifest/recording.h"
 #include "tests/wine/platform/win_files.h"
+#include "tests/wine/wait_scale.h"
 
 namespace kovrena::manifest {
 namespace {
@@ -26,8 +28,10 @@ using testing::writeBytes;
 constexpr DWORD kHiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 // The probe's build path is a host path; Wine shows the host's root as Z:.
+// KOVRENA_LOADER_PROBE names another build of it (the 32-bit one).
 std::string probePath() {
-  std::string path = KOVRENA_PROBE_PATH;
+  const char* named = std::getenv("KOVRENA_LOADER_PROBE");
+  std::string path = named != nullptr && *named != '\0' ? named : KOVRENA_PROBE_PATH;
   std::replace(path.begin(), path.end(), '/', '\\');
   return "Z:" + path;
 }
@@ -84,7 +88,7 @@ ProbeRun runProbe(const std::string& exe) {
     char buffer[1024];
     DWORD got = 0;
     while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got != 0) run.comctl.append(buffer, got);
-    WaitForSingleObject(process.hProcess, 60000);
+    WaitForSingleObject(process.hProcess, kovrena::testing::scaled(60000));
     GetExitCodeProcess(process.hProcess, &run.exitCode);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

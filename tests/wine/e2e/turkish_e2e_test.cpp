@@ -1,0 +1,55 @@
+// What the system itself shows inside the program speaks the user's
+// language: the program leaves the buttons of its question and of the
+// open-file dialog to Windows, which on a Turkish system labels them in
+// Turkish (the tests run Wine in the Turkish locale, as tools/wine-exec does).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "main_window_fixture.h"
+#include "manifest/messages.h"
+#include "platform/win32/text.h"
+
+namespace kovrena::test {
+namespace {
+
+using kovrena::win32::toWide;
+
+std::wstring buttonText(HWND dialog, int id) { return windowText(GetDlgItem(dialog, id)); }
+
+TEST_F(MainWindow, OpenDialogAndOverwriteQuestionSpeakTurkish) {
+  pressButton(control(L"Button", L"Gözat"));
+  HWND dialog = dialogTitled(L"Programı Seçiniz");
+  ASSERT_NE(dialog, nullptr) << "the open-file dialog did not appear";
+  EXPECT_EQ(buttonText(dialog, IDOK), L"&Aç");
+  EXPECT_EQ(buttonText(dialog, IDCANCEL), L"İptal");
+  saveScreenshot(dialog, L"open-dialog-tr");
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  ASSERT_TRUE(waitUntil([&] { return gone(dialog); }));
+
+  // A manifest that comes into being after the selection is what the
+  // question is asked about.
+  choose(target_);
+  const std::wstring manifest = target_ + L".manifest";
+  HANDLE file = CreateFileW(manifest.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  pressButton(control(L"Button", L"Uygula"));
+  HWND box = dialogTitled(L"Kovrena");
+  ASSERT_NE(box, nullptr) << "no question";
+  bool asked = false;
+  for (const std::wstring& shown : staticTexts(box)) asked = asked || shown == toWide(manifest::kOverwriteQuestion);
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(buttonText(box, IDYES), L"&Evet");
+  EXPECT_EQ(buttonText(box, IDNO), L"&Hayır");
+  saveScreenshot(box, L"overwrite-question-tr");
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
+  ASSERT_TRUE(waitUntil([&] { return gone(box); }));
+  EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(control(L"Button", L"Uygula")) != FALSE; }))
+      << "No gives the apply button back";
+}
+
+}  // namespace
+}  // namespace kovrena::test

@@ -1,0 +1,213 @@
+// Every caption of the three windows shows whole: measured on the real
+// windows' own device contexts in the font each control is designed with,
+// against the room the control gives its text. Under Wine the fonts that
+// the windows name come from the machine's replacements, so a wider
+// stand-in shows here as a clipped caption.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "dialogs/about_design.h"
+#include "ui/design.h"
+#include "platform/win32/text.h"
+#include "running_program.h"
+#include "tests/wine/e2e/mouse.h"
+
+namespace kovrena::test {
+namespace {
+
+using kovrena::win32::toUtf8;
+using kovrena::win32::toWide;
+
+enum class Room { Label, PushButton, CheckButton };
+
+struct Measured {
+  std::string window;
+  std::string caption;
+  std::string font;  // the font the face name was mapped to
+  Room room = Room::Label;
+  SIZE box{};        // the control's client area
+  SIZE line{};       // the caption on one line (GetTextExtentPoint32), overhang included
+  SIZE laidOut{};    // as the control lays it out (DrawText with its wrapping), overhang included
+  SIZE available{};  // the room for the text
+  bool fits() const { return laidOut.cx <= available.cx && laidOut.cy <= available.cy; }
+};
+
+LOGFONTW logFontOf(const ui::FontDesign& design, HDC dc) {
+  LOGFONTW font{};
+  font.lfHeight = -MulDiv(design.hundredthsOfPoint, GetDeviceCaps(dc, LOGPIXELSY), 7200);
+  font.lfWeight = design.weight;
+  font.lfItalic = design.italic ? TRUE : FALSE;
+  font.lfCharSet = static_cast<BYTE>(design.charset);
+  const std::wstring face = toWide(design.face);
+  lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
+  return font;
+}
+
+// What the caption shows: an ampersand marks the next letter unless the
+// control shows it as it stands.
+std::wstring shownText(const std::wstring& caption, bool prefixes) {
+  if (!prefixes) return caption;
+  std::wstring shown;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == L'&' && i + 1 < caption.size()) ++i;
+    shown.push_back(caption[i]);
+  }
+  return shown;
+}
+
+// The most an italic glyph of the text leans out past its advance.
+int overhang(HDC dc, const std::wstring& text) {
+  int most = 0;
+  for (wchar_t c : text) {
+    ABC abc{};
+    if (GetCharABCWidthsW(dc, c, c, &abc)) most = std::max({most, -abc.abcA, -abc.abcC});
+  }
+  return most;
+}
+
+Measured measure(HWND control, const std::string& window, const ui::FontDesign& design) {
+  Measured m;
+  m.window = window;
+  const std::wstring caption = windowText(control);
+  m.caption = toUtf8(caption);
+  const LONG style = GetWindowLongW(control, GWL_STYLE);
+  const bool isButton = _wcsicmp(className(control).c_str(), L"Button") == 0;
+  const LONG buttonType = style & BS_TYPEMASK;
+  m.room = !isButton ? Room::Label
+           : (buttonType == BS_PUSHBUTTON || buttonType == BS_DEFPUSHBUTTON) ? Room::PushButton
+                                                                              : Room::CheckButton;
+  RECT client{};
+  GetClientRect(control, &client);
+  m.box = {client.right, client.bottom};
+
+  HDC dc = GetDC(control);
+  const LOGFONTW wanted = logFontOf(design, dc);
+  HFONT font = CreateFontIndirectW(&wanted);
+  HGDIOBJ previous = SelectObject(dc, font);
+  std::vector<char> metrics(GetOutlineTextMetricsW(dc, 0, nullptr));
+  if (!metrics.empty() && GetOutlineTextMetricsW(dc, static_cast<UINT>(metrics.size()),
+                                                 reinterpret_cast<OUTLINETEXTMETRICW*>(metrics.data()))) {
+    const auto* outline = reinterpret_cast<const OUTLINETEXTMETRICW*>(metrics.data());
+    m.font = toUtf8(reinterpret_cast<const wchar_t*>(metrics.data() + reinterpret_cast<std::size_t>(outline->otmpFaceName)));
+  }
+  const bool prefixes = isButton || (style & SS_NOPREFIX) == 0;
+  const std::wstring shown = shownText(caption, prefixes);
+  const int lean = overhang(dc, shown);
+  GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &m.line);
+  m.line.cx += lean;
+
+  // The room: a push button keeps its frame and focus line clear, a radio
+  // button its round mark and the gap after it.
+  const int edge = GetSystemMetrics(SM_CXEDGE) + 1;
+  m.available = m.box;
+  if (m.room == Room::PushButton) m.available = {m.box.cx - 2 * edge, m.box.cy - 2 * edge};
+  if (m.room == Room::CheckButton) m.available.cx -= GetSystemMetrics(SM_CXMENUCHECK) + 4;
+  RECT laid{0, 0, m.available.cx, 0};
+  const UINT wrapping = m.room == Room::Label ? DT_WORDBREAK | DT_EXPANDTABS : DT_SINGLELINE;
+  DrawTextW(dc, caption.c_str(), -1, &laid, DT_CALCRECT | wrapping | (prefixes ? 0 : DT_NOPREFIX));
+  m.laidOut = {laid.right + lean, laid.bottom};
+
+  SelectObject(dc, previous);
+  DeleteObject(font);
+  ReleaseDC(control, dc);
+  return m;
+}
+
+// The captions of a window: its labels and buttons with a text.
+std::vector<HWND> captioned(HWND window) {
+  std::vector<HWND> found;
+  for (HWND child : descendants(window)) {
+    const std::wstring windowClass = className(child);
+    const LONG style = GetWindowLongW(child, GWL_STYLE);
+    const bool label = _wcsicmp(windowClass.c_str(), L"Static") == 0 &&
+                       (style & SS_TYPEMASK) <= SS_RIGHT;  // text, not a picture
+    const bool button = _wcsicmp(windowClass.c_str(), L"Button") == 0;
+    if ((label || button) && !windowText(child).empty()) found.push_back(child);
+  }
+  return found;
+}
+
+// The about window's controls have fonts of their own; the design tells
+// them by their place.
+const ui::FontDesign& aboutFontOf(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  for (const dialogs::ControlDesign& design : dialogs::kAboutControls) {
+    if (design.rect.left == rect.left && design.rect.top == rect.top) return dialogs::AboutFontDesign(design.font);
+  }
+  return ui::kWindowFont;
+}
+
+const char* roomName(Room room) {
+  switch (room) {
+    case Room::Label: return "label";
+    case Room::PushButton: return "button";
+    case Room::CheckButton: return "option";
+  }
+  return "";
+}
+
+// The table of measurements, on the test's output and as an artifact.
+void record(const std::vector<Measured>& all, const std::wstring& exe) {
+  std::string table = "window  | kind   | font                         | box     | one line | laid out | room    | caption\n";
+  for (const Measured& m : all) {
+    char row[256];
+    std::snprintf(row, sizeof row, "%-7s | %-6s | %-28s | %3ldx%-3ld | %3ldx%-3ld  | %3ldx%-3ld  | %3ldx%-3ld | ",
+                  m.window.c_str(), roomName(m.room), m.font.c_str(), m.box.cx, m.box.cy, m.line.cx, m.line.cy,
+                  m.laidOut.cx, m.laidOut.cy, m.available.cx, m.available.cy);
+    table += row + m.caption + (m.fits() ? "\n" : "   <-- CLIPPED\n");
+  }
+  std::cout << table;
+  wchar_t folder[MAX_PATH] = {};
+  if (GetEnvironmentVariableW(L"KOVRENA_ARTIFACTS", folder, MAX_PATH) == 0) return;
+  std::wstring path = folder[0] == L'/' ? windowsPathOf(toUtf8(folder)) : std::wstring(folder);
+  const std::wstring name = exe.substr(exe.find_last_of(L"\\/") + 1);
+  const bool shipping = GetEnvironmentVariableW(L"KOVRENA_EXE_UNDER_TEST", nullptr, 0) != 0;
+  path += std::wstring(L"\\caption-widths-") + (shipping ? L"shipping" : L"twin") + L".txt";
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  const std::string header = toUtf8(L"Captions of " + name + L" (" + exe + L")\n");
+  DWORD written = 0;
+  WriteFile(file, header.data(), static_cast<DWORD>(header.size()), &written, nullptr);
+  WriteFile(file, table.data(), static_cast<DWORD>(table.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+using Captions = RunningProgram;
+
+TEST_F(Captions, EveryLabelAndButtonOfTheThreeWindowsShowsItsWholeCaption) {
+  std::vector<Measured> all;
+  for (HWND control : captioned(mainWindow())) all.push_back(measure(control, "main", ui::kWindowFont));
+
+  HWND help = openHelp();
+  ASSERT_NE(help, nullptr) << "the help window did not open";
+  for (HWND control : captioned(help)) all.push_back(measure(control, "help", ui::kWindowFont));
+  pressKey(VK_ESCAPE);
+  ASSERT_TRUE(closedAndMainEnabled(help));
+
+  HWND about = openAbout();
+  ASSERT_NE(about, nullptr) << "the about window did not open";
+  for (HWND control : captioned(about)) all.push_back(measure(control, "about", aboutFontOf(control)));
+  saveScreenshot(about, L"about-window-captions");
+  pressKey(VK_ESCAPE);
+  ASSERT_TRUE(closedAndMainEnabled(about));
+
+  record(all, exe());
+  // Main window 8 (the pictures have none), help 2, about 8 (lblDisclaimer's is empty).
+  EXPECT_EQ(all.size(), 18u) << "captions found";
+  for (const Measured& m : all) {
+    EXPECT_TRUE(m.fits()) << m.window << ": \"" << m.caption << "\" needs " << m.laidOut.cx << " x " << m.laidOut.cy
+                          << " in " << m.font << ", the control gives " << m.available.cx << " x " << m.available.cy;
+  }
+}
+
+}  // namespace
+}  // namespace kovrena::test

@@ -1,0 +1,27 @@
+# Sourced (sh or bash): whether this machine can start the shipping, 32-bit
+# Kovrena.exe. Not every kernel executes i386 code; the one sure way to know
+# is to run some, which needs no package at all.
+
+# True when a static i386 Linux program runs here: 96 bytes, an ELF header,
+# one loadable segment and the three instructions of exit(42).
+kovrena_runs_i386() {
+  kovrena_i386_probe=$(mktemp "${TMPDIR:-/tmp}/kovrena-i386.XXXXXX") || return 1
+  printf '%s' 'f0VMRgEBAQAAAAAAAAAAAAIAAwABAAAAVIAECDQAAAAAAAAAAAAAADQAIAABAAAAAAAAAAEAAAAAAAAAAIAECACABAhgAAAAYAAAAAUAAAAAEAAAuAEAAAC7KgAAAM2A' |
+    base64 -d >"$kovrena_i386_probe"
+  chmod +x "$kovrena_i386_probe"
+  kovrena_i386_rc=0
+  "$kovrena_i386_probe" 2>/dev/null || kovrena_i386_rc=$?
+  rm -f "$kovrena_i386_probe"
+  [ "$kovrena_i386_rc" = 42 ]
+}
+
+# True when 32-bit Wine is installed.
+kovrena_has_wine32() { [ -x /usr/lib/wine/wine ]; }
+
+# True when the win64 prefix runs 32-bit programs: its syswow64 folder holds
+# the 32-bit system, which wineboot writes only where 32-bit Wine ran (a
+# prefix made before then has the folder empty).
+kovrena_prefix_runs_32bit() {
+  [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ] &&
+    [ -f "$WINEPREFIX/drive_c/windows/syswow64/comctl32.dll" ]
+}
