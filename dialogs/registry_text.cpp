@@ -74,7 +74,7 @@ std::string NumberText(std::string_view bytes) {
 }
 
 Status ConvertValue(const RegistryValue& value, std::string& valueText) {
-  Result<std::string> kept = TrimStoredValue(value.bytes, reg::unitBytes(value.type));
+  Result<std::string> kept = TrimStoredValue(value.bytes, reg::UnitBytes(value.type));
   if (!kept) return kept.error();
   if (value.type == reg::kTypeSz) {
     valueText = Utf16LeToUtf8(kept.value());

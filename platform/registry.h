@@ -33,11 +33,11 @@ inline constexpr std::uint32_t kTypeMultiSz = 7;
 // ERROR_MORE_DATA: the value does not fit the capacity asked for.
 inline constexpr std::int32_t kErrMoreData = 234;
 
-constexpr bool storesText(std::uint32_t type) {
+constexpr bool StoresText(std::uint32_t type) {
   return type == kTypeSz || type == kTypeExpandSz || type == kTypeLink || type == kTypeMultiSz;
 }
 // The size of one stored unit: a UTF-16 code unit for text, a byte otherwise.
-constexpr std::size_t unitBytes(std::uint32_t type) { return storesText(type) ? 2 : 1; }
+constexpr std::size_t UnitBytes(std::uint32_t type) { return StoresText(type) ? 2 : 1; }
 }  // namespace reg
 
 struct RegistryValue {
@@ -51,7 +51,7 @@ class RegistryKey {
  public:
   virtual ~RegistryKey() = default;
   // The value of that name (empty: the key's default value). capacityUnits
-  // counts stored units (see reg::unitBytes), so text gets as many
+  // counts stored units (see reg::UnitBytes), so text gets as many
   // characters, terminator included, as a byte-per-character reading would:
   // a value with more units fails with reg::kErrMoreData.
   virtual Result<RegistryValue> queryValue(const std::string& name, std::size_t capacityUnits) = 0;

@@ -17,7 +17,7 @@ namespace kovrena::app::win32 {
 
 namespace {
 
-using kovrena::win32::toWide;
+using kovrena::win32::ToWide;
 using ui::win32::ColorRef;
 
 constexpr wchar_t kWindowClass[] = L"KovrenaAnaForm";
@@ -79,7 +79,7 @@ DWORD styleOf(const ControlDesign& design) {
 HBITMAP loadBitmap(std::string_view resourceName) {
   // Loaded anew each time, as a device-dependent bitmap at the display's depth.
   return static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), toWide(resourceName).c_str(), IMAGE_BITMAP, 0, 0, 0));
+      LoadImageW(GetModuleHandleW(nullptr), ToWide(resourceName).c_str(), IMAGE_BITMAP, 0, 0, 0));
 }
 
 HICON loadIcon(int width, int height) {
@@ -121,7 +121,7 @@ bool AnaForm::create() {
   const int height = outer.bottom - outer.top;
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const std::wstring title = toWide(kAnaFormTitle);
+  const std::wstring title = ToWide(kAnaFormTitle);
   if (!Window::create({.name = kWindowClass, .icon = bigIcon_.get(), .smallIcon = smallIcon_.get(),
                        .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)},
                       {.style = style, .title = title.c_str(), .x = work.left + (work.right - work.left - width) / 2,
@@ -170,7 +170,7 @@ void AnaForm::createControls() {
   }
 
   for (const ControlDesign& design : kAnaFormControls) {
-    const HWND child = ui::win32::CreateControl(zemin_, windowClassOf(design.kind), toWide(design.caption),
+    const HWND child = ui::win32::CreateControl(zemin_, windowClassOf(design.kind), ToWide(design.caption),
                                                 styleOf(design), design.rect, idOf(design.id), font_.get(),
                                                 design.kind == ControlKind::TextField ? WS_EX_CLIENTEDGE : 0);
     if (design.kind == ControlKind::Picture) {
@@ -194,7 +194,7 @@ void AnaForm::createToolTips() {
   if (toolTips == nullptr) return;  // owned by the window: destroyed with it
   for (const ControlDesign& design : kAnaFormControls) {
     if (design.tooltip.empty()) continue;
-    toolTipTexts_.push_back(toWide(design.tooltip));
+    toolTipTexts_.push_back(ToWide(design.tooltip));
     TOOLINFOW info{};
     // The version-2 size is understood by every common-controls version.
     info.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -209,7 +209,7 @@ void AnaForm::createToolTips() {
 void AnaForm::createPopupMenu() {
   popup_.reset(CreatePopupMenu());
   for (const MenuItemDesign& item : kPopupMenu) {
-    AppendMenuW(popup_.get(), MF_STRING, idOf(item.item), toWide(item.caption).c_str());
+    AppendMenuW(popup_.get(), MF_STRING, idOf(item.item), ToWide(item.caption).c_str());
   }
 }
 
@@ -322,7 +322,7 @@ bool AnaForm::applyOptionSelected() const {
 }
 
 void AnaForm::setPathText(const std::string& text) {
-  SetWindowTextW(control(AnaFormControl::txtExeYolu), toWide(text).c_str());
+  SetWindowTextW(control(AnaFormControl::txtExeYolu), ToWide(text).c_str());
 }
 
 void AnaForm::setApplyOptionEnabled(bool enabled) { enableControl(AnaFormControl::optXPUygula, enabled); }

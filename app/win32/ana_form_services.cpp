@@ -24,7 +24,7 @@ OwnProgram FindOwnProgram() {
   std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
   const size_t dot = name.find_last_of(L'.');
   if (dot != std::wstring::npos) name.resize(dot);
-  return OwnProgram{kovrena::win32::toUtf8(folder), kovrena::win32::toUtf8(name)};
+  return OwnProgram{kovrena::win32::ToUtf8(folder), kovrena::win32::ToUtf8(name)};
 }
 
 void CutOutline(shaping::win32::PictureControl& pictureZemin, HWND window) {

@@ -10,21 +10,21 @@
 
 namespace kovrena::app::win32 {
 
-using kovrena::win32::toUtf8;
-using kovrena::win32::toWide;
+using kovrena::win32::ToUtf8;
+using kovrena::win32::ToWide;
 
 Result<OpenFileChoice> Win32OpenFileDialog::show(const OpenFileSettings& settings) {
-  const std::wstring title = toWide(settings.title);
-  const std::wstring initialFolder = toWide(settings.initialFolder);
+  const std::wstring title = ToWide(settings.title);
+  const std::wstring initialFolder = ToWide(settings.initialFolder);
   // Description and pattern, each closed by a NUL, the list by a second one.
-  std::wstring filter = toWide(settings.filterDescription);
+  std::wstring filter = ToWide(settings.filterDescription);
   filter.push_back(L'\0');
-  filter += toWide(settings.filterPattern);
+  filter += ToWide(settings.filterPattern);
   filter.push_back(L'\0');
 
   const size_t capacity = static_cast<size_t>(settings.maxFileLength) + 1;
   std::vector<wchar_t> file(capacity, L'\0');
-  const std::wstring initialName = toWide(settings.fileName);
+  const std::wstring initialName = ToWide(settings.fileName);
   initialName.copy(file.data(), capacity - 1);
   std::vector<wchar_t> fileTitle(capacity, L'\0');
 
@@ -42,7 +42,7 @@ Result<OpenFileChoice> Win32OpenFileDialog::show(const OpenFileSettings& setting
   request.Flags = OFN_EXPLORER;
 
   if (GetOpenFileNameW(&request)) {
-    return OpenFileChoice{toUtf8(file.data()), toUtf8(fileTitle.data())};
+    return OpenFileChoice{ToUtf8(file.data()), ToUtf8(fileTitle.data())};
   }
   const DWORD code = CommDlgExtendedError();
   if (code == 0) return Error{kErrDialogCancelled, "Cancel was selected."};

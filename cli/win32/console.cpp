@@ -16,7 +16,7 @@ namespace {
 constexpr std::size_t kConsoleChunk = 8192;
 
 void writeConsole(HANDLE console, std::string_view text) {
-  const std::wstring wide = kovrena::win32::toWide(text);
+  const std::wstring wide = kovrena::win32::ToWide(text);
   std::wstring_view rest = wide;
   while (!rest.empty()) {
     std::size_t count = std::min(rest.size(), kConsoleChunk);

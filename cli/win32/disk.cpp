@@ -12,10 +12,10 @@ namespace kovrena::cli::win32 {
 
 namespace {
 
-using kovrena::win32::errorFromCode;
-using kovrena::win32::lastError;
-using kovrena::win32::toUtf8;
-using kovrena::win32::toWide;
+using kovrena::win32::ErrorFromCode;
+using kovrena::win32::LastError;
+using kovrena::win32::ToUtf8;
+using kovrena::win32::ToWide;
 using kovrena::win32::UniqueFind;
 using kovrena::win32::UniqueHandle;
 
@@ -48,9 +48,9 @@ class FileSource final : public ByteSource {
       at.OffsetHigh = static_cast<DWORD>(offset >> 32);
       const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(out.size(), 1u << 20));
       DWORD got = 0;
-      if (!ReadFile(handle_.get(), out.data(), chunk, &got, &at)) return lastError();
+      if (!ReadFile(handle_.get(), out.data(), chunk, &got, &at)) return LastError();
       // The file shrank since it was opened.
-      if (got == 0) return errorFromCode(ERROR_HANDLE_EOF);
+      if (got == 0) return ErrorFromCode(ERROR_HANDLE_EOF);
       out = out.subspan(got);
       offset += got;
     }
@@ -65,13 +65,13 @@ class FileSource final : public ByteSource {
 }  // namespace
 
 Result<EntryKind> Win32Disk::kindOf(const std::string& path, bool followLinks) {
-  const std::wstring wide = toWide(path);
+  const std::wstring wide = ToWide(path);
   if (!followLinks) {
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
       const DWORD code = GetLastError();
       if (namesNothing(code)) return EntryKind::Missing;
-      return errorFromCode(code);
+      return ErrorFromCode(code);
     }
     return kindOfAttributes(attributes);
   }
@@ -82,16 +82,16 @@ Result<EntryKind> Win32Disk::kindOf(const std::string& path, bool followLinks) {
   if (!handle) {
     const DWORD code = GetLastError();
     if (namesNothing(code)) return EntryKind::Missing;
-    return errorFromCode(code);
+    return ErrorFromCode(code);
   }
   if (GetFileType(handle.get()) != FILE_TYPE_DISK) return EntryKind::Other;
   BY_HANDLE_FILE_INFORMATION info{};
-  if (!GetFileInformationByHandle(handle.get(), &info)) return lastError();
+  if (!GetFileInformationByHandle(handle.get(), &info)) return LastError();
   return (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? EntryKind::Folder : EntryKind::File;
 }
 
 Result<std::vector<FolderEntry>> Win32Disk::list(const std::string& folder) {
-  std::wstring pattern = toWide(folder);
+  std::wstring pattern = ToWide(folder);
   if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/' && pattern.back() != L':') {
     pattern += L'\\';
   }
@@ -102,26 +102,26 @@ Result<std::vector<FolderEntry>> Win32Disk::list(const std::string& folder) {
   if (!search) {
     const DWORD code = GetLastError();
     if (code == ERROR_FILE_NOT_FOUND) return entries;  // an empty drive root
-    return errorFromCode(code);
+    return ErrorFromCode(code);
   }
   do {
     const std::wstring name = found.cFileName;
     if (name == L"." || name == L"..") continue;
-    entries.push_back(FolderEntry{toUtf8(name), kindOfAttributes(found.dwFileAttributes)});
+    entries.push_back(FolderEntry{ToUtf8(name), kindOfAttributes(found.dwFileAttributes)});
   } while (FindNextFileW(search.get(), &found));
   const DWORD code = GetLastError();
-  if (code != ERROR_NO_MORE_FILES) return errorFromCode(code);
+  if (code != ERROR_NO_MORE_FILES) return ErrorFromCode(code);
   return entries;
 }
 
 Result<std::unique_ptr<ByteSource>> Win32Disk::openForReading(const std::string& path) {
-  UniqueHandle handle(CreateFileW(toWide(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+  UniqueHandle handle(CreateFileW(ToWide(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!handle) return lastError();
+  if (!handle) return LastError();
   // A device or pipe is never read as a program.
-  if (GetFileType(handle.get()) != FILE_TYPE_DISK) return errorFromCode(ERROR_INVALID_FUNCTION);
+  if (GetFileType(handle.get()) != FILE_TYPE_DISK) return ErrorFromCode(ERROR_INVALID_FUNCTION);
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(handle.get(), &size)) return lastError();
+  if (!GetFileSizeEx(handle.get(), &size)) return LastError();
   return std::unique_ptr<ByteSource>(
       std::make_unique<FileSource>(std::move(handle), static_cast<std::uint64_t>(size.QuadPart)));
 }

@@ -20,7 +20,7 @@ int wmain(int argc, wchar_t** argv) {
   // A walk over a folder must not stop at a "no disk in drive" box.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   std::vector<std::string> arguments;
-  for (int i = 1; i < argc; ++i) arguments.push_back(kovrena::win32::toUtf8(argv[i]));
+  for (int i = 1; i < argc; ++i) arguments.push_back(kovrena::win32::ToUtf8(argv[i]));
   kovrena::cli::win32::Win32Disk disk;
   kovrena::win32::Win32FileSystem files;
   kovrena::cli::win32::Win32Console console;

@@ -16,7 +16,7 @@
 
 namespace kovrena::dialogs::win32 {
 
-using kovrena::win32::toWide;
+using kovrena::win32::ToWide;
 using ui::win32::ColorRef;
 
 namespace {
@@ -102,13 +102,13 @@ void frmHakkında::createControls() {
     HWND created = nullptr;
     switch (design.kind) {
       case ControlKind::Button:
-        created = ui::win32::CreateControl(handle(), L"BUTTON", toWide(design.caption),
+        created = ui::win32::CreateControl(handle(), L"BUTTON", ToWide(design.caption),
                                            WS_TABSTOP | (id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
                                            design.rect, id, font);
         break;
       case ControlKind::Label:
       case ControlKind::Link:
-        created = ui::win32::CreateControl(handle(), L"STATIC", toWide(design.caption),
+        created = ui::win32::CreateControl(handle(), L"STATIC", ToWide(design.caption),
                                            SS_NOPREFIX | ui::win32::StaticAlignment(design.align), design.rect,
                                            id, font);
         break;
@@ -133,7 +133,7 @@ void frmHakkında::createTooltips() {
   UINT_PTR toolId = 1;
   for (const ControlDesign& design : kAboutControls) {
     if (design.tooltip.empty()) continue;
-    tooltipTexts_.push_back(toWide(design.tooltip));
+    tooltipTexts_.push_back(ToWide(design.tooltip));
     // The size known to every comctl32 from XP's on, with or without the
     // visual styles.
     TOOLINFOW tool{};
@@ -151,9 +151,9 @@ void frmHakkında::load() {
   ProgramVersion version{KOVRENA_VERSION_MAJOR, KOVRENA_VERSION_MINOR};
   if (const std::optional<ProgramVersion> own = ReadProgramVersion()) version = *own;
   const AboutTexts texts = AboutLoadTexts(kProgramTitle, version.major, version.minor);
-  SetWindowTextW(handle(), toWide(texts.title).c_str());
-  SetWindowTextW(control(AboutControl::lblVersion), toWide(texts.lblVersion).c_str());
-  SetWindowTextW(control(AboutControl::lblTitle), toWide(texts.lblTitle).c_str());
+  SetWindowTextW(handle(), ToWide(texts.title).c_str());
+  SetWindowTextW(control(AboutControl::lblVersion), ToWide(texts.lblVersion).c_str());
+  SetWindowTextW(control(AboutControl::lblTitle), ToWide(texts.lblTitle).c_str());
   mouse_ = AboutMouse();
 }
 
@@ -164,8 +164,8 @@ void frmHakkında::setUnderline(Link link, bool underlined) {
 
 void frmHakkında::follow(Link link) {
   const ShellRequest request = link == Link::Email ? MailRequest() : WebRequest();
-  const std::wstring file = toWide(request.file);
-  const std::wstring directory = toWide(request.directory);
+  const std::wstring file = ToWide(request.file);
+  const std::wstring directory = ToWide(request.directory);
   services_.shell.execute(handle(), nullptr, file.c_str(), nullptr, directory.c_str(), request.showCommand);
 }
 

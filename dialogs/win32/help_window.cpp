@@ -11,7 +11,7 @@
 
 namespace kovrena::dialogs::win32 {
 
-using kovrena::win32::toWide;
+using kovrena::win32::ToWide;
 using ui::win32::ColorRef;
 
 namespace {
@@ -29,7 +29,7 @@ frmYardım::frmYardım()
 
 bool frmYardım::create(HWND owner) {
   // Frameless: the client area is the whole window.
-  const std::wstring title = toWide(kHelpWindowTitle);
+  const std::wstring title = ToWide(kHelpWindowTitle);
   if (!Window::create({.name = kClassName},
                       {.style = WS_POPUP | WS_CLIPCHILDREN, .title = title.c_str(), .width = kHelpClientWidth,
                        .height = kHelpClientHeight, .owner = owner})) {
@@ -49,19 +49,19 @@ void frmYardım::createControls() {
   // In tab order. Label1 is left without SS_NOTIFY: it is transparent to the
   // mouse, so the moves over it reach the window and drag it like the
   // background does.
-  label_ = ui::win32::CreateControl(handle(), L"STATIC", toWide(kHelpLabelCaption), SS_CENTER | SS_NOPREFIX,
+  label_ = ui::win32::CreateControl(handle(), L"STATIC", ToWide(kHelpLabelCaption), SS_CENTER | SS_NOPREFIX,
                                     kHelpLabelRect, kLabelId, windowFont_.get());
   // No ES_WANTRETURN: Enter belongs to the default button.
   textBox_ = ui::win32::CreateControl(handle(), L"EDIT", L"",
                                       WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
                                       kHelpTextRect, kTextBoxId, textFont_.get(), WS_EX_CLIENTEDGE);
-  ok_ = ui::win32::CreateControl(handle(), L"BUTTON", toWide(kOkCaption), WS_TABSTOP | BS_DEFPUSHBUTTON,
+  ok_ = ui::win32::CreateControl(handle(), L"BUTTON", ToWide(kOkCaption), WS_TABSTOP | BS_DEFPUSHBUTTON,
                                  kHelpOkRect, IDOK, windowFont_.get());
   subclass(textBox_);
   setFirstFocus(textBox_);
 }
 
-void frmYardım::load() { SetWindowTextW(textBox_, toWide(HelpText()).c_str()); }
+void frmYardım::load() { SetWindowTextW(textBox_, ToWide(HelpText()).c_str()); }
 
 void frmYardım::paint(HDC dc) {
   RECT client{};

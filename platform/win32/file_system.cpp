@@ -16,7 +16,7 @@ bool lookupAdmits(DWORD fileAttributes, std::uint32_t mask) {
 }
 
 Result<std::string> Win32FileSystem::findFile(const std::string& path, std::uint32_t mask) {
-  const std::wstring wide = toWide(path);
+  const std::wstring wide = ToWide(path);
   // The caller asks about one exact path. No Windows file name holds a
   // wildcard, so a path with one names no file, and must not be allowed to
   // match others.
@@ -30,12 +30,12 @@ Result<std::string> Win32FileSystem::findFile(const std::string& path, std::uint
     if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || code == ERROR_NO_MORE_FILES) {
       return std::string();
     }
-    return errorFromCode(code);
+    return ErrorFromCode(code);
   }
   // FindFirstFileW reports hidden, system and folder entries alike; the
   // mask is applied here.
   if (!lookupAdmits(found.dwFileAttributes, mask)) return std::string();
-  return toUtf8(found.cFileName);
+  return ToUtf8(found.cFileName);
 }
 
 Result<std::unique_ptr<OutputFile>> Win32FileSystem::createFile(const std::string& path) {
@@ -45,18 +45,18 @@ Result<std::unique_ptr<OutputFile>> Win32FileSystem::createFile(const std::strin
 Status Win32FileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
   // FILE_ATTRIBUTE_NORMAL is how the API spells "no attribute at all".
   const DWORD value = attributes == attr::kNormal ? FILE_ATTRIBUTE_NORMAL : static_cast<DWORD>(attributes);
-  if (!SetFileAttributesW(toWide(path).c_str(), value)) return lastError();
+  if (!SetFileAttributesW(ToWide(path).c_str(), value)) return LastError();
   return std::nullopt;
 }
 
 Result<std::uint32_t> Win32FileSystem::getAttributes(const std::string& path) {
-  const DWORD value = GetFileAttributesW(toWide(path).c_str());
-  if (value == INVALID_FILE_ATTRIBUTES) return lastError();
+  const DWORD value = GetFileAttributesW(ToWide(path).c_str());
+  if (value == INVALID_FILE_ATTRIBUTES) return LastError();
   return static_cast<std::uint32_t>(value & ~static_cast<DWORD>(FILE_ATTRIBUTE_NORMAL));
 }
 
 Status Win32FileSystem::deleteFile(const std::string& path) {
-  if (!DeleteFileW(toWide(path).c_str())) return lastError();
+  if (!DeleteFileW(ToWide(path).c_str())) return LastError();
   return std::nullopt;
 }
 

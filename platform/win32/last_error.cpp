@@ -4,7 +4,7 @@
 
 namespace kovrena::win32 {
 
-Error errorFromCode(DWORD code) {
+Error ErrorFromCode(DWORD code) {
   wchar_t* buffer = nullptr;
   const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -16,9 +16,9 @@ Error errorFromCode(DWORD code) {
   }
   // The number through the narrow conversion: the wide one formats with a
   // printf that would be linked into the program for this line alone.
-  if (text.empty()) text = L"Windows error " + toWide(std::to_string(code));
+  if (text.empty()) text = L"Windows error " + ToWide(std::to_string(code));
   const bool notFound = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
-  return Error{notFound ? kErrFileNotFound : static_cast<std::int32_t>(code), toUtf8(text)};
+  return Error{notFound ? kErrFileNotFound : static_cast<std::int32_t>(code), ToUtf8(text)};
 }
 
 }  // namespace kovrena::win32

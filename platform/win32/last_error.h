@@ -9,7 +9,7 @@ namespace kovrena::win32 {
 // ERROR_PATH_NOT_FOUND become 53, the one "file not found" number the logic
 // knows; every other code is passed on unchanged with the system's own text
 // (FormatMessage, trailing line break removed).
-Error errorFromCode(DWORD code);
-inline Error lastError() { return errorFromCode(GetLastError()); }
+Error ErrorFromCode(DWORD code);
+inline Error LastError() { return ErrorFromCode(GetLastError()); }
 
 }  // namespace kovrena::win32

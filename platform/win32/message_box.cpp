@@ -7,7 +7,7 @@ namespace kovrena::win32 {
 
 int Win32MessageBox::show(const std::string& text, std::uint32_t style) {
   // A box that cannot be shown returns 0, which no caller takes for Yes.
-  return MessageBoxW(owner_, toWide(text).c_str(), toWide(kProgramTitle).c_str(), static_cast<UINT>(style));
+  return MessageBoxW(owner_, ToWide(text).c_str(), ToWide(kProgramTitle).c_str(), static_cast<UINT>(style));
 }
 
 }  // namespace kovrena::win32

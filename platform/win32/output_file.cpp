@@ -19,23 +19,23 @@ class Win32OutputFile final : public OutputFile {
   explicit Win32OutputFile(UniqueHandle handle) : handle_(std::move(handle)) {}
 
   Status write(std::string_view bytes) override {
-    if (!handle_) return errorFromCode(ERROR_INVALID_HANDLE);
+    if (!handle_) return ErrorFromCode(ERROR_INVALID_HANDLE);
     // WriteFile takes a DWORD count and may write less than asked.
     while (!bytes.empty()) {
       const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
       DWORD written = 0;
-      if (!WriteFile(handle_.get(), bytes.data(), chunk, &written, nullptr)) return lastError();
-      if (written == 0) return errorFromCode(ERROR_WRITE_FAULT);
+      if (!WriteFile(handle_.get(), bytes.data(), chunk, &written, nullptr)) return LastError();
+      if (written == 0) return ErrorFromCode(ERROR_WRITE_FAULT);
       bytes.remove_prefix(written);
     }
     return std::nullopt;
   }
 
   Status close() override {
-    if (!handle_) return errorFromCode(ERROR_INVALID_HANDLE);
+    if (!handle_) return ErrorFromCode(ERROR_INVALID_HANDLE);
     // The handle is given up whatever CloseHandle answers: it is not
     // closed a second time by the destructor.
-    if (!CloseHandle(handle_.release())) return lastError();
+    if (!CloseHandle(handle_.release())) return LastError();
     return std::nullopt;
   }
 
@@ -46,9 +46,9 @@ class Win32OutputFile final : public OutputFile {
 }  // namespace
 
 Result<std::unique_ptr<OutputFile>> openOutputFile(const std::string& path) {
-  UniqueHandle handle(CreateFileW(toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  UniqueHandle handle(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!handle) return lastError();
+  if (!handle) return LastError();
   return std::unique_ptr<OutputFile>(std::make_unique<Win32OutputFile>(std::move(handle)));
 }
 

@@ -33,10 +33,10 @@ class Win32Key : public RegistryKey {
     std::vector<BYTE> buffer(capacityUnits * 2, 0);
     DWORD type = REG_NONE;
     DWORD size = static_cast<DWORD>(buffer.size());
-    const LONG status = RegQueryValueExW(key_.get(), toWide(name).c_str(), nullptr, &type,
+    const LONG status = RegQueryValueExW(key_.get(), ToWide(name).c_str(), nullptr, &type,
                                          buffer.data(), &size);
-    if (status != ERROR_SUCCESS) return errorFromCode(static_cast<DWORD>(status));
-    if (size > capacityUnits * reg::unitBytes(type)) return errorFromCode(ERROR_MORE_DATA);
+    if (status != ERROR_SUCCESS) return ErrorFromCode(static_cast<DWORD>(status));
+    if (size > capacityUnits * reg::UnitBytes(type)) return ErrorFromCode(ERROR_MORE_DATA);
     return RegistryValue{type, std::string(reinterpret_cast<const char*>(buffer.data()), size)};
   }
 
@@ -49,10 +49,10 @@ class Win32Key : public RegistryKey {
 Result<std::unique_ptr<RegistryKey>> Win32Registry::openKey(std::uint32_t root, const std::string& path,
                                                             std::uint32_t access) {
   const HKEY parent = predefinedRoot(root);
-  if (parent == nullptr) return errorFromCode(ERROR_INVALID_HANDLE);
+  if (parent == nullptr) return ErrorFromCode(ERROR_INVALID_HANDLE);
   UniqueKey key;
-  const LONG status = RegOpenKeyExW(parent, toWide(path).c_str(), 0, access, key.put());
-  if (status != ERROR_SUCCESS) return errorFromCode(static_cast<DWORD>(status));
+  const LONG status = RegOpenKeyExW(parent, ToWide(path).c_str(), 0, access, key.put());
+  if (status != ERROR_SUCCESS) return ErrorFromCode(static_cast<DWORD>(status));
   return std::unique_ptr<RegistryKey>(std::make_unique<Win32Key>(key.release()));
 }
 

@@ -4,7 +4,7 @@
 
 namespace kovrena::win32 {
 
-std::wstring toWide(std::string_view utf8) {
+std::wstring ToWide(std::string_view utf8) {
   if (utf8.empty()) return {};
   const int size = static_cast<int>(utf8.size());
   const int needed = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
@@ -13,7 +13,7 @@ std::wstring toWide(std::string_view utf8) {
   return wide;
 }
 
-std::string toUtf8(std::wstring_view wide) {
+std::string ToUtf8(std::wstring_view wide) {
   if (wide.empty()) return {};
   const int size = static_cast<int>(wide.size());
   const int needed = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);

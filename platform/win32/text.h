@@ -6,7 +6,7 @@
 
 namespace kovrena::win32 {
 
-std::wstring toWide(std::string_view utf8);
-std::string toUtf8(std::wstring_view wide);
+std::wstring ToWide(std::string_view utf8);
+std::string ToUtf8(std::wstring_view wide);
 
 }  // namespace kovrena::win32

@@ -35,7 +35,7 @@ kovrena::win32::UniqueFont CreateDesignFont(const FontDesign& design, bool under
   font.lfQuality = DEFAULT_QUALITY;
   font.lfPitchAndFamily =
       static_cast<BYTE>(DEFAULT_PITCH | (design.family == FontFamily::Swiss ? FF_SWISS : FF_DONTCARE));
-  const std::wstring face = kovrena::win32::toWide(design.face);
+  const std::wstring face = kovrena::win32::ToWide(design.face);
   face.copy(font.lfFaceName, LF_FACESIZE - 1);
   return kovrena::win32::UniqueFont(CreateFontIndirectW(&font));
 }

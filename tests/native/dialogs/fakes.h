@@ -75,7 +75,7 @@ class FakeRegistry : public Registry {
       owner_.capacities.push_back(capacityUnits);
       auto value = values_.find(name);
       if (value == values_.end()) return Error{kErrFileNotFound, "value not found"};
-      if (value->second.bytes.size() > capacityUnits * reg::unitBytes(value->second.type)) {
+      if (value->second.bytes.size() > capacityUnits * reg::UnitBytes(value->second.type)) {
         return Error{reg::kErrMoreData, "more data is available"};
       }
       return value->second;

@@ -24,8 +24,8 @@ using kovrena::testing::PeRecipe;
 using kovrena::testing::readBytes;
 using kovrena::testing::TempDir;
 using kovrena::testing::writeBytes;
-using kovrena::win32::toUtf8;
-using kovrena::win32::toWide;
+using kovrena::win32::ToUtf8;
+using kovrena::win32::ToWide;
 
 constexpr DWORD kHiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
@@ -66,8 +66,8 @@ std::string readShared(const std::wstring& path) {
 Process runCli(const std::vector<std::string>& args, const TempDir& folder) {
   static int runs = 0;
   const std::string exe = windowsPathOf(KOVRENA_CLI_EXE);
-  std::wstring commandLine = quoted(toWide(exe));
-  for (const std::string& arg : args) commandLine += L" " + quoted(toWide(arg));
+  std::wstring commandLine = quoted(ToWide(exe));
+  for (const std::string& arg : args) commandLine += L" " + quoted(ToWide(arg));
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   const std::wstring run = std::to_wstring(++runs);
   const std::wstring outPath = folder.wide() + L"\\.out" + run;
@@ -82,7 +82,7 @@ Process runCli(const std::vector<std::string>& args, const TempDir& folder) {
   startup.hStdError = err;
   PROCESS_INFORMATION process{};
   Process result;
-  if (CreateProcessW(toWide(exe).c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
+  if (CreateProcessW(ToWide(exe).c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
                      nullptr, &startup, &process)) {
     WaitForSingleObject(process.hProcess, 60000);
     GetExitCodeProcess(process.hProcess, &result.exit);
@@ -121,7 +121,7 @@ struct Step {
 };
 
 std::string expand(std::string text, const TempDir& d) {
-  const std::string folder = toUtf8(d.wide());
+  const std::string folder = ToUtf8(d.wide());
   for (std::size_t at = text.find("{d}"); at != std::string::npos; at = text.find("{d}", at + folder.size())) {
     text.replace(at, 3, folder);
   }
@@ -163,7 +163,7 @@ TEST(CliOnWindowsTest, StatusApplyUndoRound) {
       {"a maker's read-only manifest is kept by undo",
        [&](const TempDir& dir) {
          ASSERT_TRUE(writeBytes(dir / (name + ".manifest"), "<assembly/>"));
-         SetFileAttributesW(toWide(dir / (name + ".manifest")).c_str(), FILE_ATTRIBUTE_READONLY);
+         SetFileAttributesW(ToWide(dir / (name + ".manifest")).c_str(), FILE_ATTRIBUTE_READONLY);
        },
        {"undo", "{d}\\" + name}, 1, "",
        "{d}\\Çizim & Boya.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın "
@@ -213,7 +213,7 @@ TEST(CliOnWindowsTest, StatusApplyUndoRound) {
     std::string out = expand(step.out, d);
     // JSON doubles the folder's backslashes.
     if (out.rfind("{\"", 0) == 0) {
-      std::string folder = toUtf8(d.wide());
+      std::string folder = ToUtf8(d.wide());
       std::string escaped;
       for (const char c : folder) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
       out = step.out;

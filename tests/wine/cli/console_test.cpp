@@ -12,7 +12,7 @@ namespace {
 
 using kovrena::testing::readBytes;
 using kovrena::testing::TempDir;
-using kovrena::win32::toWide;
+using kovrena::win32::ToWide;
 using win32::Win32Console;
 
 // Puts a handle in place of standard output for one scope.
@@ -37,7 +37,7 @@ TEST(Win32ConsoleTest, RedirectedOutputIsUtf8WithCrLf) {
   TempDir d;
   ASSERT_TRUE(d.ok());
   const std::string path = d / "çıktı.txt";
-  HANDLE file = CreateFileW(toWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0,
+  HANDLE file = CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0,
                             nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   {
@@ -65,7 +65,7 @@ TEST(Win32ConsoleTest, ConsoleGetsTheLettersThemselves) {
     StandardOutput console(screen);
     Win32Console().out(kLine);
   }
-  const std::wstring expected = toWide(kLine.substr(0, kLine.size() - 1));
+  const std::wstring expected = ToWide(kLine.substr(0, kLine.size() - 1));
   std::wstring cells(expected.size(), L'\0');
   DWORD read = 0;
   ASSERT_TRUE(ReadConsoleOutputCharacterW(screen, cells.data(), static_cast<DWORD>(cells.size()), start, &read));

@@ -14,8 +14,8 @@ namespace {
 
 using kovrena::testing::TempDir;
 using kovrena::testing::writeBytes;
-using kovrena::win32::toUtf8;
-using kovrena::win32::toWide;
+using kovrena::win32::ToUtf8;
+using kovrena::win32::ToWide;
 
 class Win32DiskTest : public ::testing::Test {
  protected:
@@ -23,8 +23,8 @@ class Win32DiskTest : public ::testing::Test {
     ASSERT_TRUE(d.ok());
     ASSERT_TRUE(writeBytes(d / "düz.exe", "0123456789"));
     ASSERT_TRUE(writeBytes(d / "gizli.exe.manifest", "<assembly/>"));
-    SetFileAttributesW(toWide(d / "gizli.exe.manifest").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    ASSERT_TRUE(CreateDirectoryW(toWide(d / "Alt Klasör").c_str(), nullptr));
+    SetFileAttributesW(ToWide(d / "gizli.exe.manifest").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    ASSERT_TRUE(CreateDirectoryW(ToWide(d / "Alt Klasör").c_str(), nullptr));
   }
   TempDir d{L"kovrena-disk"};
   win32::Win32Disk disk;
@@ -62,7 +62,7 @@ TEST_F(Win32DiskTest, KindOfWhatSitsAtAPath) {
 }
 
 TEST_F(Win32DiskTest, ListingShowsHiddenFilesAndFoldersWithoutDots) {
-  for (const std::string& folder : {d / "", toUtf8(d.wide())}) {
+  for (const std::string& folder : {d / "", ToUtf8(d.wide())}) {
     SCOPED_TRACE(folder);
     Result<std::vector<FolderEntry>> listed = disk.list(folder);
     ASSERT_TRUE(listed.ok()) << listed.error().description;
@@ -79,7 +79,7 @@ TEST_F(Win32DiskTest, ListingShowsHiddenFilesAndFoldersWithoutDots) {
 
 TEST_F(Win32DiskTest, ReadingIsExactAndShared) {
   // Another program holding the file open for writing does not stop a reader.
-  HANDLE writer = CreateFileW(toWide(d / "düz.exe").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  HANDLE writer = CreateFileW(ToWide(d / "düz.exe").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
   Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(d / "düz.exe");

@@ -27,7 +27,7 @@ TEST(frmYardım, LoadShowsTheTextsExactly) {
   frmYardım form;
   ASSERT_TRUE(form.create(nullptr));
   const std::wstring text = windowText(form.textBox());
-  EXPECT_EQ(text, kovrena::win32::toWide(HelpText()));
+  EXPECT_EQ(text, kovrena::win32::ToWide(HelpText()));
   EXPECT_EQ(text.size(), 1132u);
   EXPECT_EQ(windowText(form.handle()), L"Yardım ve Uyarılar");
   EXPECT_EQ(windowText(form.label()), L"KOVRENA YARDIM VE UYARILAR");
@@ -207,7 +207,7 @@ TEST(ShowHelpWindow, ClosesWithEnterEscOrTheButton) {
     EXPECT_TRUE(focusInTextBox) << "the text box has the focus first";
     EXPECT_EQ(openHelpWindow(), nullptr) << "the window is discarded";
     EXPECT_TRUE(IsWindowEnabled(owner.get()));
-    EXPECT_EQ(textBefore, kovrena::win32::toWide(HelpText()));
+    EXPECT_EQ(textBefore, kovrena::win32::ToWide(HelpText()));
   }
 }
 

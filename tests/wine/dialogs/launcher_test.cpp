@@ -18,7 +18,7 @@ using kovrena::testing::PlainLookupFiles;
 using kovrena::testing::RecordingMessages;
 using kovrena::testing::TestKey;
 using kovrena::testing::utf16Bytes;
-using kovrena::win32::toUtf8;
+using kovrena::win32::ToUtf8;
 
 const std::wstring kFolder = L"C:\\Program Files\\Kovrena Sınama Aracı";
 const std::wstring kTool = kFolder + L"\\MSINFO32.EXE";
@@ -100,7 +100,7 @@ TEST(Win32ProcessLauncher, StartsExactlyThePathWithBlanks) {
   ProbeCopies probes;
   ASSERT_TRUE(probes.ok());
   kovrena::win32::Win32ProcessLauncher launcher;
-  const Status failed = launcher.start(toUtf8(kTool), show::kNormal);
+  const Status failed = launcher.start(ToUtf8(kTool), show::kNormal);
   ASSERT_FALSE(failed.has_value()) << failed->description;
   ASSERT_TRUE(waitFor(kTool + L".ran", 15000)) << "the tool did not start";
   EXPECT_EQ(readMarker(kTool + L".ran"), L"\"" + kTool + L"\"\n1\n");
@@ -115,7 +115,7 @@ TEST(StartSysInfo, FindsAndStartsTheToolThroughTheRegistry) {
     bool hideTool;
     bool started;
   };
-  const std::string folder = toUtf8(kFolder);
+  const std::string folder = ToUtf8(kFolder);
   const Row rows[] = {
       {"path value names the tool",
        [](TestKey& key) { key.set(L"MSINFO", L"PATH", REG_SZ, utf16Bytes(kTool)); }, false, true},

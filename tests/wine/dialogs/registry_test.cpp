@@ -50,7 +50,7 @@ TEST(Win32Registry, GetKeyValueReadsRealValues) {
 
   kovrena::win32::Win32Registry registry;
   for (const Row& row : rows) {
-    const std::string name = kovrena::win32::toUtf8(row.name);
+    const std::string name = kovrena::win32::ToUtf8(row.name);
     SCOPED_TRACE(name);
     std::string text = kBefore;
     const Result<bool> result = GetKeyValue(registry, reg::kCurrentUser, kKey, name, text);

@@ -32,7 +32,7 @@ std::string dwordBytes(std::uint32_t number) {
 }
 
 std::wstring windowsPath(const std::string& linuxPath) {
-  std::wstring path = L"Z:" + kovrena::win32::toWide(linuxPath);
+  std::wstring path = L"Z:" + kovrena::win32::ToWide(linuxPath);
   for (wchar_t& c : path) {
     if (c == L'/') c = L'\\';
   }
@@ -41,7 +41,7 @@ std::wstring windowsPath(const std::string& linuxPath) {
 
 Result<std::string> PlainLookupFiles::findFile(const std::string& path, std::uint32_t mask) {
   WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW(kovrena::win32::toWide(path).c_str(), &found);
+  HANDLE search = FindFirstFileW(kovrena::win32::ToWide(path).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return std::string();
   FindClose(search);
   const DWORD guarded = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
@@ -49,7 +49,7 @@ Result<std::string> PlainLookupFiles::findFile(const std::string& path, std::uin
       (found.dwFileAttributes & guarded & ~mask) != 0) {
     return std::string();
   }
-  return kovrena::win32::toUtf8(found.cFileName);
+  return kovrena::win32::ToUtf8(found.cFileName);
 }
 
 namespace {

@@ -15,7 +15,7 @@
 namespace kovrena::test {
 namespace {
 
-using kovrena::win32::toWide;
+using kovrena::win32::ToWide;
 
 std::wstring buttonText(HWND dialog, int id) { return windowText(GetDlgItem(dialog, id)); }
 
@@ -40,7 +40,7 @@ TEST_F(MainWindow, OpenDialogAndOverwriteQuestionSpeakTurkish) {
   HWND box = dialogTitled(L"Kovrena");
   ASSERT_NE(box, nullptr) << "no question";
   bool asked = false;
-  for (const std::wstring& shown : staticTexts(box)) asked = asked || shown == toWide(manifest::kOverwriteQuestion);
+  for (const std::wstring& shown : staticTexts(box)) asked = asked || shown == ToWide(manifest::kOverwriteQuestion);
   EXPECT_TRUE(asked);
   EXPECT_EQ(buttonText(box, IDYES), L"&Evet");
   EXPECT_EQ(buttonText(box, IDNO), L"&Hayır");

@@ -79,8 +79,8 @@ ProbeRun runProbe(const std::string& exe) {
   startup.hStdOutput = writeEnd;
   startup.hStdError = writeEnd;
   PROCESS_INFORMATION process{};
-  std::wstring commandLine = L"\"" + win32::toWide(exe) + L"\"";
-  run.started = CreateProcessW(win32::toWide(exe).c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+  std::wstring commandLine = L"\"" + win32::ToWide(exe) + L"\"";
+  run.started = CreateProcessW(win32::ToWide(exe).c_str(), commandLine.data(), nullptr, nullptr, TRUE,
                                CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process) != FALSE;
   if (!run.started) run.startError = GetLastError();
   CloseHandle(writeEnd);
@@ -130,7 +130,7 @@ class RealLoader : public ::testing::TestWithParam<const char*> {
 TEST_P(RealLoader, ManifestBindsTheProgramToV6AndUndoUnbindsIt) {
   const std::string name = GetParam();
   const Target target{folder / name, name};
-  ASSERT_TRUE(CopyFileW(win32::toWide(probePath()).c_str(), win32::toWide(target.path).c_str(), FALSE));
+  ASSERT_TRUE(CopyFileW(win32::ToWide(probePath()).c_str(), win32::ToWide(target.path).c_str(), FALSE));
 
   const ProbeRun plain = runProbe(target.path);
   ASSERT_TRUE(plain.started) << plain.startError;
@@ -169,7 +169,7 @@ TEST_P(RealLoader, ManifestBindsTheProgramToV6AndUndoUnbindsIt) {
 // the escaping is for the stricter Windows loader.)
 TEST_F(RealLoader, UnreadableManifestBindsNothing) {
   const Target target{folder / "bozuk.exe", "bozuk.exe"};
-  ASSERT_TRUE(CopyFileW(win32::toWide(probePath()).c_str(), win32::toWide(target.path).c_str(), FALSE));
+  ASSERT_TRUE(CopyFileW(win32::ToWide(probePath()).c_str(), win32::ToWide(target.path).c_str(), FALSE));
   const std::string readable = forTheProbe(BuildManifestText(target.programName), machine);
   const std::string unreadable = replaceAll(readable, "</assembly>", "</assembl>");
   ASSERT_NE(unreadable, readable);

@@ -62,7 +62,7 @@ TEST_F(EngineOnWindows, HiddenManifestIsFoundByTheCheckNotByThePlainLookup) {
 
 TEST_F(EngineOnWindows, ReadOnlyManifestIsReplacedAfterYes) {
   ASSERT_TRUE(writeBytes(manifest, "elle yazılmış"));
-  ASSERT_TRUE(SetFileAttributesW(win32::toWide(manifest).c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(SetFileAttributesW(win32::ToWide(manifest).c_str(), FILE_ATTRIBUTE_READONLY));
   messages.answers = {mb::kAnswerYes};
   cmdUygulaClick(target, controls, messages, files);
   ASSERT_EQ(messages.shown.size(), 2u);
@@ -81,12 +81,12 @@ TEST_F(EngineOnWindows, AnswerNoLeavesTheOldManifest) {
 }
 
 TEST_F(EngineOnWindows, FolderNamedLikeTheManifestGivesThePlatformsError) {
-  ASSERT_TRUE(CreateDirectoryW(win32::toWide(manifest).c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW(win32::ToWide(manifest).c_str(), nullptr));
   // What the platform itself says when such a path is opened for writing.
-  HANDLE probe = CreateFileW(win32::toWide(manifest).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  HANDLE probe = CreateFileW(win32::ToWide(manifest).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_EQ(probe, INVALID_HANDLE_VALUE);
-  const Error platform = win32::lastError();
+  const Error platform = win32::LastError();
 
   cmdUygulaClick(target, controls, messages, files);
   ASSERT_EQ(messages.shown.size(), 1u);
@@ -107,7 +107,7 @@ TEST_F(EngineOnWindows, UndoRemovesHiddenVisibleAndReadOnlyManifests) {
     SCOPED_TRACE(attributes);
     messages.shown.clear();
     ASSERT_TRUE(writeBytes(manifest, "m"));
-    ASSERT_TRUE(SetFileAttributesW(win32::toWide(manifest).c_str(), attributes));
+    ASSERT_TRUE(SetFileAttributesW(win32::ToWide(manifest).c_str(), attributes));
     ManifestGeriAl(target, messages, files);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Seçtiğiniz programa yapılmış XP Stili Görünüm düzenlemesi geri alındı");

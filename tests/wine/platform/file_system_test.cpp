@@ -64,7 +64,7 @@ TEST_F(Win32Files, PlainLookupSkipsHiddenAndSystemMask39FindsEveryFile) {
   ASSERT_TRUE(writeBytes(path, "x"));
   for (const LookupCase& c : cases) {
     SCOPED_TRACE(c.attributes);
-    ASSERT_TRUE(SetFileAttributesW(toWide(path).c_str(), c.attributes));
+    ASSERT_TRUE(SetFileAttributesW(ToWide(path).c_str(), c.attributes));
     EXPECT_EQ(files.findFile(path, attr::kPlainLookup).value(), c.plainFinds ? "prog.exe.manifest" : "");
     EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "prog.exe.manifest");
   }
@@ -104,7 +104,7 @@ TEST_F(Win32Files, WildcardsNeverMatchOtherFiles) {
 
 TEST_F(Win32Files, FolderIsNotAFile) {
   const std::string path = folder / "prog.exe.manifest";
-  ASSERT_TRUE(CreateDirectoryW(toWide(path).c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW(ToWide(path).c_str(), nullptr));
   EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "");
   EXPECT_FALSE(files.createFile(path).ok());
   EXPECT_TRUE(files.deleteFile(path).has_value());

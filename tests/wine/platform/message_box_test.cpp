@@ -91,7 +91,7 @@ TEST(Win32MessageBox, ShowsTheTextAndReturnsTheButtonPressed) {
     Seen seen;
     EXPECT_EQ(showAndPress(text, c.style, c.press, seen), c.expectedAnswer);
     EXPECT_EQ(seen.title, L"Kovrena");
-    EXPECT_EQ(toUtf8(seen.text), text);
+    EXPECT_EQ(ToUtf8(seen.text), text);
     EXPECT_EQ(seen.defaultButton, c.expectedDefault);
   }
 }

@@ -50,14 +50,14 @@ class TempDir {
   bool ok() const { return !path_.empty(); }
   const std::wstring& wide() const { return path_; }
   // The path of a child, as the logic speaks it (UTF-8).
-  std::string operator/(const std::string& name) const { return win32::toUtf8(path_) + "\\" + name; }
+  std::string operator/(const std::string& name) const { return win32::ToUtf8(path_) + "\\" + name; }
 
  private:
   std::wstring path_;
 };
 
 inline bool writeBytes(const std::string& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(win32::toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  HANDLE file = CreateFileW(win32::ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
@@ -67,7 +67,7 @@ inline bool writeBytes(const std::string& path, const std::string& bytes) {
 }
 
 inline std::optional<std::string> readBytes(const std::string& path) {
-  HANDLE file = CreateFileW(win32::toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  HANDLE file = CreateFileW(win32::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                             OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string bytes;
@@ -79,7 +79,7 @@ inline std::optional<std::string> readBytes(const std::string& path) {
 }
 
 inline DWORD attributesOf(const std::string& path) {
-  return GetFileAttributesW(win32::toWide(path).c_str());
+  return GetFileAttributesW(win32::ToWide(path).c_str());
 }
 
 }  // namespace kovrena::testing

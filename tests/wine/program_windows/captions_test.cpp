@@ -22,8 +22,8 @@
 namespace kovrena::test {
 namespace {
 
-using kovrena::win32::toUtf8;
-using kovrena::win32::toWide;
+using kovrena::win32::ToUtf8;
+using kovrena::win32::ToWide;
 
 enum class Room { Label, PushButton, CheckButton };
 
@@ -45,7 +45,7 @@ LOGFONTW logFontOf(const ui::FontDesign& design, HDC dc) {
   font.lfWeight = design.weight;
   font.lfItalic = design.italic ? TRUE : FALSE;
   font.lfCharSet = static_cast<BYTE>(design.charset);
-  const std::wstring face = toWide(design.face);
+  const std::wstring face = ToWide(design.face);
   lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
   return font;
 }
@@ -76,7 +76,7 @@ Measured measure(HWND control, const std::string& window, const ui::FontDesign& 
   Measured m;
   m.window = window;
   const std::wstring caption = windowText(control);
-  m.caption = toUtf8(caption);
+  m.caption = ToUtf8(caption);
   const LONG style = GetWindowLongW(control, GWL_STYLE);
   const bool isButton = _wcsicmp(className(control).c_str(), L"Button") == 0;
   const LONG buttonType = style & BS_TYPEMASK;
@@ -95,7 +95,7 @@ Measured measure(HWND control, const std::string& window, const ui::FontDesign& 
   if (!metrics.empty() && GetOutlineTextMetricsW(dc, static_cast<UINT>(metrics.size()),
                                                  reinterpret_cast<OUTLINETEXTMETRICW*>(metrics.data()))) {
     const auto* outline = reinterpret_cast<const OUTLINETEXTMETRICW*>(metrics.data());
-    m.font = toUtf8(reinterpret_cast<const wchar_t*>(metrics.data() + reinterpret_cast<std::size_t>(outline->otmpFaceName)));
+    m.font = ToUtf8(reinterpret_cast<const wchar_t*>(metrics.data() + reinterpret_cast<std::size_t>(outline->otmpFaceName)));
   }
   const bool prefixes = isButton || (style & SS_NOPREFIX) == 0;
   const std::wstring shown = shownText(caption, prefixes);
@@ -168,13 +168,13 @@ void record(const std::vector<Measured>& all, const std::wstring& exe) {
   std::cout << table;
   wchar_t folder[MAX_PATH] = {};
   if (GetEnvironmentVariableW(L"KOVRENA_ARTIFACTS", folder, MAX_PATH) == 0) return;
-  std::wstring path = folder[0] == L'/' ? windowsPathOf(toUtf8(folder)) : std::wstring(folder);
+  std::wstring path = folder[0] == L'/' ? windowsPathOf(ToUtf8(folder)) : std::wstring(folder);
   const std::wstring name = exe.substr(exe.find_last_of(L"\\/") + 1);
   const bool shipping = GetEnvironmentVariableW(L"KOVRENA_EXE_UNDER_TEST", nullptr, 0) != 0;
   path += std::wstring(L"\\caption-widths-") + (shipping ? L"shipping" : L"twin") + L".txt";
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
-  const std::string header = toUtf8(L"Captions of " + name + L" (" + exe + L")\n");
+  const std::string header = ToUtf8(L"Captions of " + name + L" (" + exe + L")\n");
   DWORD written = 0;
   WriteFile(file, header.data(), static_cast<DWORD>(header.size()), &written, nullptr);
   WriteFile(file, table.data(), static_cast<DWORD>(table.size()), &written, nullptr);

@@ -22,7 +22,7 @@
 namespace kovrena::test {
 namespace {
 
-using kovrena::win32::toWide;
+using kovrena::win32::ToWide;
 
 // A control's rectangle in its window's client coordinates.
 RECT placeOf(HWND control) {
@@ -66,7 +66,7 @@ TEST_F(HelpWindow, OpensFromTheMenuModalFramelessWithTheWholeText) {
   HWND help = openHelp();
   ASSERT_NE(help, nullptr) << "the help window did not open";
   EXPECT_FALSE(IsWindowEnabled(mainWindow())) << "modal: the main window takes no input";
-  EXPECT_EQ(windowText(help), toWide(dialogs::kHelpWindowTitle));
+  EXPECT_EQ(windowText(help), ToWide(dialogs::kHelpWindowTitle));
   RECT outer{}, client{};
   GetWindowRect(help, &outer);
   GetClientRect(help, &client);
@@ -75,16 +75,16 @@ TEST_F(HelpWindow, OpensFromTheMenuModalFramelessWithTheWholeText) {
   EXPECT_EQ(outer.right - outer.left, client.right) << "no frame";
   EXPECT_EQ(outer.bottom - outer.top, client.bottom) << "no title bar";
 
-  HWND title = findChild(help, L"Static", toWide(dialogs::kHelpLabelCaption));
+  HWND title = findChild(help, L"Static", ToWide(dialogs::kHelpLabelCaption));
   HWND text = childWithClass(help, L"Edit");
-  HWND ok = findChild(help, L"Button", toWide(dialogs::kOkCaption));
+  HWND ok = findChild(help, L"Button", ToWide(dialogs::kOkCaption));
   ASSERT_NE(title, nullptr);
   ASSERT_NE(text, nullptr);
   ASSERT_NE(ok, nullptr);
   EXPECT_TRUE(placeOf(title) == rectOf(dialogs::kHelpLabelRect));
   EXPECT_TRUE(placeOf(text) == rectOf(dialogs::kHelpTextRect));
   EXPECT_TRUE(placeOf(ok) == rectOf(dialogs::kHelpOkRect));
-  EXPECT_EQ(windowText(text), toWide(dialogs::HelpText()));
+  EXPECT_EQ(windowText(text), ToWide(dialogs::HelpText()));
   EXPECT_NE(GetWindowLongW(text, GWL_STYLE) & ES_READONLY, 0);
   EXPECT_EQ(SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
   saveScreenshot(help, L"help-window");
@@ -107,7 +107,7 @@ TEST_F(HelpWindow, ClosesWithEscEnterOrTamamAndReopensAtTheTop) {
     if (row.key != 0) {
       pressKey(row.key);
     } else {
-      HWND ok = findChild(help, L"Button", toWide(dialogs::kOkCaption));
+      HWND ok = findChild(help, L"Button", ToWide(dialogs::kOkCaption));
       moveMouseTo(centreOf(ok));
       pressMouse(MOUSEEVENTF_LEFTDOWN);
       releaseMouse(MOUSEEVENTF_LEFTUP);
@@ -127,7 +127,7 @@ TEST_F(HelpWindow, DraggingTheTitleMovesTheWindowDraggingTheTextDoesNot) {
     SCOPED_TRACE(row.what);
     HWND help = openHelp();
     ASSERT_NE(help, nullptr) << "the help window did not open";
-    HWND part = row.onTitle ? findChild(help, L"Static", toWide(dialogs::kHelpLabelCaption)) : childWithClass(help, L"Edit");
+    HWND part = row.onTitle ? findChild(help, L"Static", ToWide(dialogs::kHelpLabelCaption)) : childWithClass(help, L"Edit");
     RECT before{};
     GetWindowRect(help, &before);
     const POINT at = centreOf(part);
@@ -168,16 +168,16 @@ TEST_F(AboutWindow, OpensFromTheMenuAndTheMakerLabelWithItsDesign) {
     HWND about = row.open();
     ASSERT_NE(about, nullptr) << "the about window did not open";
     EXPECT_FALSE(IsWindowEnabled(mainWindow())) << "modal: the main window takes no input";
-    EXPECT_EQ(windowText(about), toWide(loaded.title));
+    EXPECT_EQ(windowText(about), ToWide(loaded.title));
     RECT client{};
     GetClientRect(about, &client);
     EXPECT_EQ(client.right, dialogs::kAboutClientWidth);
     EXPECT_EQ(client.bottom, dialogs::kAboutClientHeight);
     for (const dialogs::ControlDesign& design : dialogs::kAboutControls) {
       SCOPED_TRACE(static_cast<int>(design.id));
-      std::wstring caption = toWide(design.caption);
-      if (design.id == dialogs::AboutControl::lblTitle) caption = toWide(loaded.lblTitle);
-      if (design.id == dialogs::AboutControl::lblVersion) caption = toWide(loaded.lblVersion);
+      std::wstring caption = ToWide(design.caption);
+      if (design.id == dialogs::AboutControl::lblTitle) caption = ToWide(loaded.lblTitle);
+      if (design.id == dialogs::AboutControl::lblVersion) caption = ToWide(loaded.lblVersion);
       const wchar_t* windowClass = design.kind == dialogs::ControlKind::Button ? L"Button" : L"Static";
       HWND control = nullptr;
       for (HWND child : descendants(about)) {
@@ -225,8 +225,8 @@ bool toolNamed() {
        {dialogs::DefaultSysInfoLookups().programFile, dialogs::DefaultSysInfoLookups().folder}) {
     for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
       HKEY key = nullptr;
-      if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, toWide(lookup.keyPath).c_str(), 0, KEY_READ | view, &key) == ERROR_SUCCESS) {
-        const bool named = RegQueryValueExW(key, toWide(lookup.valueName).c_str(), nullptr, nullptr, nullptr, nullptr) ==
+      if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, ToWide(lookup.keyPath).c_str(), 0, KEY_READ | view, &key) == ERROR_SUCCESS) {
+        const bool named = RegQueryValueExW(key, ToWide(lookup.valueName).c_str(), nullptr, nullptr, nullptr, nullptr) ==
                            ERROR_SUCCESS;
         RegCloseKey(key);
         if (named) return true;
@@ -256,7 +256,7 @@ TEST_F(AboutWindow, AltSShowsTheMessageOverTheAboutWindowWhenNoToolIsFound) {
   EXPECT_EQ(GetWindow(box, GW_OWNER), about);
   EXPECT_FALSE(IsWindowEnabled(about));
   bool said = false;
-  for (const std::wstring& text : staticTexts(box)) said = said || text == toWide(dialogs::kSysInfoUnavailable);
+  for (const std::wstring& text : staticTexts(box)) said = said || text == ToWide(dialogs::kSysInfoUnavailable);
   EXPECT_TRUE(said);
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
   EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(about) != FALSE; })) << "the message stayed";
