@@ -9,18 +9,15 @@
 #include <string>
 
 #include "main_window_fixture.h"
+#include "panel_outline.h"
 #include "platform/win32/scoped.h"
 
 namespace kovrena::test {
 namespace {
 
-// The panel's corner insets, counted from the panel's top or bottom row inwards.
-constexpr int kInsets[7] = {7, 5, 4, 3, 2, 1, 1};
-constexpr int kBottomRightInsets[7] = {7, 5, 3, 2, 2, 1, 1};
-
 // The visible outline the window must have: the yellow panel of the picture
-// (rows 3..335, columns 3..440) with its curved corners, shifted so that
-// picture pixel (3, 3) lands on the first pixel of the client area.
+// as the generator describes it, row by row, shifted so that picture pixel
+// (3, 3) lands on the first pixel of the client area.
 win32::UniqueRegion expectedOutline(HWND window) {
   RECT outer{}, client{};
   GetWindowRect(window, &outer);
@@ -30,16 +27,9 @@ win32::UniqueRegion expectedOutline(HWND window) {
   const int x0 = static_cast<int>(std::nearbyint(frame - 3.0f));
   const int y0 = static_cast<int>(std::nearbyint(caption - 3.0f));
   win32::UniqueRegion outline(CreateRectRgn(0, 0, 0, 0));
-  for (int y = 3; y <= 335; ++y) {
-    const int fromTop = y - 3, fromBottom = 335 - y;
-    int left = 0, right = 0;
-    if (fromTop < 7) left = right = kInsets[fromTop];
-    if (fromBottom < 7) {
-      left = kInsets[fromBottom];
-      right = kBottomRightInsets[fromBottom];
-    }
-    const win32::UniqueRegion row(CreateRectRgn(x0 + 3 + left, y0 + y, x0 + 441 - right, y0 + y + 1));
-    CombineRgn(outline.get(), outline.get(), row.get(), RGN_OR);
+  for (const resources::PanelRow& row : resources::kPanelRows) {
+    const win32::UniqueRegion line(CreateRectRgn(x0 + row.first, y0 + row.y, x0 + row.last + 1, y0 + row.y + 1));
+    CombineRgn(outline.get(), outline.get(), line.get(), RGN_OR);
   }
   return outline;
 }
