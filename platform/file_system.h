@@ -28,8 +28,34 @@ class OutputFile {
  public:
   virtual ~OutputFile() = default;
   virtual Status write(std::string_view bytes) = 0;
+  // Waits until what was written is on the disk itself, not only in the
+  // system's cache: a power cut afterwards loses none of it.
+  virtual Status flush() = 0;
   virtual Status close() = 0;
 };
+
+// A file just made for writing, and where it was made.
+struct NewFile {
+  std::string path;
+  std::unique_ptr<OutputFile> file;
+};
+
+// The ending of the temporary files a replacement is written to. The full
+// name is the replaced file's, a part of the writer's own (so that two
+// writers never share one) and this ending: it never ends in ".manifest",
+// so the loader never takes it for a manifest, and it never ends in ".exe"
+// or any other program ending, so no tool takes it for a program.
+inline constexpr std::string_view kTemporaryEnding = ".kovrena-tmp";
+
+inline std::string TemporaryPathFor(std::string_view path, std::uint32_t writer, std::uint32_t attempt) {
+  std::string temporary(path);
+  temporary += '.';
+  temporary += std::to_string(writer);
+  temporary += '-';
+  temporary += std::to_string(attempt);
+  temporary += kTemporaryEnding;
+  return temporary;
+}
 
 class FileSystem {
  public:
@@ -38,12 +64,23 @@ class FileSystem {
   // the empty text when there is none. A file that is hidden or system is
   // admitted only when the mask holds that bit; folders never are.
   virtual Result<std::string> findFile(const std::string& path, std::uint32_t mask) = 0;
-  // Creates (or truncates) a file for binary writing.
-  virtual Result<std::unique_ptr<OutputFile>> createFile(const std::string& path) = 0;
-  // Sets the attributes to exactly this value.
+  // Creates a new file for binary writing beside path, named by
+  // TemporaryPathFor(path, …) and Hidden from its first instant. Nothing
+  // that exists already is opened, truncated or followed.
+  virtual Result<NewFile> createTemporaryFile(const std::string& path) = 0;
+  // Sets the attributes to exactly this value, or fails: a file system that
+  // cannot keep Hidden or System reports it rather than dropping them.
   virtual Status setAttributes(const std::string& path, std::uint32_t attributes) = 0;
   virtual Result<std::uint32_t> getAttributes(const std::string& path) = 0;
   virtual Status deleteFile(const std::string& path) = 0;
+  // Puts the file at from in the place of to in one step, replacing the
+  // file there if any, and waits until the change is on the disk. At every
+  // instant to names the old file or the new one.
+  virtual Status replaceFile(const std::string& from, const std::string& to) = 0;
+  // None of them acts through a symbolic link on the file it leads to.
+  // Where the platform can delete or replace the link itself (POSIX) it does;
+  // where it cannot (Windows, Wine above all) every operation above but the
+  // lookups refuses a link, and setAttributes refuses one everywhere.
 };
 
 }  // namespace kovrena
