@@ -195,6 +195,8 @@ ProgramReport UndoFor(const std::string& path, bool force, Services services) {
   const std::string name =
       programExists ? programName(path, services) : std::string(FileNameOf(path, services.disk.style()));
   const std::string manifestPath = manifestPathOf(path, services);
+  // What a killed run left beside the manifest goes with it.
+  services.files.removeLeftovers(manifestPath);
   const Result<ManifestInfo> found = inspectManifest(manifestPath, name, services);
   if (!found) return failure(path, found.error());
 

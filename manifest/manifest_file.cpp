@@ -45,6 +45,8 @@ Result<bool> ManifestFileKontrol(FileSystem& files, const std::string& path) {
 
 Status WriteManifestFile(FileSystem& files, const std::string& manifestPath, std::string_view text,
                          OldManifest old) {
+  // What a killed run left beside the manifest goes first.
+  files.removeLeftovers(manifestPath);
   // Nothing was created, so nothing is removed.
   Result<NewFile> created = files.createTemporaryFile(manifestPath);
   if (!created) return created.error();

@@ -2,6 +2,7 @@
 // File operations the logic needs, with paths and names as UTF-8 text.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,21 +42,25 @@ struct NewFile {
 };
 
 // The ending of the temporary files a replacement is written to. The full
-// name is the replaced file's, a part of the writer's own (so that two
-// writers never share one) and this ending: it never ends in ".manifest",
-// so the loader never takes it for a manifest, and it never ends in ".exe"
-// or any other program ending, so no tool takes it for a program.
+// name is the replaced file's, the writer (so that two never share one),
+// a number and this ending: it never ends in ".manifest", so the loader
+// never takes it for a manifest, nor in ".exe" or any other program ending,
+// so no tool takes it for a program.
 inline constexpr std::string_view kTemporaryEnding = ".kovrena-tmp";
 
-inline std::string TemporaryPathFor(std::string_view path, std::uint32_t writer, std::uint32_t attempt) {
-  std::string temporary(path);
-  temporary += '.';
-  temporary += std::to_string(writer);
-  temporary += '-';
-  temporary += std::to_string(attempt);
-  temporary += kTemporaryEnding;
-  return temporary;
-}
+// The process that writes a temporary file: 'u' for a POSIX process, 'w'
+// for a Windows one (Wine's included), and its process id on that platform.
+struct Writer {
+  char platform;
+  std::uint32_t process;
+  friend bool operator==(const Writer&, const Writer&) = default;
+};
+
+// "prog.exe.manifest" -> "prog.exe.manifest.u4711-0.kovrena-tmp"
+std::string TemporaryPathFor(std::string_view path, Writer writer, std::uint32_t attempt);
+// The writer of the folder entry named entry, when it is a temporary file
+// of the file named name (letter case aside, as Windows matches names).
+std::optional<Writer> TemporaryWriterOf(std::string_view name, std::string_view entry);
 
 class FileSystem {
  public:
@@ -65,9 +70,13 @@ class FileSystem {
   // admitted only when the mask holds that bit; folders never are.
   virtual Result<std::string> findFile(const std::string& path, std::uint32_t mask) = 0;
   // Creates a new file for binary writing beside path, named by
-  // TemporaryPathFor(path, …) and Hidden from its first instant. Nothing
-  // that exists already is opened, truncated or followed.
+  // TemporaryPathFor(path, this process, …) and Hidden from its first
+  // instant. Nothing that exists already is opened, truncated or followed.
   virtual Result<NewFile> createTemporaryFile(const std::string& path) = 0;
+  // Removes the temporary files beside path that a writer of this platform
+  // left when it was killed: those whose process has ended. Best effort; a
+  // run still writing keeps its file.
+  virtual void removeLeftovers(const std::string& path) = 0;
   // Sets the attributes to exactly this value, or fails: a file system that
   // cannot keep Hidden or System reports it rather than dropping them.
   virtual Status setAttributes(const std::string& path, std::uint32_t attributes) = 0;

@@ -7,10 +7,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/posix/dos_attrib.h"
 #include "platform/posix/errno_error.h"
@@ -108,6 +110,20 @@ std::optional<std::string> caseVariantOf(const std::string& path) {
   return std::nullopt;
 }
 
+constexpr char kWriterPlatform = 'u';
+
+Writer thisProcess() { return Writer{kWriterPlatform, static_cast<std::uint32_t>(::getpid())}; }
+
+// Whether the process that wrote a temporary file has ended. Our own id
+// means the same: it belonged to a process that ended before ours began,
+// since no run of ours is writing that file now.
+bool writerEnded(std::uint32_t process) {
+  if (process == static_cast<std::uint32_t>(::getpid())) return true;
+  // 0 and what does not fit pid_t would name process groups to kill().
+  if (process == 0 || process > 0x7FFFFFFFu) return false;
+  return ::kill(static_cast<pid_t>(process), 0) != 0 && errno == ESRCH;
+}
+
 }  // namespace
 
 Result<std::string> PosixFileSystem::findFile(const std::string& path, std::uint32_t mask) {
@@ -131,7 +147,7 @@ Result<std::string> PosixFileSystem::findFile(const std::string& path, std::uint
 }
 
 Result<NewFile> PosixFileSystem::createTemporaryFile(const std::string& path) {
-  const auto writer = static_cast<std::uint32_t>(::getpid());
+  const Writer writer = thisProcess();
   // A name taken already (a run killed before it could tidy up, say) is
   // passed over, never opened.
   for (std::uint32_t attempt = 0;; ++attempt) {
@@ -140,6 +156,20 @@ Result<NewFile> PosixFileSystem::createTemporaryFile(const std::string& path) {
     if (created) return NewFile{std::move(temporary), std::move(created).value()};
     if (created.error().number != EEXIST || attempt == 99) return created.error();
   }
+}
+
+void PosixFileSystem::removeLeftovers(const std::string& path) {
+  const std::string prefix = folderPrefixOf(path);
+  std::unique_ptr<DIR, DirCloser> dir(::opendir(prefix.empty() ? "." : prefix.c_str()));
+  if (!dir) return;
+  std::vector<std::string> stale;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    const std::optional<Writer> writer = TemporaryWriterOf(nameOf(path), entry->d_name);
+    if (writer && writer->platform == kWriterPlatform && writerEnded(writer->process)) {
+      stale.push_back(prefix + entry->d_name);
+    }
+  }
+  for (const std::string& file : stale) ::unlink(file.c_str());
 }
 
 Status PosixFileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {

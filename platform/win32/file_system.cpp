@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/win32/last_error.h"
 #include "platform/win32/output_file.h"
@@ -60,6 +61,18 @@ std::optional<std::wstring> fullPathOf(const std::wstring& path) {
 Status refuseLink(const std::wstring& path) {
   if (IsLink(path)) return ErrorFromCode(kLinkRefused);
   return std::nullopt;
+}
+
+constexpr char kWriterPlatform = 'w';
+
+// Whether the process that wrote a temporary file has ended. Our own id
+// means the same: it belonged to a process that ended before ours began,
+// since no run of ours is writing that file now.
+bool writerEnded(DWORD process) {
+  if (process == GetCurrentProcessId()) return true;
+  UniqueHandle handle(OpenProcess(SYNCHRONIZE, FALSE, process));
+  if (!handle) return GetLastError() == ERROR_INVALID_PARAMETER;  // no such process
+  return WaitForSingleObject(handle.get(), 0) == WAIT_OBJECT_0;
 }
 
 }  // namespace
@@ -120,7 +133,7 @@ Result<std::string> Win32FileSystem::findFile(const std::string& path, std::uint
 }
 
 Result<NewFile> Win32FileSystem::createTemporaryFile(const std::string& path) {
-  const auto writer = static_cast<std::uint32_t>(GetCurrentProcessId());
+  const Writer writer{kWriterPlatform, static_cast<std::uint32_t>(GetCurrentProcessId())};
   // A name taken already (a run killed before it could tidy up, say) is
   // passed over, never opened.
   for (std::uint32_t attempt = 0;; ++attempt) {
@@ -129,6 +142,30 @@ Result<NewFile> Win32FileSystem::createTemporaryFile(const std::string& path) {
     if (created) return NewFile{std::move(temporary), std::move(created).value()};
     const auto code = static_cast<DWORD>(created.error().number);
     if ((code != ERROR_FILE_EXISTS && code != ERROR_ALREADY_EXISTS) || attempt == 99) return created.error();
+  }
+}
+
+void Win32FileSystem::removeLeftovers(const std::string& path) {
+  const std::wstring wide = ToWide(path);
+  if (wide.find_first_of(L"*?") != std::wstring::npos) return;
+  const std::size_t separator = wide.find_last_of(L"\\/:");
+  const std::wstring folder = separator == std::wstring::npos ? std::wstring() : wide.substr(0, separator + 1);
+  const std::string name = ToUtf8(wide.substr(folder.size()));
+  WIN32_FIND_DATAW found{};
+  UniqueFind search(FindFirstFileW((wide + L".w*" + ToWide(std::string(kTemporaryEnding))).c_str(), &found));
+  if (!search) return;
+  std::vector<std::wstring> stale;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
+    const std::optional<Writer> writer = TemporaryWriterOf(name, ToUtf8(found.cFileName));
+    if (writer && writer->platform == kWriterPlatform && writerEnded(writer->process)) {
+      stale.push_back(folder + found.cFileName);
+    }
+  } while (FindNextFileW(search.get(), &found));
+  for (const std::wstring& file : stale) {
+    if (IsLink(file)) continue;
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(file.c_str());
   }
 }
 

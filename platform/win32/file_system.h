@@ -13,6 +13,7 @@ class Win32FileSystem final : public FileSystem {
  public:
   Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
   Result<NewFile> createTemporaryFile(const std::string& path) override;
+  void removeLeftovers(const std::string& path) override;
   Status setAttributes(const std::string& path, std::uint32_t attributes) override;
   Result<std::uint32_t> getAttributes(const std::string& path) override;
   Status deleteFile(const std::string& path) override;

@@ -41,6 +41,7 @@ class MemoryFiles : public FileSystem {
     return path.substr(path.find_last_of('\\') + 1);
   }
   Result<NewFile> createTemporaryFile(const std::string&) override { return Error{5, "not used here"}; }
+  void removeLeftovers(const std::string&) override {}
   Status replaceFile(const std::string&, const std::string&) override { return Error{5, "not used here"}; }
   Status setAttributes(const std::string& path, std::uint32_t attributes) override {
     if (!files.count(path)) return Error{kErrFileNotFound, "File not found"};

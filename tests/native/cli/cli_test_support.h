@@ -39,6 +39,7 @@ class FaultyFiles final : public FileSystem {
     if (auto f = fault("create")) return *f;
     return real_.createTemporaryFile(path);
   }
+  void removeLeftovers(const std::string& path) override { real_.removeLeftovers(path); }
   Status setAttributes(const std::string& path, std::uint32_t attributes) override {
     if (auto f = fault("set")) return f;
     return real_.setAttributes(path, attributes);

@@ -105,6 +105,7 @@ class FakeFiles : public FileSystem {
     return path.substr(path.find_last_of('\\') + 1);
   }
   Result<NewFile> createTemporaryFile(const std::string&) override { return unused(); }
+  void removeLeftovers(const std::string&) override {}
   Status setAttributes(const std::string&, std::uint32_t) override { return unused(); }
   Result<std::uint32_t> getAttributes(const std::string&) override { return unused(); }
   Status deleteFile(const std::string&) override { return unused(); }

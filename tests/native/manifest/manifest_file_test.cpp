@@ -16,7 +16,7 @@ using testing::MemoryFileSystem;
 
 const std::string kManifest = "C:\\Programlar\\notepad.exe.manifest";
 
-const std::string kTemporary = TemporaryPathFor(kManifest, 1, 0);
+const std::string kTemporary = TemporaryPathFor(kManifest, MemoryFileSystem::kWriter, 0);
 const std::string kOldBytes = "el yazısı manifest";
 constexpr std::uint32_t kOldAttributes = attr::kReadOnly | attr::kHidden | attr::kSystem;
 
@@ -30,7 +30,7 @@ TEST(WriteManifestFile, WritesATemporaryFileToTheDiskThenRenamesItOverThePath) {
   EXPECT_EQ(files.entries[kManifest].attributes, 6u);
   EXPECT_EQ(files.entries.size(), 1u);
   const std::vector<std::string> expectedLog = {
-      "create " + kTemporary, "write " + kTemporary,          "flush " + kTemporary,
+      "leftovers " + kManifest, "create " + kTemporary, "write " + kTemporary,          "flush " + kTemporary,
       "close " + kTemporary,  "attributes " + kTemporary + " 6", "replace " + kTemporary + " " + kManifest};
   EXPECT_EQ(files.log, expectedLog);
 }

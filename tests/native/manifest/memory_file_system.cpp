@@ -94,8 +94,8 @@ Result<std::string> MemoryFileSystem::findFile(const std::string& path, std::uin
 
 Result<NewFile> MemoryFileSystem::createTemporaryFile(const std::string& path) {
   std::uint32_t attempt = 0;
-  while (exists(TemporaryPathFor(path, 1, attempt))) ++attempt;
-  std::string temporary = TemporaryPathFor(path, 1, attempt);
+  while (exists(TemporaryPathFor(path, kWriter, attempt))) ++attempt;
+  std::string temporary = TemporaryPathFor(path, kWriter, attempt);
   log.push_back("create " + temporary);
   if (auto fault = faultFor(FileOp::Create)) return *fault;
   entries[temporary] = MemoryEntry{"", attr::kHidden, false, 0};

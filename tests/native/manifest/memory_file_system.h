@@ -46,8 +46,10 @@ class MemoryFileSystem final : public FileSystem {
   bool exists(const std::string& path) const { return entries.count(path) != 0; }
 
   Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
-  // Temporary files are made by writer 1.
+  // Temporary files are made by this writer; leftovers are not looked for.
+  static constexpr Writer kWriter{'w', 1};
   Result<NewFile> createTemporaryFile(const std::string& path) override;
+  void removeLeftovers(const std::string& path) override { log.push_back("leftovers " + path); }
   Status setAttributes(const std::string& path, std::uint32_t attributes) override;
   Result<std::uint32_t> getAttributes(const std::string& path) override;
   Status deleteFile(const std::string& path) override;

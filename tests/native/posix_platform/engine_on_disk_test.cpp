@@ -147,6 +147,7 @@ class KilledAt final : public FileSystem {
     file.file = std::make_unique<File>(*this, std::move(file.file));
     return file;
   }
+  void removeLeftovers(const std::string& path) override { real_.removeLeftovers(path); }
   Status setAttributes(const std::string& path, std::uint32_t attributes) override {
     if (attributes != 0) killIf("attributes");
     return real_.setAttributes(path, attributes);

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -127,12 +129,12 @@ TEST_F(PosixFiles, MissingFileOrFolderIsEmptyForLookupAnd53Elsewhere) {
 
 TEST_F(PosixFiles, TemporaryFileIsNewHiddenFromTheStartAndWritesAll) {
   const std::string path = folder / "out.manifest";
-  const std::string taken = TemporaryPathFor(path, static_cast<std::uint32_t>(::getpid()), 0);
+  const std::string taken = TemporaryPathFor(path, Writer{'u', static_cast<std::uint32_t>(::getpid())}, 0);
   ASSERT_EQ(::symlink("nowhere", taken.c_str()), 0);
   auto created = files.createTemporaryFile(path);
   ASSERT_TRUE(created.ok());
   NewFile file = std::move(created).value();
-  EXPECT_EQ(file.path, TemporaryPathFor(path, static_cast<std::uint32_t>(::getpid()), 1))
+  EXPECT_EQ(file.path, TemporaryPathFor(path, Writer{'u', static_cast<std::uint32_t>(::getpid())}, 1))
       << "a name taken, by a link even, is passed over";
   EXPECT_EQ(rawDosAttrib(file.path), "0x2");
   const std::string bytes = "a\r\nb\0c"s + std::string(100000, 'z');
@@ -198,6 +200,48 @@ TEST_F(PosixFiles, LookupFindsTheNameInAnyLetterCaseExactFirst) {
   EXPECT_EQ(files.findFile(folder / "probe.exe.manifestx", attr::kAnyFileLookup).value(), "");
   writeFile(path, "y");
   EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "probe.exe.manifest");
+}
+
+TEST(TemporaryWriterOf, ReadsTheNamesTemporaryPathForMakes) {
+  const struct {
+    const char* entry;
+    std::optional<Writer> writer;
+  } cases[] = {
+      {"a.exe.manifest.u4711-0.kovrena-tmp", Writer{'u', 4711}},
+      {"A.EXE.MANIFEST.w12-3.kovrena-tmp", Writer{'w', 12}},
+      {"a.exe.manifest", std::nullopt},
+      {"a.exe.manifest.u4711-0.kovrena-tmp.manifest", std::nullopt},
+      {"b.exe.manifest.u4711-0.kovrena-tmp", std::nullopt},
+      {"a.exe.manifest.x4711-0.kovrena-tmp", std::nullopt},
+      {"a.exe.manifest.u-0.kovrena-tmp", std::nullopt},
+      {"a.exe.manifest.u4711.kovrena-tmp", std::nullopt},
+      {"a.exe.manifest.u99999999999-0.kovrena-tmp", std::nullopt},
+      {"a.exe.manifest.u47a1-0.kovrena-tmp", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TemporaryWriterOf("a.exe.manifest", c.entry), c.writer) << c.entry;
+  EXPECT_EQ(TemporaryWriterOf("a.exe.manifest", TemporaryPathFor("a.exe.manifest", Writer{'u', 7}, 2)),
+            (Writer{'u', 7}));
+}
+
+// What a killed writer left goes; what a running one writes, another
+// platform's writer's file and every other name stay.
+TEST_F(PosixFiles, LeftoversOfEndedWritersAreRemoved) {
+  const pid_t ended = ::fork();
+  if (ended == 0) ::_exit(0);
+  ASSERT_GT(ended, 0);
+  ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+  const std::string path = folder / "a.exe.manifest";
+  const auto writer = [](pid_t process, char platform = 'u') {
+    return Writer{platform, static_cast<std::uint32_t>(process)};
+  };
+  const std::string gone = TemporaryPathFor(path, writer(ended), 0);
+  const std::string running = TemporaryPathFor(path, writer(::getppid()), 0);
+  const std::string windows = TemporaryPathFor(path, writer(ended, 'w'), 0);
+  const std::string other = TemporaryPathFor(folder / "b.exe.manifest", writer(ended), 0);
+  for (const std::string& file : {gone, running, windows, other, path}) writeFile(file, "x");
+  files.removeLeftovers(path);
+  EXPECT_FALSE(readFile(gone).has_value());
+  for (const std::string& file : {running, windows, other, path}) EXPECT_TRUE(readFile(file).has_value()) << file;
 }
 
 TEST_F(PosixFiles, DeleteRemovesReadOnlyHiddenFiles) {

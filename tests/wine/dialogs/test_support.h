@@ -50,6 +50,7 @@ class PlainLookupFiles : public FileSystem {
  public:
   Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
   Result<NewFile> createTemporaryFile(const std::string&) override { return unused(); }
+  void removeLeftovers(const std::string&) override {}
   Status setAttributes(const std::string&, std::uint32_t) override { return unused(); }
   Result<std::uint32_t> getAttributes(const std::string&) override { return unused(); }
   Status deleteFile(const std::string&) override { return unused(); }

@@ -116,12 +116,12 @@ TEST_F(Win32Files, FolderIsNotAFile) {
 TEST_F(Win32Files, TemporaryFileIsNewHiddenAndRenamedOverThePath) {
   const std::string path = folder / "out.manifest";
   ASSERT_TRUE(writeBytes(path, std::string(5000, 'o')));
-  const std::string taken = TemporaryPathFor(path, GetCurrentProcessId(), 0);
+  const std::string taken = TemporaryPathFor(path, Writer{'w', GetCurrentProcessId()}, 0);
   ASSERT_TRUE(writeBytes(taken, "öldürülen bir yazımdan"));
   auto created = files.createTemporaryFile(path);
   ASSERT_TRUE(created.ok());
   NewFile temporary = std::move(created).value();
-  EXPECT_EQ(temporary.path, TemporaryPathFor(path, GetCurrentProcessId(), 1)) << "a name taken is passed over";
+  EXPECT_EQ(temporary.path, TemporaryPathFor(path, Writer{'w', GetCurrentProcessId()}, 1)) << "a name taken is passed over";
   EXPECT_EQ(readBytes(taken), "öldürülen bir yazımdan");
   EXPECT_NE(attributesOf(temporary.path) & FILE_ATTRIBUTE_HIDDEN, 0u);
   const std::string bytes = std::string("a\r\nb\0c", 6) + std::string(70000, 'z');
@@ -133,6 +133,40 @@ TEST_F(Win32Files, TemporaryFileIsNewHiddenAndRenamedOverThePath) {
   EXPECT_EQ(readBytes(path), bytes);
   EXPECT_EQ(attributesOf(temporary.path), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(files.deleteFile(path), std::nullopt);
+}
+
+// The id of a process that has ended: this test program, run to list nothing.
+DWORD endedProcess() {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring command = L"\"" + std::wstring(self) + L"\" --gtest_filter=-*";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr, &startup,
+                      &process)) {
+    return 0;
+  }
+  WaitForSingleObject(process.hProcess, 30000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return process.dwProcessId;
+}
+
+// What a killed writer left goes, hidden and system as it may be; another
+// platform's writer's file and every other name stay.
+TEST_F(Win32Files, LeftoversOfEndedWritersAreRemoved) {
+  const DWORD ended = endedProcess();
+  ASSERT_NE(ended, 0u);
+  const std::string path = folder / "a.exe.manifest";
+  const std::string gone = TemporaryPathFor(path, Writer{'w', ended}, 0);
+  const std::string posix = TemporaryPathFor(path, Writer{'u', ended}, 0);
+  const std::string other = TemporaryPathFor(folder / "b.exe.manifest", Writer{'w', ended}, 0);
+  for (const std::string& file : {gone, posix, other, path}) ASSERT_TRUE(writeBytes(file, "x"));
+  ASSERT_TRUE(SetFileAttributesW(ToWide(gone).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  files.removeLeftovers(path);
+  EXPECT_EQ(attributesOf(gone), INVALID_FILE_ATTRIBUTES);
+  for (const std::string& file : {posix, other, path}) EXPECT_NE(attributesOf(file), INVALID_FILE_ATTRIBUTES) << file;
 }
 
 TEST_F(Win32Files, OpenFileRefusesDeletionUntilReleased) {
