@@ -84,9 +84,10 @@ Result<ManifestInfo> inspectManifest(const std::string& manifestPath, const std:
   return info;
 }
 
-// Deletes what lies at the manifest path: a link itself, never its target;
-// a file after its attributes are plain, as the window program does it, so
-// that a read-only one goes too.
+// Deletes what lies at the manifest path: a link itself, never its target
+// (where the platform cannot tell the two apart it refuses the link); a file
+// after its attributes are plain, as the window program does it, so that a
+// read-only one goes too.
 Status removeManifest(const std::string& manifestPath, Services services) {
   const Result<EntryKind> kind = services.disk.kindOf(manifestPath, false);
   if (!kind) return kind.error();
@@ -96,6 +97,19 @@ Status removeManifest(const std::string& manifestPath, Services services) {
   return services.files.deleteFile(manifestPath);
 }
 
+// The manifest path of a program, or, where nothing has exactly that name,
+// the file whose name differs from it only in letter case: Wine loads that
+// one as the program's manifest, so it is the one reported and acted on.
+std::string manifestPathOf(const std::string& path, Services services) {
+  const std::string exact = manifest::ManifestPath(path);
+  const Result<EntryKind> kind = services.disk.kindOf(exact, false);
+  if (!kind || kind.value() != EntryKind::Missing) return exact;
+  const Result<std::string> found = services.files.findFile(exact, attr::kAnyFileLookup);
+  if (!found || found.value().empty()) return exact;
+  const std::string_view name = FileNameOf(exact, services.disk.style());
+  return exact.substr(0, exact.size() - name.size()) + found.value();
+}
+
 }  // namespace
 
 ProgramReport StatusOf(const std::string& path, Services services) {
@@ -103,7 +117,7 @@ ProgramReport StatusOf(const std::string& path, Services services) {
   Result<ProgramFacts> facts = readFacts(path, services.disk);
   if (!facts) return failure(path, facts.error());
   const Result<ManifestInfo> manifest =
-      inspectManifest(manifest::ManifestPath(path), programName(path, services), services);
+      inspectManifest(manifestPathOf(path, services), programName(path, services), services);
   if (!manifest) return failure(path, manifest.error());
   ProgramReport report = reportOf(path, Outcome::Status);
   report.facts = facts.value();
@@ -133,10 +147,11 @@ ProgramReport ApplyTo(const std::string& path, bool force, Services services) {
   }
 
   const std::string name = programName(path, services);
-  const std::string manifestPath = manifest::ManifestPath(path);
+  const std::string manifestPath = manifestPathOf(path, services);
   const Result<ManifestInfo> found = inspectManifest(manifestPath, name, services);
   if (!found) return failure(path, found.error());
   report.manifest = found.value();
+  manifest::OldManifest old = manifest::OldManifest::None;
   switch (found.value().state) {
     case ManifestState::NotAFile:
       report.outcome = Outcome::ManifestBlocked;
@@ -148,13 +163,20 @@ ProgramReport ApplyTo(const std::string& path, bool force, Services services) {
                                                                     : Outcome::ManifestExists;
         return report;
       }
-      if (Status failed = removeManifest(manifestPath, services)) return failure(path, *failed);
+      {
+        // Renamed over, never deleted first: a failed write leaves it. A
+        // link has no attributes of its own to clear.
+        const Result<EntryKind> kind = services.disk.kindOf(manifestPath, false);
+        if (!kind) return failure(path, kind.error());
+        if (kind.value() != EntryKind::Link) old = manifest::OldManifest::Replace;
+      }
       report.outcome = Outcome::Replaced;
       break;
     case ManifestState::None:
       break;
   }
-  if (Status failed = manifest::WriteManifestFile(services.files, manifestPath, manifest::BuildManifestText(name))) {
+  if (Status failed =
+          manifest::WriteManifestFile(services.files, manifestPath, manifest::BuildManifestText(name), old)) {
     ProgramReport failedReport = failure(path, *failed);
     failedReport.facts = report.facts;
     failedReport.manifest = report.manifest;
@@ -172,7 +194,9 @@ ProgramReport UndoFor(const std::string& path, bool force, Services services) {
   const bool programExists = program.value() == EntryKind::File;
   const std::string name =
       programExists ? programName(path, services) : std::string(FileNameOf(path, services.disk.style()));
-  const std::string manifestPath = manifest::ManifestPath(path);
+  const std::string manifestPath = manifestPathOf(path, services);
+  // What a killed run left beside the manifest goes with it.
+  services.files.removeLeftovers(manifestPath);
   const Result<ManifestInfo> found = inspectManifest(manifestPath, name, services);
   if (!found) return failure(path, found.error());
 

@@ -220,6 +220,13 @@ const std::vector<Scenario>& undoScenarios() {
        {"undo", "--force", "{d}/" + kName}, 0,
        "{d}/Eski Oyun.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\n",
        "", [](const Folder& d) { EXPECT_TRUE(exists(d / (kName + ".manifest/."))); }},
+      {"a manifest named in capitals, as Wine loads it, is the one undone",
+       [](const Folder& d) {
+         d.program(kName);
+         writeFile(d / "ESKI OYUN.EXE.MANIFEST", manifest::BuildManifestText(kName));
+       },
+       {"undo", "{d}/" + kName}, 0, "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
+       [](const Folder& d) { EXPECT_FALSE(exists(d / "ESKI OYUN.EXE.MANIFEST")); }},
       {"a link to the engine's bytes is not the manifest; --force removes only the link",
        [](const Folder& d) {
          d.program(kName);
@@ -305,6 +312,23 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
        [](const Folder& d) {
          expectNoManifest(d, "a.exe");
          EXPECT_EQ(d.manifestOf("b.exe"), "<assembly/>");
+       }},
+      {"status sees a manifest named in other letter case",
+       [](const Folder& d) {
+         d.program("a.exe");
+         writeFile(d / "A.EXE.MANIFEST", "<assembly/>");
+       },
+       {"status", "{d}/a.exe"}, 0, "{d}/a.exe: 32 bit x86 programı; yanında başka bir manifest var; kendi manifesti yok\n",
+       "", nullptr},
+      {"apply --force replaces it in its own name: never two manifests",
+       [](const Folder& d) {
+         d.program("a.exe");
+         writeFile(d / "A.EXE.MANIFEST", "<assembly/>");
+       },
+       {"apply", "--force", "{d}/a.exe"}, 0, "{d}/a.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n", "",
+       [](const Folder& d) {
+         EXPECT_EQ(readFile(d / "A.EXE.MANIFEST"), manifest::BuildManifestText("a.exe"));
+         EXPECT_FALSE(exists(d / "a.exe.manifest"));
        }},
       {"a folder without programs", [](const Folder& d) { writeFile(d / "a.txt", ""); },
        {"status", "--recursive", "{d}"}, 0, "{d}: altında .exe dosyası yok\n", "", nullptr},
