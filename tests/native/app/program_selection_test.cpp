@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "app/program_selection.h"
 #include "fakes.h"
 
@@ -46,53 +51,51 @@ TEST_F(ProgramSelection, DialogIsSetUpAsDesigned) {
 // selection of another program so that "unchanged" is visible.
 struct OutcomeRow {
   const char* name;
+  // What the dialog answers (a failure, or the chosen path and title) and the
+  // files on disk besides the earlier program.
+  std::optional<Error> dialogFailure;
+  std::string chosenPath, chosenTitle;
+  std::vector<std::pair<std::string, std::uint32_t>> files;
+  // What the user sees afterwards.
   std::string pathText, targetPath, programName;
   bool applyEnabled, applyOptionEnabled, undoOptionEnabled, applySelected, undoLabelEnabled;
   std::vector<std::string> messages;
 };
 
 const std::string kEarlier = "C:\\Eski\\eski.exe";
+const std::string kNotepadManifest = std::string(kNotepad) + ".manifest";
 
-std::vector<OutcomeRow> outcomeRows() {
-  return {
-      {"cancelled", kEarlier, kEarlier, "eski.exe", true, true, false, true, false, {}},
-      {"not found", "", kEarlier, "eski.exe", false, true, false, true, false,
-       {"Belirttiğiniz dosya bulunamadı"}},
-      {"itself", "", "", "eski.exe", false, true, false, true, false,
-       {std::string(kSelfChosenMessage)}},
-      {"no manifest", kNotepad, kNotepad, "notepad.exe", true, true, false, true, false, {}},
-      {"manifest", kNotepad, kNotepad, "notepad.exe", true, false, true, false, true, {}},
+TEST(ProgramSelectionOutcome, EveryOutcomeRow) {
+  const OutcomeRow rows[] = {
+      {"cancelled", Error{kErrDialogCancelled, "Cancel"}, "", "", {},
+       kEarlier, kEarlier, "eski.exe", true, true, false, true, false, {}},
+      {"not found", std::nullopt, "C:\\yok\\yok.exe", "yok.exe", {},
+       "", kEarlier, "eski.exe", false, true, false, true, false, {"Belirttiğiniz dosya bulunamadı"}},
+      {"itself", std::nullopt, "C:\\Araçlar\\Kovrena.exe", "Kovrena.exe", {{"C:\\Araçlar\\Kovrena.exe", attr::kNormal}},
+       "", "", "eski.exe", false, true, false, true, false, {std::string(kSelfChosenMessage)}},
+      {"no manifest", std::nullopt, kNotepad, "notepad.exe", {{kNotepad, attr::kNormal}},
+       kNotepad, kNotepad, "notepad.exe", true, true, false, true, false, {}},
+      {"manifest", std::nullopt, kNotepad, "notepad.exe",
+       {{kNotepad, attr::kNormal}, {kNotepadManifest, attr::kHidden | attr::kSystem}},
+       kNotepad, kNotepad, "notepad.exe", true, false, true, false, true, {}},
   };
-}
-
-TEST_F(ProgramSelection, EveryOutcomeRow) {
-  for (const OutcomeRow& row : outcomeRows()) {
+  for (const OutcomeRow& row : rows) {
     SCOPED_TRACE(row.name);
     AnaFormValues v;
     FormControls c;
     ScriptedDialog d;
     MemoryFiles f;
     RecordingMessages m;
-    // An earlier selection of a program without a manifest.
     f.addFile(kEarlier);
     d.choice = {kEarlier, "eski.exe"};
     cmdGözatClick(v, c, d, f, m, kSelf);
     ASSERT_TRUE(m.shown.empty());
 
-    const std::string name = row.name;
-    if (name == "cancelled") d.failure = Error{kErrDialogCancelled, "Cancel"};
-    if (name == "not found") d.choice = {"C:\\yok\\yok.exe", "yok.exe"};
-    if (name == "itself") {
-      d.choice = {"C:\\Araçlar\\Kovrena.exe", "Kovrena.exe"};
-      f.addFile(d.choice.fileName);
-    }
-    if (name == "no manifest" || name == "manifest") {
-      d.choice = {kNotepad, "notepad.exe"};
-      f.addFile(kNotepad);
-    }
-    if (name == "manifest") f.addFile(std::string(kNotepad) + ".manifest", attr::kHidden | attr::kSystem);
-
+    d.failure = row.dialogFailure;
+    d.choice = {row.chosenPath, row.chosenTitle};
+    for (const auto& [path, attributes] : row.files) f.addFile(path, attributes);
     cmdGözatClick(v, c, d, f, m, kSelf);
+
     EXPECT_EQ(c.pathText, row.pathText);
     EXPECT_EQ(v.targetPath, row.targetPath);
     EXPECT_EQ(v.programName, row.programName);
@@ -109,7 +112,7 @@ TEST_F(ProgramSelection, EveryOutcomeRow) {
   }
 }
 
-TEST_F(ProgramSelection, LookupIsPlainAndExactInCase) {
+TEST(ProgramSelectionLookup, IsPlainAndExactInCase) {
   struct Case {
     const char* name;
     std::string chosen;

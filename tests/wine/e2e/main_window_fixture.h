@@ -96,6 +96,17 @@ class MainWindow : public ::testing::Test {
     ASSERT_TRUE(waitUntil([&] { return gone(dialog); })) << "the open-file dialog stayed open";
   }
 
+  // Returns once the program has finished what it was doing and waits for
+  // messages again: a sent message is answered only from its message loop.
+  // Twice, as the first may still be answered by a closing dialog's loop.
+  void waitUntilProgramIdle() {
+    for (int round = 0; round < 2; ++round) {
+      DWORD_PTR answer = 0;
+      ASSERT_NE(SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(scaled(15000)), &answer), 0)
+          << "the program does not answer";
+    }
+  }
+
   // Waits for the program's message box, checks its text and closes it.
   void expectMessage(const std::wstring& text, int button = IDOK) {
     HWND box = dialogTitled(L"Kovrena");

@@ -32,6 +32,8 @@ TEST_F(MainWindow, OpenDialogAndOverwriteQuestionSpeakTurkish) {
   // A manifest that comes into being after the selection is what the
   // question is asked about.
   choose(target_);
+  // Its own check at selection must be over before the manifest appears.
+  waitUntilProgramIdle();
   const std::wstring manifest = target_ + L".manifest";
   HANDLE file = CreateFileW(manifest.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
