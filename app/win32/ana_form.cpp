@@ -165,11 +165,9 @@ void AnaForm::createControls() {
   subclass(zemin_);
 
   // Labels lie on the picture: they are painted with the picture itself as
-  // their background brush, aligned to where they sit.
-  if (HBITMAP picture = reinterpret_cast<HBITMAP>(SendMessageW(zemin_, STM_GETIMAGE, IMAGE_BITMAP, 0))) {
-    backgroundForBrush_.reset(static_cast<HBITMAP>(CopyImage(picture, IMAGE_BITMAP, 0, 0, 0)));
-    backgroundBrush_.reset(CreatePatternBrush(backgroundForBrush_.get()));
-  }
+  // their background brush, aligned to where they sit. PictureZemin keeps
+  // showing that picture, so it outlives the brush.
+  if (HBITMAP picture = zeminPicture_->image()) backgroundBrush_.reset(CreatePatternBrush(picture));
 
   for (const ControlDesign& design : kAnaFormControls) {
     const HWND child = ui::win32::CreateControl(zemin_, windowClassOf(design.kind), ToWide(design.caption),

@@ -101,7 +101,6 @@ class AnaForm final : public ui::win32::Window, public SelectionControls, public
   kovrena::win32::UniqueFont font_;
   kovrena::win32::UniqueBrush panelBrush_;
   kovrena::win32::UniqueBrush backgroundBrush_;  // the picture, for transparent labels
-  kovrena::win32::UniqueBitmap backgroundForBrush_;
   kovrena::win32::UniquePen shapePen_;
   kovrena::win32::UniqueIcon bigIcon_, smallIcon_;
   kovrena::win32::UniqueMenu popup_;
