@@ -6,12 +6,13 @@
 // has shown and painted its window and waits for input), the window is
 // checked to be visible, then closed.
 //
-//   startup_bench.exe [rounds] [program reference]
+//   startup_bench.exe [rounds] [reference program program ...]
 //
-// Without paths: the shipping 32-bit Kovrena.exe and the 32-bit reference
-// where they exist, else the 64-bit ones of this build. Printed: median and
-// quartiles of each program's times, and the ratio Kovrena / reference per
-// round (median and quartiles) and of the medians.
+// Without paths: the 32-bit reference and the shipping 32-bit Kovrena.exe
+// where they exist, else the 64-bit ones of this build; given several
+// programs (two builds of Kovrena, say), all are measured in the same rounds.
+// Printed: median and quartiles of each program's times, and of its ratio to
+// the reference per round, and the ratio of the medians.
 #include <windows.h>
 
 #include <algorithm>
@@ -89,7 +90,7 @@ double quantile(std::vector<double> values, double p) {
 }
 
 void printSpread(const char* name, const std::vector<double>& values, const char* unit) {
-  std::printf("  %-28s median %7.3f%s  quartiles %7.3f%s - %7.3f%s\n", name, quantile(values, 0.5), unit,
+  std::printf("  %-36s median %7.3f%s  quartiles %7.3f%s - %7.3f%s\n", name, quantile(values, 0.5), unit,
               quantile(values, 0.25), unit, quantile(values, 0.75), unit);
 }
 
@@ -98,20 +99,18 @@ void printSpread(const char* name, const std::vector<double>& values, const char
 int main(int argc, char** argv) {
   int rounds = 60;
   if (argc > 1) rounds = std::max(1, std::atoi(argv[1]));
-  std::wstring program, reference;
+  // The reference first, then the programs measured against it.
+  std::vector<std::wstring> programs;
   if (argc > 3) {
-    program = windowsPathOf(argv[2]);
-    reference = windowsPathOf(argv[3]);
+    for (int i = 2; i < argc; ++i) programs.push_back(windowsPathOf(argv[i]));
   } else {
-    program = windowsPathOf(SHIPPING_EXE_UNIX_PATH);
-    reference = windowsPathOf(REFERENCE32_EXE_UNIX_PATH);
-    if (!exists(program) || !exists(reference) || startOnce(program) < 0) {
-      program = windowsPathOf(KOVRENA_EXE_UNIX_PATH);
-      reference = windowsPathOf(REFERENCE_EXE_UNIX_PATH);
+    programs = {windowsPathOf(REFERENCE32_EXE_UNIX_PATH), windowsPathOf(SHIPPING_EXE_UNIX_PATH)};
+    if (!exists(programs[0]) || !exists(programs[1]) || startOnce(programs[1]) < 0) {
+      programs = {windowsPathOf(REFERENCE_EXE_UNIX_PATH), windowsPathOf(KOVRENA_EXE_UNIX_PATH)};
     }
   }
-  const std::wstring programs[] = {program, reference};
-  std::wprintf(L"program:   %ls\nreference: %ls\n", program.c_str(), reference.c_str());
+  const size_t count = programs.size();
+  for (size_t i = 0; i < count; ++i) std::wprintf(L"%ls %zu: %ls\n", i == 0 ? L"reference" : L"program", i, programs[i].c_str());
   // One start of each first: disk cache and Wine's own start-up warmed alike.
   for (const std::wstring& exe : programs) {
     if (startOnce(exe) < 0) {
@@ -119,25 +118,39 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  std::vector<double> times[2], ratios;
+  std::vector<std::vector<double>> times(count), ratios(count);
   for (int round = 0; round < rounds; ++round) {
-    double taken[2] = {};
-    for (int k = 0; k < 2; ++k) {
-      const int which = (round + k) % 2;
+    std::vector<double> taken(count);
+    for (size_t k = 0; k < count; ++k) {
+      const size_t which = (static_cast<size_t>(round) + k) % count;
       taken[which] = startOnce(programs[which]);
       if (taken[which] < 0) {
         std::wprintf(L"%ls failed to start in round %d\n", programs[which].c_str(), round);
         return 1;
       }
     }
-    times[0].push_back(taken[0]);
-    times[1].push_back(taken[1]);
-    ratios.push_back(taken[0] / taken[1]);
+    for (size_t i = 0; i < count; ++i) {
+      times[i].push_back(taken[i]);
+      ratios[i].push_back(taken[i] / taken[0]);
+    }
+  }
+  if (std::getenv("STARTUP_BENCH_RAW") != nullptr) {
+    for (size_t i = 0; i < count; ++i) {
+      std::vector<double> sorted = times[i];
+      std::sort(sorted.begin(), sorted.end());
+      std::printf("%zu:", i);
+      for (double t : sorted) std::printf(" %.0f", t);
+      std::printf("\n");
+    }
   }
   std::printf("start to input idle (window shown and painted), n = %d rounds, order rotated:\n", rounds);
-  printSpread("Kovrena", times[0], " ms");
-  printSpread("reference", times[1], " ms");
-  printSpread("ratio per round", ratios, "");
-  std::printf("  ratio of the medians %.3f\n", quantile(times[0], 0.5) / quantile(times[1], 0.5));
+  printSpread("reference 0", times[0], " ms");
+  for (size_t i = 1; i < count; ++i) {
+    const std::string name = "program " + std::to_string(i);
+    printSpread(name.c_str(), times[i], " ms");
+    printSpread((name + " / reference per round").c_str(), ratios[i], "");
+    std::printf("  %-36s %.3f\n", (name + " / reference of medians").c_str(),
+                quantile(times[i], 0.5) / quantile(times[0], 0.5));
+  }
   return 0;
 }
