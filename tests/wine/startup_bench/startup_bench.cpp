@@ -12,7 +12,9 @@
 // where they exist, else the 64-bit ones of this build; given several
 // programs (two builds of Kovrena, say), all are measured in the same rounds.
 // Printed: median and quartiles of each program's times, and of its ratio to
-// the reference per round, and the ratio of the medians.
+// the reference per round, and the ratio of the medians; with
+// STARTUP_BENCH_RAW set in the environment, every time as well, sorted (a
+// busy machine shows as a second, slower cluster).
 #include <windows.h>
 
 #include <algorithm>
