@@ -21,27 +21,55 @@ configure_file(${PROJECT_SOURCE_DIR}/resources/version.h.in
   ${KOVRENA_GENERATED_INCLUDE}/resources/version.h @ONLY)
 target_include_directories(kovrena_options INTERFACE ${KOVRENA_GENERATED_INCLUDE})
 
+# The shipping Kovrena.exe is kept small (the xp preset turns this on; other
+# builds are left as they are).
+option(KOVRENA_COMPACT "Size options for the shipping Kovrena.exe" OFF)
+
 # The window program's own code (Kovrena.exe and the libraries only it uses)
-# is built without exceptions: nothing in it throws or catches, and the
-# compiler now holds it to that. The engine and the platform layer are
-# shared with kovrena-cli, whose command-line parser throws and catches, and
-# keep them; they throw nothing themselves.
+# is built without exceptions, run-time type information, unwind tables or
+# guarded local statics: nothing in it throws, catches or asks a type, it has
+# one thread, and the compiler now holds it to that. Its program target is
+# marked KOVRENA_WINDOW_PROGRAM, which picks the window program's build of
+# the code it shares with kovrena-cli (see kovrena_library). The shipping
+# build also optimises it across files at the link.
 function(kovrena_window_program_code target)
-  target_compile_options(${target} PRIVATE -fno-exceptions)
+  target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+    -fno-threadsafe-statics)
+  set_target_properties(${target} PROPERTIES KOVRENA_WINDOW_PROGRAM ON)
+  if(KOVRENA_COMPACT)
+    set_target_properties(${target} PROPERTIES INTERPROCEDURAL_OPTIMIZATION ON)
+  endif()
 endfunction()
 
 # A library made of every .cpp in one folder of the calling area: the area's
 # own folder, or FOLDER (its win32/ or posix/ subfolder). Header-only while
 # the folder has none. LINK: what it uses; WINDOW_PROGRAM: code of the window
 # program alone (see above).
+#
+# SHARED_WITH_CLI: code both programs use (the engine, the platform layer).
+# kovrena-cli's command-line parser throws and catches, and what it calls
+# keeps the unwind tables an exception passes through; the window program
+# wants none of that. On Windows such a library is built twice, as
+# name_with_exceptions and name_window_program, and name itself only chooses:
+# the program that is finally linked gets the build that suits it, however
+# many libraries lie between. Tests get the build with exceptions.
 function(kovrena_library name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "WINDOW_PROGRAM" "FOLDER" "LINK")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "WINDOW_PROGRAM;SHARED_WITH_CLI" "FOLDER" "LINK")
   set(folder ${CMAKE_CURRENT_SOURCE_DIR})
   if(arg_FOLDER)
     set(folder ${folder}/${arg_FOLDER})
   endif()
   file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
-  if(sources)
+  if(sources AND arg_SHARED_WITH_CLI AND WIN32)
+    foreach(build with_exceptions window_program)
+      add_library(${name}_${build} STATIC ${sources})
+      target_link_libraries(${name}_${build} PUBLIC kovrena_options ${arg_LINK})
+    endforeach()
+    kovrena_window_program_code(${name}_window_program)
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE
+      "$<IF:$<BOOL:$<TARGET_PROPERTY:KOVRENA_WINDOW_PROGRAM>>,${name}_window_program,${name}_with_exceptions>")
+  elseif(sources)
     add_library(${name} STATIC ${sources})
     target_link_libraries(${name} PUBLIC kovrena_options ${arg_LINK})
     if(arg_WINDOW_PROGRAM)
@@ -76,22 +104,21 @@ function(kovrena_add_areas folder)
   endforeach()
 endfunction()
 
-# The shipping Kovrena.exe is kept small (the xp preset turns this on; other
-# builds are left as they are).
-option(KOVRENA_COMPACT "Size options for the shipping Kovrena.exe" OFF)
 if(KOVRENA_COMPACT AND WIN32)
   # The window program catches no exception anywhere (its own code is built
-  # without them): whatever the standard library or the shared engine throws
-  # in it ends in std::terminate. Two parts of the C++ runtime cost a great
-  # deal for that ending alone, and are cut off at the link:
+  # without them, and app/win32/memory.cpp gives it an operator new that
+  # aborts when memory runs out): whatever the standard library would throw
+  # in it could only end the program. Each way the C++ runtime has of getting
+  # there costs a great deal for that ending alone, and is cut off at the
+  # link, straight to abort():
   # - the default terminate handler prints the exception's demangled type to
   #   a console this program does not have; the demangler and the printf it
-  #   uses are about 75 KB. abort() is what the handler does after printing.
+  #   uses are about 75 KB.
   # - the library's error helpers (std::__throw_length_error and the like)
   #   construct std::logic_error and its kin, which drag in a second,
   #   reference-counted std::string and most of the string library: another
-  #   85 KB. They go straight to std::terminate, where the exception they
-  #   would throw ends up.
+  #   85 KB. Throwing anything at all, and std::terminate, bring in the
+  #   unwinder and the personality routine (about 35 KB of code and tables).
   # Only Kovrena.exe is linked so; kovrena-cli throws and catches.
   function(kovrena_compact_program target)
     if(NOT TARGET ${target})
@@ -102,18 +129,20 @@ if(KOVRENA_COMPACT AND WIN32)
     else()
       set(u "")
     endif()
-    set(handler _ZN9__gnu_cxx27__verbose_terminate_handlerEv)
     # Stripped; sections nothing refers to left out (4 KB, mostly constants).
-    set(options -s -Wl,--gc-sections
-      -Wl,--wrap=${handler} -Wl,--defsym,${u}__wrap_${handler}=${u}abort)
+    # The optimisation across files runs as one piece: split up, this
+    # compiler fails on the wrapped helpers below (an internal error).
+    set(options -s -Wl,--gc-sections -flto-partition=one)
     foreach(helper
+        _ZN9__gnu_cxx27__verbose_terminate_handlerEv
         _ZSt16__throw_bad_castv _ZSt17__throw_bad_allocv _ZSt18__throw_bad_typeidv
         _ZSt19__throw_logic_errorPKc _ZSt19__throw_range_errorPKc _ZSt20__throw_domain_errorPKc
         _ZSt20__throw_length_errorPKc _ZSt20__throw_out_of_rangePKc _ZSt21__throw_bad_exceptionv
         _ZSt21__throw_runtime_errorPKc _ZSt22__throw_overflow_errorPKc
         _ZSt23__throw_underflow_errorPKc _ZSt24__throw_invalid_argumentPKc
-        _ZSt24__throw_out_of_range_fmtPKcz _ZSt28__throw_bad_array_new_lengthv)
-      list(APPEND options -Wl,--wrap=${helper} -Wl,--defsym,${u}__wrap_${helper}=${u}_ZSt9terminatev)
+        _ZSt24__throw_out_of_range_fmtPKcz _ZSt25__throw_bad_function_callv
+        _ZSt28__throw_bad_array_new_lengthv)
+      list(APPEND options -Wl,--wrap=${helper} -Wl,--defsym,${u}__wrap_${helper}=${u}abort)
     endforeach()
     target_link_options(${target} PRIVATE ${options})
   endfunction()

@@ -108,6 +108,8 @@ int buttonSetOf(WPARAM keys) { return ui::ButtonSetFromKeyFlags(static_cast<std:
 
 AnaForm::AnaForm() : move_(*this, nullptr), chrome_(values_, *this, move_) {}
 
+AnaForm::~AnaForm() = default;
+
 bool AnaForm::create() {
   bigIcon_.reset(loadIcon(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
   smallIcon_.reset(loadIcon(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)));
@@ -163,18 +165,16 @@ void AnaForm::createControls() {
   subclass(zemin_);
 
   // Labels lie on the picture: they are painted with the picture itself as
-  // their background brush, aligned to where they sit.
-  if (HBITMAP picture = reinterpret_cast<HBITMAP>(SendMessageW(zemin_, STM_GETIMAGE, IMAGE_BITMAP, 0))) {
-    backgroundForBrush_.reset(static_cast<HBITMAP>(CopyImage(picture, IMAGE_BITMAP, 0, 0, 0)));
-    backgroundBrush_.reset(CreatePatternBrush(backgroundForBrush_.get()));
-  }
+  // their background brush, aligned to where they sit. PictureZemin keeps
+  // showing that picture, so it outlives the brush.
+  if (HBITMAP picture = zeminPicture_->image()) backgroundBrush_.reset(CreatePatternBrush(picture));
 
   for (const ControlDesign& design : kAnaFormControls) {
     const HWND child = ui::win32::CreateControl(zemin_, windowClassOf(design.kind), ToWide(design.caption),
                                                 styleOf(design), design.rect, idOf(design.id), font_.get(),
                                                 design.kind == ControlKind::TextField ? WS_EX_CLIENTEDGE : 0);
     if (design.kind == ControlKind::Picture) {
-      pictures_.try_emplace(design.id, child);
+      pictures_[static_cast<std::size_t>(PictureSlot(design.id))].emplace(child);
       showBitmap(design.id, design.picture);
       // A bitmap control takes the size of its picture; the design's stays.
       SetWindowPos(child, nullptr, design.rect.left, design.rect.top, design.rect.width, design.rect.height,
@@ -218,11 +218,12 @@ HWND AnaForm::control(AnaFormControl id) const {
 }
 
 void AnaForm::showBitmap(AnaFormControl id, std::string_view resourceName) {
-  const auto picture = pictures_.find(id);
-  if (picture == pictures_.end()) return;
+  const int slot = PictureSlot(id);
+  if (slot < 0 || !pictures_[static_cast<std::size_t>(slot)]) return;
+  shaping::win32::PictureControl& picture = *pictures_[static_cast<std::size_t>(slot)];
   // A picture the control does not take leaves it as it was.
-  static_cast<void>(picture->second.show(kovrena::win32::UniqueBitmap(loadBitmap(resourceName))));
-  InvalidateRect(picture->second.window(), nullptr, FALSE);
+  static_cast<void>(picture.show(kovrena::win32::UniqueBitmap(loadBitmap(resourceName))));
+  InvalidateRect(picture.window(), nullptr, FALSE);
 }
 
 void AnaForm::showPicture(PictureButton button, std::string_view resourceName) {

@@ -5,8 +5,10 @@
 // platform-free table in app/ana_form_design.h.
 #include <windows.h>
 
-#include <map>
+#include <array>
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,9 +24,28 @@
 
 namespace kovrena::app::win32 {
 
+// How many picture controls the design has, and where each one's place is
+// among them: -1 for a control that is not a picture.
+inline constexpr std::size_t kPictureCount = [] {
+  std::size_t count = 0;
+  for (const ControlDesign& design : kAnaFormControls) count += design.kind == ControlKind::Picture ? 1 : 0;
+  return count;
+}();
+constexpr int PictureSlot(AnaFormControl id) {
+  int slot = 0;
+  for (const ControlDesign& design : kAnaFormControls) {
+    if (design.kind != ControlKind::Picture) continue;
+    if (design.id == id) return slot;
+    ++slot;
+  }
+  return -1;
+}
+
 class AnaForm final : public ui::win32::Window, public SelectionControls, public ChromeView {
  public:
   AnaForm();
+  // Out of line: defined once, not in every file that destroys a window.
+  ~AnaForm() override;
 
   // Creates the window and its controls and cuts its outline; false when the
   // window cannot be created.
@@ -74,12 +95,12 @@ class AnaForm final : public ui::win32::Window, public SelectionControls, public
   // Own the pictures the picture controls show, PictureZemin's frozen one
   // included (a static control does not own the bitmap it is given).
   std::unique_ptr<shaping::win32::PictureControl> zeminPicture_;
-  std::map<AnaFormControl, shaping::win32::PictureControl> pictures_;
+  // The picture controls in the order the design lists them (PictureSlot).
+  std::array<std::optional<shaping::win32::PictureControl>, kPictureCount> pictures_;
   std::vector<std::wstring> toolTipTexts_;
   kovrena::win32::UniqueFont font_;
   kovrena::win32::UniqueBrush panelBrush_;
   kovrena::win32::UniqueBrush backgroundBrush_;  // the picture, for transparent labels
-  kovrena::win32::UniqueBitmap backgroundForBrush_;
   kovrena::win32::UniquePen shapePen_;
   kovrena::win32::UniqueIcon bigIcon_, smallIcon_;
   kovrena::win32::UniqueMenu popup_;

@@ -1,9 +1,11 @@
 #include "app/win32/ana_form_services.h"
 
+#include <optional>
 #include <string>
 
 #include "platform/win32/text.h"
 #include "shaping/win32/form_kes.h"
+#include "shaping/win32/window_origin.h"
 
 namespace kovrena::app::win32 {
 
@@ -28,10 +30,18 @@ OwnProgram FindOwnProgram() {
 }
 
 void CutOutline(shaping::win32::PictureControl& pictureZemin, HWND window) {
-  shaping::clsFormKes formKes;
-  // The picture's top-left pixel is the surround colour; a picture the cut
-  // cannot use leaves the window rectangular, which is acceptable.
-  static_cast<void>(formKes.ReferansPixelÇevreselKes(pictureZemin, window, 0, 0));
+  // PictureZemin paints its picture itself, unchanged, so the picture as
+  // loaded is what it shows: the cut reads it directly, without first
+  // freezing a copy of the control's painting, which gives the same outline
+  // (the rows and columns the two differ in are surround colour) and keeps
+  // one background in memory instead of two. The picture's top-left pixel is
+  // the surround colour; a picture the cut cannot use leaves the window
+  // rectangular, which is acceptable.
+  const std::optional<shaping::PictureOrigin> origin = shaping::win32::PictureOriginFor(pictureZemin.window(), window);
+  if (!origin || pictureZemin.image() == nullptr) return;
+  static_cast<void>(shaping::win32::CutWindowFromBitmap(
+      pictureZemin.image(), window, *origin,
+      {shaping::win32::KeyChoice::ReferencePixel, shaping::ScanKind::Peripheral, 0, 0}));
 }
 
 }  // namespace kovrena::app::win32

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/text.h"
+#include "ui/win32/system_function.h"
 
 namespace kovrena::app::win32 {
 
@@ -41,10 +42,19 @@ Result<OpenFileChoice> Win32OpenFileDialog::show(const OpenFileSettings& setting
   request.lpstrTitle = title.c_str();
   request.Flags = OFN_EXPLORER;
 
-  if (GetOpenFileNameW(&request)) {
+  // comdlg32 is loaded when the dialog is first asked for.
+  static const auto getOpenFileName =
+      ui::win32::SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+  static const auto extendedError =
+      ui::win32::SystemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+  if (getOpenFileName == nullptr || extendedError == nullptr) {
+    const DWORD error = GetLastError();
+    return Error{static_cast<std::int32_t>(error != 0 ? error : ERROR_MOD_NOT_FOUND), "The file dialog failed"};
+  }
+  if (getOpenFileName(&request)) {
     return OpenFileChoice{ToUtf8(file.data()), ToUtf8(fileTitle.data())};
   }
-  const DWORD code = CommDlgExtendedError();
+  const DWORD code = extendedError();
   if (code == 0) return Error{kErrDialogCancelled, "Cancel was selected."};
   std::string description = "The file dialog failed";
   if (code == FNERR_BUFFERTOOSMALL) description = "The file name is too long";

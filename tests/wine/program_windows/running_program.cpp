@@ -12,6 +12,7 @@ HWND RunningProgram::main_ = nullptr;
 std::wstring RunningProgram::exe() { return programUnderTest(KOVRENA_EXE_UNIX_PATH); }
 
 DWORD RunningProgram::processId() { return process_ ? process_->id() : 0; }
+HANDLE RunningProgram::process() { return process_ ? process_->handle() : nullptr; }
 
 void RunningProgram::SetUpTestSuite() {
   process_ = std::make_unique<ChildProcess>(exe());

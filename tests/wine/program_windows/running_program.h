@@ -28,6 +28,7 @@ class RunningProgram : public ::testing::Test {
   static std::wstring exe();
   static HWND mainWindow() { return main_; }
   static DWORD processId();
+  static HANDLE process();
 
   // The program's visible top-level window of this class, after waiting.
   static HWND windowOfClass(const std::wstring& windowClass);

@@ -1,20 +1,39 @@
-// Prints the median time from process start to a visible main window for
-// Kovrena.exe and for bare one-window programs, and the ratios.
+// Kovrena's start-up against its fair floor, the reference window (same
+// controls, font, tool tips and menu, bound to the version 6 common
+// controls). Each round starts every program once, in an order rotated from
+// round to round, so that drift of the machine falls on all alike. A start
+// is timed from CreateProcess until WaitForInputIdle returns (the program
+// has shown and painted its window and waits for input), the window is
+// checked to be visible, then closed.
+//
+//   startup_bench.exe [rounds] [reference program program ...]
+//
+// Without paths: the 32-bit reference and the shipping 32-bit Kovrena.exe
+// where they exist, else the 64-bit ones of this build; given several
+// programs (two builds of Kovrena, say), all are measured in the same rounds.
+// Printed: median and quartiles of each program's times, and of its ratio to
+// the reference per round, and the ratio of the medians; with
+// STARTUP_BENCH_RAW set in the environment, every time as well, sorted (a
+// busy machine shows as a second, slower cluster).
 #include <windows.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::wstring windowsPathOf(const char* unixPath) {
+std::wstring windowsPathOf(const std::string& unixPath) {
+  if (unixPath.size() > 1 && unixPath[1] == ':') return std::wstring(unixPath.begin(), unixPath.end());
   std::wstring path = L"Z:";
-  for (const char* c = unixPath; *c; ++c) path.push_back(*c == '/' ? L'\\' : static_cast<wchar_t>(*c));
+  for (char c : unixPath) path.push_back(c == '/' ? L'\\' : static_cast<wchar_t>(c));
   return path;
 }
+
+bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 struct Search {
   DWORD process;
@@ -38,6 +57,8 @@ HWND visibleWindowOf(DWORD process) {
   return search.found;
 }
 
+// Milliseconds to ready, or a negative number when the program did not start
+// or showed no window.
 double startOnce(const std::wstring& exe) {
   std::wstring commandLine = L"\"" + exe + L"\"";
   STARTUPINFOW startup{};
@@ -47,33 +68,95 @@ double startOnce(const std::wstring& exe) {
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
     return -1;
   }
-  HWND window = nullptr;
-  while ((window = visibleWindowOf(info.dwProcessId)) == nullptr) Sleep(1);
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-  PostMessageW(window, WM_CLOSE, 0, 0);
-  WaitForSingleObject(info.hProcess, 10000);
+  const DWORD idle = WaitForInputIdle(info.hProcess, 20000);
+  const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
+  HWND window = visibleWindowOf(info.dwProcessId);
+  for (int i = 0; window == nullptr && i < 5000; ++i) {
+    Sleep(1);
+    window = visibleWindowOf(info.dwProcessId);
+  }
+  if (window != nullptr) PostMessageW(window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
   CloseHandle(info.hProcess);
   CloseHandle(info.hThread);
-  return seconds;
+  return idle == 0 && window != nullptr ? ms : -1;
 }
 
-double median(const std::wstring& exe, int runs) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) times.push_back(startOnce(exe));
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+// The p-quantile of sorted values, interpolated between neighbours.
+double quantile(std::vector<double> values, double p) {
+  std::sort(values.begin(), values.end());
+  const double at = p * static_cast<double>(values.size() - 1);
+  const size_t below = static_cast<size_t>(at);
+  const size_t above = std::min(below + 1, values.size() - 1);
+  return values[below] + (values[above] - values[below]) * (at - static_cast<double>(below));
+}
+
+void printSpread(const char* name, const std::vector<double>& values, const char* unit) {
+  std::printf("  %-36s median %7.3f%s  quartiles %7.3f%s - %7.3f%s\n", name, quantile(values, 0.5), unit,
+              quantile(values, 0.25), unit, quantile(values, 0.75), unit);
 }
 
 }  // namespace
 
-int main() {
-  const int runs = 9;
-  const double kovrena = median(windowsPathOf(KOVRENA_EXE_UNIX_PATH), runs);
-  const double bare = median(windowsPathOf(BARE_EXE_UNIX_PATH), runs);
-  const double bareV6 = median(windowsPathOf(BARE_V6_EXE_UNIX_PATH), runs);
-  std::printf("start to visible main window, median of %d runs:\n", runs);
-  std::printf("  Kovrena %.1f ms\n  bare window %.1f ms (ratio %.2f)\n", kovrena * 1000, bare * 1000, kovrena / bare);
-  std::printf("  bare window bound to common controls 6 like Kovrena %.1f ms (ratio %.2f)\n", bareV6 * 1000,
-              kovrena / bareV6);
+int main(int argc, char** argv) {
+  int rounds = 60;
+  if (argc > 1) rounds = std::max(1, std::atoi(argv[1]));
+  // The reference first, then the programs measured against it.
+  std::vector<std::wstring> programs;
+  if (argc > 3) {
+    for (int i = 2; i < argc; ++i) programs.push_back(windowsPathOf(argv[i]));
+  } else {
+    programs = {windowsPathOf(REFERENCE32_EXE_UNIX_PATH), windowsPathOf(SHIPPING_EXE_UNIX_PATH)};
+    if (!exists(programs[0]) || !exists(programs[1]) || startOnce(programs[1]) < 0) {
+      programs = {windowsPathOf(REFERENCE_EXE_UNIX_PATH), windowsPathOf(KOVRENA_EXE_UNIX_PATH)};
+    }
+  }
+  const size_t count = programs.size();
+  for (size_t i = 0; i < count; ++i) std::wprintf(L"%ls %zu: %ls\n", i == 0 ? L"reference" : L"program", i, programs[i].c_str());
+  // One start of each first: disk cache and Wine's own start-up warmed alike.
+  for (const std::wstring& exe : programs) {
+    if (startOnce(exe) < 0) {
+      std::wprintf(L"%ls does not start or shows no window\n", exe.c_str());
+      return 1;
+    }
+  }
+  std::vector<std::vector<double>> times(count), ratios(count);
+  for (int round = 0; round < rounds; ++round) {
+    std::vector<double> taken(count);
+    for (size_t k = 0; k < count; ++k) {
+      const size_t which = (static_cast<size_t>(round) + k) % count;
+      taken[which] = startOnce(programs[which]);
+      if (taken[which] < 0) {
+        std::wprintf(L"%ls failed to start in round %d\n", programs[which].c_str(), round);
+        return 1;
+      }
+    }
+    for (size_t i = 0; i < count; ++i) {
+      times[i].push_back(taken[i]);
+      ratios[i].push_back(taken[i] / taken[0]);
+    }
+  }
+  if (std::getenv("STARTUP_BENCH_RAW") != nullptr) {
+    for (size_t i = 0; i < count; ++i) {
+      std::vector<double> sorted = times[i];
+      std::sort(sorted.begin(), sorted.end());
+      std::printf("%zu:", i);
+      for (double t : sorted) std::printf(" %.0f", t);
+      std::printf("\n");
+    }
+  }
+  std::printf("start to input idle (window shown and painted), n = %d rounds, order rotated:\n", rounds);
+  printSpread("reference 0", times[0], " ms");
+  for (size_t i = 1; i < count; ++i) {
+    const std::string name = "program " + std::to_string(i);
+    printSpread(name.c_str(), times[i], " ms");
+    printSpread((name + " / reference per round").c_str(), ratios[i], "");
+    std::printf("  %-36s %.3f\n", (name + " / reference of medians").c_str(),
+                quantile(times[i], 0.5) / quantile(times[0], 0.5));
+    // The fastest quarter of the starts is where a busy machine got in the
+    // way least.
+    std::printf("  %-36s %.3f\n", (name + " / reference of lower quartiles").c_str(),
+                quantile(times[i], 0.25) / quantile(times[0], 0.25));
+  }
   return 0;
 }
