@@ -11,15 +11,15 @@ namespace kovrena::cli {
 
 namespace {
 
-struct CommandName {
-  Command command;
-  const char* name;
-};
-constexpr std::array<CommandName, 3> kCommands = {{
-    {Command::Status, "status"},
-    {Command::Apply, "apply"},
-    {Command::Undo, "undo"},
-}};
+// "status, apply ya da undo"
+std::string commandList() {
+  std::string list;
+  for (std::size_t i = 0; i < kCommandNames.size(); ++i) {
+    if (i > 0) list += i + 1 == kCommandNames.size() ? " ya da " : ", ";
+    list += kCommandNames[i].name;
+  }
+  return list;
+}
 
 // The parser's own messages are English; the kinds a user meets are told
 // in Turkish, with the parser's words kept for the detail.
@@ -30,8 +30,8 @@ std::string usageError(const CLI::ParseError& error, const std::vector<std::stri
     // Without a command every word is an option or the misspelt command.
     const auto word = std::find_if(arguments.begin(), arguments.end(),
                                    [](const std::string& argument) { return argument.rfind('-', 0) != 0; });
-    message += word == arguments.end() ? "bir komut gerekli: status, apply ya da undo"
-                                       : "bilinmeyen komut: " + *word + " (status, apply ya da undo)";
+    message += word == arguments.end() ? "bir komut gerekli: " + commandList()
+                                       : "bilinmeyen komut: " + *word + " (" + commandList() + ")";
   } else if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
     message += "en az bir PROGRAM gerekli";
   } else if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
@@ -47,7 +47,7 @@ std::string usageError(const CLI::ParseError& error, const std::vector<std::stri
 
 std::optional<Command> selectedCommand(const CLI::App& app) {
   for (const CLI::App* sub : app.get_subcommands()) {
-    for (const CommandName& each : kCommands) {
+    for (const CommandName& each : kCommandNames) {
       if (sub->get_name() == each.name) return each.command;
     }
   }
@@ -64,8 +64,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   app.add_flag("--json", request.json);
   app.require_subcommand(1);
 
-  for (const CommandName& each : kCommands) {
-    CLI::App* sub = app.add_subcommand(each.name);
+  for (const CommandName& each : kCommandNames) {
+    CLI::App* sub = app.add_subcommand(std::string(each.name));
     // --json belongs to the program, yet may follow the command's words.
     sub->fallthrough();
     if (each.command != Command::Status) sub->add_flag("--force", request.force);

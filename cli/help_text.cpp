@@ -41,19 +41,19 @@ constexpr std::string_view kOtherOptions =
     "  --version    sürümü gösterir\n";
 
 constexpr std::string_view kExitCodes =
-    "Çıkış durumu: 0 her program isteneni aldıysa, 1 almayan varsa, 2 komut satırı\n"
-    "anlaşılmadıysa. Hatalar, platformun hata numarası ve açıklamasıyla standart\n"
-    "hataya yazılır.\n";
+    "Çıkış durumu:\n"
+    "  0  her program için istenen yapıldı\n"
+    "  1  en az biri başarısız oldu: program bulunamadı ya da platform hata verdi\n"
+    "  2  komut satırı anlaşılmadı\n"
+    "  3  başarısız olan yok, ama en az biri reddedildi (DLL, başka manifest…) ya da\n"
+    "     yapılacak bir şey yoktu (zaten uygulanmış, geri alınacak manifest yok)\n"
+    "Hatalar, platformun hata numarası ve açıklamasıyla standart hataya yazılır;\n"
+    "--json ile de.\n";
 
 std::string usageLine(Command command) {
-  switch (command) {
-    case Command::Status: return std::string("  ") + std::string(kName) + " status [--recursive] [--json] PROGRAM...\n";
-    case Command::Apply:
-      return std::string("  ") + std::string(kName) + " apply [--force] [--recursive] [--json] PROGRAM...\n";
-    case Command::Undo:
-      return std::string("  ") + std::string(kName) + " undo [--force] [--recursive] [--json] PROGRAM...\n";
-  }
-  return {};
+  std::string line = "  " + std::string(kName) + " " + std::string(NameOf(command));
+  if (command != Command::Status) line += " [--force]";
+  return line + " [--recursive] [--json] PROGRAM...\n";
 }
 
 std::string_view description(Command command) {
@@ -80,10 +80,10 @@ std::string HelpText(std::optional<Command> command) {
     help += "\n";
     help += description(*command);
   } else {
-    for (const Command each : {Command::Status, Command::Apply, Command::Undo}) help += usageLine(each);
+    for (const CommandName& each : kCommandNames) help += usageLine(each.command);
     help += std::string("  ") + std::string(kName) + " --help | --version\n";
     help += "\nKomutlar:\n";
-    for (const Command each : {Command::Status, Command::Apply, Command::Undo}) help += description(each);
+    for (const CommandName& each : kCommandNames) help += description(each.command);
   }
   help += "\nSeçenekler:\n";
   if (command != Command::Status) help += kForceOption;

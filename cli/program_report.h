@@ -49,7 +49,26 @@ struct ProgramReport {
   std::optional<Error> error;
 };
 
-// Whether the program got what was asked for.
+// How a script reads an outcome: done, refused by policy or nothing to do,
+// or failed.
+enum class Verdict { Done, Declined, Failed };
+
+constexpr Verdict VerdictOf(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::Status:
+    case Outcome::Applied:
+    case Outcome::Replaced:
+    case Outcome::Undone:
+      return Verdict::Done;
+    case Outcome::NotFound:
+    case Outcome::Failed:
+      return Verdict::Failed;
+    default:
+      return Verdict::Declined;
+  }
+}
+
+// Whether the program is as was asked for, done now or before.
 constexpr bool Succeeded(Outcome outcome) {
   switch (outcome) {
     case Outcome::Status:

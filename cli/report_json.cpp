@@ -2,19 +2,11 @@
 
 #include "cli/json.h"
 #include "cli/report.h"
+#include "text/hex.h"
 
 namespace kovrena::cli {
 
 namespace {
-
-std::string_view commandName(Command command) {
-  switch (command) {
-    case Command::Status: return "status";
-    case Command::Apply: return "apply";
-    case Command::Undo: return "undo";
-  }
-  return {};
-}
 
 std::string_view outcomeName(Outcome outcome) {
   switch (outcome) {
@@ -66,10 +58,7 @@ std::string machineName(const ProgramFacts& facts) {
     case machine::kArm64: return "\"arm64\"";
     default: break;
   }
-  static constexpr char kDigits[] = "0123456789abcdef";
-  std::string name = "\"0x";
-  for (int shift = 12; shift >= 0; shift -= 4) name += kDigits[(facts.machine >> shift) & 0xF];
-  return name + "\"";
+  return "\"0x" + ::kovrena::text::HexText(facts.machine, 4, ::kovrena::text::LetterCase::Lower) + "\"";
 }
 
 const char* boolean(bool value) { return value ? "true" : "false"; }
@@ -118,7 +107,7 @@ std::string JsonReport(Command command, const std::vector<ProgramReport>& report
     if (!programs.empty()) programs += ',';
     programs += programJson(command, report);
   }
-  return "{\"command\":" + JsonString(commandName(command)) + ",\"ok\":" + boolean(allOk) + ",\"programs\":[" +
+  return "{\"command\":" + JsonString(NameOf(command)) + ",\"ok\":" + boolean(allOk) + ",\"programs\":[" +
          programs + "]}\n";
 }
 

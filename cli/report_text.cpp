@@ -2,16 +2,14 @@
 
 #include "cli/report.h"
 #include "cli/texts.h"
+#include "text/hex.h"
 
 namespace kovrena::cli {
 
 namespace {
 
 std::string hex4(std::uint16_t value) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string text = "0x";
-  for (int shift = 12; shift >= 0; shift -= 4) text += kDigits[(value >> shift) & 0xF];
-  return text;
+  return "0x" + ::kovrena::text::HexText(value, 4, ::kovrena::text::LetterCase::Upper);
 }
 
 std::string_view manifestText(const ManifestInfo& info) {

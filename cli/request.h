@@ -1,11 +1,31 @@
 #pragma once
 // What the user asked for on the command line.
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kovrena::cli {
 
 enum class Command { Status, Apply, Undo };
+
+struct CommandName {
+  Command command;
+  std::string_view name;  // as typed on the command line and written in JSON
+};
+// Every command, in the order the help lists them.
+inline constexpr std::array<CommandName, 3> kCommandNames = {{
+    {Command::Status, "status"},
+    {Command::Apply, "apply"},
+    {Command::Undo, "undo"},
+}};
+
+constexpr std::string_view NameOf(Command command) {
+  for (const CommandName& each : kCommandNames) {
+    if (each.command == command) return each.name;
+  }
+  return {};
+}
 
 struct Request {
   Command command = Command::Status;

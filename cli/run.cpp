@@ -1,5 +1,9 @@
 #include "cli/run.h"
 
+#include <algorithm>
+#include <exception>
+#include <string>
+
 #include "cli/command_line.h"
 #include "cli/operations.h"
 #include "cli/report.h"
@@ -18,9 +22,16 @@ ProgramReport carryOut(const Request& request, const std::string& path, Services
   return {};
 }
 
-}  // namespace
+int exitCodeOf(Verdict worst) {
+  switch (worst) {
+    case Verdict::Done: return kExitDone;
+    case Verdict::Declined: return kExitDeclined;
+    case Verdict::Failed: return kExitFailed;
+  }
+  return kExitFailed;
+}
 
-int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console) {
+int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console) {
   const ParsedCommandLine parsed = ParseCommandLine(arguments);
   if (!parsed.out.empty()) console.out(parsed.out);
   if (!parsed.err.empty()) console.err(parsed.err);
@@ -29,13 +40,15 @@ int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& fi
   const Request& request = *parsed.request;
   const Services services{disk, files};
   std::vector<ProgramReport> reports;
-  bool allDone = true;
+  Verdict worst = Verdict::Done;
   for (const WorkItem& item : CollectPrograms(request.programs, request.recursive, disk)) {
     ProgramReport report = item.settled ? *item.settled : carryOut(request, item.path, services);
+    worst = std::max(worst, VerdictOf(report.outcome));
+    // Line by line as the work goes, so a long run over a folder shows
+    // progress. What did not succeed goes to standard error, with --json too:
+    // a script that reads only the document still shows the user why.
     const bool done = Succeeded(report.outcome);
-    allDone = allDone && done;
-    // Line by line as the work goes, so a long run over a folder shows progress.
-    if (!request.json) {
+    if (!request.json || !done) {
       const std::string line = ReportLine(request.command, report);
       if (done) console.out(line);
       else console.err(line);
@@ -43,7 +56,27 @@ int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& fi
     reports.push_back(std::move(report));
   }
   if (request.json) console.out(JsonReport(request.command, reports));
-  return allDone ? kExitDone : kExitNotAll;
+  return exitCodeOf(worst);
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console) {
+  // Whatever escapes (memory running out on a huge folder, say) ends the run
+  // as a failure with its reason, never as a crash.
+  std::string reason;
+  try {
+    return run(arguments, disk, files, console);
+  } catch (const std::exception& error) {
+    reason = error.what();
+  } catch (...) {
+  }
+  try {
+    console.err("kovrena-cli: beklenmeyen hata" + (reason.empty() ? std::string() : ": " + reason) + "\n");
+  } catch (...) {
+    // Not even that could be said; the exit status still tells.
+  }
+  return kExitFailed;
 }
 
 }  // namespace kovrena::cli

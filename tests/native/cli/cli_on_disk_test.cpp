@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "manifest/engine.h"
 #include "tests/native/cli/cli_test_support.h"
 
@@ -62,7 +63,7 @@ void expectNoManifest(const Folder& d, const std::string& name) { EXPECT_FALSE(e
 const std::vector<Scenario>& applyScenarios() {
   static const std::vector<Scenario> scenarios = {
       {"x86 program gets the manifest, Hidden+System",
-       [](const Folder& d) { d.program(kName); }, {"apply", "{d}/" + kName}, 0,
+       [](const Folder& d) { d.program(kName); }, {"apply", "{d}/" + kName}, kExitDone,
        "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı\n", "",
        [](const Folder& d) { expectOurs(d, kName); }},
       {"applying again leaves the engine's manifest as it is",
@@ -70,7 +71,7 @@ const std::vector<Scenario>& applyScenarios() {
          d.program(kName);
          d.ourManifest(kName);
        },
-       {"apply", "{d}/" + kName}, 0, "{d}/Eski Oyun.exe: XP Görünüm Stili zaten uygulanmış, manifest değiştirilmedi\n", "",
+       {"apply", "{d}/" + kName}, kExitDeclined, "{d}/Eski Oyun.exe: XP Görünüm Stili zaten uygulanmış, manifest değiştirilmedi\n", "",
        [](const Folder& d) {
          EXPECT_EQ(d.manifestOf(kName), manifest::BuildManifestText(kName));
          EXPECT_EQ(rawDosAttrib(d / (kName + ".manifest")), std::nullopt) << "not rewritten";
@@ -80,7 +81,7 @@ const std::vector<Scenario>& applyScenarios() {
          d.program(kName);
          writeFile(d / (kName + ".manifest"), "<assembly/>");
        },
-       {"apply", "{d}/" + kName}, 1, "",
+       {"apply", "{d}/" + kName}, kExitDeclined, "",
        "{d}/Eski Oyun.exe: Bu programa daha önceden XP Görünüm Stili desteği verilmiş, manifest değiştirilmedi "
        "(üzerine yazmak için --force)\n",
        [](const Folder& d) { EXPECT_EQ(d.manifestOf(kName), "<assembly/>"); }},
@@ -90,48 +91,48 @@ const std::vector<Scenario>& applyScenarios() {
          writeFile(d / (kName + ".manifest"), "<assembly/>");
          ::chmod((d / (kName + ".manifest")).c_str(), 0444);
        },
-       {"apply", "--force", "{d}/" + kName}, 0, "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n",
+       {"apply", "--force", "{d}/" + kName}, kExitDone, "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n",
        "", [](const Folder& d) { expectOurs(d, kName); }},
       {"x64 program is refused",
-       [](const Folder& d) { d.program("x64.exe", PeRecipe().forMachine(machine::kX64)); }, {"apply", "{d}/x64.exe"}, 1, "",
+       [](const Folder& d) { d.program("x64.exe", PeRecipe().forMachine(machine::kX64)); }, {"apply", "{d}/x64.exe"}, kExitDeclined, "",
        "{d}/x64.exe: 64 bit x64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
        "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
        [](const Folder& d) { expectNoManifest(d, "x64.exe"); }},
       {"ARM64 program is refused",
-       [](const Folder& d) { d.program("arm.exe", PeRecipe().forMachine(machine::kArm64)); }, {"apply", "{d}/arm.exe"}, 1, "",
+       [](const Folder& d) { d.program("arm.exe", PeRecipe().forMachine(machine::kArm64)); }, {"apply", "{d}/arm.exe"}, kExitDeclined, "",
        "{d}/arm.exe: 64 bit ARM64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
        "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
        [](const Folder& d) { expectNoManifest(d, "arm.exe"); }},
       {"program for another processor is refused",
-       [](const Folder& d) { d.program("ce.exe", PeRecipe().forMachine(0x01C4)); }, {"apply", "{d}/ce.exe"}, 1, "",
+       [](const Folder& d) { d.program("ce.exe", PeRecipe().forMachine(0x01C4)); }, {"apply", "{d}/ce.exe"}, kExitDeclined, "",
        "{d}/ce.exe: makine türü 0x01C4 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır\n",
        [](const Folder& d) { expectNoManifest(d, "ce.exe"); }},
       {"DLL is refused",
-       [](const Folder& d) { d.program("kitaplik.exe", PeRecipe().asDll()); }, {"apply", "{d}/kitaplik.exe"}, 1, "",
+       [](const Folder& d) { d.program("kitaplik.exe", PeRecipe().asDll()); }, {"apply", "{d}/kitaplik.exe"}, kExitDeclined, "",
        "{d}/kitaplik.exe: bir DLL, program değil: Windows bir DLL'in yanındaki manifesti okumaz\n",
        [](const Folder& d) { expectNoManifest(d, "kitaplik.exe"); }},
       {"text file is refused",
-       [](const Folder& d) { writeFile(d / "not.exe", "MZ but no more"); }, {"apply", "{d}/not.exe"}, 1, "",
+       [](const Folder& d) { writeFile(d / "not.exe", "MZ but no more"); }, {"apply", "{d}/not.exe"}, kExitDeclined, "",
        "{d}/not.exe: Windows programı değil, manifest yazılmadı\n",
        [](const Folder& d) { expectNoManifest(d, "not.exe"); }},
-      {"missing program", [](const Folder&) {}, {"apply", "{d}/yok.exe"}, 1, "",
+      {"missing program", [](const Folder&) {}, {"apply", "{d}/yok.exe"}, kExitFailed, "",
        "{d}/yok.exe: Belirttiğiniz dosya bulunamadı\n", [](const Folder& d) { expectNoManifest(d, "yok.exe"); }},
       {"folder without --recursive", [](const Folder& d) { ::mkdir((d / "alt").c_str(), 0755); }, {"apply", "{d}/alt"},
-       1, "", "{d}/alt: bir klasör; altındaki programlar için --recursive verin\n", nullptr},
+       kExitDeclined, "", "{d}/alt: bir klasör; altındaki programlar için --recursive verin\n", nullptr},
       {"folder named like the manifest is left alone",
        [](const Folder& d) {
          d.program(kName);
          ::mkdir((d / (kName + ".manifest")).c_str(), 0755);
        },
-       {"apply", "--force", "{d}/" + kName}, 1, "",
+       {"apply", "--force", "{d}/" + kName}, kExitDeclined, "",
        "{d}/Eski Oyun.exe: manifest adında bir klasör ya da özel dosya var, dokunulmadı\n",
        [](const Folder& d) { EXPECT_TRUE(exists(d / (kName + ".manifest/."))); }},
       {"program with its own v6 manifest: applied, with the note",
-       [](const Folder& d) { d.program(kName, PeRecipe().withManifest(EmbeddedManifestText(true))); }, {"apply", "{d}/" + kName}, 0,
+       [](const Folder& d) { d.program(kName, PeRecipe().withManifest(EmbeddedManifestText(true))); }, {"apply", "{d}/" + kName}, kExitDone,
        "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı" + kEmbeddedV6Note + "\n", "",
        [](const Folder& d) { expectOurs(d, kName); }},
-      {"one good, one missing: the good one is done, status 1",
-       [](const Folder& d) { d.program("a.exe"); }, {"apply", "{d}/yok.exe", "{d}/a.exe"}, 1,
+      {"one good, one missing: the good one is done, the run failed",
+       [](const Folder& d) { d.program("a.exe"); }, {"apply", "{d}/yok.exe", "{d}/a.exe"}, kExitFailed,
        "{d}/a.exe: XP Görünüm Stili uygulandı\n", "{d}/yok.exe: Belirttiğiniz dosya bulunamadı\n",
        [](const Folder& d) { expectOurs(d, "a.exe"); }},
       {"a dangling link at the manifest path creates nothing through it",
@@ -139,7 +140,7 @@ const std::vector<Scenario>& applyScenarios() {
          d.program(kName);
          ::symlink((d / "hedef").c_str(), (d / (kName + ".manifest")).c_str());
        },
-       {"apply", "{d}/" + kName}, 1, "",
+       {"apply", "{d}/" + kName}, kExitDeclined, "",
        "{d}/Eski Oyun.exe: Bu programa daha önceden XP Görünüm Stili desteği verilmiş, manifest değiştirilmedi "
        "(üzerine yazmak için --force)\n",
        [](const Folder& d) { EXPECT_FALSE(exists(d / "hedef")); }},
@@ -150,7 +151,7 @@ const std::vector<Scenario>& applyScenarios() {
          ::chmod((d / "kurban").c_str(), 0444);
          ::symlink((d / "kurban").c_str(), (d / (kName + ".manifest")).c_str());
        },
-       {"apply", "--force", "{d}/" + kName}, 0,
+       {"apply", "--force", "{d}/" + kName}, kExitDone,
        "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n", "",
        [](const Folder& d) {
          expectOurs(d, kName);
@@ -171,7 +172,7 @@ const std::vector<Scenario>& undoScenarios() {
          d.program(kName);
          d.ourManifest(kName);
        },
-       {"undo", "{d}/" + kName}, 0, "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
+       {"undo", "{d}/" + kName}, kExitDone, "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
        [](const Folder& d) {
          expectNoManifest(d, kName);
          EXPECT_TRUE(exists(d / kName));
@@ -181,7 +182,7 @@ const std::vector<Scenario>& undoScenarios() {
          d.program(kName);
          writeFile(d / (kName + ".manifest"), manifest::BuildManifestText(kName) + " ");
        },
-       {"undo", "{d}/" + kName}, 1, "",
+       {"undo", "{d}/" + kName}, kExitDeclined, "",
        "{d}/Eski Oyun.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın üreticisinin "
        "olabilir; silmek için --force)\n",
        [](const Folder& d) { EXPECT_EQ(d.manifestOf(kName), manifest::BuildManifestText(kName) + " "); }},
@@ -190,7 +191,7 @@ const std::vector<Scenario>& undoScenarios() {
          d.program(kName);
          writeFile(d / (kName + ".manifest"), manifest::BuildManifestText("eski oyun.exe"));
        },
-       {"undo", "{d}/" + kName}, 1, "",
+       {"undo", "{d}/" + kName}, kExitDeclined, "",
        "{d}/Eski Oyun.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın üreticisinin "
        "olabilir; silmek için --force)\n",
        nullptr},
@@ -199,17 +200,17 @@ const std::vector<Scenario>& undoScenarios() {
          d.program(kName);
          writeFile(d / (kName + ".manifest"), "<assembly/>");
        },
-       {"undo", "--force", "{d}/" + kName}, 0,
+       {"undo", "--force", "{d}/" + kName}, kExitDone,
        "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı (başka bir manifestti)\n", "",
        [](const Folder& d) { expectNoManifest(d, kName); }},
       {"nothing to undo is what was asked",
-       [](const Folder& d) { d.program(kName); }, {"undo", "{d}/" + kName}, 0,
+       [](const Folder& d) { d.program(kName); }, {"undo", "{d}/" + kName}, kExitDeclined,
        "{d}/Eski Oyun.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\n",
        "", nullptr},
-      {"neither program nor manifest", [](const Folder&) {}, {"undo", "{d}/yok.exe"}, 1, "",
+      {"neither program nor manifest", [](const Folder&) {}, {"undo", "{d}/yok.exe"}, kExitFailed, "",
        "{d}/yok.exe: Belirttiğiniz dosya bulunamadı\n", nullptr},
       {"a manifest that outlived its program is removed",
-       [](const Folder& d) { d.ourManifest("silinmiş.exe"); }, {"undo", "{d}/silinmiş.exe"}, 0,
+       [](const Folder& d) { d.ourManifest("silinmiş.exe"); }, {"undo", "{d}/silinmiş.exe"}, kExitDone,
        "{d}/silinmiş.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
        [](const Folder& d) { expectNoManifest(d, "silinmiş.exe"); }},
       {"a folder named like the manifest stays",
@@ -217,7 +218,7 @@ const std::vector<Scenario>& undoScenarios() {
          d.program(kName);
          ::mkdir((d / (kName + ".manifest")).c_str(), 0755);
        },
-       {"undo", "--force", "{d}/" + kName}, 0,
+       {"undo", "--force", "{d}/" + kName}, kExitDeclined,
        "{d}/Eski Oyun.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\n",
        "", [](const Folder& d) { EXPECT_TRUE(exists(d / (kName + ".manifest/."))); }},
       {"a link to the engine's bytes is not the manifest; --force removes only the link",
@@ -226,7 +227,7 @@ const std::vector<Scenario>& undoScenarios() {
          d.ourManifest("kurban.exe");
          ::symlink((d / "kurban.exe.manifest").c_str(), (d / (kName + ".manifest")).c_str());
        },
-       {"undo", "--force", "{d}/" + kName}, 0,
+       {"undo", "--force", "{d}/" + kName}, kExitDone,
        "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı (başka bir manifestti)\n", "",
        [](const Folder& d) {
          expectNoManifest(d, kName);
@@ -247,7 +248,7 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          d.program("c.dll", PeRecipe().asDll().withManifest(EmbeddedManifestText(true)));
          writeFile(d / "d.txt", "metin");
        },
-       {"status", "{d}/a.exe", "{d}/b.exe", "{d}/c.dll", "{d}/d.txt", "{d}/e.exe"}, 1,
+       {"status", "{d}/a.exe", "{d}/b.exe", "{d}/c.dll", "{d}/d.txt", "{d}/e.exe"}, kExitFailed,
        "{d}/a.exe: 32 bit x86 programı; yanında bu programın yazdığı manifest var (gizli ve sistem değil); kendi "
        "manifesti yok\n"
        "{d}/b.exe: 64 bit x64 programı; yanında başka bir manifest var; kendi manifesti var, ortak denetimler v6'yı "
@@ -269,7 +270,7 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          ::symlink(d.path.c_str(), (d / "Oyunlar/geri").c_str());
          ::symlink((d / "Oyunlar/a.exe").c_str(), (d / "Oyunlar/kısayol.exe").c_str());
        },
-       {"apply", "--recursive", "{d}/Oyunlar"}, 0,
+       {"apply", "--recursive", "{d}/Oyunlar"}, kExitDone,
        "{d}/Oyunlar/Eski/KURULUM.EXE: XP Görünüm Stili uygulandı\n"
        "{d}/Oyunlar/a.exe: XP Görünüm Stili uygulandı\n"
        "{d}/Oyunlar/b.exe: XP Görünüm Stili uygulandı\n"
@@ -280,12 +281,12 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          expectNoManifest(d, "Oyunlar/kitaplik.dll");
          expectNoManifest(d, "Oyunlar/beniOku.txt");
        }},
-      {"--recursive with a program it must refuse ends with status 1",
+      {"--recursive with a program it must refuse ends as declined",
        [](const Folder& d) {
          d.program("a.exe");
          d.program("b.exe", PeRecipe().forMachine(machine::kX64));
        },
-       {"apply", "--recursive", "{d}"}, 1, "{d}/a.exe: XP Görünüm Stili uygulandı\n",
+       {"apply", "--recursive", "{d}"}, kExitDeclined, "{d}/a.exe: XP Görünüm Stili uygulandı\n",
        "{d}/b.exe: 64 bit x64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
        "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
        nullptr},
@@ -297,7 +298,7 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          writeFile(d / "b.exe.manifest", "<assembly/>");
          d.program("c.exe");
        },
-       {"undo", "--recursive", "{d}"}, 1,
+       {"undo", "--recursive", "{d}"}, kExitDeclined,
        "{d}/a.exe: XP Stili Görünüm düzenlemesi geri alındı\n"
        "{d}/c.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\n",
        "{d}/b.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın üreticisinin "
@@ -307,9 +308,9 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          EXPECT_EQ(d.manifestOf("b.exe"), "<assembly/>");
        }},
       {"a folder without programs", [](const Folder& d) { writeFile(d / "a.txt", ""); },
-       {"status", "--recursive", "{d}"}, 0, "{d}: altında .exe dosyası yok\n", "", nullptr},
+       {"status", "--recursive", "{d}"}, kExitDeclined, "{d}: altında .exe dosyası yok\n", "", nullptr},
       {"--recursive with a file and a missing path",
-       [](const Folder& d) { d.program("a.exe"); }, {"status", "--recursive", "{d}/a.exe", "{d}/yok"}, 1,
+       [](const Folder& d) { d.program("a.exe"); }, {"status", "--recursive", "{d}/a.exe", "{d}/yok"}, kExitFailed,
        "{d}/a.exe: 32 bit x86 programı; yanında manifest yok; kendi manifesti yok\n",
        "{d}/yok: Belirttiğiniz dosya bulunamadı\n", nullptr},
   };

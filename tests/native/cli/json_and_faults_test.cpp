@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "manifest/engine.h"
 #include "tests/native/cli/cli_test_support.h"
 
@@ -44,8 +47,8 @@ TEST_F(CliJson, StatusDocument) {
       testing::RunCliWith({"status", "--json", expand("{d}/a.exe"), expand("{d}/b.exe"), expand("{d}/c\x01\xFF.txt"),
                            expand("{d}/yok.exe")},
                           disk, files);
-  EXPECT_EQ(run.exit, 1);
-  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exit, kExitFailed);
+  EXPECT_EQ(run.err, expand("{d}/yok.exe: Belirttiğiniz dosya bulunamadı\n"));
   EXPECT_EQ(run.out,
             expand(
                 R"({"command":"status","ok":false,"programs":[)"
@@ -70,8 +73,9 @@ TEST_F(CliJson, ApplyDocumentWithAFailure) {
   files.faults["create"] = Error{28, "No space left on device"};
   writeFile(d / "e.exe", BuildPe({}).bytes);
   const testing::CliRun run = testing::RunCliWith({"apply", "--json", expand("{d}/e.exe")}, disk, files);
-  EXPECT_EQ(run.exit, 1);
-  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exit, kExitFailed);
+  EXPECT_EQ(run.err, expand("{d}/e.exe: XP Stili uygulanırken hata oluştu, XP stili uygulanamamış olabilir. Hata No: 28, "
+                            "Hata Ayrıntıları: No space left on device\n"));
   EXPECT_EQ(run.out,
             expand(R"({"command":"apply","ok":false,"programs":[{"path":"{d}/e.exe","ok":false,"outcome":"failed",)"
                    R"("message":"XP Stili uygulanırken hata oluştu, XP stili uygulanamamış olabilir. Hata No: 28, )"
@@ -84,7 +88,7 @@ TEST_F(CliJson, ApplyDocumentWithAFailure) {
 
 TEST_F(CliJson, UndoDocument) {
   const testing::CliRun run = testing::RunCliWith({"undo", "--json", expand("{d}/a.exe")}, disk, files);
-  EXPECT_EQ(run.exit, 0);
+  EXPECT_EQ(run.exit, kExitDone);
   EXPECT_EQ(run.out,
             expand(R"({"command":"undo","ok":true,"programs":[{"path":"{d}/a.exe","ok":true,"outcome":"undone",)"
                    R"("message":"XP Stili Görünüm düzenlemesi geri alındı",)"
@@ -128,11 +132,37 @@ TEST_F(CliJson, PlatformFailuresAreReportedWithNumberAndDescription) {
     const testing::CliRun run = testing::RunCliWith(args, disk, files);
     disk.faults.clear();
     files.faults.clear();
-    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.exit, kExitFailed);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, expand(c.err));
     EXPECT_FALSE(readFile(d / "e.exe.manifest").has_value());
     EXPECT_EQ(readFile(d / "a.exe.manifest"), manifest::BuildManifestText("a.exe"));
+  }
+}
+
+// What escapes the work (memory running out, say) ends the run as a
+// failure with its reason, never as a crash.
+TEST(CliEscapes, AreReportedAsFailures) {
+  class ThrowingDisk final : public Disk {
+   public:
+    explicit ThrowingDisk(bool standard) : standard_(standard) {}
+    PathStyle style() const override { return PathStyle::Posix; }
+    Result<EntryKind> kindOf(const std::string&, bool) override {
+      if (standard_) throw std::bad_alloc();
+      throw 7;
+    }
+    Result<std::vector<FolderEntry>> list(const std::string&) override { return std::vector<FolderEntry>{}; }
+    Result<std::unique_ptr<ByteSource>> openForReading(const std::string&) override { throw std::bad_alloc(); }
+
+   private:
+    bool standard_;
+  };
+  for (const bool standard : {true, false}) {
+    ThrowingDisk disk(standard);
+    FaultyFiles files;
+    const testing::CliRun run = testing::RunCliWith({"status", "a.exe"}, disk, files);
+    EXPECT_EQ(run.exit, kExitFailed);
+    EXPECT_EQ(run.err, standard ? "kovrena-cli: beklenmeyen hata: std::bad_alloc\n" : "kovrena-cli: beklenmeyen hata\n");
   }
 }
 

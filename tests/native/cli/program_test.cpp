@@ -75,9 +75,10 @@ TEST(ProgramTest, ExitStatusAndStreams) {
       {{"status", "--force", a}, 2, "", false},
       {{"status", a}, 0, a.c_str(), true},
       {{"apply", a}, 0, a.c_str(), true},
+      {{"apply", a}, 3, a.c_str(), true},
       {{"apply", a, folder / "yok.exe"}, 1, a.c_str(), false},
       {{"undo", a}, 0, a.c_str(), true},
-      {{"undo", "--json", a, folder / "yok.exe"}, 1, "{\"command\":\"undo\",\"ok\":false", true},
+      {{"undo", "--json", a, folder / "yok.exe"}, 1, "{\"command\":\"undo\",\"ok\":false", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.args));
