@@ -108,7 +108,7 @@ TEST(CommandLineTest, EachCommandsHelpNamesOnlyItsOwnOptions) {
     EXPECT_NE(HelpText(command).find("--force"), std::string::npos);
   }
   const std::string all = HelpText(std::nullopt);
-  for (const char* word : {"status", "apply", "undo", "--recursive", "--json", "--version", "Çıkış durumu: 0"}) {
+  for (const char* word : {"status", "apply", "undo", "--recursive", "--json", "--version", "Çıkış durumu:"}) {
     EXPECT_NE(all.find(word), std::string::npos) << word;
   }
 }
