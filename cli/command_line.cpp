@@ -34,6 +34,13 @@ std::string usageError(const CLI::ParseError& error, const std::vector<std::stri
                                        : "bilinmeyen komut: " + *word + " (" + commandList() + ")";
   } else if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
     message += "en az bir PROGRAM gerekli";
+  } else if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr &&
+             what.find("flag override") != std::string::npos) {
+    const auto word = std::find_if(arguments.begin(), arguments.end(), [](const std::string& argument) {
+      return argument.rfind("--", 0) == 0 && argument.find('=') != std::string::npos;
+    });
+    message += "seçenek değer almaz: ";
+    message += word == arguments.end() ? what : *word;
   } else if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
     const std::size_t colon = what.find(": ");
     message += "tanınmayan bağımsız değişken: ";
@@ -61,15 +68,21 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CLI::App app{"", "kovrena-cli"};
   app.set_help_flag("-h,--help");
   app.set_version_flag("--version", VersionText());
-  app.add_flag("--json", request.json);
+  // A flag takes no value: "--recursive=yes" is a mistake, not a yes.
+  app.add_flag("--json", request.json)->disable_flag_override();
   app.require_subcommand(1);
 
   for (const CommandName& each : kCommandNames) {
     CLI::App* sub = app.add_subcommand(std::string(each.name));
     // --json belongs to the program, yet may follow the command's words.
     sub->fallthrough();
-    if (each.command != Command::Status) sub->add_flag("--force", request.force);
-    sub->add_flag("--recursive", request.recursive);
+    if (each.command == Command::Apply || each.command == Command::Undo) {
+      sub->add_flag("--force", request.force)->disable_flag_override();
+    }
+    if (each.command == Command::Check) {
+      sub->add_flag("--show-embedded", request.showEmbedded)->disable_flag_override();
+    }
+    sub->add_flag("--recursive", request.recursive)->disable_flag_override();
     sub->add_option("PROGRAM", request.programs)->required();
     sub->callback([&request, command = each.command] { request.command = command; });
   }
@@ -78,7 +91,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   // The parser reports help, the version and mistakes by throwing; none of
   // it leaves this function.
   try {
-    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    // "--" before the command ends the options there, as it does after it;
+    // the command still follows.
+    const auto first = !arguments.empty() && arguments.front() == "--" ? arguments.begin() + 1 : arguments.begin();
+    std::vector<std::string> reversed(arguments.rbegin(), std::make_reverse_iterator(first));
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
     parsed.out = HelpText(selectedCommand(app));

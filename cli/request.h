@@ -7,15 +7,16 @@
 
 namespace kovrena::cli {
 
-enum class Command { Status, Apply, Undo };
+enum class Command { Status, Check, Apply, Undo };
 
 struct CommandName {
   Command command;
   std::string_view name;  // as typed on the command line and written in JSON
 };
 // Every command, in the order the help lists them.
-inline constexpr std::array<CommandName, 3> kCommandNames = {{
+inline constexpr std::array<CommandName, 4> kCommandNames = {{
     {Command::Status, "status"},
+    {Command::Check, "check"},
     {Command::Apply, "apply"},
     {Command::Undo, "undo"},
 }};
@@ -33,6 +34,7 @@ struct Request {
   bool recursive = false;
   bool json = false;
   std::vector<std::string> programs;  // as given: programs, or folders with recursive
+  bool showEmbedded = false;  // check: print the program's own manifest
   friend bool operator==(const Request&, const Request&) = default;
 };
 

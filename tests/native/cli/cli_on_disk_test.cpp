@@ -27,9 +27,17 @@ using testing::TempFolder;
 using testing::writeFile;
 
 const std::string kName = "Eski Oyun.exe";
-const std::string kEmbeddedV6Note =
-    "; programın kendi manifesti ortak denetimler v6'yı zaten istiyor (Windows Vista ve sonrasında ve Wine'da "
-    "programın kendi manifesti geçerlidir, yanındaki manifest yok sayılır)";
+const std::string kOverriddenNote =
+    ", ama programın kendi manifesti Windows XP x64, Server 2003 SP1 ve sonrasında ve Wine'da önceliklidir: "
+    "manifest yalnızca Windows XP'de etkili";
+const std::string kFootnote =
+    "* Windows XP x64, Server 2003 SP1 ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki "
+    "manifest yok sayılır (ayrıntı: kovrena-cli check PROGRAM)\n";
+const std::string kWithRuntime = replaceAllOf(
+    EmbeddedManifestText(false), "</assembly>",
+    "<dependency><dependentAssembly><assemblyIdentity type=\"win32\" name=\"Microsoft.VC90.CRT\" "
+    "version=\"9.0.21022.8\" processorArchitecture=\"x86\" publicKeyToken=\"1fc8b3b9a1e18e3b\"/>"
+    "</dependentAssembly></dependency></assembly>");
 
 // One folder per scenario; "{d}" in arguments and expected texts stands for it.
 struct Folder {
@@ -53,9 +61,9 @@ struct Scenario {
 };
 
 // path: below the scenario's folder; the manifest names the file only.
-void expectOurs(const Folder& d, const std::string& path) {
+void expectOurs(const Folder& d, const std::string& path, const std::string& architecture = "x86") {
   const std::string name = path.substr(path.find_last_of('/') + 1);
-  EXPECT_EQ(d.manifestOf(path), manifest::BuildManifestText(name));
+  EXPECT_EQ(d.manifestOf(path), manifest::BuildManifestText(name, architecture));
   EXPECT_EQ(rawDosAttrib(d / (path + ".manifest")), "0x6");
 }
 void expectNoManifest(const Folder& d, const std::string& name) { EXPECT_FALSE(exists(d / (name + ".manifest"))); }
@@ -93,20 +101,38 @@ const std::vector<Scenario>& applyScenarios() {
        },
        {"apply", "--force", "{d}/" + kName}, kExitDone, "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n",
        "", [](const Folder& d) { expectOurs(d, kName); }},
-      {"x64 program is refused",
-       [](const Folder& d) { d.program("x64.exe", PeRecipe().forMachine(machine::kX64)); }, {"apply", "{d}/x64.exe"}, kExitDeclined, "",
-       "{d}/x64.exe: 64 bit x64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
-       "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
-       [](const Folder& d) { expectNoManifest(d, "x64.exe"); }},
+      {"x64 program gets the amd64 manifest",
+       [](const Folder& d) { d.program("x64.exe", PeRecipe().forMachine(machine::kX64)); }, {"apply", "{d}/x64.exe"},
+       kExitDone, "{d}/x64.exe: XP Görünüm Stili uygulandı\n", "",
+       [](const Folder& d) { expectOurs(d, "x64.exe", "amd64"); }},
+      {"AnyCPU .NET program gets the \"*\" manifest",
+       [](const Folder& d) { d.program("net.exe", PeRecipe().managed(cor::kIlOnly)); }, {"apply", "{d}/net.exe"},
+       kExitDone, "{d}/net.exe: XP Görünüm Stili uygulandı\n", "",
+       [](const Folder& d) { expectOurs(d, "net.exe", "*"); }},
+      {"the window program's x86 manifest beside an x64 program is replaced unasked",
+       [](const Folder& d) {
+         d.program("x64.exe", PeRecipe().forMachine(machine::kX64));
+         d.ourManifest("x64.exe");
+       },
+       {"apply", "{d}/x64.exe"}, kExitDone, "{d}/x64.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n", "",
+       [](const Folder& d) { expectOurs(d, "x64.exe", "amd64"); }},
       {"ARM64 program is refused",
        [](const Folder& d) { d.program("arm.exe", PeRecipe().forMachine(machine::kArm64)); }, {"apply", "{d}/arm.exe"}, kExitDeclined, "",
-       "{d}/arm.exe: 64 bit ARM64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
-       "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
+       "{d}/arm.exe: 64 bit ARM64 programı: bu işlemci için manifest yazılmaz (x86, x64 ve .NET AnyCPU "
+       "programlarına uygulanır)\n",
        [](const Folder& d) { expectNoManifest(d, "arm.exe"); }},
       {"program for another processor is refused",
        [](const Folder& d) { d.program("ce.exe", PeRecipe().forMachine(0x01C4)); }, {"apply", "{d}/ce.exe"}, kExitDeclined, "",
-       "{d}/ce.exe: makine türü 0x01C4 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır\n",
+       "{d}/ce.exe: makine türü 0x01C4 programı: bu işlemci için manifest yazılmaz (x86, x64 ve .NET AnyCPU "
+       "programlarına uygulanır)\n",
        [](const Folder& d) { expectNoManifest(d, "ce.exe"); }},
+      {"a program whose own manifest needs a C runtime is left alone",
+       [](const Folder& d) { d.program(kName, PeRecipe().withManifest(kWithRuntime)); }, {"apply", "{d}/" + kName},
+       kExitDeclined, "",
+       "{d}/Eski Oyun.exe: programın kendi manifesti başka bileşenlere de bağlı (Microsoft.VC90.CRT 9.0.21022.8 "
+       "(x86)); Windows XP'de yanındaki manifest onları gizler ve program açılmayabilir, manifest yazılmadı (yine de "
+       "yazmak için --force)\n",
+       [](const Folder& d) { expectNoManifest(d, kName); }},
       {"DLL is refused",
        [](const Folder& d) { d.program("kitaplik.exe", PeRecipe().asDll()); }, {"apply", "{d}/kitaplik.exe"}, kExitDeclined, "",
        "{d}/kitaplik.exe: bir DLL, program değil: Windows bir DLL'in yanındaki manifesti okumaz\n",
@@ -127,9 +153,9 @@ const std::vector<Scenario>& applyScenarios() {
        {"apply", "--force", "{d}/" + kName}, kExitDeclined, "",
        "{d}/Eski Oyun.exe: manifest adında bir klasör ya da özel dosya var, dokunulmadı\n",
        [](const Folder& d) { EXPECT_TRUE(exists(d / (kName + ".manifest/."))); }},
-      {"program with its own v6 manifest: applied, with the note",
-       [](const Folder& d) { d.program(kName, PeRecipe().withManifest(EmbeddedManifestText(true))); }, {"apply", "{d}/" + kName}, kExitDone,
-       "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı" + kEmbeddedV6Note + "\n", "",
+      {"program with its own manifest: written, but it takes precedence after XP",
+       [](const Folder& d) { d.program(kName, PeRecipe().withManifest(EmbeddedManifestText(true))); }, {"apply", "{d}/" + kName}, kExitDeclined,
+       "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı" + kOverriddenNote + "\n", "",
        [](const Folder& d) { expectOurs(d, kName); }},
       {"one good, one missing: the good one is done, the run failed",
        [](const Folder& d) { d.program("a.exe"); }, {"apply", "{d}/yok.exe", "{d}/a.exe"}, kExitFailed,
@@ -249,14 +275,10 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          writeFile(d / "d.txt", "metin");
        },
        {"status", "{d}/a.exe", "{d}/b.exe", "{d}/c.dll", "{d}/d.txt", "{d}/e.exe"}, kExitFailed,
-       "{d}/a.exe: 32 bit x86 programı; yanında bu programın yazdığı manifest var (gizli ve sistem değil); kendi "
-       "manifesti yok\n"
-       "{d}/b.exe: 64 bit x64 programı; yanında başka bir manifest var; kendi manifesti var, ortak denetimler v6'yı "
-       "istemiyor (Windows Vista ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest "
-       "yok sayılır)\n"
-       "{d}/c.dll: 32 bit x86 DLL'i; yanında manifest yok; kendi manifesti ortak denetimler v6'yı istiyor (Windows "
-       "Vista ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest yok sayılır)\n"
-       "{d}/d.txt: Windows programı değil; yanında manifest yok\n",
+       "32 bit x86 programı     yanında: bu aracın (gizli/sistem değil)  kendi: yok  {d}/a.exe\n"
+       "64 bit x64 programı     yanında: başka      kendi: v6 istemiyor *  {d}/b.exe\n"
+       "32 bit x86 DLL'i        yanında: yok        kendi: v6 istiyor *  {d}/c.dll\n"
+       "Windows programı değil  yanında: yok  {d}/d.txt\n" + kFootnote,
        "{d}/e.exe: Belirttiğiniz dosya bulunamadı\n", nullptr},
       {"apply --recursive: every .exe below, in name order; links to folders not followed",
        [](const Folder& d) {
@@ -284,11 +306,10 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
       {"--recursive with a program it must refuse ends as declined",
        [](const Folder& d) {
          d.program("a.exe");
-         d.program("b.exe", PeRecipe().forMachine(machine::kX64));
+         d.program("b.dll.exe", PeRecipe().asDll());
        },
        {"apply", "--recursive", "{d}"}, kExitDeclined, "{d}/a.exe: XP Görünüm Stili uygulandı\n",
-       "{d}/b.exe: 64 bit x64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
-       "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
+       "{d}/b.dll.exe: bir DLL, program değil: Windows bir DLL'in yanındaki manifesti okumaz\n",
        nullptr},
       {"undo --recursive removes only the engine's manifests",
        [](const Folder& d) {
@@ -311,7 +332,7 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
        {"status", "--recursive", "{d}"}, kExitDeclined, "{d}: altında .exe dosyası yok\n", "", nullptr},
       {"--recursive with a file and a missing path",
        [](const Folder& d) { d.program("a.exe"); }, {"status", "--recursive", "{d}/a.exe", "{d}/yok"}, kExitFailed,
-       "{d}/a.exe: 32 bit x86 programı; yanında manifest yok; kendi manifesti yok\n",
+       "32 bit x86 programı     yanında: yok        kendi: yok  {d}/a.exe\n",
        "{d}/yok: Belirttiğiniz dosya bulunamadı\n", nullptr},
   };
   return scenarios;
@@ -351,14 +372,14 @@ TEST(CliOnDiskTest, ApplyThenUndoLeavesTheFolderAsItWas) {
   writeFile(program, BuildPe({}).bytes);
   cli::posix::PosixDisk disk;
   kovrena::posix::PosixFileSystem files;
-  EXPECT_EQ(testing::RunCliWith({"apply", program}, disk, files).exit, 0);
+  EXPECT_EQ(testing::RunCliWith({"apply", program}, disk, files).exit, kExitDone);
   const std::optional<std::string> written = readFile(program + ".manifest");
   ASSERT_TRUE(written.has_value());
   EXPECT_EQ(*written, manifest::BuildManifestText("Ses & Görüntü.exe"));
   EXPECT_NE(written->find("name=\"Ses &amp; Görüntü.exe\"/>"), std::string::npos);
   EXPECT_EQ(testing::RunCliWith({"status", program}, disk, files).out,
-            program + ": 32 bit x86 programı; yanında bu programın yazdığı manifest var; kendi manifesti yok\n");
-  EXPECT_EQ(testing::RunCliWith({"undo", program}, disk, files).exit, 0);
+            "32 bit x86 programı     yanında: bu aracın  kendi: yok  " + program + "\n");
+  EXPECT_EQ(testing::RunCliWith({"undo", program}, disk, files).exit, kExitDone);
   EXPECT_FALSE(exists(program + ".manifest"));
   EXPECT_EQ(readFile(program), BuildPe({}).bytes);
 }
