@@ -247,6 +247,32 @@ const std::vector<Scenario>& undoScenarios() {
        {"undo", "--force", "{d}/" + kName}, kExitDeclined,
        "{d}/Eski Oyun.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\n",
        "", [](const Folder& d) { EXPECT_TRUE(exists(d / (kName + ".manifest/."))); }},
+      {"every manifest the tool writes for an x64 program is its own",
+       [](const Folder& d) {
+         d.program("a.exe", PeRecipe().forMachine(machine::kX64));
+         writeFile(d / "a.exe.manifest", manifest::BuildManifestText("a.exe", "amd64"));
+         d.program("b.exe", PeRecipe().forMachine(machine::kX64));
+         d.ourManifest("b.exe");
+       },
+       {"undo", "{d}/a.exe", "{d}/b.exe"}, kExitDone,
+       "{d}/a.exe: XP Stili Görünüm düzenlemesi geri alındı\n{d}/b.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
+       [](const Folder& d) {
+         expectNoManifest(d, "a.exe");
+         expectNoManifest(d, "b.exe");
+       }},
+      {"an amd64 manifest is not one the tool writes for an x86 program",
+       [](const Folder& d) {
+         d.program("a.exe");
+         writeFile(d / "a.exe.manifest", manifest::BuildManifestText("a.exe", "amd64"));
+       },
+       {"undo", "{d}/a.exe"}, kExitDeclined, "",
+       "{d}/a.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın üreticisinin "
+       "olabilir; silmek için --force)\n",
+       nullptr},
+      {"a \"*\" manifest that outlived its program is removed",
+       [](const Folder& d) { writeFile(d / "net.exe.manifest", manifest::BuildManifestText("net.exe", "*")); },
+       {"undo", "{d}/net.exe"}, kExitDone, "{d}/net.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
+       [](const Folder& d) { expectNoManifest(d, "net.exe"); }},
       {"a link to the engine's bytes is not the manifest; --force removes only the link",
        [](const Folder& d) {
          d.program(kName);
@@ -328,6 +354,49 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          expectNoManifest(d, "a.exe");
          EXPECT_EQ(d.manifestOf("b.exe"), "<assembly/>");
        }},
+      {"check: both manifests judged for each system, the program's other dependencies listed",
+       [](const Folder& d) {
+         d.program(kName, PeRecipe().withManifest(kWithRuntime));
+         writeFile(d / (kName + ".manifest"),
+                   replaceAllOf(manifest::BuildManifestText(kName), "6595b64144ccf1df", "0000000000000000"));
+       },
+       {"check", "{d}/" + kName}, kExitDone,
+       "{d}/Eski Oyun.exe:\n"
+       "  program: 32 bit x86 programı\n"
+       "  yanındaki manifest: başka bir dosya; ortak denetimler v6'yı yanlış publicKeyToken ile istiyor: "
+       "0000000000000000\n"
+       "  kendi manifesti: ortak denetimler v6'yı istemiyor; öteki bağımlılıkları: Microsoft.VC90.CRT 9.0.21022.8 "
+       "(x86)\n"
+       "  Windows XP: program açılmaz (yan yana yapılandırma hatası) (yanındaki manifestten: ortak denetimler v6'yı "
+       "yanlış publicKeyToken ile istiyor: 0000000000000000)\n"
+       "  Windows XP x64, Server 2003 SP1, Vista ve sonrası: sistemin ortak denetimleri, v6 değil (kendi "
+       "manifestinden: ortak denetimler v6'yı istemiyor)\n"
+       "  Wine: sistemin ortak denetimleri, v6 değil (kendi manifestinden: ortak denetimler v6'yı istemiyor)\n"
+       "  PreferExternalManifest: Wine 8 bu ayarı okumaz\n"
+       "Not: Windows Vista ve sonrası bir programın manifestini bir kez okuyup saklar; program çalıştıktan sonra "
+       "eklenen ya da değişen manifest, programın son değiştirilme zamanı değişince okunur.\n",
+       "", nullptr},
+      {"check --show-embedded prints the program's own manifest",
+       [](const Folder& d) { d.program("a.exe", PeRecipe().forMachine(machine::kX64).withManifest(EmbeddedManifestText(true))); },
+       {"check", "--show-embedded", "{d}/a.exe"}, kExitDone,
+       "{d}/a.exe:\n"
+       "  program: 64 bit x64 programı\n"
+       "  yanındaki manifest: yok\n"
+       "  kendi manifesti: ortak denetimler v6'yı istiyor\n"
+       "  Windows XP: 64 bit program, 32 bit Windows XP'de çalışmaz\n"
+       "  Windows XP x64, Server 2003 SP1, Vista ve sonrası: ortak denetimler v6 (kendi manifestinden: ortak "
+       "denetimler v6'yı istiyor)\n"
+       "  Wine: ortak denetimler v6 (kendi manifestinden: ortak denetimler v6'yı istiyor)\n"
+       "  PreferExternalManifest: Wine 8 bu ayarı okumaz\n"
+       "  kendi manifestinin metni:\n" + EmbeddedManifestText(true) +
+       "Not: Windows Vista ve sonrası bir programın manifestini bir kez okuyup saklar; program çalıştıktan sonra "
+       "eklenen ya da değişen manifest, programın son değiştirilme zamanı değişince okunur.\n",
+       "", nullptr},
+      {"apply --force writes beside a program whose own manifest needs a C runtime",
+       [](const Folder& d) { d.program(kName, PeRecipe().withManifest(kWithRuntime)); },
+       {"apply", "--force", "{d}/" + kName}, kExitDeclined,
+       "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı" + kOverriddenNote + "\n", "",
+       [](const Folder& d) { expectOurs(d, kName); }},
       {"a folder without programs", [](const Folder& d) { writeFile(d / "a.txt", ""); },
        {"status", "--recursive", "{d}"}, kExitDeclined, "{d}: altında .exe dosyası yok\n", "", nullptr},
       {"--recursive with a file and a missing path",
