@@ -179,13 +179,13 @@ ProgramReport CheckOf(const std::string& path, Services services) {
       // A dangling link is no manifest for the loader either.
       if (!target || target.value() != EntryKind::Missing) return failure(path, bytes.error());
     } else if (!bytes.value()) {
-      findings.external = ManifestReading{ManifestProblem::NotXml, "1 MB'tan büyük", {}, {}, {}};
+      findings.external = ManifestReading{ManifestProblem::NotXml, "1 MB'tan büyük", {}, {}, {}, {}};
     } else {
       findings.external = ReadManifest(*bytes.value(), architecture, facts.machine);
     }
   }
   if (facts.embedded == EmbeddedManifest::Unreadable) {
-    findings.embedded = ManifestReading{ManifestProblem::NotXml, "baytları dosyanın dışında", {}, {}, {}};
+    findings.embedded = ManifestReading{ManifestProblem::NotXml, "baytları dosyanın dışında", {}, {}, {}, {}};
   } else if (facts.embedded != EmbeddedManifest::None) {
     findings.embedded = ReadManifest(facts.embeddedText, architecture, facts.machine);
   }

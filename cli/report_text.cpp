@@ -258,7 +258,7 @@ Binding BindingOn(System system, const CheckFindings& findings, const ProgramFac
   bool fromExternal = false;
   const ManifestReading* reading = inForce(system, findings, fromExternal);
   if (reading == nullptr) return Binding::SystemControls;
-  return system == System::Wine ? OnWine(reading->problem) : OnWindows(reading->problem);
+  return system == System::Wine ? OnWine(*reading) : OnWindows(*reading);
 }
 
 std::string OutcomeMessage(Command command, const ProgramReport& report) {

@@ -6,7 +6,11 @@ namespace kovrena::cli {
 
 namespace {
 
-constexpr std::string_view kAssemblyNamespace = "urn:schemas-microsoft-com:asm.v1";
+// The loaders take the later versions of the namespace as the first.
+bool isAssemblyNamespace(std::string_view uri) {
+  return uri == "urn:schemas-microsoft-com:asm.v1" || uri == "urn:schemas-microsoft-com:asm.v2" ||
+         uri == "urn:schemas-microsoft-com:asm.v3";
+}
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -41,7 +45,7 @@ struct Scope {
 };
 
 bool isAssemblyElement(const XmlElement& element, const Scope& scope, std::string_view local) {
-  return localName(element.name) == local && scope.namespaceOf(prefixOf(element.name)) == kAssemblyNamespace;
+  return localName(element.name) == local && isAssemblyNamespace(scope.namespaceOf(prefixOf(element.name)));
 }
 
 AssemblyIdentity identityOf(const XmlElement& element) {
@@ -118,17 +122,19 @@ ManifestReading ReadManifest(std::string_view bytes, ManifestArchitecture progra
       }
     }
   }
+  if (reading.commonControls) {
+    reading.problem = judgeCommonControls(*reading.commonControls, processOf(program, machine));
+  }
   if (reading.identity &&
       (reading.identity->name.empty() || reading.identity->version.empty() || reading.identity->type.empty())) {
+    reading.commonControlsAlone = reading.problem;
     reading.problem = ManifestProblem::IdentityIncomplete;
-  } else if (reading.commonControls) {
-    reading.problem = judgeCommonControls(*reading.commonControls, processOf(program, machine));
   }
   return reading;
 }
 
-Binding OnWindows(ManifestProblem problem) {
-  switch (problem) {
+Binding OnWindows(const ManifestReading& reading) {
+  switch (reading.problem) {
     case ManifestProblem::None: return Binding::CommonControlsV6;
     case ManifestProblem::NoCommonControlsV6:
     case ManifestProblem::NoArchitecture: return Binding::SystemControls;
@@ -136,7 +142,9 @@ Binding OnWindows(ManifestProblem problem) {
   }
 }
 
-Binding OnWine(ManifestProblem problem) {
+Binding OnWine(const ManifestReading& reading) {
+  const ManifestProblem problem =
+      reading.problem == ManifestProblem::IdentityIncomplete ? reading.commonControlsAlone : reading.problem;
   switch (problem) {
     case ManifestProblem::None: return Binding::CommonControlsV6;
     case ManifestProblem::NotXml: return Binding::Uncertain;

@@ -27,7 +27,7 @@ enum class ManifestProblem {
   None,               // a dependency on common controls 6 that binds for this program
   Empty,              // no bytes at all
   NotXml,             // not a well-formed XML document
-  NotAnAssembly,      // no assembly of the asm.v1 namespace with manifestVersion "1.0"
+  NotAnAssembly,      // no assembly element (asm.v1 to v3 namespace) with manifestVersion "1.0"
   IdentityIncomplete, // its own assemblyIdentity lacks name, version or type
   NoCommonControlsV6, // a readable manifest that does not ask for common controls 6
   WrongToken,         // asks for them with another publicKeyToken
@@ -38,6 +38,9 @@ enum class ManifestProblem {
 struct ManifestReading {
   ManifestProblem problem = ManifestProblem::Empty;
   std::string fault;  // NotXml: where and what
+  // IdentityIncomplete: what the common controls dependency alone gives,
+  // since Wine does not look at the identity.
+  ManifestProblem commonControlsAlone = ManifestProblem::None;
   std::optional<AssemblyIdentity> identity;        // the manifest's own
   std::optional<AssemblyIdentity> commonControls;  // the common controls 6 dependency as written
   std::vector<AssemblyIdentity> otherDependencies; // everything else it depends on
@@ -54,8 +57,8 @@ enum class Binding {
   DoesNotStart,      // refuses to start it (a side-by-side error)
   Uncertain,         // Wine's lenient reader may take a document Windows refuses
 };
-Binding OnWindows(ManifestProblem problem);
+Binding OnWindows(const ManifestReading& reading);
 // Wine 8: measured with its loader, a malformed document aside.
-Binding OnWine(ManifestProblem problem);
+Binding OnWine(const ManifestReading& reading);
 
 }  // namespace kovrena::cli

@@ -46,7 +46,7 @@ TEST(ManifestVerdictOnWine, TheLoaderDoesWhatTheVerdictSays) {
   for (const testing::ManifestVariant& v : testing::ManifestVariants("p.exe")) {
     for (const Probe& probe : probes) {
       SCOPED_TRACE(std::string(v.name) + ", " + probe.name);
-      const Binding expected = OnWine(ReadManifest(v.text, probe.architecture, probe.machine).problem);
+      const Binding expected = OnWine(ReadManifest(v.text, probe.architecture, probe.machine));
       if (expected == Binding::Uncertain) continue;
       const std::wstring sub = L"v" + std::to_wstring(index++);
       const std::string dir = folder / win32::ToUtf8(sub);
