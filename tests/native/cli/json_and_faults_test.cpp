@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/report.h"
 #include "manifest/engine.h"
 #include "text/hex.h"
 #include "tests/native/cli/cli_test_support.h"
@@ -148,6 +149,15 @@ TEST_F(CliJson, PlatformFailuresAreReportedWithNumberAndDescription) {
     EXPECT_FALSE(readFile(d / "e.exe.manifest").has_value());
     EXPECT_EQ(readFile(d / "a.exe.manifest"), manifest::BuildManifestText("a.exe"));
   }
+}
+
+// A line per program, whatever bytes its name holds: control characters
+// as '?', bytes outside UTF-8 as "\xNN".
+TEST(CliLines, NamesAreShownOnOneLineAndRecoverably) {
+  ProgramReport report;
+  report.path = "d/a\xFF\n\xC3\xA7.exe";
+  report.outcome = Outcome::NotFound;
+  EXPECT_EQ(ReportLine(Request{}, report), "d/a\\xFF?\xC3\xA7.exe: Belirttiğiniz dosya bulunamadı\n");
 }
 
 // What escapes the work (memory running out, say) ends the run as a
