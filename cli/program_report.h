@@ -49,7 +49,7 @@ enum class Outcome {
   NotAFile,        // a device, pipe or socket given as the program
   NotWindowsProgram,
   Library,
-  WrongMachine,    // a program for another processor than x86
+  WrongMachine,    // a program for a processor no manifest of the tool suits (ARM64, …)
   NoPrograms,      // a folder with no .exe below it
   Failed,          // a platform failure; error holds it
 };
