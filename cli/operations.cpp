@@ -131,9 +131,10 @@ std::optional<bool> preferExternalManifest(Registry& registry) {
   return value.value().bytes != std::string(4, '\0');
 }
 
-// Deletes what lies at the manifest path: a link itself, never its target;
-// a file after its attributes are plain, as the window program does it, so
-// that a read-only one goes too.
+// Deletes what lies at the manifest path: a link itself, never its target
+// (where the platform cannot tell the two apart it refuses the link); a file
+// after its attributes are plain, as the window program does it, so that a
+// read-only one goes too.
 Status removeManifest(const std::string& manifestPath, Services services) {
   const Result<EntryKind> kind = services.disk.kindOf(manifestPath, false);
   if (!kind) return kind.error();
@@ -141,6 +142,19 @@ Status removeManifest(const std::string& manifestPath, Services services) {
     if (Status failed = services.files.setAttributes(manifestPath, attr::kNormal)) return failed;
   }
   return services.files.deleteFile(manifestPath);
+}
+
+// The manifest path of a program, or, where nothing has exactly that name,
+// the file whose name differs from it only in letter case: Wine loads that
+// one as the program's manifest, so it is the one reported and acted on.
+std::string manifestPathOf(const std::string& path, Services services) {
+  const std::string exact = manifest::ManifestPath(path);
+  const Result<EntryKind> kind = services.disk.kindOf(exact, false);
+  if (!kind || kind.value() != EntryKind::Missing) return exact;
+  const Result<std::string> found = services.files.findFile(exact, attr::kAnyFileLookup);
+  if (!found || found.value().empty()) return exact;
+  const std::string_view name = FileNameOf(exact, services.disk.style());
+  return exact.substr(0, exact.size() - name.size()) + found.value();
 }
 
 }  // namespace
@@ -151,7 +165,7 @@ ProgramReport StatusOf(const std::string& path, Services services) {
   if (!facts) return failure(path, facts.error());
   const bool suits = ArchitectureFor(facts.value()) != ManifestArchitecture::None;
   const Result<ManifestInfo> manifest = inspectManifest(
-      manifest::ManifestPath(path), ownManifests(programName(path, services), facts.value()), suits, services);
+      manifestPathOf(path, services), ownManifests(programName(path, services), facts.value()), suits, services);
   if (!manifest) return failure(path, manifest.error());
   ProgramReport report = reportOf(path, Outcome::Status);
   report.facts = facts.value();
@@ -171,7 +185,7 @@ ProgramReport CheckOf(const std::string& path, Services services) {
   const ManifestState state = report.manifest->state;
   if (state == ManifestState::Ours || state == ManifestState::OursOtherArchitecture ||
       state == ManifestState::Foreign) {
-    const std::string manifestPath = manifest::ManifestPath(path);
+    const std::string manifestPath = manifestPathOf(path, services);
     constexpr std::uint64_t kLargestManifest = 1u << 20;
     Result<std::optional<std::string>> bytes = readUpTo(services.disk, manifestPath, kLargestManifest);
     if (!bytes) {
@@ -226,35 +240,40 @@ ProgramReport ApplyTo(const std::string& path, bool force, Services services) {
   }
 
   const std::string name = programName(path, services);
-  const std::string manifestPath = manifest::ManifestPath(path);
+  const std::string manifestPath = manifestPathOf(path, services);
   const std::vector<std::string> own = ownManifests(name, facts.value());
   const Result<ManifestInfo> found = inspectManifest(manifestPath, own, true, services);
   if (!found) return failure(path, found.error());
   report.manifest = found.value();
+  manifest::OldManifest old = manifest::OldManifest::None;
   switch (found.value().state) {
     case ManifestState::NotAFile:
       report.outcome = Outcome::ManifestBlocked;
       return report;
-    case ManifestState::OursOtherArchitecture:
-      // The tool's own mistake (or the window program's, which writes x86
-      // beside anything): replaced without being asked.
-      if (Status failed = removeManifest(manifestPath, services)) return failure(path, *failed);
-      report.outcome = Outcome::Replaced;
-      break;
     case ManifestState::Ours:
+    case ManifestState::OursOtherArchitecture:
     case ManifestState::Foreign:
-      if (!force) {
+      // The tool's own manifest for another processor (or the window
+      // program's, which writes x86 beside anything) is replaced unasked.
+      if (!force && found.value().state != ManifestState::OursOtherArchitecture) {
         report.outcome = found.value().state == ManifestState::Ours ? Outcome::AlreadyApplied
                                                                     : Outcome::ManifestExists;
         return report;
       }
-      if (Status failed = removeManifest(manifestPath, services)) return failure(path, *failed);
+      {
+        // Renamed over, never deleted first: a failed write leaves it. A
+        // link has no attributes of its own to clear.
+        const Result<EntryKind> kind = services.disk.kindOf(manifestPath, false);
+        if (!kind) return failure(path, kind.error());
+        if (kind.value() != EntryKind::Link) old = manifest::OldManifest::Replace;
+      }
       report.outcome = Outcome::Replaced;
       break;
     case ManifestState::None:
       break;
   }
-  if (Status failed = manifest::WriteManifestFile(services.files, manifestPath, own.front())) {
+  if (Status failed =
+          manifest::WriteManifestFile(services.files, manifestPath, own.front(), old)) {
     ProgramReport failedReport = failure(path, *failed);
     failedReport.facts = report.facts;
     failedReport.manifest = report.manifest;
@@ -279,7 +298,9 @@ ProgramReport UndoFor(const std::string& path, bool force, Services services) {
     facts = read.value();
   }
   const bool suits = facts && ArchitectureFor(*facts) != ManifestArchitecture::None;
-  const std::string manifestPath = manifest::ManifestPath(path);
+  const std::string manifestPath = manifestPathOf(path, services);
+  // What a killed run left beside the manifest goes with it.
+  services.files.removeLeftovers(manifestPath);
   const Result<ManifestInfo> found = inspectManifest(manifestPath, ownManifests(name, facts), suits, services);
   if (!found) return failure(path, found.error());
 

@@ -14,16 +14,15 @@ Status applyStyle(const Target& target, ApplyControls& controls, MessageBoxServi
   const Result<bool> exists = ManifestFileKontrol(files, manifestPath);
   if (!exists) return exists.error();
 
-  if (exists.value()) {
-    if (messages.show(std::string(kOverwriteQuestion), kOverwriteStyle) != mb::kAnswerYes) {
-      controls.setApplyEnabled(true);
-      return std::nullopt;
-    }
-    if (Status failure = files.setAttributes(manifestPath, attr::kNormal)) return failure;
-    if (Status failure = files.deleteFile(manifestPath)) return failure;
+  if (exists.value() &&
+      messages.show(std::string(kOverwriteQuestion), kOverwriteStyle) != mb::kAnswerYes) {
+    controls.setApplyEnabled(true);
+    return std::nullopt;
   }
-
-  if (Status failure = WriteManifestFile(files, manifestPath, BuildManifestText(target.programName))) {
+  // The old manifest is replaced by the rename, never deleted first: when
+  // writing the new one fails, the old one is still there.
+  const OldManifest old = exists.value() ? OldManifest::Replace : OldManifest::None;
+  if (Status failure = WriteManifestFile(files, manifestPath, BuildManifestText(target.programName), old)) {
     return failure;
   }
   std::string applied(kAppliedBefore);

@@ -45,8 +45,20 @@ std::string BuildManifestText(std::string_view programName, std::string_view arc
 std::string ManifestPath(std::string_view targetPath);
 // True when a file of exactly this path exists, hidden/system/read-only included, folders not.
 Result<bool> ManifestFileKontrol(FileSystem& files, const std::string& path);
-// Writes the manifest file: all or nothing, Hidden+System on success.
-Status WriteManifestFile(FileSystem& files, const std::string& manifestPath, std::string_view text);
+// What WriteManifestFile does with a file already at the manifest path.
+enum class OldManifest {
+  None,     // none is expected: a rename into an empty place
+  Replace,  // its attributes are cleared to 0 right before the rename, so that
+            // a read-only one is replaced too, and given back if the rename fails
+};
+// Writes the manifest file in one step: the whole text goes to a temporary
+// file beside it, Hidden from its creation, flushed to the disk and made
+// Hidden+System, which is then renamed over the manifest path. The path
+// holds the old file or the complete new one at every instant, a kill or a
+// power cut included; any failure removes the temporary file and leaves
+// the old one where it was.
+Status WriteManifestFile(FileSystem& files, const std::string& manifestPath, std::string_view text,
+                         OldManifest old);
 
 // The text of the critical error report, and showing it.
 std::string ErrorReportText(std::string_view headline, std::string_view numberLabel, const Error& error);

@@ -2,6 +2,7 @@
 // File operations the logic needs, with paths and names as UTF-8 text.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,8 +29,38 @@ class OutputFile {
  public:
   virtual ~OutputFile() = default;
   virtual Status write(std::string_view bytes) = 0;
+  // Waits until what was written is on the disk itself, not only in the
+  // system's cache: a power cut afterwards loses none of it.
+  virtual Status flush() = 0;
   virtual Status close() = 0;
 };
+
+// A file just made for writing, and where it was made.
+struct NewFile {
+  std::string path;
+  std::unique_ptr<OutputFile> file;
+};
+
+// The ending of the temporary files a replacement is written to. The full
+// name is the replaced file's, the writer (so that two never share one),
+// a number and this ending: it never ends in ".manifest", so the loader
+// never takes it for a manifest, nor in ".exe" or any other program ending,
+// so no tool takes it for a program.
+inline constexpr std::string_view kTemporaryEnding = ".kovrena-tmp";
+
+// The process that writes a temporary file: 'u' for a POSIX process, 'w'
+// for a Windows one (Wine's included), and its process id on that platform.
+struct Writer {
+  char platform;
+  std::uint32_t process;
+  friend bool operator==(const Writer&, const Writer&) = default;
+};
+
+// "prog.exe.manifest" -> "prog.exe.manifest.u4711-0.kovrena-tmp"
+std::string TemporaryPathFor(std::string_view path, Writer writer, std::uint32_t attempt);
+// The writer of the folder entry named entry, when it is a temporary file
+// of the file named name (letter case aside, as Windows matches names).
+std::optional<Writer> TemporaryWriterOf(std::string_view name, std::string_view entry);
 
 class FileSystem {
  public:
@@ -38,12 +69,27 @@ class FileSystem {
   // the empty text when there is none. A file that is hidden or system is
   // admitted only when the mask holds that bit; folders never are.
   virtual Result<std::string> findFile(const std::string& path, std::uint32_t mask) = 0;
-  // Creates (or truncates) a file for binary writing.
-  virtual Result<std::unique_ptr<OutputFile>> createFile(const std::string& path) = 0;
-  // Sets the attributes to exactly this value.
+  // Creates a new file for binary writing beside path, named by
+  // TemporaryPathFor(path, this process, …) and Hidden from its first
+  // instant. Nothing that exists already is opened, truncated or followed.
+  virtual Result<NewFile> createTemporaryFile(const std::string& path) = 0;
+  // Removes the temporary files beside path that a writer of this platform
+  // left when it was killed: those whose process has ended. Best effort; a
+  // run still writing keeps its file.
+  virtual void removeLeftovers(const std::string& path) = 0;
+  // Sets the attributes to exactly this value, or fails: a file system that
+  // cannot keep Hidden or System reports it rather than dropping them.
   virtual Status setAttributes(const std::string& path, std::uint32_t attributes) = 0;
   virtual Result<std::uint32_t> getAttributes(const std::string& path) = 0;
   virtual Status deleteFile(const std::string& path) = 0;
+  // Puts the file at from in the place of to in one step, replacing the
+  // file there if any, and waits until the change is on the disk. At every
+  // instant to names the old file or the new one.
+  virtual Status replaceFile(const std::string& from, const std::string& to) = 0;
+  // None of them acts through a symbolic link on the file it leads to.
+  // Where the platform can delete or replace the link itself (POSIX) it does;
+  // where it cannot (Windows, Wine above all) every operation above but the
+  // lookups refuses a link, and setAttributes refuses one everywhere.
 };
 
 }  // namespace kovrena

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Generates Kovrena's own pictures, icons, cursors and manifest into a folder,
-from which the resource script takes them.
+from which the resource script takes them, and the description of the main
+background's panel that the tests hold the picture and the window against.
 
     genresources.py OUTDIR     write every file
     genresources.py --list     print the file names, one a line
@@ -31,6 +32,7 @@ OUTPUTS = {
     'el_baglanti.cur': lambda: cursors.el_baglanti(),
     'kovrena.manifest': lambda: manifest.own_manifest(),
     'kovrena_x64.manifest': lambda: manifest.own_manifest(architecture='amd64'),
+    'panel_outline.h': lambda: panels.outline_header(),
 }
 for _name, _draw in buttons.BUTTONS.items():
     OUTPUTS[_name.lower() + '.bmp'] = (lambda d: lambda: formats.bmp24(d()))(_draw)

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "platform/win32/file_system.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
@@ -73,6 +74,8 @@ Result<EntryKind> Win32Disk::kindOf(const std::string& path, bool followLinks) {
       if (namesNothing(code)) return EntryKind::Missing;
       return ErrorFromCode(code);
     }
+    // Wine shows a link to a file as the file itself.
+    if (kovrena::win32::IsLink(wide)) return EntryKind::Link;
     return kindOfAttributes(attributes);
   }
   // Opened without any access: only what the path leads to is asked, and

@@ -18,9 +18,25 @@ extern "C" {
 int _dowildcard = -1;
 }
 
+namespace {
+
+// A 32-bit program on 64-bit Windows is shown syswow64 where it names
+// system32. The paths given here are the user's own, so they mean what was
+// typed. Looked up: XP 32-bit has no such function (and no redirection).
+void seeFoldersAsNamed() {
+  using DisableFunction = BOOL(WINAPI*)(PVOID*);
+  const auto disable = reinterpret_cast<DisableFunction>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "Wow64DisableWow64FsRedirection")));
+  PVOID previous = nullptr;
+  if (disable != nullptr) disable(&previous);
+}
+
+}  // namespace
+
 int wmain(int argc, wchar_t** argv) {
   // A walk over a folder must not stop at a "no disk in drive" box.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  seeFoldersAsNamed();
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(kovrena::win32::ToUtf8(argv[i]));
   kovrena::cli::win32::Win32Disk disk;

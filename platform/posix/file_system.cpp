@@ -1,11 +1,18 @@
 #include "platform/posix/file_system.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
+#include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/posix/dos_attrib.h"
 #include "platform/posix/errno_error.h"
@@ -68,30 +75,108 @@ std::string nameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The folder part with its slash ("" for a bare name), and the folder to open.
+std::string folderPrefixOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// Wine matches file names without regard to letter case; A to Z is what
+// program and manifest names are made of, and what is compared here.
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+struct DirCloser {
+  void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
+// The path of an entry in path's folder whose name differs from path's only
+// in letter case: the file Wine would open for path. The first one listed
+// when there are several, as Wine takes it.
+std::optional<std::string> caseVariantOf(const std::string& path) {
+  const std::string prefix = folderPrefixOf(path);
+  const std::string name = nameOf(path);
+  std::unique_ptr<DIR, DirCloser> dir(::opendir(prefix.empty() ? "." : prefix.c_str()));
+  if (!dir) return std::nullopt;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    if (sameIgnoringCase(entry->d_name, name)) return prefix + entry->d_name;
+  }
+  return std::nullopt;
+}
+
+constexpr char kWriterPlatform = 'u';
+
+Writer thisProcess() { return Writer{kWriterPlatform, static_cast<std::uint32_t>(::getpid())}; }
+
+// Whether the process that wrote a temporary file has ended. Our own id
+// means the same: it belonged to a process that ended before ours began,
+// since no run of ours is writing that file now.
+bool writerEnded(std::uint32_t process) {
+  if (process == static_cast<std::uint32_t>(::getpid())) return true;
+  // 0 and what does not fit pid_t would name process groups to kill().
+  if (process == 0 || process > 0x7FFFFFFFu) return false;
+  return ::kill(static_cast<pid_t>(process), 0) != 0 && errno == ESRCH;
+}
+
 }  // namespace
 
 Result<std::string> PosixFileSystem::findFile(const std::string& path, std::uint32_t mask) {
+  std::string found = path;
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) {
     // A listing that finds nothing is an answer, not a failure.
-    if (errno == ENOENT || errno == ENOTDIR) return std::string();
-    return lastErrno();
+    if (errno == ENOTDIR) return std::string();
+    if (errno != ENOENT) return lastErrno();
+    // Wine loads a manifest of that name in any letter case; so does the lookup.
+    const std::optional<std::string> variant = caseVariantOf(path);
+    if (!variant || ::stat(variant->c_str(), &info) != 0) return std::string();
+    found = *variant;
   }
   if (S_ISDIR(info.st_mode)) return std::string();
-  const Result<std::uint32_t> stored = readDosAttrib(path);
+  const Result<std::uint32_t> stored = readDosAttrib(found);
   if (!stored) return stored.error();
   const std::uint32_t needs = stored.value() & (attr::kHidden | attr::kSystem);
   if ((needs & ~mask) != 0) return std::string();
-  return nameOf(path);
+  return nameOf(found);
 }
 
-Result<std::unique_ptr<OutputFile>> PosixFileSystem::createFile(const std::string& path) {
-  return openOutputFile(path);
+Result<NewFile> PosixFileSystem::createTemporaryFile(const std::string& path) {
+  const Writer writer = thisProcess();
+  // A name taken already (a run killed before it could tidy up, say) is
+  // passed over, never opened.
+  for (std::uint32_t attempt = 0;; ++attempt) {
+    std::string temporary = TemporaryPathFor(path, writer, attempt);
+    Result<std::unique_ptr<OutputFile>> created = createHiddenFile(temporary);
+    if (created) return NewFile{std::move(temporary), std::move(created).value()};
+    if (created.error().number != EEXIST || attempt == 99) return created.error();
+  }
+}
+
+void PosixFileSystem::removeLeftovers(const std::string& path) {
+  const std::string prefix = folderPrefixOf(path);
+  std::unique_ptr<DIR, DirCloser> dir(::opendir(prefix.empty() ? "." : prefix.c_str()));
+  if (!dir) return;
+  std::vector<std::string> stale;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    const std::optional<Writer> writer = TemporaryWriterOf(nameOf(path), entry->d_name);
+    if (writer && writer->platform == kWriterPlatform && writerEnded(writer->process)) {
+      stale.push_back(prefix + entry->d_name);
+    }
+  }
+  for (const std::string& file : stale) ::unlink(file.c_str());
 }
 
 Status PosixFileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
   struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return lastErrno();
+  if (::lstat(path.c_str(), &info) != 0) return lastErrno();
+  // chmod and setxattr would change what a link leads to.
+  if (S_ISLNK(info.st_mode)) return errorFromErrno(ELOOP);
   const bool readOnly = (attributes & attr::kReadOnly) != 0;
   // Without write permission the owner may not change user xattrs either:
   // make the file writable before, or read-only after, storing the bits.
@@ -115,7 +200,22 @@ Result<std::uint32_t> PosixFileSystem::getAttributes(const std::string& path) {
 }
 
 Status PosixFileSystem::deleteFile(const std::string& path) {
+  // unlink and rename act on a link itself, never on what it leads to.
   if (::unlink(path.c_str()) != 0) return lastErrno();
+  return std::nullopt;
+}
+
+Status PosixFileSystem::replaceFile(const std::string& from, const std::string& to) {
+  if (::rename(from.c_str(), to.c_str()) != 0) return lastErrno();
+  // The rename reaches the disk with the folder. Should that flush fail,
+  // the folder holds the old file or the new one after a power cut either
+  // way, and the new one is in place now: nothing to report.
+  const std::string prefix = folderPrefixOf(to);
+  const int folder = ::open(prefix.empty() ? "." : prefix.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    (void)::fsync(folder);
+    ::close(folder);
+  }
   return std::nullopt;
 }
 

@@ -9,10 +9,12 @@ namespace kovrena::posix {
 class PosixFileSystem final : public FileSystem {
  public:
   Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
-  Result<std::unique_ptr<OutputFile>> createFile(const std::string& path) override;
+  Result<NewFile> createTemporaryFile(const std::string& path) override;
+  void removeLeftovers(const std::string& path) override;
   Status setAttributes(const std::string& path, std::uint32_t attributes) override;
   Result<std::uint32_t> getAttributes(const std::string& path) override;
   Status deleteFile(const std::string& path) override;
+  Status replaceFile(const std::string& from, const std::string& to) override;
 };
 
 }  // namespace kovrena::posix

@@ -1,11 +1,13 @@
 #include "platform/posix/output_file.h"
 
 #include <fcntl.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <utility>
 
+#include "platform/posix/dos_attrib.h"
 #include "platform/posix/errno_error.h"
 
 namespace kovrena::posix {
@@ -36,6 +38,12 @@ class PosixOutputFile final : public OutputFile {
     return std::nullopt;
   }
 
+  Status flush() override {
+    if (fd_ < 0) return errorFromErrno(EBADF);
+    if (::fsync(fd_) != 0) return lastErrno();
+    return std::nullopt;
+  }
+
   Status close() override {
     if (fd_ < 0) return errorFromErrno(EBADF);
     // On Linux the descriptor is gone even when close() fails (EINTR
@@ -51,14 +59,22 @@ class PosixOutputFile final : public OutputFile {
 
 }  // namespace
 
-Result<std::unique_ptr<OutputFile>> openOutputFile(const std::string& path) {
-  // O_NONBLOCK: a FIFO at the path fails at once instead of waiting for a
-  // reader; it changes nothing for a regular file. O_NOFOLLOW: a symbolic
-  // link put at the manifest path must not redirect the write elsewhere.
+Result<std::unique_ptr<OutputFile>> createHiddenFile(const std::string& path) {
+  // O_EXCL with O_NOFOLLOW: a file, link or anything else already at the
+  // path fails the call; nothing of someone else's is opened. O_NONBLOCK
+  // changes nothing for the regular file made here.
   const int fd =
-      ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0666);
+      ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0666);
   if (fd < 0) return lastErrno();
-  return std::unique_ptr<OutputFile>(std::make_unique<PosixOutputFile>(fd));
+  auto file = std::make_unique<PosixOutputFile>(fd);
+  const std::string hidden = formatDosAttrib(attr::kHidden);
+  if (::fsetxattr(fd, kDosAttribName, hidden.data(), hidden.size(), 0) != 0) {
+    const Error error = lastErrno();
+    file.reset();
+    ::unlink(path.c_str());
+    return error;
+  }
+  return std::unique_ptr<OutputFile>(std::move(file));
 }
 
 }  // namespace kovrena::posix

@@ -3,6 +3,8 @@
 // lookup semantics of a classic directory listing.
 #include <windows.h>
 
+#include <string>
+
 #include "platform/file_system.h"
 
 namespace kovrena::win32 {
@@ -10,14 +12,23 @@ namespace kovrena::win32 {
 class Win32FileSystem final : public FileSystem {
  public:
   Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
-  Result<std::unique_ptr<OutputFile>> createFile(const std::string& path) override;
+  Result<NewFile> createTemporaryFile(const std::string& path) override;
+  void removeLeftovers(const std::string& path) override;
   Status setAttributes(const std::string& path, std::uint32_t attributes) override;
   Result<std::uint32_t> getAttributes(const std::string& path) override;
   Status deleteFile(const std::string& path) override;
+  Status replaceFile(const std::string& from, const std::string& to) override;
 };
 
 // Whether a listing with this mask admits an entry with these attributes:
 // folders never, hidden or system entries only when the mask holds the bit.
 bool lookupAdmits(DWORD fileAttributes, std::uint32_t mask);
+
+// Whether path is a symbolic link or another reparse point. Windows marks
+// them with FILE_ATTRIBUTE_REPARSE_POINT; Wine does not for a link to a
+// file, which is found out by where the path leads: elsewhere than its own
+// folder and name. False when nothing is there, or it cannot be told (the
+// operation that follows then meets the same obstacle).
+bool IsLink(const std::wstring& path);
 
 }  // namespace kovrena::win32

@@ -31,6 +31,12 @@ class Win32OutputFile final : public OutputFile {
     return std::nullopt;
   }
 
+  Status flush() override {
+    if (!handle_) return ErrorFromCode(ERROR_INVALID_HANDLE);
+    if (!FlushFileBuffers(handle_.get())) return LastError();
+    return std::nullopt;
+  }
+
   Status close() override {
     if (!handle_) return ErrorFromCode(ERROR_INVALID_HANDLE);
     // The handle is given up whatever CloseHandle answers: it is not
@@ -45,9 +51,10 @@ class Win32OutputFile final : public OutputFile {
 
 }  // namespace
 
-Result<std::unique_ptr<OutputFile>> openOutputFile(const std::string& path) {
-  UniqueHandle handle(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+Result<std::unique_ptr<OutputFile>> createHiddenFile(const std::string& path) {
+  // CREATE_NEW: nothing already there is opened, a link least of all.
+  UniqueHandle handle(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_HIDDEN, nullptr));
   if (!handle) return LastError();
   return std::unique_ptr<OutputFile>(std::make_unique<Win32OutputFile>(std::move(handle)));
 }

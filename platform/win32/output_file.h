@@ -6,8 +6,9 @@
 
 namespace kovrena::win32 {
 
-// Creates or truncates path for binary writing, without sharing; the handle
+// Creates a new file at path for binary writing, Hidden from the start and
+// without sharing; fails when anything is at the path already. The handle
 // is closed when the returned file is destroyed, if close() has not done so.
-Result<std::unique_ptr<OutputFile>> openOutputFile(const std::string& path);
+Result<std::unique_ptr<OutputFile>> createHiddenFile(const std::string& path);
 
 }  // namespace kovrena::win32

@@ -1,6 +1,6 @@
 // Any grid shape, stride, bytes, key and origin: the scan must refuse or
 // answer without reading outside the bytes, and its answer must equal the
-// plain pixel-by-pixel cut built from Matches().
+// plain pixel-by-pixel cut built from Matches() (tests/oracles).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +10,7 @@
 #include "shaping/cut_rects.h"
 #include "shaping/key_colour.h"
 #include "shaping/pixel_grid.h"
+#include "tests/oracles/plain_cut.h"
 
 using kovrena::Result;
 using namespace kovrena::shaping;
@@ -34,34 +35,6 @@ class Input {
   const std::uint8_t* data_;
   std::size_t size_;
 };
-
-// The cut as its rules read, one pixel at a time.
-std::vector<CutRect> PlainCut(const PixelGrid& grid, const KeyColour& key, ScanKind scan, PictureOrigin o) {
-  std::vector<CutRect> rects;
-  auto add = [&](std::int32_t y, std::int32_t start, std::int32_t end) {
-    const std::int32_t right = end < grid.width ? o.x0 + end : o.x0 + grid.width - 1;
-    rects.push_back({o.x0 + start, o.y0 + y, right, o.y0 + y + 1});
-  };
-  for (std::int32_t y = 0; y <= grid.height - 2; ++y) {
-    if (scan == ScanKind::Peripheral) {
-      std::int32_t c = 0;
-      while (c < grid.width && Matches(grid, key, c, y)) ++c;
-      if (c == grid.width) continue;
-      std::int32_t z = grid.width - 1;
-      while (z >= c && Matches(grid, key, z, y)) --z;
-      add(y, c, z + 1);
-      continue;
-    }
-    std::int32_t x = 0;
-    while (x < grid.width) {
-      while (x < grid.width && Matches(grid, key, x, y)) ++x;
-      const std::int32_t start = x;
-      while (x < grid.width && !Matches(grid, key, x, y)) ++x;
-      if (start < grid.width) add(y, start, x);
-    }
-  }
-  return rects;
-}
 
 }  // namespace
 
@@ -114,6 +87,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if (!rects.ok()) return 0;  // a key that fits no pixel, or an origin off the coordinate range
-  if (rects.value() != PlainCut(grid, key, scan, origin)) std::abort();
+  if (rects.value() != oracle::PlainCut(grid, key, scan, origin)) std::abort();
   return 0;
 }

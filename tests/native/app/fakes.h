@@ -40,9 +40,9 @@ class MemoryFiles : public FileSystem {
     if ((hiding & ~mask) != 0) return std::string();
     return path.substr(path.find_last_of('\\') + 1);
   }
-  Result<std::unique_ptr<OutputFile>> createFile(const std::string&) override {
-    return Error{5, "not used here"};
-  }
+  Result<NewFile> createTemporaryFile(const std::string&) override { return Error{5, "not used here"}; }
+  void removeLeftovers(const std::string&) override {}
+  Status replaceFile(const std::string&, const std::string&) override { return Error{5, "not used here"}; }
   Status setAttributes(const std::string& path, std::uint32_t attributes) override {
     if (!files.count(path)) return Error{kErrFileNotFound, "File not found"};
     files[path] = attributes;

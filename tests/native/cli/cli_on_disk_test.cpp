@@ -273,6 +273,13 @@ const std::vector<Scenario>& undoScenarios() {
        [](const Folder& d) { writeFile(d / "net.exe.manifest", manifest::BuildManifestText("net.exe", "*")); },
        {"undo", "{d}/net.exe"}, kExitDone, "{d}/net.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
        [](const Folder& d) { expectNoManifest(d, "net.exe"); }},
+      {"a manifest named in capitals, as Wine loads it, is the one undone",
+       [](const Folder& d) {
+         d.program(kName);
+         writeFile(d / "ESKI OYUN.EXE.MANIFEST", manifest::BuildManifestText(kName));
+       },
+       {"undo", "{d}/" + kName}, kExitDone, "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
+       [](const Folder& d) { EXPECT_FALSE(exists(d / "ESKI OYUN.EXE.MANIFEST")); }},
       {"a link to the engine's bytes is not the manifest; --force removes only the link",
        [](const Folder& d) {
          d.program(kName);
@@ -397,6 +404,23 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
        {"apply", "--force", "{d}/" + kName}, kExitDeclined,
        "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı" + kOverriddenNote + "\n", "",
        [](const Folder& d) { expectOurs(d, kName); }},
+      {"status sees a manifest named in other letter case",
+       [](const Folder& d) {
+         d.program("a.exe");
+         writeFile(d / "A.EXE.MANIFEST", "<assembly/>");
+       },
+       {"status", "{d}/a.exe"}, kExitDone, "32 bit x86 programı     yanında: başka      kendi: yok  {d}/a.exe\n",
+       "", nullptr},
+      {"apply --force replaces it in its own name: never two manifests",
+       [](const Folder& d) {
+         d.program("a.exe");
+         writeFile(d / "A.EXE.MANIFEST", "<assembly/>");
+       },
+       {"apply", "--force", "{d}/a.exe"}, kExitDone, "{d}/a.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n", "",
+       [](const Folder& d) {
+         EXPECT_EQ(readFile(d / "A.EXE.MANIFEST"), manifest::BuildManifestText("a.exe"));
+         EXPECT_FALSE(exists(d / "a.exe.manifest"));
+       }},
       {"a folder without programs", [](const Folder& d) { writeFile(d / "a.txt", ""); },
        {"status", "--recursive", "{d}"}, kExitDeclined, "{d}: altında .exe dosyası yok\n", "", nullptr},
       {"--recursive with a file and a missing path",

@@ -29,16 +29,17 @@ class RecordingConsole final : public cli::Console {
 // Fails the named operations with the given error; passes the rest on.
 class FaultyFiles final : public FileSystem {
  public:
-  std::map<std::string, Error> faults;  // "find", "create", "set", "get", "delete"
+  std::map<std::string, Error> faults;  // "find", "create", "set", "get", "delete", "replace"
 
   Result<std::string> findFile(const std::string& path, std::uint32_t mask) override {
     if (auto f = fault("find")) return *f;
     return real_.findFile(path, mask);
   }
-  Result<std::unique_ptr<OutputFile>> createFile(const std::string& path) override {
+  Result<NewFile> createTemporaryFile(const std::string& path) override {
     if (auto f = fault("create")) return *f;
-    return real_.createFile(path);
+    return real_.createTemporaryFile(path);
   }
+  void removeLeftovers(const std::string& path) override { real_.removeLeftovers(path); }
   Status setAttributes(const std::string& path, std::uint32_t attributes) override {
     if (auto f = fault("set")) return f;
     return real_.setAttributes(path, attributes);
@@ -50,6 +51,10 @@ class FaultyFiles final : public FileSystem {
   Status deleteFile(const std::string& path) override {
     if (auto f = fault("delete")) return f;
     return real_.deleteFile(path);
+  }
+  Status replaceFile(const std::string& from, const std::string& to) override {
+    if (auto f = fault("replace")) return f;
+    return real_.replaceFile(from, to);
   }
 
  private:

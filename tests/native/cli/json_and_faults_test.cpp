@@ -131,6 +131,9 @@ TEST_F(CliJson, PlatformFailuresAreReportedWithNumberAndDescription) {
       {"setting Hidden+System", false, "set", {"apply", "{d}/e.exe"}, "{d}/e.exe: " + apply + details},
       {"reading the manifest's attributes", false, "get", {"undo", "{d}/a.exe"}, "{d}/a.exe: " + undo + details},
       {"deleting the manifest", false, "delete", {"undo", "{d}/a.exe"}, "{d}/a.exe: " + undo + details},
+      {"renaming the manifest into place", false, "replace", {"apply", "{d}/e.exe"}, "{d}/e.exe: " + apply + details},
+      {"renaming it over the old one", false, "replace", {"apply", "--force", "{d}/a.exe"},
+       "{d}/a.exe: " + apply + details},
   };
   for (const Fault& c : cases) {
     SCOPED_TRACE(c.name);
@@ -148,6 +151,7 @@ TEST_F(CliJson, PlatformFailuresAreReportedWithNumberAndDescription) {
     EXPECT_EQ(run.err, expand(c.err));
     EXPECT_FALSE(readFile(d / "e.exe.manifest").has_value());
     EXPECT_EQ(readFile(d / "a.exe.manifest"), manifest::BuildManifestText("a.exe"));
+    for (const std::string& name : d.entries()) EXPECT_FALSE(name.ends_with(kTemporaryEnding)) << name;
   }
 }
 

@@ -33,11 +33,6 @@ TEST(AboutLoadTexts, SetsTitleVersionAndProgramTitle) {
   }
 }
 
-TEST(AboutLinks, OpenMailAndBareHostInTheRootFolder) {
-  EXPECT_EQ(MailRequest(), (ShellRequest{"mailto:destek@drenvik.example", "C:\\", 1}));
-  EXPECT_EQ(WebRequest(), (ShellRequest{"www.drenvik.example", "C:\\", 1}));
-}
-
 using Changes = std::vector<UnderlineChange>;
 constexpr UnderlineChange kEmailOn{Link::Email, true};
 constexpr UnderlineChange kEmailOff{Link::Email, false};

@@ -104,10 +104,12 @@ class FakeFiles : public FileSystem {
     if ((guarded & ~mask) != 0 || (file->second & attr::kDirectory) != 0) return std::string();
     return path.substr(path.find_last_of('\\') + 1);
   }
-  Result<std::unique_ptr<OutputFile>> createFile(const std::string&) override { return unused(); }
+  Result<NewFile> createTemporaryFile(const std::string&) override { return unused(); }
+  void removeLeftovers(const std::string&) override {}
   Status setAttributes(const std::string&, std::uint32_t) override { return unused(); }
   Result<std::uint32_t> getAttributes(const std::string&) override { return unused(); }
   Status deleteFile(const std::string&) override { return unused(); }
+  Status replaceFile(const std::string&, const std::string&) override { return unused(); }
 
   std::vector<std::string> lookups;
 

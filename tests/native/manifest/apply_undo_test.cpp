@@ -103,6 +103,7 @@ void runClick(const ClickCase& c, bool applyOption) {
   }
   for (const auto& [path, entry] : files.entries) {
     EXPECT_EQ(entry.openHandles, 0) << path;
+    EXPECT_FALSE(path.ends_with(kTemporaryEnding)) << path;
   }
 }
 
@@ -148,13 +149,19 @@ TEST(Apply, EveryOutcomeOfOneClick) {
        {applyReport(kDenied)}, false, false, {Expected::Nothing}},
       {"lookup fails", [](auto& f) { f.faults = {{FileOp::Find, kNotReady, {}}}; }, {},
        {applyReport(kNotReady)}, false, false, {Expected::Nothing}},
-      {"old manifest in use: delete fails after the reset",
+      {"old manifest in use: the rename fails, the old one keeps its attributes",
        [](auto& f) {
          withOldFile(f, hs);
-         f.faults = {{FileOp::Delete, testing::sharingViolationError(), {}}};
+         f.faults = {{FileOp::Replace, testing::sharingViolationError(), {}}};
        },
        {mb::kAnswerYes}, {kQuestion, applyReport(testing::sharingViolationError())}, false, false,
-       {Expected::OldFile, attr::kNormal}},
+       {Expected::OldFile, hs}},
+      {"disk full after Yes: the old manifest is still there",
+       [](auto& f) {
+         withOldFile(f, attr::kReadOnly);
+         f.faults = {{FileOp::Write, kDiskFull, {}}};
+       },
+       {mb::kAnswerYes}, {kQuestion, applyReport(kDiskFull)}, false, false, {Expected::OldFile, attr::kReadOnly}},
       {"attribute reset refused: old manifest untouched",
        [&](auto& f) {
          withOldFile(f, hs);

@@ -29,6 +29,12 @@ class MemoryOutputFile final : public OutputFile {
     return std::nullopt;
   }
 
+  Status flush() override {
+    owner_.log.push_back("flush " + path_);
+    if (!open_) return Error{6, "Geçersiz tutamaç."};
+    return owner_.faultFor(FileOp::Flush);
+  }
+
   Status close() override {
     owner_.log.push_back("close " + path_);
     if (!open_) return Error{6, "Geçersiz tutamaç."};
@@ -86,20 +92,15 @@ Result<std::string> MemoryFileSystem::findFile(const std::string& path, std::uin
   return name;
 }
 
-Result<std::unique_ptr<OutputFile>> MemoryFileSystem::createFile(const std::string& path) {
-  log.push_back("create " + path);
+Result<NewFile> MemoryFileSystem::createTemporaryFile(const std::string& path) {
+  std::uint32_t attempt = 0;
+  while (exists(TemporaryPathFor(path, kWriter, attempt))) ++attempt;
+  std::string temporary = TemporaryPathFor(path, kWriter, attempt);
+  log.push_back("create " + temporary);
   if (auto fault = faultFor(FileOp::Create)) return *fault;
-  const auto entry = entries.find(path);
-  if (entry != entries.end()) {
-    if (entry->second.directory || (entry->second.attributes & attr::kReadOnly) != 0) {
-      return accessDeniedError();
-    }
-    if (entry->second.openHandles != 0) return sharingViolationError();
-    entry->second.bytes.clear();
-  } else {
-    entries[path] = MemoryEntry{};
-  }
-  return std::unique_ptr<OutputFile>(std::make_unique<MemoryOutputFile>(*this, path));
+  entries[temporary] = MemoryEntry{"", attr::kHidden, false, 0};
+  auto file = std::make_unique<MemoryOutputFile>(*this, temporary);
+  return NewFile{std::move(temporary), std::move(file)};
 }
 
 Status MemoryFileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
@@ -130,6 +131,26 @@ Status MemoryFileSystem::deleteFile(const std::string& path) {
   }
   if (entry->second.openHandles != 0) return sharingViolationError();
   entries.erase(entry);
+  return std::nullopt;
+}
+
+Status MemoryFileSystem::replaceFile(const std::string& from, const std::string& to) {
+  log.push_back("replace " + from + " " + to);
+  if (auto fault = faultFor(FileOp::Replace)) return fault;
+  const auto source = entries.find(from);
+  if (source == entries.end()) return notFoundError();
+  const auto target = entries.find(to);
+  if (target != entries.end()) {
+    // Windows replaces neither a folder nor a read-only file, nor one in use.
+    if (target->second.directory || (target->second.attributes & attr::kReadOnly) != 0) {
+      return accessDeniedError();
+    }
+    if (target->second.openHandles != 0) return sharingViolationError();
+  }
+  if (source->second.openHandles != 0) return sharingViolationError();
+  MemoryEntry moved = source->second;
+  entries.erase(source);
+  entries[to] = moved;
   return std::nullopt;
 }
 

@@ -15,7 +15,7 @@
 
 namespace kovrena::testing {
 
-enum class FileOp { Find, Create, Write, Close, SetAttributes, GetAttributes, Delete };
+enum class FileOp { Find, Create, Write, Flush, Close, SetAttributes, GetAttributes, Delete, Replace };
 
 struct Fault {
   FileOp op;
@@ -46,10 +46,14 @@ class MemoryFileSystem final : public FileSystem {
   bool exists(const std::string& path) const { return entries.count(path) != 0; }
 
   Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
-  Result<std::unique_ptr<OutputFile>> createFile(const std::string& path) override;
+  // Temporary files are made by this writer; leftovers are not looked for.
+  static constexpr Writer kWriter{'w', 1};
+  Result<NewFile> createTemporaryFile(const std::string& path) override;
+  void removeLeftovers(const std::string& path) override { log.push_back("leftovers " + path); }
   Status setAttributes(const std::string& path, std::uint32_t attributes) override;
   Result<std::uint32_t> getAttributes(const std::string& path) override;
   Status deleteFile(const std::string& path) override;
+  Status replaceFile(const std::string& from, const std::string& to) override;
 
   // The fault registered for this operation, if any.
   std::optional<Error> faultFor(FileOp op, std::optional<std::uint32_t> value = std::nullopt) const;

@@ -3,11 +3,17 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <filesystem>
+#include <iterator>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "manifest/engine.h"
@@ -57,6 +63,7 @@ TEST_F(EngineOnDisk, ApplyWritesHiddenSystemUtf8ManifestAndUndoRemovesIt) {
   EXPECT_EQ(readFile(manifest), BuildManifestText(target.programName));
   EXPECT_NE(readFile(manifest)->find("name=\"\xC3\x87izim &amp; Boya.exe\"/>"), std::string::npos);
   EXPECT_EQ(rawDosAttrib(manifest), "0x6");
+  EXPECT_EQ(folder.entries().size(), 2u) << "no temporary file left";
   EXPECT_EQ(files.findFile(manifest, attr::kPlainLookup).value(), "");
   EXPECT_EQ(ManifestFileKontrol(files, manifest).value(), true);
 
@@ -106,20 +113,134 @@ TEST_F(EngineOnDisk, FolderRemovedUnderTheProgramGivesNotFoundAndClearsThePath) 
 
 // A file-size limit makes write() stop part-way and then fail with EFBIG:
 // a real disk refusing the data, without mounting anything.
-TEST_F(EngineOnDisk, WriteRefusedPartWayLeavesNoFile) {
+TEST_F(EngineOnDisk, WriteRefusedPartWayLeavesTheOldManifestAndNothingElse) {
+  writeFile(manifest, "eski");
   struct rlimit saved {};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
   const auto previous = std::signal(SIGXFSZ, SIG_IGN);
   struct rlimit small = saved;
   small.rlim_cur = 100;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const Status failure = WriteManifestFile(files, manifest, BuildManifestText(target.programName));
+  const Status failure =
+      WriteManifestFile(files, manifest, BuildManifestText(target.programName), OldManifest::Replace);
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
 
   ASSERT_TRUE(failure.has_value());
   EXPECT_EQ(failure->number, EFBIG);
-  EXPECT_FALSE(readFile(manifest).has_value());
+  EXPECT_EQ(readFile(manifest), "eski");
+  EXPECT_EQ(folder.entries().size(), 2u) << "the program and the old manifest only";
+}
+
+// The real file system, with the process killed on the spot at one step.
+class KilledAt final : public FileSystem {
+ public:
+  explicit KilledAt(std::string step) : step_(std::move(step)) {}
+  Result<std::string> findFile(const std::string& path, std::uint32_t mask) override {
+    return real_.findFile(path, mask);
+  }
+  Result<NewFile> createTemporaryFile(const std::string& path) override {
+    Result<NewFile> created = real_.createTemporaryFile(path);
+    killIf("create");
+    if (!created) return created;
+    NewFile file = std::move(created).value();
+    file.file = std::make_unique<File>(*this, std::move(file.file));
+    return file;
+  }
+  void removeLeftovers(const std::string& path) override { real_.removeLeftovers(path); }
+  Status setAttributes(const std::string& path, std::uint32_t attributes) override {
+    if (attributes != 0) killIf("attributes");
+    return real_.setAttributes(path, attributes);
+  }
+  Result<std::uint32_t> getAttributes(const std::string& path) override { return real_.getAttributes(path); }
+  Status deleteFile(const std::string& path) override { return real_.deleteFile(path); }
+  Status replaceFile(const std::string& from, const std::string& to) override {
+    killIf("rename");
+    Status done = real_.replaceFile(from, to);
+    killIf("after rename");
+    return done;
+  }
+
+ private:
+  class File final : public OutputFile {
+   public:
+    File(KilledAt& owner, std::unique_ptr<OutputFile> real) : owner_(owner), real_(std::move(real)) {}
+    Status write(std::string_view bytes) override {
+      // Half of it on its way to the disk, then the end.
+      if (owner_.step_ == "write") (void)real_->write(bytes.substr(0, bytes.size() / 2));
+      owner_.killIf("write");
+      return real_->write(bytes);
+    }
+    Status flush() override {
+      owner_.killIf("flush");
+      return real_->flush();
+    }
+    Status close() override { return real_->close(); }
+
+   private:
+    KilledAt& owner_;
+    std::unique_ptr<OutputFile> real_;
+  };
+  void killIf(const char* step) const {
+    if (step_ == step) ::kill(::getpid(), SIGKILL);
+  }
+  std::string step_;
+  posix::PosixFileSystem real_;
+};
+
+// Killed at any step, the run leaves the old manifest or the complete new
+// one at the path, never a part of either; what it leaves besides is a
+// hidden temporary file that no loader reads.
+TEST_F(EngineOnDisk, KilledAtAnyStepLeavesTheOldManifestOrTheCompleteNewOne) {
+  const std::string text = BuildManifestText(target.programName);
+  const struct {
+    const char* step;
+    bool newManifest;
+  } cases[] = {{"create", false}, {"write", false},  {"flush", false},
+               {"attributes", false}, {"rename", false}, {"after rename", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.step);
+    writeFile(manifest, "eski");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      KilledAt killing(c.step);
+      (void)WriteManifestFile(killing, manifest, text, OldManifest::Replace);
+      ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    EXPECT_EQ(readFile(manifest), c.newManifest ? text : "eski");
+    for (const std::string& name : folder.entries()) {
+      if (name == "Çizim & Boya.exe" || name == "Çizim & Boya.exe.manifest") continue;
+      EXPECT_TRUE(name.ends_with(kTemporaryEnding)) << name;
+      EXPECT_NE(rawDosAttrib(folder / name), std::nullopt) << name << " is hidden";
+      ::unlink((folder / name).c_str());
+    }
+  }
+}
+
+// The window program at a link: the error report, and neither the link nor
+// the file it leads to is changed.
+TEST_F(EngineOnDisk, LinkAtTheManifestPathGetsTheErrorReport) {
+  const std::string victim = folder / "başkasının.txt";
+  writeFile(victim, "dokunma");
+  ASSERT_EQ(::symlink(victim.c_str(), manifest.c_str()), 0);
+  const std::string report = ErrorReportText(kUndoHeadline, kNumberLabel, Error{ELOOP, std::strerror(ELOOP)});
+  messages.answers = {mb::kAnswerYes};
+  cmdUygulaClick(target, controls, messages, files);
+  controls.applyOption = false;
+  cmdUygulaClick(target, controls, messages, files);
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[1].text, ErrorReportText(kApplyHeadline, kNumberLabel, Error{ELOOP, std::strerror(ELOOP)}));
+  EXPECT_EQ(messages.shown[2].text, report);
+  EXPECT_EQ(readFile(victim), "dokunma");
+  EXPECT_FALSE(rawDosAttrib(victim).has_value());
+  struct stat info {};
+  ASSERT_EQ(::lstat(manifest.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+  EXPECT_EQ(folder.entries().size(), 3u) << "no temporary file left";
 }
 
 // A ramfs keeps no user xattrs: Hidden+System cannot be stored there, which
@@ -164,6 +285,7 @@ TEST_F(WithoutUserXattrs, ApplyReportsTheFailureAndLeavesNoVisibleManifest) {
   EXPECT_EQ(messages.shown[0].text,
             ErrorReportText(kApplyHeadline, kNumberLabel, Error{ENOTSUP, std::strerror(ENOTSUP)}));
   EXPECT_FALSE(readFile(manifest).has_value());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(mountPoint), {}), 1) << "the program only";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kovrena::testing {
 
@@ -26,6 +27,15 @@ class TempFolder {
   bool ok() const { return !path_.empty(); }
   const std::string& path() const { return path_; }
   std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+  // The names in the folder, "." and ".." left out.
+  std::vector<std::string> entries() const {
+    std::vector<std::string> names;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(path_, ignored)) {
+      names.push_back(entry.path().filename().string());
+    }
+    return names;
+  }
 
  private:
   std::string path_;

@@ -6,6 +6,8 @@
 #include <array>
 #include <string>
 
+#include "app/ana_form_design.h"
+#include "panel_outline.h"
 #include "resource_files.h"
 
 namespace kovrena::resources_test {
@@ -14,33 +16,19 @@ namespace {
 constexpr Rgb kSurround{255, 0, 128};
 constexpr Rgb kYellow{255, 255, 38};
 constexpr int kWidth = 444, kHeight = 339;
-constexpr int kPanelTop = 3, kPanelBottom = 335, kPanelLeft = 3, kPanelRight = 440;
+using resources::kPanelBottom;
+using resources::kPanelTop;
 
 const Bitmap& zemin() {
   static const Bitmap b = parseBitmap(readGenerated("zemin.bmp"));
   return b;
 }
 
-// Expected first and last panel column of a row, read from the corner
-// description: seven rows inset from the straight edge, counted from the
-// panel's top or bottom row inwards.
-struct Corner { bool top; bool left; std::array<int, 7> insets; };
-constexpr Corner kCorners[] = {
-    {true, true, {7, 5, 4, 3, 2, 1, 1}},
-    {true, false, {7, 5, 4, 3, 2, 1, 1}},
-    {false, true, {7, 5, 4, 3, 2, 1, 1}},
-    {false, false, {7, 5, 3, 2, 2, 1, 1}},
-};
-
+// First and last panel column of a panel row, as the generator describes
+// the panel with its corners.
 std::pair<int, int> expectedSpan(int y) {
-  int first = kPanelLeft, last = kPanelRight;
-  for (const Corner& c : kCorners) {
-    const int depth = c.top ? y - kPanelTop : kPanelBottom - y;
-    if (depth < 0 || depth >= 7) continue;
-    if (c.left) first = kPanelLeft + c.insets[static_cast<std::size_t>(depth)];
-    else last = kPanelRight - c.insets[static_cast<std::size_t>(depth)];
-  }
-  return {first, last};
+  const resources::PanelRow& row = resources::kPanelRows[y - kPanelTop];
+  return {row.first, row.last};
 }
 
 // A palette picture whose entries are the drawn colours themselves: the
@@ -100,21 +88,15 @@ TEST(Background, PanelColoursStayApartFromTheSurroundAtSixteenBits) {
   }
 }
 
-// The controls on the panel paint their backgrounds in the panel yellow;
-// under each of them the picture must be that yellow too.
+// The controls on the panel paint their backgrounds in the panel yellow or
+// show the picture through; under each of them the picture must be that
+// yellow too.
 TEST(Background, PanelIsPlainYellowUnderTheControls) {
-  struct Area { const char* control; int left, top, width, height; };
-  constexpr Area kAreas[] = {
-      {"Image2", 17, 19, 17, 17},          {"Image1", 140, 21, 163, 24},
-      {"cmdGözat", 324, 113, 87, 24},      {"optXPUygula", 89, 174, 280, 24},
-      {"optGeriAl", 89, 200, 264, 23},     {"cmdUygula", 175, 279, 88, 24},
-      {"Label2", 15, 315, 127, 14},        {"imgKapat", 409, 18, 19, 19},
-  };
   const Bitmap& b = zemin();
-  for (const Area& a : kAreas)
-    for (int y = a.top; y < a.top + a.height; ++y)
-      for (int x = a.left; x < a.left + a.width; ++x)
-        ASSERT_EQ(b.at(x, y), kYellow) << a.control << " " << x << "," << y;
+  for (const app::ControlDesign& c : app::kAnaFormControls)
+    for (int y = c.rect.top; y < c.rect.top + c.rect.height; ++y)
+      for (int x = c.rect.left; x < c.rect.left + c.rect.width; ++x)
+        EXPECT_EQ(b.at(x, y), kYellow) << static_cast<int>(c.id) << " " << x << "," << y;
 }
 
 }  // namespace

@@ -40,6 +40,7 @@ inline const std::set<std::string>& functionsNewerThanXp() {
       "LoadIconMetric", "LoadIconWithScaleDown", "ChangeWindowMessageFilter",
       "ChangeWindowMessageFilterEx", "WTSRegisterSessionNotification",
       "SHGetKnownFolderPath", "GetLogicalProcessorInformationEx", "GetNumaNodeProcessorMaskEx",
-      "CreateFile2", "GetEnabledXStateFeatures"};
+      "CreateFile2", "GetEnabledXStateFeatures", "Wow64DisableWow64FsRedirection",
+      "Wow64RevertWow64FsRedirection"};
   return newer;
 }

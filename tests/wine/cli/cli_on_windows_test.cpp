@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "manifest/engine.h"
+#include "platform/win32/last_error.h"
 #include "platform/win32/text.h"
 #include "tests/native/cli/pe_builder.h"
 #include "tests/wine/platform/win_files.h"
@@ -238,6 +239,40 @@ TEST(CliOnWindowsTest, StatusApplyUndoRound) {
     EXPECT_EQ(run.err, expand(step.err, d));
     if (step.after) step.after(d);
   }
+}
+
+// A host link at the manifest path is someone else's file: status says so,
+// and neither undo nor apply acts through it, not even with --force.
+TEST(CliOnWindowsTest, LinkAtTheManifestPathIsNeverActedThrough) {
+  TempDir d;
+  ASSERT_TRUE(d.ok());
+  ASSERT_TRUE(writeBytes(d / "p.exe", BuildPe({}).bytes));
+  ASSERT_TRUE(writeBytes(d / "değerli.txt", "dokunma"));
+  if (!kovrena::testing::makeHostLink(d / "değerli.txt", d / "p.exe.manifest")) GTEST_SKIP() << "not under Wine";
+  const std::string details =
+      " Hata No: 1921, Hata Ayrıntıları: " + kovrena::win32::ErrorFromCode(ERROR_CANT_RESOLVE_FILENAME).description;
+  const Step steps[] = {
+      {"status", nullptr, {"status", "{d}\\p.exe"}, 0,
+       "32 bit x86 programı     yanında: başka      kendi: yok  {d}\\p.exe\r\n", "", nullptr},
+      {"undo --force", nullptr, {"undo", "--force", "{d}\\p.exe"}, 1, "",
+       "{d}\\p.exe: XP Stili düzenlemesi geri alınırken hata oluştu, XP stili geri alınamamış olabilir." + details +
+           "\r\n",
+       nullptr},
+      {"apply --force", nullptr, {"apply", "--force", "{d}\\p.exe"}, 1, "",
+       "{d}\\p.exe: XP Stili uygulanırken hata oluştu, XP stili uygulanamamış olabilir." + details + "\r\n", nullptr},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    std::vector<std::string> args;
+    for (const std::string& arg : step.args) args.push_back(expand(arg, d));
+    const Process run = runCli(args, d);
+    EXPECT_EQ(run.exit, step.exit);
+    EXPECT_EQ(run.out, expand(step.out, d));
+    EXPECT_EQ(run.err, expand(step.err, d));
+    EXPECT_EQ(readBytes(d / "değerli.txt"), "dokunma");
+    EXPECT_EQ(attributesOf(d / "değerli.txt") & (kHiddenSystem | FILE_ATTRIBUTE_READONLY), 0u);
+  }
+  kovrena::testing::removeHostLinks({d / "p.exe.manifest"});
 }
 
 struct RealProgram {

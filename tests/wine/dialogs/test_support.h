@@ -49,10 +49,12 @@ class RecordingMessages : public MessageBoxService {
 class PlainLookupFiles : public FileSystem {
  public:
   Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
-  Result<std::unique_ptr<OutputFile>> createFile(const std::string&) override { return unused(); }
+  Result<NewFile> createTemporaryFile(const std::string&) override { return unused(); }
+  void removeLeftovers(const std::string&) override {}
   Status setAttributes(const std::string&, std::uint32_t) override { return unused(); }
   Result<std::uint32_t> getAttributes(const std::string&) override { return unused(); }
   Status deleteFile(const std::string&) override { return unused(); }
+  Status replaceFile(const std::string&, const std::string&) override { return unused(); }
 
  private:
   static Error unused() { return Error{5, "not used here"}; }

@@ -9,19 +9,16 @@
 #include <string>
 
 #include "main_window_fixture.h"
+#include "panel_outline.h"
+#include "platform/win32/scoped.h"
 
 namespace kovrena::test {
 namespace {
 
-
-// The panel's corner insets, counted from the panel's top or bottom row inwards.
-constexpr int kInsets[7] = {7, 5, 4, 3, 2, 1, 1};
-constexpr int kBottomRightInsets[7] = {7, 5, 3, 2, 2, 1, 1};
-
 // The visible outline the window must have: the yellow panel of the picture
-// (rows 3..335, columns 3..440) with its curved corners, shifted so that
-// picture pixel (3, 3) lands on the first pixel of the client area.
-HRGN expectedOutline(HWND window) {
+// as the generator describes it, row by row, shifted so that picture pixel
+// (3, 3) lands on the first pixel of the client area.
+win32::UniqueRegion expectedOutline(HWND window) {
   RECT outer{}, client{};
   GetWindowRect(window, &outer);
   GetClientRect(window, &client);
@@ -29,18 +26,10 @@ HRGN expectedOutline(HWND window) {
   const float caption = static_cast<float>(outer.bottom - outer.top) - frame - static_cast<float>(client.bottom);
   const int x0 = static_cast<int>(std::nearbyint(frame - 3.0f));
   const int y0 = static_cast<int>(std::nearbyint(caption - 3.0f));
-  HRGN outline = CreateRectRgn(0, 0, 0, 0);
-  for (int y = 3; y <= 335; ++y) {
-    const int fromTop = y - 3, fromBottom = 335 - y;
-    int left = 0, right = 0;
-    if (fromTop < 7) left = right = kInsets[fromTop];
-    if (fromBottom < 7) {
-      left = kInsets[fromBottom];
-      right = kBottomRightInsets[fromBottom];
-    }
-    HRGN row = CreateRectRgn(x0 + 3 + left, y0 + y, x0 + 441 - right, y0 + y + 1);
-    CombineRgn(outline, outline, row, RGN_OR);
-    DeleteObject(row);
+  win32::UniqueRegion outline(CreateRectRgn(0, 0, 0, 0));
+  for (const resources::PanelRow& row : resources::kPanelRows) {
+    const win32::UniqueRegion line(CreateRectRgn(x0 + row.first, y0 + row.y, x0 + row.last + 1, y0 + row.y + 1));
+    CombineRgn(outline.get(), outline.get(), line.get(), RGN_OR);
   }
   return outline;
 }
@@ -84,12 +73,12 @@ TEST_F(MainWindow, StartsWithTheDesignedControlsAndState) {
 }
 
 TEST_F(MainWindow, OutlineIsExactlyThePanel) {
-  HRGN actual = CreateRectRgn(0, 0, 0, 0);
-  ASSERT_NE(GetWindowRgn(window_, actual), ERROR) << "the window has no region";
-  HRGN expected = expectedOutline(window_);
-  EXPECT_TRUE(EqualRgn(actual, expected));
+  const win32::UniqueRegion actual(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(window_, actual.get()), ERROR) << "the window has no region";
+  const win32::UniqueRegion expected = expectedOutline(window_);
+  EXPECT_TRUE(EqualRgn(actual.get(), expected.get()));
   RECT box{};
-  GetRgnBox(actual, &box);
+  GetRgnBox(actual.get(), &box);
   RECT client{};
   GetClientRect(window_, &client);
   POINT origin{0, 0};
@@ -101,8 +90,6 @@ TEST_F(MainWindow, OutlineIsExactlyThePanel) {
   EXPECT_EQ(box.top, origin.y - outer.top);
   EXPECT_EQ(box.right - box.left, 438);
   EXPECT_EQ(box.bottom - box.top, 333);
-  DeleteObject(actual);
-  DeleteObject(expected);
 }
 
 TEST_F(MainWindow, AppliesThenUndoesThroughTheWindow) {

@@ -3,10 +3,11 @@
 // shipping build by its x86 record as it is, the x86_64 twin by its amd64
 // one).
 #include <windows.h>
-#include <tlhelp32.h>
+#include <psapi.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cwctype>
 #include <string>
 
@@ -20,23 +21,28 @@ std::wstring lower(std::wstring text) {
   return text;
 }
 
-// The full path of a module loaded into a process (32-bit ones included),
-// empty when it is not loaded.
-std::wstring loadedModule(DWORD processId, const std::wstring& name) {
-  HANDLE snapshot = INVALID_HANDLE_VALUE;
-  // The list can be taken only once the process has set itself up.
-  waitUntil([&] {
-    snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, processId);
-    return snapshot != INVALID_HANDLE_VALUE;
-  });
-  if (snapshot == INVALID_HANDLE_VALUE) return L"";
+// The full path of a module loaded into a process, empty when it is not
+// loaded. The process status functions read a 32-bit program's own module
+// list from this 64-bit driver too (a module snapshot shows only the 64-bit
+// side of it under Wine).
+std::wstring loadedModule(HANDLE process, const std::wstring& name) {
   std::wstring found;
-  MODULEENTRY32W entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Module32FirstW(snapshot, &entry); more && found.empty(); more = Module32NextW(snapshot, &entry)) {
-    if (lower(entry.szModule) == lower(name)) found = entry.szExePath;
-  }
-  CloseHandle(snapshot);
+  // The list is complete only once the process has set itself up.
+  waitUntil([&] {
+    HMODULE modules[512];
+    DWORD needed = 0;
+    if (!EnumProcessModulesEx(process, modules, sizeof modules, &needed, LIST_MODULES_ALL)) return false;
+    const DWORD count = std::min<DWORD>(needed / sizeof(HMODULE), 512);
+    for (DWORD i = 0; i < count && found.empty(); ++i) {
+      wchar_t base[MAX_PATH];
+      wchar_t path[MAX_PATH];
+      if (GetModuleBaseNameW(process, modules[i], base, MAX_PATH) != 0 && lower(base) == lower(name) &&
+          GetModuleFileNameExW(process, modules[i], path, MAX_PATH) != 0) {
+        found = path;
+      }
+    }
+    return !found.empty();
+  });
   return found;
 }
 
@@ -64,7 +70,7 @@ WORD machineOf(const std::wstring& path) {
 TEST_F(MainWindow, OwnManifestBindsTheCommonControlsSixOfItsArchitecture) {
   const WORD machine = machineOf(kKovrenaExe);
   ASSERT_TRUE(machine == IMAGE_FILE_MACHINE_I386 || machine == IMAGE_FILE_MACHINE_AMD64) << machine;
-  const std::wstring comctl = lower(loadedModule(process_->id(), L"comctl32.dll"));
+  const std::wstring comctl = lower(loadedModule(process_->handle(), L"comctl32.dll"));
   ASSERT_FALSE(comctl.empty()) << "no comctl32 in the program";
   const std::wstring assembly =
       std::wstring(machine == IMAGE_FILE_MACHINE_I386 ? L"x86" : L"amd64") + L"_microsoft.windows.common-controls_";

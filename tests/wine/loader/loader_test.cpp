@@ -82,7 +82,7 @@ TEST_P(RealLoader, ManifestBindsTheProgramToV6AndUndoUnbindsIt) {
 
   const std::string manifest = ManifestPath(target.path);
   const std::string text = BuildManifestText(name);
-  ASSERT_EQ(WriteManifestFile(files, manifest, text), std::nullopt);
+  ASSERT_EQ(WriteManifestFile(files, manifest, text, OldManifest::None), std::nullopt);
   EXPECT_EQ(readBytes(manifest), text);
   EXPECT_EQ(attributesOf(manifest) & kHiddenSystem, kHiddenSystem);
 

@@ -60,9 +60,25 @@ TEST_F(EngineOnWindows, HiddenManifestIsFoundByTheCheckNotByThePlainLookup) {
   EXPECT_TRUE(ManifestFileKontrol(files, manifest).value());
 }
 
-TEST_F(EngineOnWindows, ReadOnlyManifestIsReplacedAfterYes) {
+// The names in the test folder.
+std::vector<std::wstring> namesIn(const TempDir& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW((folder.wide() + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") names.push_back(name);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
+// The rename over the old manifest: Hidden, System and Read-only, which
+// Windows will not replace until the attributes are cleared.
+TEST_F(EngineOnWindows, HiddenSystemReadOnlyManifestIsRenamedOverAfterYes) {
   ASSERT_TRUE(writeBytes(manifest, "elle yazılmış"));
-  ASSERT_TRUE(SetFileAttributesW(win32::ToWide(manifest).c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(SetFileAttributesW(win32::ToWide(manifest).c_str(), kHiddenSystem | FILE_ATTRIBUTE_READONLY));
   messages.answers = {mb::kAnswerYes};
   cmdUygulaClick(target, controls, messages, files);
   ASSERT_EQ(messages.shown.size(), 2u);
@@ -70,6 +86,28 @@ TEST_F(EngineOnWindows, ReadOnlyManifestIsReplacedAfterYes) {
   EXPECT_EQ(messages.shown[1].style, 64u);
   EXPECT_EQ(readBytes(manifest), BuildManifestText(target.programName));
   EXPECT_EQ(attributesOf(manifest) & (kHiddenSystem | FILE_ATTRIBUTE_READONLY), kHiddenSystem);
+  EXPECT_EQ(namesIn(folder).size(), 2u) << "the program and its manifest, no temporary file";
+}
+
+// A host link at the manifest path: apply (Yes) and undo both end in the
+// error report, and the file it leads to stays as it was.
+TEST_F(EngineOnWindows, LinkAtTheManifestPathGetsTheErrorReport) {
+  const std::string victim = folder / "başkasının.txt";
+  ASSERT_TRUE(writeBytes(victim, "dokunma"));
+  if (!testing::makeHostLink(victim, manifest)) GTEST_SKIP() << "no host link can be made here (not under Wine)";
+  const Error refused = win32::ErrorFromCode(ERROR_CANT_RESOLVE_FILENAME);
+  messages.answers = {mb::kAnswerYes};
+  cmdUygulaClick(target, controls, messages, files);
+  controls.applyOption = false;
+  cmdUygulaClick(target, controls, messages, files);
+  testing::removeHostLinks({manifest});
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[0].style, 308u);
+  EXPECT_EQ(messages.shown[1].text, ErrorReportText(kApplyHeadline, kNumberLabel, refused));
+  EXPECT_EQ(messages.shown[2].text, ErrorReportText(kUndoHeadline, kNumberLabel, refused));
+  EXPECT_EQ(readBytes(victim), "dokunma");
+  EXPECT_EQ(attributesOf(victim) & (kHiddenSystem | FILE_ATTRIBUTE_READONLY), 0u);
+  EXPECT_EQ(namesIn(folder).size(), 2u) << "the program and the victim, no temporary file";
 }
 
 TEST_F(EngineOnWindows, AnswerNoLeavesTheOldManifest) {
@@ -82,11 +120,13 @@ TEST_F(EngineOnWindows, AnswerNoLeavesTheOldManifest) {
 
 TEST_F(EngineOnWindows, FolderNamedLikeTheManifestGivesThePlatformsError) {
   ASSERT_TRUE(CreateDirectoryW(win32::ToWide(manifest).c_str(), nullptr));
-  // What the platform itself says when such a path is opened for writing.
-  HANDLE probe = CreateFileW(win32::ToWide(manifest).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_EQ(probe, INVALID_HANDLE_VALUE);
+  // What the platform itself says when a file is renamed over such a path.
+  const std::string probe = folder / "probe";
+  ASSERT_TRUE(writeBytes(probe, "x"));
+  ASSERT_FALSE(MoveFileExW(win32::ToWide(probe).c_str(), win32::ToWide(manifest).c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
   const Error platform = win32::LastError();
+  ASSERT_TRUE(DeleteFileW(win32::ToWide(probe).c_str()));
 
   cmdUygulaClick(target, controls, messages, files);
   ASSERT_EQ(messages.shown.size(), 1u);

@@ -92,7 +92,7 @@ TEST_F(Win32Files, MissingThingsAreEmptyForLookupAnd53Elsewhere) {
     EXPECT_EQ(files.getAttributes(path).error().number, 53);
     EXPECT_EQ(files.deleteFile(path)->number, 53);
   }
-  EXPECT_EQ(files.createFile(folder / "no-folder\\x.manifest").error().number, 53);
+  EXPECT_EQ(files.createTemporaryFile(folder / "no-folder\\x.manifest").error().number, 53);
 }
 
 TEST_F(Win32Files, WildcardsNeverMatchOtherFiles) {
@@ -106,31 +106,77 @@ TEST_F(Win32Files, FolderIsNotAFile) {
   const std::string path = folder / "prog.exe.manifest";
   ASSERT_TRUE(CreateDirectoryW(ToWide(path).c_str(), nullptr));
   EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "");
-  EXPECT_FALSE(files.createFile(path).ok());
+  NewFile temporary = std::move(files.createTemporaryFile(path)).value();
+  ASSERT_EQ(temporary.file->close(), std::nullopt);
+  EXPECT_TRUE(files.replaceFile(temporary.path, path).has_value());
   EXPECT_TRUE(files.deleteFile(path).has_value());
+  EXPECT_NE(attributesOf(path) & FILE_ATTRIBUTE_DIRECTORY, 0u);
 }
 
-TEST_F(Win32Files, WritesExactBytesAndReleasesTheFile) {
-  const std::string path = folder / "out.bin";
+TEST_F(Win32Files, TemporaryFileIsNewHiddenAndRenamedOverThePath) {
+  const std::string path = folder / "out.manifest";
   ASSERT_TRUE(writeBytes(path, std::string(5000, 'o')));
-  auto created = files.createFile(path);
+  const std::string taken = TemporaryPathFor(path, Writer{'w', GetCurrentProcessId()}, 0);
+  ASSERT_TRUE(writeBytes(taken, "öldürülen bir yazımdan"));
+  auto created = files.createTemporaryFile(path);
   ASSERT_TRUE(created.ok());
+  NewFile temporary = std::move(created).value();
+  EXPECT_EQ(temporary.path, TemporaryPathFor(path, Writer{'w', GetCurrentProcessId()}, 1)) << "a name taken is passed over";
+  EXPECT_EQ(readBytes(taken), "öldürülen bir yazımdan");
+  EXPECT_NE(attributesOf(temporary.path) & FILE_ATTRIBUTE_HIDDEN, 0u);
   const std::string bytes = std::string("a\r\nb\0c", 6) + std::string(70000, 'z');
-  EXPECT_EQ(created.value()->write(bytes), std::nullopt);
-  EXPECT_EQ(created.value()->close(), std::nullopt);
-  EXPECT_TRUE(created.value()->close().has_value());
+  EXPECT_EQ(temporary.file->write(bytes), std::nullopt);
+  EXPECT_EQ(temporary.file->flush(), std::nullopt);
+  EXPECT_EQ(temporary.file->close(), std::nullopt);
+  EXPECT_TRUE(temporary.file->close().has_value());
+  EXPECT_EQ(files.replaceFile(temporary.path, path), std::nullopt);
   EXPECT_EQ(readBytes(path), bytes);
+  EXPECT_EQ(attributesOf(temporary.path), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(files.deleteFile(path), std::nullopt);
 }
 
+// The id of a process that has ended: this test program, run to list nothing.
+DWORD endedProcess() {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring command = L"\"" + std::wstring(self) + L"\" --gtest_filter=-*";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr, &startup,
+                      &process)) {
+    return 0;
+  }
+  WaitForSingleObject(process.hProcess, 30000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return process.dwProcessId;
+}
+
+// What a killed writer left goes, hidden and system as it may be; another
+// platform's writer's file and every other name stay.
+TEST_F(Win32Files, LeftoversOfEndedWritersAreRemoved) {
+  const DWORD ended = endedProcess();
+  ASSERT_NE(ended, 0u);
+  const std::string path = folder / "a.exe.manifest";
+  const std::string gone = TemporaryPathFor(path, Writer{'w', ended}, 0);
+  const std::string posix = TemporaryPathFor(path, Writer{'u', ended}, 0);
+  const std::string other = TemporaryPathFor(folder / "b.exe.manifest", Writer{'w', ended}, 0);
+  for (const std::string& file : {gone, posix, other, path}) ASSERT_TRUE(writeBytes(file, "x"));
+  ASSERT_TRUE(SetFileAttributesW(ToWide(gone).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  files.removeLeftovers(path);
+  EXPECT_EQ(attributesOf(gone), INVALID_FILE_ATTRIBUTES);
+  for (const std::string& file : {posix, other, path}) EXPECT_NE(attributesOf(file), INVALID_FILE_ATTRIBUTES) << file;
+}
+
 TEST_F(Win32Files, OpenFileRefusesDeletionUntilReleased) {
-  const std::string path = folder / "busy.bin";
-  auto created = files.createFile(path);
+  auto created = files.createTemporaryFile(folder / "busy.bin");
   ASSERT_TRUE(created.ok());
+  const std::string path = created.value().path;
   const Status whileOpen = files.deleteFile(path);
   ASSERT_TRUE(whileOpen.has_value());
   EXPECT_EQ(whileOpen->number, static_cast<std::int32_t>(ERROR_SHARING_VIOLATION));
-  created.value().reset();
+  created.value().file.reset();
   EXPECT_EQ(files.deleteFile(path), std::nullopt);
 }
 
@@ -138,13 +184,56 @@ TEST_F(Win32Files, TurkishNamesRoundTrip) {
   TempDir turkish(L"Çalışma Ğİöü");
   ASSERT_TRUE(turkish.ok());
   const std::string path = turkish / "Şekil İşleyici.exe.manifest";
-  auto created = files.createFile(path);
+  auto created = files.createTemporaryFile(path);
   ASSERT_TRUE(created.ok());
-  ASSERT_EQ(created.value()->close(), std::nullopt);
+  ASSERT_EQ(created.value().file->close(), std::nullopt);
+  ASSERT_EQ(files.replaceFile(created.value().path, path), std::nullopt);
   ASSERT_EQ(files.setAttributes(path, attr::kHidden | attr::kSystem), std::nullopt);
   EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "Şekil İşleyici.exe.manifest");
   EXPECT_EQ(files.findFile(path, attr::kPlainLookup).value(), "");
   EXPECT_NE(attributesOf(path), INVALID_FILE_ATTRIBUTES);
+}
+
+// Wine shows a link to a file as that file, and sets attributes on, and
+// deletes, the file it leads to: every operation refuses the link, and
+// neither it nor that file changes.
+TEST_F(Win32Files, LinksAreRefusedAndWhatTheyLeadToStays) {
+  const std::string victim = folder / "başkasının.txt";
+  const std::string path = folder / "prog.exe.manifest";
+  ASSERT_TRUE(writeBytes(victim, "dokunma"));
+  if (!testing::makeHostLink(victim, path)) GTEST_SKIP() << "no host link can be made here (not under Wine)";
+  const std::string sameFolder = folder / "diğer.exe.manifest";
+  ASSERT_TRUE(testing::makeHostLink(path, sameFolder));
+  const std::string regular = folder / "düz.manifest";
+  ASSERT_TRUE(writeBytes(regular, "x"));
+  EXPECT_TRUE(IsLink(ToWide(path)));
+  EXPECT_TRUE(IsLink(ToWide(sameFolder))) << "a link to a file of the same folder";
+  EXPECT_FALSE(IsLink(ToWide(regular)));
+  EXPECT_FALSE(IsLink(ToWide(victim)));
+  EXPECT_FALSE(IsLink(ToWide(folder / "yok.manifest")));
+
+  const std::int32_t refused = ERROR_CANT_RESOLVE_FILENAME;
+  EXPECT_EQ(files.setAttributes(path, attr::kNormal)->number, refused);
+  EXPECT_EQ(files.setAttributes(path, attr::kHidden | attr::kSystem)->number, refused);
+  EXPECT_EQ(files.deleteFile(path)->number, refused);
+  NewFile temporary = std::move(files.createTemporaryFile(path)).value();
+  ASSERT_EQ(temporary.file->close(), std::nullopt);
+  EXPECT_EQ(files.replaceFile(temporary.path, path)->number, refused);
+  EXPECT_EQ(readBytes(victim), "dokunma");
+  EXPECT_EQ(attributesOf(victim) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY), 0u);
+  EXPECT_TRUE(IsLink(ToWide(path)));
+  testing::removeHostLinks({path, sameFolder});
+}
+
+TEST(IsLink, AFileInALinkedFolderIsNoLink) {
+  TempDir real;
+  TempDir outer;
+  ASSERT_TRUE(real.ok() && outer.ok());
+  ASSERT_TRUE(writeBytes(real / "f.manifest", "x"));
+  if (!testing::makeHostLink(win32::ToUtf8(real.wide()), outer / "içeri")) GTEST_SKIP() << "not under Wine";
+  EXPECT_FALSE(IsLink(ToWide(outer / "içeri\\f.manifest")));
+  EXPECT_TRUE(IsLink(ToWide(outer / "içeri"))) << "the folder link itself";
+  testing::removeHostLinks({outer / "içeri"});
 }
 
 }  // namespace

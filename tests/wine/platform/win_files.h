@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/win32/text.h"
 
@@ -80,6 +81,71 @@ inline std::optional<std::string> readBytes(const std::string& path) {
 
 inline DWORD attributesOf(const std::string& path) {
   return GetFileAttributesW(win32::ToWide(path).c_str());
+}
+
+// Runs a program of the host (/bin/ln, say) on host paths given as Windows
+// paths: Wine starts a Unix program named by its path. False where that
+// cannot be done (not under Wine).
+inline bool runOnHost(const wchar_t* program, const std::wstring& options, const std::vector<std::string>& paths) {
+  using UnixName = char*(CDECL*)(LPCWSTR);
+  const auto unixName = reinterpret_cast<UnixName>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (unixName == nullptr) return false;
+  std::wstring command = std::wstring(program) + L" " + options;
+  for (const std::string& path : paths) {
+    char* name = unixName(win32::ToWide(path).c_str());
+    if (name == nullptr) return false;
+    command += L" \"" + win32::ToWide(name) + L"\"";
+    HeapFree(GetProcessHeap(), 0, name);
+  }
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  const std::wstring exe = std::wstring(L"Z:\\bin\\") + program;
+  if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return false;
+  }
+  WaitForSingleObject(process.hProcess, 10000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+// A symbolic link of the host's file system at link, leading to target.
+// False where none can be made.
+inline bool makeHostLink(const std::string& target, const std::string& link) {
+  if (!runOnHost(L"ln", L"-s", {target, link})) return false;
+  // Wine does not wait for a Unix program to end: the link is waited for.
+  for (int wait = 0; wait < 100; ++wait) {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(win32::ToWide(link).c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      FindClose(search);
+      return true;
+    }
+    Sleep(50);
+  }
+  return false;
+}
+
+// Removes host links before their folder goes: Wine's own deletion would
+// remove what they lead to.
+inline void removeHostLinks(const std::vector<std::string>& links) {
+  if (!runOnHost(L"rm", L"-f", links)) return;
+  for (int wait = 0; wait < 100; ++wait) {
+    bool gone = true;
+    for (const std::string& link : links) {
+      WIN32_FIND_DATAW found{};
+      HANDLE search = FindFirstFileW(win32::ToWide(link).c_str(), &found);
+      if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+        gone = false;
+      }
+    }
+    if (gone) return;
+    Sleep(50);
+  }
 }
 
 }  // namespace kovrena::testing
