@@ -11,15 +11,15 @@ namespace kovrena::cli {
 
 namespace {
 
-struct CommandName {
-  Command command;
-  const char* name;
-};
-constexpr std::array<CommandName, 3> kCommands = {{
-    {Command::Status, "status"},
-    {Command::Apply, "apply"},
-    {Command::Undo, "undo"},
-}};
+// "status, apply ya da undo"
+std::string commandList() {
+  std::string list;
+  for (std::size_t i = 0; i < kCommandNames.size(); ++i) {
+    if (i > 0) list += i + 1 == kCommandNames.size() ? " ya da " : ", ";
+    list += kCommandNames[i].name;
+  }
+  return list;
+}
 
 // The parser's own messages are English; the kinds a user meets are told
 // in Turkish, with the parser's words kept for the detail.
@@ -30,10 +30,17 @@ std::string usageError(const CLI::ParseError& error, const std::vector<std::stri
     // Without a command every word is an option or the misspelt command.
     const auto word = std::find_if(arguments.begin(), arguments.end(),
                                    [](const std::string& argument) { return argument.rfind('-', 0) != 0; });
-    message += word == arguments.end() ? "bir komut gerekli: status, apply ya da undo"
-                                       : "bilinmeyen komut: " + *word + " (status, apply ya da undo)";
+    message += word == arguments.end() ? "bir komut gerekli: " + commandList()
+                                       : "bilinmeyen komut: " + *word + " (" + commandList() + ")";
   } else if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
     message += "en az bir PROGRAM gerekli";
+  } else if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr &&
+             what.find("flag override") != std::string::npos) {
+    const auto word = std::find_if(arguments.begin(), arguments.end(), [](const std::string& argument) {
+      return argument.rfind("--", 0) == 0 && argument.find('=') != std::string::npos;
+    });
+    message += "seçenek değer almaz: ";
+    message += word == arguments.end() ? what : *word;
   } else if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
     const std::size_t colon = what.find(": ");
     message += "tanınmayan bağımsız değişken: ";
@@ -47,7 +54,7 @@ std::string usageError(const CLI::ParseError& error, const std::vector<std::stri
 
 std::optional<Command> selectedCommand(const CLI::App& app) {
   for (const CLI::App* sub : app.get_subcommands()) {
-    for (const CommandName& each : kCommands) {
+    for (const CommandName& each : kCommandNames) {
       if (sub->get_name() == each.name) return each.command;
     }
   }
@@ -61,15 +68,21 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CLI::App app{"", "kovrena-cli"};
   app.set_help_flag("-h,--help");
   app.set_version_flag("--version", VersionText());
-  app.add_flag("--json", request.json);
+  // A flag takes no value: "--recursive=yes" is a mistake, not a yes.
+  app.add_flag("--json", request.json)->disable_flag_override();
   app.require_subcommand(1);
 
-  for (const CommandName& each : kCommands) {
-    CLI::App* sub = app.add_subcommand(each.name);
+  for (const CommandName& each : kCommandNames) {
+    CLI::App* sub = app.add_subcommand(std::string(each.name));
     // --json belongs to the program, yet may follow the command's words.
     sub->fallthrough();
-    if (each.command != Command::Status) sub->add_flag("--force", request.force);
-    sub->add_flag("--recursive", request.recursive);
+    if (each.command == Command::Apply || each.command == Command::Undo) {
+      sub->add_flag("--force", request.force)->disable_flag_override();
+    }
+    if (each.command == Command::Check) {
+      sub->add_flag("--show-embedded", request.showEmbedded)->disable_flag_override();
+    }
+    sub->add_flag("--recursive", request.recursive)->disable_flag_override();
     sub->add_option("PROGRAM", request.programs)->required();
     sub->callback([&request, command = each.command] { request.command = command; });
   }
@@ -78,7 +91,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   // The parser reports help, the version and mistakes by throwing; none of
   // it leaves this function.
   try {
-    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    // "--" before the command ends the options there, as it does after it;
+    // the command still follows.
+    const auto first = !arguments.empty() && arguments.front() == "--" ? arguments.begin() + 1 : arguments.begin();
+    std::vector<std::string> reversed(arguments.rbegin(), std::make_reverse_iterator(first));
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
     parsed.out = HelpText(selectedCommand(app));

@@ -9,9 +9,10 @@
 
 namespace kovrena::cli {
 
-inline constexpr int kExitDone = 0;        // every program got what was asked
-inline constexpr int kExitNotAll = 1;      // at least one did not
-inline constexpr int kExitUsage = 2;       // the command line was not understood
+inline constexpr int kExitDone = 0;      // every program got what was asked
+inline constexpr int kExitFailed = 1;    // at least one failed: not found, or the platform failed
+inline constexpr int kExitUsage = 2;     // the command line was not understood
+inline constexpr int kExitDeclined = 3;  // none failed, but at least one was refused or needed nothing
 
 struct ParsedCommandLine {
   std::optional<Request> request;  // work to do; otherwise end with the rest

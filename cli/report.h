@@ -13,11 +13,21 @@ namespace kovrena::cli {
 std::string WhatItIs(const ProgramFacts& facts);
 // The message about one program, without its path.
 std::string OutcomeMessage(Command command, const ProgramReport& report);
+// What a system's loader does with the program, and why: check's verdicts.
+enum class System { Xp, Server2003Sp1AndLater, Wine };
+Binding BindingOn(System system, const CheckFindings& findings, const ProgramFacts& facts);
 // "path: message" and a line end. Control characters of the path (a Linux
 // name may hold a line break) are shown as '?' so that one program always
-// makes exactly one line.
-std::string ReportLine(Command command, const ProgramReport& report);
-// The whole run as one JSON object and a line end.
-std::string JsonReport(Command command, const std::vector<ProgramReport>& reports);
+// makes exactly one line; a byte that is not valid UTF-8 as "\xNN".
+// Status lines put the path last, behind columns of fixed width, so that
+// lines of a run align; check writes a block of lines.
+std::string ReportLine(const Request& request, const ProgramReport& report);
+// What follows the lines of a run, once: the footnote that the lines mark
+// with '*', and check's note. Empty when nothing needs it.
+std::string ReportNotes(const Request& request, const std::vector<ProgramReport>& reports);
+// The whole run as one JSON object and a line end. A path that is not valid
+// UTF-8 reads with U+FFFD in "path", so that every parser takes the
+// document, and comes with "pathBytes": its bytes in hex, to get it back.
+std::string JsonReport(const Request& request, const std::vector<ProgramReport>& reports);
 
 }  // namespace kovrena::cli

@@ -1,24 +1,19 @@
 #include <string>
 
 #include "cli/json.h"
+#include "cli/pe/architecture.h"
 #include "cli/report.h"
+#include "text/hex.h"
+#include "text/utf.h"
 
 namespace kovrena::cli {
 
 namespace {
 
-std::string_view commandName(Command command) {
-  switch (command) {
-    case Command::Status: return "status";
-    case Command::Apply: return "apply";
-    case Command::Undo: return "undo";
-  }
-  return {};
-}
-
 std::string_view outcomeName(Outcome outcome) {
   switch (outcome) {
     case Outcome::Status: return "status";
+    case Outcome::Checked: return "checked";
     case Outcome::Applied: return "applied";
     case Outcome::Replaced: return "replaced";
     case Outcome::AlreadyApplied: return "already-applied";
@@ -27,6 +22,7 @@ std::string_view outcomeName(Outcome outcome) {
     case Outcome::Undone: return "undone";
     case Outcome::NothingToUndo: return "nothing-to-undo";
     case Outcome::ForeignManifest: return "foreign-manifest";
+    case Outcome::HidesDependencies: return "hides-dependencies";
     case Outcome::NotFound: return "not-found";
     case Outcome::Folder: return "folder";
     case Outcome::NotAFile: return "not-a-file";
@@ -43,6 +39,7 @@ std::string_view stateName(ManifestState state) {
   switch (state) {
     case ManifestState::None: return "none";
     case ManifestState::Ours: return "ours";
+    case ManifestState::OursOtherArchitecture: return "ours-other-architecture";
     case ManifestState::Foreign: return "foreign";
     case ManifestState::NotAFile: return "not-a-file";
   }
@@ -55,6 +52,7 @@ std::string_view embeddedName(EmbeddedManifest embedded) {
     case EmbeddedManifest::Unreadable: return "unreadable";
     case EmbeddedManifest::WithoutCommonControlsV6: return "without-v6";
     case EmbeddedManifest::WithCommonControlsV6: return "with-v6";
+    case EmbeddedManifest::Faulty: return "faulty";
   }
   return {};
 }
@@ -66,13 +64,86 @@ std::string machineName(const ProgramFacts& facts) {
     case machine::kArm64: return "\"arm64\"";
     default: break;
   }
-  static constexpr char kDigits[] = "0123456789abcdef";
-  std::string name = "\"0x";
-  for (int shift = 12; shift >= 0; shift -= 4) name += kDigits[(facts.machine >> shift) & 0xF];
-  return name + "\"";
+  return "\"0x" + ::kovrena::text::HexText(facts.machine, 4, ::kovrena::text::LetterCase::Lower) + "\"";
 }
 
 const char* boolean(bool value) { return value ? "true" : "false"; }
+
+std::string_view verdictName(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::Done: return "done";
+    case Verdict::Declined: return "declined";
+    case Verdict::Failed: return "failed";
+  }
+  return {};
+}
+
+std::string_view architectureName(ManifestArchitecture architecture) {
+  switch (architecture) {
+    case ManifestArchitecture::X86: return "\"x86\"";
+    case ManifestArchitecture::Amd64: return "\"amd64\"";
+    case ManifestArchitecture::Any: return "\"*\"";
+    case ManifestArchitecture::None: break;
+  }
+  return "null";
+}
+
+std::string_view problemName(ManifestProblem problem) {
+  switch (problem) {
+    case ManifestProblem::None: return "none";
+    case ManifestProblem::Empty: return "empty";
+    case ManifestProblem::NotXml: return "not-xml";
+    case ManifestProblem::NotAnAssembly: return "not-an-assembly";
+    case ManifestProblem::IdentityIncomplete: return "identity-incomplete";
+    case ManifestProblem::NoCommonControlsV6: return "no-common-controls-v6";
+    case ManifestProblem::WrongToken: return "wrong-public-key-token";
+    case ManifestProblem::NoArchitecture: return "no-processor-architecture";
+    case ManifestProblem::WrongArchitecture: return "wrong-processor-architecture";
+  }
+  return {};
+}
+
+std::string_view bindingName(Binding binding) {
+  switch (binding) {
+    case Binding::CommonControlsV6: return "common-controls-v6";
+    case Binding::SystemControls: return "system-controls";
+    case Binding::DoesNotStart: return "does-not-start";
+    case Binding::Uncertain: return "uncertain";
+  }
+  return {};
+}
+
+std::string identityJson(const AssemblyIdentity& identity) {
+  return "{\"name\":" + JsonString(identity.name) + ",\"version\":" + JsonString(identity.version) +
+         ",\"processorArchitecture\":" + JsonString(identity.processorArchitecture) +
+         ",\"publicKeyToken\":" + JsonString(identity.publicKeyToken) + "}";
+}
+
+std::string readingJson(const std::optional<ManifestReading>& reading) {
+  if (!reading) return "null";
+  std::string json = "{\"problem\":" + JsonString(problemName(reading->problem));
+  if (!reading->fault.empty()) json += ",\"fault\":" + JsonString(reading->fault);
+  json += ",\"otherDependencies\":[";
+  for (std::size_t i = 0; i < reading->otherDependencies.size(); ++i) {
+    if (i > 0) json += ',';
+    json += identityJson(reading->otherDependencies[i]);
+  }
+  return json + "]}";
+}
+
+std::string checkJson(const Request& request, const ProgramReport& report) {
+  const CheckFindings& findings = *report.check;
+  const ProgramFacts& facts = *report.facts;
+  std::string json = "{\"external\":" + readingJson(findings.external);
+  json += ",\"embedded\":" + readingJson(findings.embedded);
+  json += ",\"xp\":" + JsonString(bindingName(BindingOn(System::Xp, findings, facts)));
+  json += ",\"server2003Sp1AndLater\":" + JsonString(bindingName(BindingOn(System::Server2003Sp1AndLater, findings, facts)));
+  json += ",\"wine\":" + JsonString(bindingName(BindingOn(System::Wine, findings, facts)));
+  json += ",\"preferExternalManifest\":";
+  json += findings.wine ? "\"ignored-by-wine\"" : findings.preferExternal ? boolean(*findings.preferExternal) : "null";
+  if (request.showEmbedded) json += ",\"embeddedText\":" + JsonString(facts.embeddedText);
+  return json + "}";
+}
 
 void appendField(std::string& json, std::string_view key, std::string_view rawValue) {
   json += ',';
@@ -81,9 +152,18 @@ void appendField(std::string& json, std::string_view key, std::string_view rawVa
   json += rawValue;
 }
 
-std::string programJson(Command command, const ProgramReport& report) {
+std::string programJson(const Request& request, const ProgramReport& report) {
+  const Command command = request.command;
   std::string json = "{\"path\":" + JsonString(report.path);
+  if (!::kovrena::text::IsValidUtf8(report.path)) {
+    std::string bytes;
+    for (const char c : report.path) {
+      bytes += ::kovrena::text::HexText(static_cast<unsigned char>(c), 2, ::kovrena::text::LetterCase::Lower);
+    }
+    appendField(json, "pathBytes", JsonString(bytes));
+  }
   appendField(json, "ok", boolean(Succeeded(report.outcome)));
+  appendField(json, "result", JsonString(verdictName(VerdictOf(report))));
   appendField(json, "outcome", JsonString(outcomeName(report.outcome)));
   appendField(json, "message", JsonString(OutcomeMessage(command, report)));
   if (report.facts) {
@@ -91,34 +171,38 @@ std::string programJson(Command command, const ProgramReport& report) {
     appendField(json, "windowsProgram", boolean(facts.windowsProgram));
     appendField(json, "machine", facts.windowsProgram ? machineName(facts) : "null");
     appendField(json, "library", boolean(facts.library));
+    appendField(json, "dotNetAnyCpu", boolean(ArchitectureFor(facts) == ManifestArchitecture::Any));
+    appendField(json, "manifestArchitecture", architectureName(ArchitectureFor(facts)));
     appendField(json, "embeddedManifest", JsonString(embeddedName(facts.embedded)));
-    // Windows Vista and later, and Wine, go by the program's own manifest.
+    // XP x64, Server 2003 SP1 and later, and Wine go by the program's own manifest.
     appendField(json, "externalManifestIgnored", boolean(facts.embedded != EmbeddedManifest::None));
   }
   if (report.manifest) {
     const std::string manifest = "{\"state\":" + JsonString(stateName(report.manifest->state)) +
                                  ",\"hiddenSystem\":" + boolean(report.manifest->hiddenSystem) + "}";
-    appendField(json, command == Command::Status ? "manifest" : "previousManifest", manifest);
+    const bool looked = command == Command::Status || command == Command::Check;
+    appendField(json, looked ? "manifest" : "previousManifest", manifest);
   }
   if (report.error) {
     const std::string error = "{\"number\":" + std::to_string(report.error->number) +
                               ",\"description\":" + JsonString(report.error->description) + "}";
     appendField(json, "error", error);
   }
+  if (report.check) appendField(json, "check", checkJson(request, report));
   return json + "}";
 }
 
 }  // namespace
 
-std::string JsonReport(Command command, const std::vector<ProgramReport>& reports) {
+std::string JsonReport(const Request& request, const std::vector<ProgramReport>& reports) {
   bool allOk = true;
   std::string programs;
   for (const ProgramReport& report : reports) {
     allOk = allOk && Succeeded(report.outcome);
     if (!programs.empty()) programs += ',';
-    programs += programJson(command, report);
+    programs += programJson(request, report);
   }
-  return "{\"command\":" + JsonString(commandName(command)) + ",\"ok\":" + boolean(allOk) + ",\"programs\":[" +
+  return "{\"command\":" + JsonString(NameOf(request.command)) + ",\"ok\":" + boolean(allOk) + ",\"programs\":[" +
          programs + "]}\n";
 }
 

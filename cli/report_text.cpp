@@ -1,25 +1,38 @@
 #include <string>
 
+#include "cli/pe/architecture.h"
 #include "cli/report.h"
 #include "cli/texts.h"
+#include "text/hex.h"
+#include "text/utf.h"
 
 namespace kovrena::cli {
 
 namespace {
 
-std::string hex4(std::uint16_t value) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string text = "0x";
-  for (int shift = 12; shift >= 0; shift -= 4) text += kDigits[(value >> shift) & 0xF];
-  return text;
+// The widest entries of the first two status columns; wider ones push on.
+constexpr std::size_t kWhatWidth = 22;
+constexpr std::size_t kExternalWidth = 18;
+constexpr std::size_t kEmbeddedWidth = 21;
+
+std::string padded(std::string cell, std::size_t width) {
+  const std::size_t length = ::kovrena::text::Utf8Length(cell);
+  if (length < width) cell.append(width - length, ' ');
+  return cell;
 }
 
-std::string_view manifestText(const ManifestInfo& info) {
+std::string hex4(std::uint16_t value) {
+  return "0x" + ::kovrena::text::HexText(value, 4, ::kovrena::text::LetterCase::Upper);
+}
+
+std::string manifestText(const ManifestInfo& info) {
   switch (info.state) {
-    case ManifestState::None: return text::kManifestNone;
-    case ManifestState::Ours: return text::kManifestOurs;
-    case ManifestState::Foreign: return text::kManifestForeign;
-    case ManifestState::NotAFile: return text::kManifestNotAFile;
+    case ManifestState::None: return std::string(text::kManifestNone);
+    case ManifestState::Ours:
+      return std::string(text::kManifestOurs) + (info.hiddenSystem ? "" : std::string(text::kNotHiddenSystem));
+    case ManifestState::OursOtherArchitecture: return std::string(text::kManifestOursOther);
+    case ManifestState::Foreign: return std::string(text::kManifestForeign);
+    case ManifestState::NotAFile: return std::string(text::kManifestNotAFile);
   }
   return {};
 }
@@ -30,49 +43,41 @@ std::string_view embeddedText(EmbeddedManifest embedded) {
     case EmbeddedManifest::Unreadable: return text::kEmbeddedUnreadable;
     case EmbeddedManifest::WithoutCommonControlsV6: return text::kEmbeddedNoV6;
     case EmbeddedManifest::WithCommonControlsV6: return text::kEmbeddedV6;
+    case EmbeddedManifest::Faulty: return text::kEmbeddedFaulty;
   }
   return {};
 }
 
-std::string statusMessage(const ProgramReport& report) {
-  std::string message = report.facts ? WhatItIs(*report.facts) : std::string();
-  if (report.manifest) {
-    message += "; ";
-    message += manifestText(*report.manifest);
-    if (report.manifest->state == ManifestState::Ours && !report.manifest->hiddenSystem) {
-      message += text::kNotHiddenSystem;
-    }
-  }
-  if (report.facts && report.facts->windowsProgram) {
-    message += "; ";
-    message += embeddedText(report.facts->embedded);
-    if (report.facts->embedded != EmbeddedManifest::None) {
-      message += " (";
-      message += text::kEmbeddedWins;
-      message += ")";
-    }
-  }
-  return message;
+// Marked for the footnote when the program's own manifest decides.
+bool marked(const ProgramReport& report) {
+  return report.facts && report.facts->windowsProgram && report.facts->embedded != EmbeddedManifest::None;
 }
 
-// Applying beside a program that carries its own manifest works on XP
-// only; later systems and Wine go by the program's own one.
-std::string embeddedNote(const ProgramReport& report) {
-  if (!report.facts || report.facts->embedded == EmbeddedManifest::None) return {};
-  std::string note = "; ";
-  note += report.facts->embedded == EmbeddedManifest::WithCommonControlsV6 ? text::kEmbeddedAlreadyV6
-                                                                          : text::kEmbeddedPresent;
-  note += " (";
-  note += text::kEmbeddedWins;
-  note += ")";
-  return note;
+// Aligned: columns of fixed width for a line; otherwise the same parts
+// joined by "; ", as JSON's message.
+std::string statusColumns(const ProgramReport& report, bool aligned) {
+  const auto cell = [aligned](std::string text, std::size_t width) {
+    return aligned ? padded(std::move(text), width) : text;
+  };
+  const std::string_view gap = aligned ? "  " : "; ";
+  std::string line = cell(report.facts ? WhatItIs(*report.facts) : std::string(), kWhatWidth);
+  line += gap;
+  line += cell(report.manifest ? manifestText(*report.manifest) : std::string(), kExternalWidth);
+  if (report.facts && report.facts->windowsProgram) {
+    std::string embedded(embeddedText(report.facts->embedded));
+    if (aligned && marked(report)) embedded += text::kFootnoteMark;
+    line += gap;
+    line += cell(embedded, kEmbeddedWidth);
+  }
+  return line;
 }
 
 std::string_view headline(Command command) {
   switch (command) {
     case Command::Apply: return text::kApplyHeadline;
     case Command::Undo: return text::kUndoHeadline;
-    case Command::Status: return text::kStatusHeadline;
+    case Command::Status:
+    case Command::Check: return text::kStatusHeadline;
   }
   return {};
 }
@@ -92,16 +97,136 @@ std::string failureMessage(Command command, const ProgramReport& report) {
 std::string wrongMachineMessage(const ProgramReport& report) {
   std::string message = report.facts ? WhatItIs(*report.facts) : std::string();
   message += ": ";
-  message += text::kOnlyX86;
-  if (report.facts && (report.facts->machine == machine::kX64 || report.facts->machine == machine::kArm64)) {
-    message += "; ";
-    message += text::kX86DependencyStops64;
-  }
+  message += text::kNoManifestFor;
   return message;
 }
 
+std::string identityText(const AssemblyIdentity& identity) {
+  std::string text = identity.name.empty() ? std::string("?") : identity.name;
+  if (!identity.version.empty()) text += " " + identity.version;
+  if (!identity.processorArchitecture.empty()) text += " (" + identity.processorArchitecture + ")";
+  return text;
+}
+
+std::string dependencyList(const std::vector<AssemblyIdentity>& dependencies) {
+  std::string list;
+  for (const AssemblyIdentity& each : dependencies) {
+    if (!list.empty()) list += ", ";
+    list += identityText(each);
+  }
+  return list;
+}
+
+std::string otherDependenciesOf(const ProgramReport& report) {
+  if (!report.facts || report.facts->embedded == EmbeddedManifest::None) return {};
+  const ManifestReading reading =
+      ReadManifest(report.facts->embeddedText, ArchitectureFor(*report.facts), report.facts->machine);
+  return dependencyList(reading.otherDependencies);
+}
+
+std::string problemText(const ManifestReading& reading) {
+  switch (reading.problem) {
+    case ManifestProblem::None: return std::string(text::kProblemNone);
+    case ManifestProblem::Empty: return std::string(text::kProblemEmpty);
+    case ManifestProblem::NotXml: return std::string(text::kProblemNotXml) + reading.fault;
+    case ManifestProblem::NotAnAssembly: return std::string(text::kProblemNotAnAssembly);
+    case ManifestProblem::IdentityIncomplete: return std::string(text::kProblemIdentity);
+    case ManifestProblem::NoCommonControlsV6: return std::string(text::kProblemNoV6);
+    case ManifestProblem::WrongToken:
+      return std::string(text::kProblemToken) + reading.commonControls.value_or(AssemblyIdentity{}).publicKeyToken;
+    case ManifestProblem::NoArchitecture: return std::string(text::kProblemNoArchitecture);
+    case ManifestProblem::WrongArchitecture:
+      return std::string(text::kProblemArchitecture) +
+             reading.commonControls.value_or(AssemblyIdentity{}).processorArchitecture;
+  }
+  return {};
+}
+
+std::string_view bindingText(Binding binding) {
+  switch (binding) {
+    case Binding::CommonControlsV6: return text::kBindsV6;
+    case Binding::SystemControls: return text::kBindsSystem;
+    case Binding::DoesNotStart: return text::kDoesNotStart;
+    case Binding::Uncertain: return text::kUncertain;
+  }
+  return {};
+}
+
+// The manifest in force on the system: the external one on XP, the
+// program's own on the later systems (unless PreferExternalManifest says
+// otherwise) and under Wine; the other one when only that one exists.
+const ManifestReading* inForce(System system, const CheckFindings& findings, bool& fromExternal) {
+  bool externalFirst = system == System::Xp;
+  if (system == System::Server2003Sp1AndLater && findings.preferExternal.value_or(false)) externalFirst = true;
+  const ManifestReading* first = externalFirst ? (findings.external ? &*findings.external : nullptr)
+                                               : (findings.embedded ? &*findings.embedded : nullptr);
+  const ManifestReading* second = externalFirst ? (findings.embedded ? &*findings.embedded : nullptr)
+                                                : (findings.external ? &*findings.external : nullptr);
+  fromExternal = first != nullptr ? externalFirst : !externalFirst;
+  return first != nullptr ? first : second;
+}
+
+std::string verdictLine(System system, const CheckFindings& findings, const ProgramFacts& facts) {
+  if (system == System::Xp && facts.machine != machine::kX86) return std::string(text::kNot32BitXp);
+  bool fromExternal = false;
+  const ManifestReading* reading = inForce(system, findings, fromExternal);
+  std::string line(bindingText(BindingOn(system, findings, facts)));
+  line += " (";
+  if (reading == nullptr) {
+    line += text::kNoManifest;
+  } else {
+    line += fromExternal ? text::kFromExternal : text::kFromEmbedded;
+    line += ": ";
+    line += problemText(*reading);
+  }
+  return line + ")";
+}
+
+std::string checkBlock(const Request& request, const ProgramReport& report, const std::string& path) {
+  const ProgramFacts& facts = *report.facts;
+  std::string block = path + ":\n";
+  block += std::string(text::kCheckProgram) + WhatItIs(facts) + "\n";
+  if (!facts.windowsProgram || !report.check) return block;
+  const CheckFindings& findings = *report.check;
+  block += text::kCheckExternal;
+  switch (report.manifest->state) {
+    case ManifestState::None: block += text::kCheckAbsent; break;
+    case ManifestState::NotAFile: block += text::kCheckNotAFile; break;
+    case ManifestState::Ours: block += text::kCheckOurs; break;
+    case ManifestState::OursOtherArchitecture: block += text::kCheckOurs; break;
+    case ManifestState::Foreign: block += text::kCheckForeign; break;
+  }
+  if (findings.external) block += problemText(*findings.external);
+  block += "\n";
+  block += text::kCheckEmbedded;
+  if (findings.embedded) {
+    block += problemText(*findings.embedded);
+    if (!findings.embedded->otherDependencies.empty()) {
+      block += text::kCheckOthers;
+      block += dependencyList(findings.embedded->otherDependencies);
+    }
+  } else {
+    block += text::kCheckAbsent;
+  }
+  block += "\n";
+  block += std::string(text::kCheckXp) + verdictLine(System::Xp, findings, facts) + "\n";
+  block += std::string(text::kCheckServer) + verdictLine(System::Server2003Sp1AndLater, findings, facts) + "\n";
+  block += std::string(text::kCheckWine) + verdictLine(System::Wine, findings, facts) + "\n";
+  block += text::kCheckPrefer;
+  if (findings.wine) block += text::kPreferWine;
+  else block += findings.preferExternal.value_or(false) ? text::kPreferSet : text::kPreferUnset;
+  block += "\n";
+  if (request.showEmbedded && !facts.embeddedText.empty()) {
+    block += text::kCheckShown;
+    std::string shown = ::kovrena::text::EscapeInvalidUtf8(facts.embeddedText);
+    if (!shown.empty() && shown.back() != '\n') shown += '\n';
+    block += shown;
+  }
+  return block;
+}
+
 std::string printablePath(const std::string& path) {
-  std::string printable = path;
+  std::string printable = ::kovrena::text::EscapeInvalidUtf8(path);
   for (char& c : printable) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte < 0x20 || byte == 0x7F) c = '?';
@@ -114,24 +239,40 @@ std::string printablePath(const std::string& path) {
 std::string WhatItIs(const ProgramFacts& facts) {
   if (!facts.windowsProgram) return std::string(text::kNotWindowsProgram);
   std::string what;
-  switch (facts.machine) {
-    case machine::kX86: what = text::kX86; break;
-    case machine::kX64: what = text::kX64; break;
-    case machine::kArm64: what = text::kArm64; break;
-    default: what = std::string(text::kOtherMachine) + hex4(facts.machine); break;
+  if (!facts.library && ArchitectureFor(facts) == ManifestArchitecture::Any) {
+    what = text::kAnyCpu;
+  } else {
+    switch (facts.machine) {
+      case machine::kX86: what = text::kX86; break;
+      case machine::kX64: what = text::kX64; break;
+      case machine::kArm64: what = text::kArm64; break;
+      default: what = std::string(text::kOtherMachine) + hex4(facts.machine); break;
+    }
   }
   what += facts.library ? text::kLibrary : text::kProgram;
   return what;
 }
 
+Binding BindingOn(System system, const CheckFindings& findings, const ProgramFacts& facts) {
+  if (system == System::Xp && facts.machine != machine::kX86) return Binding::DoesNotStart;
+  bool fromExternal = false;
+  const ManifestReading* reading = inForce(system, findings, fromExternal);
+  if (reading == nullptr) return Binding::SystemControls;
+  return system == System::Wine ? OnWine(*reading) : OnWindows(*reading);
+}
+
 std::string OutcomeMessage(Command command, const ProgramReport& report) {
   switch (report.outcome) {
-    case Outcome::Status: return statusMessage(report);
-    case Outcome::Applied: return std::string(text::kApplied) + embeddedNote(report);
-    case Outcome::Replaced: return std::string(text::kApplied) + std::string(text::kReplaced) + embeddedNote(report);
-    case Outcome::AlreadyApplied: return std::string(text::kAlreadyApplied) + embeddedNote(report);
+    case Outcome::Status: return statusColumns(report, false);
+    case Outcome::Checked: return WhatItIs(*report.facts);
+    case Outcome::Applied:
+      return std::string(text::kApplied) + (Overridden(report) ? std::string(text::kOverridden) : std::string());
+    case Outcome::Replaced:
+      return std::string(text::kApplied) + std::string(text::kReplaced) +
+             (Overridden(report) ? std::string(text::kOverridden) : std::string());
+    case Outcome::AlreadyApplied: return std::string(text::kAlreadyApplied);
     case Outcome::ManifestExists: return std::string(text::kStyleGivenBefore) + std::string(text::kUseForceToReplace);
-    case Outcome::ManifestBlocked: return std::string(text::kManifestNotAFile) + std::string(text::kBlocked);
+    case Outcome::ManifestBlocked: return std::string(text::kBlocked);
     case Outcome::Undone: {
       std::string message(text::kUndone);
       if (report.manifest && report.manifest->state == ManifestState::Foreign) message += text::kForeignUndone;
@@ -139,6 +280,9 @@ std::string OutcomeMessage(Command command, const ProgramReport& report) {
     }
     case Outcome::NothingToUndo: return std::string(text::kNothingToUndo);
     case Outcome::ForeignManifest: return std::string(text::kForeignKept);
+    case Outcome::HidesDependencies:
+      return std::string(text::kHidesDependencies) + otherDependenciesOf(report) +
+             std::string(text::kHidesDependenciesAfter);
     case Outcome::NotFound: return std::string(text::kNotFound);
     case Outcome::Folder: return std::string(text::kFolder);
     case Outcome::NotAFile: return std::string(text::kNotAFile);
@@ -151,8 +295,36 @@ std::string OutcomeMessage(Command command, const ProgramReport& report) {
   return {};
 }
 
-std::string ReportLine(Command command, const ProgramReport& report) {
-  return printablePath(report.path) + ": " + OutcomeMessage(command, report) + "\n";
+std::string ReportLine(const Request& request, const ProgramReport& report) {
+  const std::string path = printablePath(report.path);
+  if (report.outcome == Outcome::Status) {
+    std::string line = statusColumns(report, true);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    return line + "  " + path + "\n";
+  }
+  if (report.outcome == Outcome::Checked) return checkBlock(request, report, path);
+  return path + ": " + OutcomeMessage(request.command, report) + "\n";
+}
+
+std::string ReportNotes(const Request& request, const std::vector<ProgramReport>& reports) {
+  bool anyMarked = false;
+  bool anyChecked = false;
+  for (const ProgramReport& report : reports) {
+    anyMarked = anyMarked || (report.outcome == Outcome::Status && marked(report)) || Overridden(report);
+    anyChecked = anyChecked || report.outcome == Outcome::Checked;
+  }
+  std::string notes;
+  if (anyMarked && request.command == Command::Status) {
+    notes += "* ";
+    notes += text::kPrecedence;
+    notes += text::kSeeCheck;
+    notes += "\n";
+  }
+  if (anyChecked) {
+    notes += text::kCacheNote;
+    notes += "\n";
+  }
+  return notes;
 }
 
 }  // namespace kovrena::cli

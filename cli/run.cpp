@@ -1,5 +1,9 @@
 #include "cli/run.h"
 
+#include <algorithm>
+#include <exception>
+#include <string>
+
 #include "cli/command_line.h"
 #include "cli/operations.h"
 #include "cli/report.h"
@@ -12,38 +16,71 @@ namespace {
 ProgramReport carryOut(const Request& request, const std::string& path, Services services) {
   switch (request.command) {
     case Command::Status: return StatusOf(path, services);
+    case Command::Check: return CheckOf(path, services);
     case Command::Apply: return ApplyTo(path, request.force, services);
     case Command::Undo: return UndoFor(path, request.force, services);
   }
   return {};
 }
 
-}  // namespace
+int exitCodeOf(Verdict worst) {
+  switch (worst) {
+    case Verdict::Done: return kExitDone;
+    case Verdict::Declined: return kExitDeclined;
+    case Verdict::Failed: return kExitFailed;
+  }
+  return kExitFailed;
+}
 
-int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console) {
+int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console,
+        const Host& host) {
   const ParsedCommandLine parsed = ParseCommandLine(arguments);
   if (!parsed.out.empty()) console.out(parsed.out);
   if (!parsed.err.empty()) console.err(parsed.err);
   if (!parsed.request) return parsed.exitCode;
 
   const Request& request = *parsed.request;
-  const Services services{disk, files};
+  const Services services{disk, files, host};
   std::vector<ProgramReport> reports;
-  bool allDone = true;
+  Verdict worst = Verdict::Done;
   for (const WorkItem& item : CollectPrograms(request.programs, request.recursive, disk)) {
     ProgramReport report = item.settled ? *item.settled : carryOut(request, item.path, services);
+    worst = std::max(worst, VerdictOf(report));
+    // Line by line as the work goes, so a long run over a folder shows
+    // progress. What did not succeed goes to standard error, with --json too:
+    // a script that reads only the document still shows the user why.
     const bool done = Succeeded(report.outcome);
-    allDone = allDone && done;
-    // Line by line as the work goes, so a long run over a folder shows progress.
-    if (!request.json) {
-      const std::string line = ReportLine(request.command, report);
+    if (!request.json || !done) {
+      const std::string line = ReportLine(request, report);
       if (done) console.out(line);
       else console.err(line);
     }
     reports.push_back(std::move(report));
   }
-  if (request.json) console.out(JsonReport(request.command, reports));
-  return allDone ? kExitDone : kExitNotAll;
+  if (request.json) console.out(JsonReport(request, reports));
+  else if (const std::string notes = ReportNotes(request, reports); !notes.empty()) console.out(notes);
+  return exitCodeOf(worst);
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console,
+           const Host& host) {
+  // Whatever escapes (memory running out on a huge folder, say) ends the run
+  // as a failure with its reason, never as a crash.
+  std::string reason;
+  try {
+    return run(arguments, disk, files, console, host);
+  } catch (const std::exception& error) {
+    reason = error.what();
+  } catch (...) {
+  }
+  try {
+    console.err("kovrena-cli: beklenmeyen hata" + (reason.empty() ? std::string() : ": " + reason) + "\n");
+  } catch (...) {
+    // Not even that could be said; the exit status still tells.
+  }
+  return kExitFailed;
 }
 
 }  // namespace kovrena::cli

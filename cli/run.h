@@ -6,11 +6,13 @@
 
 #include "cli/console.h"
 #include "cli/disk.h"
+#include "cli/operations.h"
 #include "platform/file_system.h"
 
 namespace kovrena::cli {
 
 // arguments: what followed the program's own name, as UTF-8.
-int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console);
+int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console,
+           const Host& host = Host{});
 
 }  // namespace kovrena::cli

@@ -36,36 +36,47 @@ inline constexpr std::string_view kDetailsLabel = manifest::kDetailsLabel;
 inline constexpr std::string_view kX86 = "32 bit x86";
 inline constexpr std::string_view kX64 = "64 bit x64";
 inline constexpr std::string_view kArm64 = "64 bit ARM64";
+inline constexpr std::string_view kAnyCpu = ".NET AnyCPU";
 inline constexpr std::string_view kOtherMachine = "makine türü ";
 inline constexpr std::string_view kProgram = " programı";
 inline constexpr std::string_view kLibrary = " DLL'i";
 inline constexpr std::string_view kNotWindowsProgram = "Windows programı değil";
 
-// The manifest beside it.
-inline constexpr std::string_view kManifestNone = "yanında manifest yok";
-inline constexpr std::string_view kManifestOurs = "yanında bu programın yazdığı manifest var";
-inline constexpr std::string_view kNotHiddenSystem = " (gizli ve sistem değil)";
-inline constexpr std::string_view kManifestForeign = "yanında başka bir manifest var";
-inline constexpr std::string_view kManifestNotAFile = "manifest adında bir klasör ya da özel dosya var";
-
-// Its own manifest.
-inline constexpr std::string_view kEmbeddedNone = "kendi manifesti yok";
-inline constexpr std::string_view kEmbeddedV6 = "kendi manifesti ortak denetimler v6'yı istiyor";
-inline constexpr std::string_view kEmbeddedNoV6 = "kendi manifesti var, ortak denetimler v6'yı istemiyor";
-inline constexpr std::string_view kEmbeddedUnreadable = "kendi manifesti var ama okunamıyor";
-inline constexpr std::string_view kEmbeddedWins =
-    "Windows Vista ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest yok sayılır";
-inline constexpr std::string_view kEmbeddedAlreadyV6 = "programın kendi manifesti ortak denetimler v6'yı zaten istiyor";
-inline constexpr std::string_view kEmbeddedPresent = "programın kendi manifesti var";
+// The status columns. '*' marks what the footnote explains.
+inline constexpr std::string_view kFootnoteMark = " *";
+inline constexpr std::string_view kManifestNone = "yanında: yok";
+inline constexpr std::string_view kManifestOurs = "yanında: bu aracın";
+inline constexpr std::string_view kManifestOursOther = "yanında: bu aracın, başka işlemci için";
+inline constexpr std::string_view kNotHiddenSystem = " (gizli/sistem değil)";
+inline constexpr std::string_view kManifestForeign = "yanında: başka";
+inline constexpr std::string_view kManifestNotAFile = "yanında: klasör ya da özel dosya";
+inline constexpr std::string_view kEmbeddedNone = "kendi: yok";
+inline constexpr std::string_view kEmbeddedV6 = "kendi: v6 istiyor";
+inline constexpr std::string_view kEmbeddedNoV6 = "kendi: v6 istemiyor";
+inline constexpr std::string_view kEmbeddedUnreadable = "kendi: okunamıyor";
+inline constexpr std::string_view kEmbeddedFaulty = "kendi: hatalı";
+inline constexpr std::string_view kPrecedence =
+    "Windows XP x64, Server 2003 SP1 ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki "
+    "manifest yok sayılır";
+inline constexpr std::string_view kSeeCheck = " (ayrıntı: kovrena-cli check PROGRAM)";
+inline constexpr std::string_view kCacheNote =
+    "Not: Windows Vista ve sonrası bir programın manifestini bir kez okuyup saklar; program çalıştıktan sonra "
+    "eklenen ya da değişen manifest, programın son değiştirilme zamanı değişince okunur.";
 
 // Outcomes.
 inline constexpr std::string_view kReplaced = " (önceki manifestin yerine)";
+inline constexpr std::string_view kOverridden =
+    ", ama programın kendi manifesti Windows XP x64, Server 2003 SP1 ve sonrasında ve Wine'da önceliklidir: "
+    "manifest yalnızca Windows XP'de etkili";
 inline constexpr std::string_view kAlreadyApplied = "XP Görünüm Stili zaten uygulanmış, manifest değiştirilmedi";
 inline constexpr std::string_view kUseForceToReplace = ", manifest değiştirilmedi (üzerine yazmak için --force)";
-inline constexpr std::string_view kBlocked = ", dokunulmadı";
-inline constexpr std::string_view kOnlyX86 = "XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır";
-inline constexpr std::string_view kX86DependencyStops64 =
-    "x86 ortak denetimler bağımlılığı 64 bit bir programın açılmasını engeller";
+inline constexpr std::string_view kBlocked = "manifest adında bir klasör ya da özel dosya var, dokunulmadı";
+inline constexpr std::string_view kNoManifestFor = "bu işlemci için manifest yazılmaz (x86, x64 ve .NET AnyCPU programlarına uygulanır)";
+inline constexpr std::string_view kHidesDependencies =
+    "programın kendi manifesti başka bileşenlere de bağlı (";
+inline constexpr std::string_view kHidesDependenciesAfter =
+    "); Windows XP'de yanındaki manifest onları gizler ve program açılmayabilir, manifest yazılmadı (yine de "
+    "yazmak için --force)";
 inline constexpr std::string_view kLibraryRefused = "bir DLL, program değil: Windows bir DLL'in yanındaki manifesti okumaz";
 inline constexpr std::string_view kNotProgramRefused = "Windows programı değil, manifest yazılmadı";
 inline constexpr std::string_view kForeignKept =
@@ -75,5 +86,43 @@ inline constexpr std::string_view kFolder = "bir klasör; altındaki programlar 
 inline constexpr std::string_view kNotAFile = "normal bir dosya değil";
 inline constexpr std::string_view kNoPrograms = "altında .exe dosyası yok";
 inline constexpr std::string_view kStatusHeadline = "Program okunurken hata oluştu.";
+
+// check.
+inline constexpr std::string_view kCheckProgram = "  program: ";
+inline constexpr std::string_view kCheckExternal = "  yanındaki manifest: ";
+inline constexpr std::string_view kCheckEmbedded = "  kendi manifesti: ";
+inline constexpr std::string_view kCheckOthers = "; öteki bağımlılıkları: ";
+inline constexpr std::string_view kCheckAbsent = "yok";
+inline constexpr std::string_view kCheckOurs = "bu aracın; ";
+inline constexpr std::string_view kCheckForeign = "başka bir dosya; ";
+inline constexpr std::string_view kCheckNotAFile = "klasör ya da özel dosya, okunmaz";
+inline constexpr std::string_view kCheckXp = "  Windows XP: ";
+inline constexpr std::string_view kCheckServer = "  Windows XP x64, Server 2003 SP1, Vista ve sonrası: ";
+inline constexpr std::string_view kCheckWine = "  Wine: ";
+inline constexpr std::string_view kCheckPrefer = "  PreferExternalManifest: ";
+inline constexpr std::string_view kPreferWine = "Wine 8 bu ayarı okumaz";
+inline constexpr std::string_view kPreferSet = "1: yanındaki manifest kendi manifestinden önce gelir";
+inline constexpr std::string_view kPreferUnset = "ayarlı değil: kendi manifesti önce gelir";
+inline constexpr std::string_view kCheckShown = "  kendi manifestinin metni:\n";
+inline constexpr std::string_view kFromExternal = "yanındaki manifestten";
+inline constexpr std::string_view kFromEmbedded = "kendi manifestinden";
+inline constexpr std::string_view kNoManifest = "manifest yok";
+inline constexpr std::string_view kNot32BitXp = "64 bit program, 32 bit Windows XP'de çalışmaz";
+
+inline constexpr std::string_view kBindsV6 = "ortak denetimler v6";
+inline constexpr std::string_view kBindsSystem = "sistemin ortak denetimleri, v6 değil";
+inline constexpr std::string_view kDoesNotStart = "program açılmaz (yan yana yapılandırma hatası)";
+inline constexpr std::string_view kUncertain = "belirsiz: Wine'ın okuyucusu bazı bozuklukları yok sayar";
+
+inline constexpr std::string_view kProblemNone = "ortak denetimler v6'yı istiyor";
+inline constexpr std::string_view kProblemEmpty = "boş dosya";
+inline constexpr std::string_view kProblemNotXml = "XML olarak okunamıyor: ";
+inline constexpr std::string_view kProblemNotAnAssembly =
+    "manifest değil (asm.v1 ad alanında, manifestVersion=\"1.0\" olan bir assembly öğesi yok)";
+inline constexpr std::string_view kProblemIdentity = "kendi assemblyIdentity öğesinde name, version ya da type eksik";
+inline constexpr std::string_view kProblemNoV6 = "ortak denetimler v6'yı istemiyor";
+inline constexpr std::string_view kProblemToken = "ortak denetimler v6'yı yanlış publicKeyToken ile istiyor: ";
+inline constexpr std::string_view kProblemNoArchitecture = "ortak denetimler v6'yı processorArchitecture olmadan istiyor";
+inline constexpr std::string_view kProblemArchitecture = "ortak denetimler v6'yı başka bir işlemci için istiyor: ";
 
 }  // namespace kovrena::cli::text

@@ -19,10 +19,6 @@ inline constexpr std::int32_t kErrEmptyValue = 5;
 // odd trailing byte of UTF-16 text counts as a unit whose high byte is zero.
 Result<std::string> TrimStoredValue(std::string_view bytes, std::size_t unit);
 
-// UTF-16LE code units to UTF-8; an unpaired surrogate becomes U+FFFD. Zero
-// units are kept: they are characters of the text like any other.
-std::string Utf16LeToUtf8(std::string_view bytes);
-
 // "&h" and two upper-case hex digits per byte, from the last byte to the first.
 std::string NumberText(std::string_view bytes);
 

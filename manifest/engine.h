@@ -35,8 +35,12 @@ inline constexpr std::string_view kNumberLabel = "Hata No: ";
 inline constexpr std::string_view kSelectionNumberLabel = "(1)Hata No: ";
 inline constexpr std::string_view kNotFoundMessage = "Belirttiğiniz dosya bulunamadı";
 
-// The manifest text for a program name (UTF-8, CR LF line ends).
+// The manifest text for a program name (UTF-8, CR LF line ends), for an
+// x86 program.
 std::string BuildManifestText(std::string_view programName);
+// The same document with both processorArchitecture values set to
+// architecture ("amd64", "*"); "x86" gives the bytes above.
+std::string BuildManifestText(std::string_view programName, std::string_view architecture);
 // The target path followed directly by ".manifest".
 std::string ManifestPath(std::string_view targetPath);
 // True when a file of exactly this path exists, hidden/system/read-only included, folders not.

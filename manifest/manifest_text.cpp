@@ -46,11 +46,20 @@ std::string templateText() {
 
 }  // namespace
 
-std::string BuildManifestText(std::string_view programName) {
+std::string BuildManifestText(std::string_view programName) { return BuildManifestText(programName, "x86"); }
+
+std::string BuildManifestText(std::string_view programName, std::string_view architecture) {
+  // The architecture goes in before the name, which therefore cannot be
+  // mistaken for it.
+  std::string text = templateText();
+  if (architecture != "x86") {
+    text = replaceAll(text, R"(processorArchitecture="x86")",
+                      std::string(R"(processorArchitecture=")") + escapeXmlAttribute(architecture) + "\"");
+  }
   // The name lands inside a double-quoted attribute: unescaped, a single '&'
   // makes the whole document unreadable to the loader. The later
   // replacements still run over the whole text, the inserted name included.
-  std::string text = replaceAll(templateText(), "EXENAME", escapeXmlAttribute(programName));
+  text = replaceAll(text, "EXENAME", escapeXmlAttribute(programName));
   text = replaceAll(text, "EXEVERSION", "1.0.0.0");
   return replaceAll(text, "EXEDESCRIBTION", "");
 }

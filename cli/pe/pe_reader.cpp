@@ -5,7 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/pe/manifest_scan.h"
+#include "cli/pe/architecture.h"
+#include "cli/pe/manifest_check.h"
 #include "cli/pe/program_facts.h"
 
 namespace kovrena::cli {
@@ -19,6 +20,8 @@ constexpr std::uint16_t kDll = 0x2000;
 // The Windows loader refuses images with more sections than this.
 constexpr std::uint32_t kMaxSections = 96;
 constexpr std::uint32_t kResourceDirectory = 2;
+constexpr std::uint32_t kRuntimeDirectory = 14;
+constexpr std::uint32_t kRuntimeHeaderSize = 72;
 constexpr std::uint32_t kMaxDirectories = 16;
 constexpr std::uint32_t kManifestType = 24;
 constexpr std::uint32_t kProgramManifestId = 1;
@@ -73,6 +76,8 @@ struct Image {
   std::uint16_t characteristics = 0;
   std::uint32_t sizeOfHeaders = 0;
   std::uint32_t resourceRva = 0;
+  std::uint32_t runtimeRva = 0;
+  std::uint32_t runtimeSize = 0;
   std::vector<Section> sections;
 
   // The file offset of [rva, rva + length), when all of it lies in the
@@ -128,6 +133,10 @@ std::optional<Image> readImage(Reader& r) {
   const std::uint64_t directoryCount = std::min({declared, present, std::uint64_t{kMaxDirectories}});
   if (directoryCount > kResourceDirectory) {
     image.resourceRva = le32(optional->data() + directories + 8 * kResourceDirectory);
+  }
+  if (directoryCount > kRuntimeDirectory) {
+    image.runtimeRva = le32(optional->data() + directories + 8 * kRuntimeDirectory);
+    image.runtimeSize = le32(optional->data() + directories + 8 * kRuntimeDirectory + 4);
   }
 
   const std::optional<std::vector<std::uint8_t>> table =
@@ -187,7 +196,7 @@ std::optional<ResourceEntry> subdirectoryWithId(const std::vector<ResourceEntry>
 // Type, name and language: the tree is three levels deep by definition and
 // walked exactly that far, so a directory that points back at an ancestor
 // cannot make the walk go round.
-EmbeddedManifest embeddedManifest(Reader& r, const Image& image) {
+EmbeddedManifest embeddedManifest(Reader& r, const Image& image, std::string& text) {
   if (image.resourceRva == 0) return EmbeddedManifest::None;
   const auto types = resourceEntries(r, image, 0);
   if (!types) return EmbeddedManifest::None;
@@ -212,9 +221,19 @@ EmbeddedManifest embeddedManifest(Reader& r, const Image& image) {
   if (!dataAt) return EmbeddedManifest::Unreadable;
   const std::optional<std::vector<std::uint8_t>> data = r.bytes(*dataAt, dataSize);
   if (!data) return EmbeddedManifest::Unreadable;
-  const std::string_view text(reinterpret_cast<const char*>(data->data()), data->size());
-  return AsksForCommonControlsV6(text) ? EmbeddedManifest::WithCommonControlsV6
-                                       : EmbeddedManifest::WithoutCommonControlsV6;
+  text.assign(reinterpret_cast<const char*>(data->data()), data->size());
+  return EmbeddedManifest::WithoutCommonControlsV6;  // judged once the program's processor is known
+}
+
+// The flags of the .NET runtime header; nothing for a native program or a
+// header that does not lie in the file.
+std::optional<std::uint32_t> runtimeFlags(Reader& r, const Image& image) {
+  if (image.runtimeRva == 0 || image.runtimeSize < kRuntimeHeaderSize) return std::nullopt;
+  const std::optional<std::uint64_t> at = image.offsetOf(image.runtimeRva, kRuntimeHeaderSize);
+  if (!at) return std::nullopt;
+  const std::optional<std::vector<std::uint8_t>> header = r.bytes(*at, kRuntimeHeaderSize);
+  if (!header || le32(header->data()) < kRuntimeHeaderSize) return std::nullopt;
+  return le32(header->data() + 16);
 }
 
 }  // namespace
@@ -227,7 +246,18 @@ Result<ProgramFacts> ReadProgramFacts(ByteSource& file) {
     facts.windowsProgram = true;
     facts.machine = image->machine;
     facts.library = (image->characteristics & kDll) != 0;
-    facts.embedded = embeddedManifest(r, *image);
+    facts.embedded = embeddedManifest(r, *image, facts.embeddedText);
+    if (const std::optional<std::uint32_t> flags = runtimeFlags(r, *image)) {
+      facts.managed = true;
+      facts.corFlags = *flags;
+    }
+    if (facts.embedded == EmbeddedManifest::WithoutCommonControlsV6) {
+      switch (ReadManifest(facts.embeddedText, ArchitectureFor(facts), facts.machine).problem) {
+        case ManifestProblem::None: facts.embedded = EmbeddedManifest::WithCommonControlsV6; break;
+        case ManifestProblem::NoCommonControlsV6: break;
+        default: facts.embedded = EmbeddedManifest::Faulty; break;
+      }
+    }
   }
   if (r.failure()) return *r.failure();
   return facts;

@@ -1,5 +1,6 @@
 // kovrena-cli on Linux: the manifest engine for programs that run under Wine,
 // which reads Hidden and System from user.DOSATTRIB as the platform writes it.
+#include <clocale>
 #include <csignal>
 #include <string>
 #include <vector>
@@ -13,6 +14,11 @@ int main(int argc, char** argv) {
   // A reader that goes away (kovrena-cli status … | head) ends the writing,
   // not the run: every program still gets what was asked.
   std::signal(SIGPIPE, SIG_IGN);
+  // The C library's descriptions of system errors in the user's language
+  // (glibc carries Turkish ones), in the user's character set. Numbers and
+  // the rest stay as C has them.
+  std::setlocale(LC_CTYPE, "");
+  std::setlocale(LC_MESSAGES, "");
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
   kovrena::cli::posix::PosixDisk disk;
   kovrena::posix::PosixFileSystem files;

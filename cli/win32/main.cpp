@@ -7,7 +7,9 @@
 #include "cli/run.h"
 #include "cli/win32/console.h"
 #include "cli/win32/disk.h"
+#include "cli/win32/host.h"
 #include "platform/win32/file_system.h"
+#include "platform/win32/registry.h"
 #include "platform/win32/text.h"
 
 // cmd.exe hands "*.exe" on as it is; the runtime expands it into the
@@ -40,5 +42,7 @@ int wmain(int argc, wchar_t** argv) {
   kovrena::cli::win32::Win32Disk disk;
   kovrena::win32::Win32FileSystem files;
   kovrena::cli::win32::Win32Console console;
-  return kovrena::cli::RunCli(arguments, disk, files, console);
+  kovrena::win32::Win32Registry registry;
+  const kovrena::cli::Host host{kovrena::cli::win32::RunsUnderWine(), &registry};
+  return kovrena::cli::RunCli(arguments, disk, files, console, host);
 }

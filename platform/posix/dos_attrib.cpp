@@ -1,24 +1,15 @@
 #include "platform/posix/dos_attrib.h"
 
+#include "text/hex.h"
+
 namespace kovrena::posix {
-
-namespace {
-
-int hexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-}  // namespace
 
 std::uint32_t parseDosAttrib(std::string_view raw) {
   if (raw.size() < 3 || raw[0] != '0' || (raw[1] != 'x' && raw[1] != 'X')) return 0;
   std::uint32_t value = 0;
   std::size_t digits = 0;
   for (std::size_t i = 2; i < raw.size(); ++i) {
-    const int digit = hexDigit(raw[i]);
+    const int digit = text::HexDigitValue(raw[i]);
     if (digit < 0) break;
     if (++digits > 8) return 0;
     value = value << 4 | static_cast<std::uint32_t>(digit);
@@ -27,10 +18,9 @@ std::uint32_t parseDosAttrib(std::string_view raw) {
 }
 
 std::string formatDosAttrib(std::uint32_t attributes) {
-  static constexpr char kDigits[] = "0123456789abcdef";
   std::string digits;
   do {
-    digits.insert(digits.begin(), kDigits[attributes & 0xFu]);
+    digits.insert(digits.begin(), text::HexDigit(attributes, text::LetterCase::Lower));
     attributes >>= 4;
   } while (attributes != 0);
   return "0x" + digits;

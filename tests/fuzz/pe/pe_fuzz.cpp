@@ -1,13 +1,13 @@
 // Any bytes as a program file: the reader must answer without reading
 // outside them, and its answer must not depend on how the bytes are read.
-// The same bytes also go to the manifest scan on their own, since an
+// The same bytes also go to the manifest reader on their own, since an
 // embedded manifest is whatever a file says it is.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
-#include "cli/pe/manifest_scan.h"
+#include "cli/pe/manifest_check.h"
 #include "cli/pe/program_facts.h"
 
 using namespace kovrena::cli;
@@ -39,6 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!facts.ok()) std::abort();
   const ProgramFacts& f = facts.value();
   if (!f.windowsProgram && (f.machine != 0 || f.library || f.embedded != EmbeddedManifest::None)) std::abort();
-  (void)AsksForCommonControlsV6(bytes);
+  (void)ReadManifest(bytes, ManifestArchitecture::X86, machine::kX86);
   return 0;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "manifest/engine.h"
 #include "tests/native/cli/cli_test_support.h"
 
@@ -26,9 +27,17 @@ using testing::TempFolder;
 using testing::writeFile;
 
 const std::string kName = "Eski Oyun.exe";
-const std::string kEmbeddedV6Note =
-    "; programın kendi manifesti ortak denetimler v6'yı zaten istiyor (Windows Vista ve sonrasında ve Wine'da "
-    "programın kendi manifesti geçerlidir, yanındaki manifest yok sayılır)";
+const std::string kOverriddenNote =
+    ", ama programın kendi manifesti Windows XP x64, Server 2003 SP1 ve sonrasında ve Wine'da önceliklidir: "
+    "manifest yalnızca Windows XP'de etkili";
+const std::string kFootnote =
+    "* Windows XP x64, Server 2003 SP1 ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki "
+    "manifest yok sayılır (ayrıntı: kovrena-cli check PROGRAM)\n";
+const std::string kWithRuntime = replaceAllOf(
+    EmbeddedManifestText(false), "</assembly>",
+    "<dependency><dependentAssembly><assemblyIdentity type=\"win32\" name=\"Microsoft.VC90.CRT\" "
+    "version=\"9.0.21022.8\" processorArchitecture=\"x86\" publicKeyToken=\"1fc8b3b9a1e18e3b\"/>"
+    "</dependentAssembly></dependency></assembly>");
 
 // One folder per scenario; "{d}" in arguments and expected texts stands for it.
 struct Folder {
@@ -52,9 +61,9 @@ struct Scenario {
 };
 
 // path: below the scenario's folder; the manifest names the file only.
-void expectOurs(const Folder& d, const std::string& path) {
+void expectOurs(const Folder& d, const std::string& path, const std::string& architecture = "x86") {
   const std::string name = path.substr(path.find_last_of('/') + 1);
-  EXPECT_EQ(d.manifestOf(path), manifest::BuildManifestText(name));
+  EXPECT_EQ(d.manifestOf(path), manifest::BuildManifestText(name, architecture));
   EXPECT_EQ(rawDosAttrib(d / (path + ".manifest")), "0x6");
 }
 void expectNoManifest(const Folder& d, const std::string& name) { EXPECT_FALSE(exists(d / (name + ".manifest"))); }
@@ -62,7 +71,7 @@ void expectNoManifest(const Folder& d, const std::string& name) { EXPECT_FALSE(e
 const std::vector<Scenario>& applyScenarios() {
   static const std::vector<Scenario> scenarios = {
       {"x86 program gets the manifest, Hidden+System",
-       [](const Folder& d) { d.program(kName); }, {"apply", "{d}/" + kName}, 0,
+       [](const Folder& d) { d.program(kName); }, {"apply", "{d}/" + kName}, kExitDone,
        "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı\n", "",
        [](const Folder& d) { expectOurs(d, kName); }},
       {"applying again leaves the engine's manifest as it is",
@@ -70,7 +79,7 @@ const std::vector<Scenario>& applyScenarios() {
          d.program(kName);
          d.ourManifest(kName);
        },
-       {"apply", "{d}/" + kName}, 0, "{d}/Eski Oyun.exe: XP Görünüm Stili zaten uygulanmış, manifest değiştirilmedi\n", "",
+       {"apply", "{d}/" + kName}, kExitDeclined, "{d}/Eski Oyun.exe: XP Görünüm Stili zaten uygulanmış, manifest değiştirilmedi\n", "",
        [](const Folder& d) {
          EXPECT_EQ(d.manifestOf(kName), manifest::BuildManifestText(kName));
          EXPECT_EQ(rawDosAttrib(d / (kName + ".manifest")), std::nullopt) << "not rewritten";
@@ -80,7 +89,7 @@ const std::vector<Scenario>& applyScenarios() {
          d.program(kName);
          writeFile(d / (kName + ".manifest"), "<assembly/>");
        },
-       {"apply", "{d}/" + kName}, 1, "",
+       {"apply", "{d}/" + kName}, kExitDeclined, "",
        "{d}/Eski Oyun.exe: Bu programa daha önceden XP Görünüm Stili desteği verilmiş, manifest değiştirilmedi "
        "(üzerine yazmak için --force)\n",
        [](const Folder& d) { EXPECT_EQ(d.manifestOf(kName), "<assembly/>"); }},
@@ -90,48 +99,66 @@ const std::vector<Scenario>& applyScenarios() {
          writeFile(d / (kName + ".manifest"), "<assembly/>");
          ::chmod((d / (kName + ".manifest")).c_str(), 0444);
        },
-       {"apply", "--force", "{d}/" + kName}, 0, "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n",
+       {"apply", "--force", "{d}/" + kName}, kExitDone, "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n",
        "", [](const Folder& d) { expectOurs(d, kName); }},
-      {"x64 program is refused",
-       [](const Folder& d) { d.program("x64.exe", PeRecipe().forMachine(machine::kX64)); }, {"apply", "{d}/x64.exe"}, 1, "",
-       "{d}/x64.exe: 64 bit x64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
-       "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
-       [](const Folder& d) { expectNoManifest(d, "x64.exe"); }},
+      {"x64 program gets the amd64 manifest",
+       [](const Folder& d) { d.program("x64.exe", PeRecipe().forMachine(machine::kX64)); }, {"apply", "{d}/x64.exe"},
+       kExitDone, "{d}/x64.exe: XP Görünüm Stili uygulandı\n", "",
+       [](const Folder& d) { expectOurs(d, "x64.exe", "amd64"); }},
+      {"AnyCPU .NET program gets the \"*\" manifest",
+       [](const Folder& d) { d.program("net.exe", PeRecipe().managed(cor::kIlOnly)); }, {"apply", "{d}/net.exe"},
+       kExitDone, "{d}/net.exe: XP Görünüm Stili uygulandı\n", "",
+       [](const Folder& d) { expectOurs(d, "net.exe", "*"); }},
+      {"the window program's x86 manifest beside an x64 program is replaced unasked",
+       [](const Folder& d) {
+         d.program("x64.exe", PeRecipe().forMachine(machine::kX64));
+         d.ourManifest("x64.exe");
+       },
+       {"apply", "{d}/x64.exe"}, kExitDone, "{d}/x64.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n", "",
+       [](const Folder& d) { expectOurs(d, "x64.exe", "amd64"); }},
       {"ARM64 program is refused",
-       [](const Folder& d) { d.program("arm.exe", PeRecipe().forMachine(machine::kArm64)); }, {"apply", "{d}/arm.exe"}, 1, "",
-       "{d}/arm.exe: 64 bit ARM64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
-       "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
+       [](const Folder& d) { d.program("arm.exe", PeRecipe().forMachine(machine::kArm64)); }, {"apply", "{d}/arm.exe"}, kExitDeclined, "",
+       "{d}/arm.exe: 64 bit ARM64 programı: bu işlemci için manifest yazılmaz (x86, x64 ve .NET AnyCPU "
+       "programlarına uygulanır)\n",
        [](const Folder& d) { expectNoManifest(d, "arm.exe"); }},
       {"program for another processor is refused",
-       [](const Folder& d) { d.program("ce.exe", PeRecipe().forMachine(0x01C4)); }, {"apply", "{d}/ce.exe"}, 1, "",
-       "{d}/ce.exe: makine türü 0x01C4 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır\n",
+       [](const Folder& d) { d.program("ce.exe", PeRecipe().forMachine(0x01C4)); }, {"apply", "{d}/ce.exe"}, kExitDeclined, "",
+       "{d}/ce.exe: makine türü 0x01C4 programı: bu işlemci için manifest yazılmaz (x86, x64 ve .NET AnyCPU "
+       "programlarına uygulanır)\n",
        [](const Folder& d) { expectNoManifest(d, "ce.exe"); }},
+      {"a program whose own manifest needs a C runtime is left alone",
+       [](const Folder& d) { d.program(kName, PeRecipe().withManifest(kWithRuntime)); }, {"apply", "{d}/" + kName},
+       kExitDeclined, "",
+       "{d}/Eski Oyun.exe: programın kendi manifesti başka bileşenlere de bağlı (Microsoft.VC90.CRT 9.0.21022.8 "
+       "(x86)); Windows XP'de yanındaki manifest onları gizler ve program açılmayabilir, manifest yazılmadı (yine de "
+       "yazmak için --force)\n",
+       [](const Folder& d) { expectNoManifest(d, kName); }},
       {"DLL is refused",
-       [](const Folder& d) { d.program("kitaplik.exe", PeRecipe().asDll()); }, {"apply", "{d}/kitaplik.exe"}, 1, "",
+       [](const Folder& d) { d.program("kitaplik.exe", PeRecipe().asDll()); }, {"apply", "{d}/kitaplik.exe"}, kExitDeclined, "",
        "{d}/kitaplik.exe: bir DLL, program değil: Windows bir DLL'in yanındaki manifesti okumaz\n",
        [](const Folder& d) { expectNoManifest(d, "kitaplik.exe"); }},
       {"text file is refused",
-       [](const Folder& d) { writeFile(d / "not.exe", "MZ but no more"); }, {"apply", "{d}/not.exe"}, 1, "",
+       [](const Folder& d) { writeFile(d / "not.exe", "MZ but no more"); }, {"apply", "{d}/not.exe"}, kExitDeclined, "",
        "{d}/not.exe: Windows programı değil, manifest yazılmadı\n",
        [](const Folder& d) { expectNoManifest(d, "not.exe"); }},
-      {"missing program", [](const Folder&) {}, {"apply", "{d}/yok.exe"}, 1, "",
+      {"missing program", [](const Folder&) {}, {"apply", "{d}/yok.exe"}, kExitFailed, "",
        "{d}/yok.exe: Belirttiğiniz dosya bulunamadı\n", [](const Folder& d) { expectNoManifest(d, "yok.exe"); }},
       {"folder without --recursive", [](const Folder& d) { ::mkdir((d / "alt").c_str(), 0755); }, {"apply", "{d}/alt"},
-       1, "", "{d}/alt: bir klasör; altındaki programlar için --recursive verin\n", nullptr},
+       kExitDeclined, "", "{d}/alt: bir klasör; altındaki programlar için --recursive verin\n", nullptr},
       {"folder named like the manifest is left alone",
        [](const Folder& d) {
          d.program(kName);
          ::mkdir((d / (kName + ".manifest")).c_str(), 0755);
        },
-       {"apply", "--force", "{d}/" + kName}, 1, "",
+       {"apply", "--force", "{d}/" + kName}, kExitDeclined, "",
        "{d}/Eski Oyun.exe: manifest adında bir klasör ya da özel dosya var, dokunulmadı\n",
        [](const Folder& d) { EXPECT_TRUE(exists(d / (kName + ".manifest/."))); }},
-      {"program with its own v6 manifest: applied, with the note",
-       [](const Folder& d) { d.program(kName, PeRecipe().withManifest(EmbeddedManifestText(true))); }, {"apply", "{d}/" + kName}, 0,
-       "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı" + kEmbeddedV6Note + "\n", "",
+      {"program with its own manifest: written, but it takes precedence after XP",
+       [](const Folder& d) { d.program(kName, PeRecipe().withManifest(EmbeddedManifestText(true))); }, {"apply", "{d}/" + kName}, kExitDeclined,
+       "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı" + kOverriddenNote + "\n", "",
        [](const Folder& d) { expectOurs(d, kName); }},
-      {"one good, one missing: the good one is done, status 1",
-       [](const Folder& d) { d.program("a.exe"); }, {"apply", "{d}/yok.exe", "{d}/a.exe"}, 1,
+      {"one good, one missing: the good one is done, the run failed",
+       [](const Folder& d) { d.program("a.exe"); }, {"apply", "{d}/yok.exe", "{d}/a.exe"}, kExitFailed,
        "{d}/a.exe: XP Görünüm Stili uygulandı\n", "{d}/yok.exe: Belirttiğiniz dosya bulunamadı\n",
        [](const Folder& d) { expectOurs(d, "a.exe"); }},
       {"a dangling link at the manifest path creates nothing through it",
@@ -139,7 +166,7 @@ const std::vector<Scenario>& applyScenarios() {
          d.program(kName);
          ::symlink((d / "hedef").c_str(), (d / (kName + ".manifest")).c_str());
        },
-       {"apply", "{d}/" + kName}, 1, "",
+       {"apply", "{d}/" + kName}, kExitDeclined, "",
        "{d}/Eski Oyun.exe: Bu programa daha önceden XP Görünüm Stili desteği verilmiş, manifest değiştirilmedi "
        "(üzerine yazmak için --force)\n",
        [](const Folder& d) { EXPECT_FALSE(exists(d / "hedef")); }},
@@ -150,7 +177,7 @@ const std::vector<Scenario>& applyScenarios() {
          ::chmod((d / "kurban").c_str(), 0444);
          ::symlink((d / "kurban").c_str(), (d / (kName + ".manifest")).c_str());
        },
-       {"apply", "--force", "{d}/" + kName}, 0,
+       {"apply", "--force", "{d}/" + kName}, kExitDone,
        "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n", "",
        [](const Folder& d) {
          expectOurs(d, kName);
@@ -171,7 +198,7 @@ const std::vector<Scenario>& undoScenarios() {
          d.program(kName);
          d.ourManifest(kName);
        },
-       {"undo", "{d}/" + kName}, 0, "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
+       {"undo", "{d}/" + kName}, kExitDone, "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
        [](const Folder& d) {
          expectNoManifest(d, kName);
          EXPECT_TRUE(exists(d / kName));
@@ -181,7 +208,7 @@ const std::vector<Scenario>& undoScenarios() {
          d.program(kName);
          writeFile(d / (kName + ".manifest"), manifest::BuildManifestText(kName) + " ");
        },
-       {"undo", "{d}/" + kName}, 1, "",
+       {"undo", "{d}/" + kName}, kExitDeclined, "",
        "{d}/Eski Oyun.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın üreticisinin "
        "olabilir; silmek için --force)\n",
        [](const Folder& d) { EXPECT_EQ(d.manifestOf(kName), manifest::BuildManifestText(kName) + " "); }},
@@ -190,7 +217,7 @@ const std::vector<Scenario>& undoScenarios() {
          d.program(kName);
          writeFile(d / (kName + ".manifest"), manifest::BuildManifestText("eski oyun.exe"));
        },
-       {"undo", "{d}/" + kName}, 1, "",
+       {"undo", "{d}/" + kName}, kExitDeclined, "",
        "{d}/Eski Oyun.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın üreticisinin "
        "olabilir; silmek için --force)\n",
        nullptr},
@@ -199,17 +226,17 @@ const std::vector<Scenario>& undoScenarios() {
          d.program(kName);
          writeFile(d / (kName + ".manifest"), "<assembly/>");
        },
-       {"undo", "--force", "{d}/" + kName}, 0,
+       {"undo", "--force", "{d}/" + kName}, kExitDone,
        "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı (başka bir manifestti)\n", "",
        [](const Folder& d) { expectNoManifest(d, kName); }},
       {"nothing to undo is what was asked",
-       [](const Folder& d) { d.program(kName); }, {"undo", "{d}/" + kName}, 0,
+       [](const Folder& d) { d.program(kName); }, {"undo", "{d}/" + kName}, kExitDeclined,
        "{d}/Eski Oyun.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\n",
        "", nullptr},
-      {"neither program nor manifest", [](const Folder&) {}, {"undo", "{d}/yok.exe"}, 1, "",
+      {"neither program nor manifest", [](const Folder&) {}, {"undo", "{d}/yok.exe"}, kExitFailed, "",
        "{d}/yok.exe: Belirttiğiniz dosya bulunamadı\n", nullptr},
       {"a manifest that outlived its program is removed",
-       [](const Folder& d) { d.ourManifest("silinmiş.exe"); }, {"undo", "{d}/silinmiş.exe"}, 0,
+       [](const Folder& d) { d.ourManifest("silinmiş.exe"); }, {"undo", "{d}/silinmiş.exe"}, kExitDone,
        "{d}/silinmiş.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
        [](const Folder& d) { expectNoManifest(d, "silinmiş.exe"); }},
       {"a folder named like the manifest stays",
@@ -217,15 +244,41 @@ const std::vector<Scenario>& undoScenarios() {
          d.program(kName);
          ::mkdir((d / (kName + ".manifest")).c_str(), 0755);
        },
-       {"undo", "--force", "{d}/" + kName}, 0,
+       {"undo", "--force", "{d}/" + kName}, kExitDeclined,
        "{d}/Eski Oyun.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\n",
        "", [](const Folder& d) { EXPECT_TRUE(exists(d / (kName + ".manifest/."))); }},
+      {"every manifest the tool writes for an x64 program is its own",
+       [](const Folder& d) {
+         d.program("a.exe", PeRecipe().forMachine(machine::kX64));
+         writeFile(d / "a.exe.manifest", manifest::BuildManifestText("a.exe", "amd64"));
+         d.program("b.exe", PeRecipe().forMachine(machine::kX64));
+         d.ourManifest("b.exe");
+       },
+       {"undo", "{d}/a.exe", "{d}/b.exe"}, kExitDone,
+       "{d}/a.exe: XP Stili Görünüm düzenlemesi geri alındı\n{d}/b.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
+       [](const Folder& d) {
+         expectNoManifest(d, "a.exe");
+         expectNoManifest(d, "b.exe");
+       }},
+      {"an amd64 manifest is not one the tool writes for an x86 program",
+       [](const Folder& d) {
+         d.program("a.exe");
+         writeFile(d / "a.exe.manifest", manifest::BuildManifestText("a.exe", "amd64"));
+       },
+       {"undo", "{d}/a.exe"}, kExitDeclined, "",
+       "{d}/a.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın üreticisinin "
+       "olabilir; silmek için --force)\n",
+       nullptr},
+      {"a \"*\" manifest that outlived its program is removed",
+       [](const Folder& d) { writeFile(d / "net.exe.manifest", manifest::BuildManifestText("net.exe", "*")); },
+       {"undo", "{d}/net.exe"}, kExitDone, "{d}/net.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
+       [](const Folder& d) { expectNoManifest(d, "net.exe"); }},
       {"a manifest named in capitals, as Wine loads it, is the one undone",
        [](const Folder& d) {
          d.program(kName);
          writeFile(d / "ESKI OYUN.EXE.MANIFEST", manifest::BuildManifestText(kName));
        },
-       {"undo", "{d}/" + kName}, 0, "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
+       {"undo", "{d}/" + kName}, kExitDone, "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
        [](const Folder& d) { EXPECT_FALSE(exists(d / "ESKI OYUN.EXE.MANIFEST")); }},
       {"a link to the engine's bytes is not the manifest; --force removes only the link",
        [](const Folder& d) {
@@ -233,7 +286,7 @@ const std::vector<Scenario>& undoScenarios() {
          d.ourManifest("kurban.exe");
          ::symlink((d / "kurban.exe.manifest").c_str(), (d / (kName + ".manifest")).c_str());
        },
-       {"undo", "--force", "{d}/" + kName}, 0,
+       {"undo", "--force", "{d}/" + kName}, kExitDone,
        "{d}/Eski Oyun.exe: XP Stili Görünüm düzenlemesi geri alındı (başka bir manifestti)\n", "",
        [](const Folder& d) {
          expectNoManifest(d, kName);
@@ -254,15 +307,11 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          d.program("c.dll", PeRecipe().asDll().withManifest(EmbeddedManifestText(true)));
          writeFile(d / "d.txt", "metin");
        },
-       {"status", "{d}/a.exe", "{d}/b.exe", "{d}/c.dll", "{d}/d.txt", "{d}/e.exe"}, 1,
-       "{d}/a.exe: 32 bit x86 programı; yanında bu programın yazdığı manifest var (gizli ve sistem değil); kendi "
-       "manifesti yok\n"
-       "{d}/b.exe: 64 bit x64 programı; yanında başka bir manifest var; kendi manifesti var, ortak denetimler v6'yı "
-       "istemiyor (Windows Vista ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest "
-       "yok sayılır)\n"
-       "{d}/c.dll: 32 bit x86 DLL'i; yanında manifest yok; kendi manifesti ortak denetimler v6'yı istiyor (Windows "
-       "Vista ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest yok sayılır)\n"
-       "{d}/d.txt: Windows programı değil; yanında manifest yok\n",
+       {"status", "{d}/a.exe", "{d}/b.exe", "{d}/c.dll", "{d}/d.txt", "{d}/e.exe"}, kExitFailed,
+       "32 bit x86 programı     yanında: bu aracın (gizli/sistem değil)  kendi: yok  {d}/a.exe\n"
+       "64 bit x64 programı     yanında: başka      kendi: v6 istemiyor *  {d}/b.exe\n"
+       "32 bit x86 DLL'i        yanında: yok        kendi: v6 istiyor *  {d}/c.dll\n"
+       "Windows programı değil  yanında: yok  {d}/d.txt\n" + kFootnote,
        "{d}/e.exe: Belirttiğiniz dosya bulunamadı\n", nullptr},
       {"apply --recursive: every .exe below, in name order; links to folders not followed",
        [](const Folder& d) {
@@ -276,7 +325,7 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          ::symlink(d.path.c_str(), (d / "Oyunlar/geri").c_str());
          ::symlink((d / "Oyunlar/a.exe").c_str(), (d / "Oyunlar/kısayol.exe").c_str());
        },
-       {"apply", "--recursive", "{d}/Oyunlar"}, 0,
+       {"apply", "--recursive", "{d}/Oyunlar"}, kExitDone,
        "{d}/Oyunlar/Eski/KURULUM.EXE: XP Görünüm Stili uygulandı\n"
        "{d}/Oyunlar/a.exe: XP Görünüm Stili uygulandı\n"
        "{d}/Oyunlar/b.exe: XP Görünüm Stili uygulandı\n"
@@ -287,14 +336,13 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          expectNoManifest(d, "Oyunlar/kitaplik.dll");
          expectNoManifest(d, "Oyunlar/beniOku.txt");
        }},
-      {"--recursive with a program it must refuse ends with status 1",
+      {"--recursive with a program it must refuse ends as declined",
        [](const Folder& d) {
          d.program("a.exe");
-         d.program("b.exe", PeRecipe().forMachine(machine::kX64));
+         d.program("b.dll.exe", PeRecipe().asDll());
        },
-       {"apply", "--recursive", "{d}"}, 1, "{d}/a.exe: XP Görünüm Stili uygulandı\n",
-       "{d}/b.exe: 64 bit x64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
-       "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\n",
+       {"apply", "--recursive", "{d}"}, kExitDeclined, "{d}/a.exe: XP Görünüm Stili uygulandı\n",
+       "{d}/b.dll.exe: bir DLL, program değil: Windows bir DLL'in yanındaki manifesti okumaz\n",
        nullptr},
       {"undo --recursive removes only the engine's manifests",
        [](const Folder& d) {
@@ -304,7 +352,7 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          writeFile(d / "b.exe.manifest", "<assembly/>");
          d.program("c.exe");
        },
-       {"undo", "--recursive", "{d}"}, 1,
+       {"undo", "--recursive", "{d}"}, kExitDeclined,
        "{d}/a.exe: XP Stili Görünüm düzenlemesi geri alındı\n"
        "{d}/c.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\n",
        "{d}/b.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın üreticisinin "
@@ -313,28 +361,71 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          expectNoManifest(d, "a.exe");
          EXPECT_EQ(d.manifestOf("b.exe"), "<assembly/>");
        }},
+      {"check: both manifests judged for each system, the program's other dependencies listed",
+       [](const Folder& d) {
+         d.program(kName, PeRecipe().withManifest(kWithRuntime));
+         writeFile(d / (kName + ".manifest"),
+                   replaceAllOf(manifest::BuildManifestText(kName), "6595b64144ccf1df", "0000000000000000"));
+       },
+       {"check", "{d}/" + kName}, kExitDone,
+       "{d}/Eski Oyun.exe:\n"
+       "  program: 32 bit x86 programı\n"
+       "  yanındaki manifest: başka bir dosya; ortak denetimler v6'yı yanlış publicKeyToken ile istiyor: "
+       "0000000000000000\n"
+       "  kendi manifesti: ortak denetimler v6'yı istemiyor; öteki bağımlılıkları: Microsoft.VC90.CRT 9.0.21022.8 "
+       "(x86)\n"
+       "  Windows XP: program açılmaz (yan yana yapılandırma hatası) (yanındaki manifestten: ortak denetimler v6'yı "
+       "yanlış publicKeyToken ile istiyor: 0000000000000000)\n"
+       "  Windows XP x64, Server 2003 SP1, Vista ve sonrası: sistemin ortak denetimleri, v6 değil (kendi "
+       "manifestinden: ortak denetimler v6'yı istemiyor)\n"
+       "  Wine: sistemin ortak denetimleri, v6 değil (kendi manifestinden: ortak denetimler v6'yı istemiyor)\n"
+       "  PreferExternalManifest: Wine 8 bu ayarı okumaz\n"
+       "Not: Windows Vista ve sonrası bir programın manifestini bir kez okuyup saklar; program çalıştıktan sonra "
+       "eklenen ya da değişen manifest, programın son değiştirilme zamanı değişince okunur.\n",
+       "", nullptr},
+      {"check --show-embedded prints the program's own manifest",
+       [](const Folder& d) { d.program("a.exe", PeRecipe().forMachine(machine::kX64).withManifest(EmbeddedManifestText(true))); },
+       {"check", "--show-embedded", "{d}/a.exe"}, kExitDone,
+       "{d}/a.exe:\n"
+       "  program: 64 bit x64 programı\n"
+       "  yanındaki manifest: yok\n"
+       "  kendi manifesti: ortak denetimler v6'yı istiyor\n"
+       "  Windows XP: 64 bit program, 32 bit Windows XP'de çalışmaz\n"
+       "  Windows XP x64, Server 2003 SP1, Vista ve sonrası: ortak denetimler v6 (kendi manifestinden: ortak "
+       "denetimler v6'yı istiyor)\n"
+       "  Wine: ortak denetimler v6 (kendi manifestinden: ortak denetimler v6'yı istiyor)\n"
+       "  PreferExternalManifest: Wine 8 bu ayarı okumaz\n"
+       "  kendi manifestinin metni:\n" + EmbeddedManifestText(true) +
+       "Not: Windows Vista ve sonrası bir programın manifestini bir kez okuyup saklar; program çalıştıktan sonra "
+       "eklenen ya da değişen manifest, programın son değiştirilme zamanı değişince okunur.\n",
+       "", nullptr},
+      {"apply --force writes beside a program whose own manifest needs a C runtime",
+       [](const Folder& d) { d.program(kName, PeRecipe().withManifest(kWithRuntime)); },
+       {"apply", "--force", "{d}/" + kName}, kExitDeclined,
+       "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı" + kOverriddenNote + "\n", "",
+       [](const Folder& d) { expectOurs(d, kName); }},
       {"status sees a manifest named in other letter case",
        [](const Folder& d) {
          d.program("a.exe");
          writeFile(d / "A.EXE.MANIFEST", "<assembly/>");
        },
-       {"status", "{d}/a.exe"}, 0, "{d}/a.exe: 32 bit x86 programı; yanında başka bir manifest var; kendi manifesti yok\n",
+       {"status", "{d}/a.exe"}, kExitDone, "32 bit x86 programı     yanında: başka      kendi: yok  {d}/a.exe\n",
        "", nullptr},
       {"apply --force replaces it in its own name: never two manifests",
        [](const Folder& d) {
          d.program("a.exe");
          writeFile(d / "A.EXE.MANIFEST", "<assembly/>");
        },
-       {"apply", "--force", "{d}/a.exe"}, 0, "{d}/a.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n", "",
+       {"apply", "--force", "{d}/a.exe"}, kExitDone, "{d}/a.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n", "",
        [](const Folder& d) {
          EXPECT_EQ(readFile(d / "A.EXE.MANIFEST"), manifest::BuildManifestText("a.exe"));
          EXPECT_FALSE(exists(d / "a.exe.manifest"));
        }},
       {"a folder without programs", [](const Folder& d) { writeFile(d / "a.txt", ""); },
-       {"status", "--recursive", "{d}"}, 0, "{d}: altında .exe dosyası yok\n", "", nullptr},
+       {"status", "--recursive", "{d}"}, kExitDeclined, "{d}: altında .exe dosyası yok\n", "", nullptr},
       {"--recursive with a file and a missing path",
-       [](const Folder& d) { d.program("a.exe"); }, {"status", "--recursive", "{d}/a.exe", "{d}/yok"}, 1,
-       "{d}/a.exe: 32 bit x86 programı; yanında manifest yok; kendi manifesti yok\n",
+       [](const Folder& d) { d.program("a.exe"); }, {"status", "--recursive", "{d}/a.exe", "{d}/yok"}, kExitFailed,
+       "32 bit x86 programı     yanında: yok        kendi: yok  {d}/a.exe\n",
        "{d}/yok: Belirttiğiniz dosya bulunamadı\n", nullptr},
   };
   return scenarios;
@@ -374,14 +465,14 @@ TEST(CliOnDiskTest, ApplyThenUndoLeavesTheFolderAsItWas) {
   writeFile(program, BuildPe({}).bytes);
   cli::posix::PosixDisk disk;
   kovrena::posix::PosixFileSystem files;
-  EXPECT_EQ(testing::RunCliWith({"apply", program}, disk, files).exit, 0);
+  EXPECT_EQ(testing::RunCliWith({"apply", program}, disk, files).exit, kExitDone);
   const std::optional<std::string> written = readFile(program + ".manifest");
   ASSERT_TRUE(written.has_value());
   EXPECT_EQ(*written, manifest::BuildManifestText("Ses & Görüntü.exe"));
   EXPECT_NE(written->find("name=\"Ses &amp; Görüntü.exe\"/>"), std::string::npos);
   EXPECT_EQ(testing::RunCliWith({"status", program}, disk, files).out,
-            program + ": 32 bit x86 programı; yanında bu programın yazdığı manifest var; kendi manifesti yok\n");
-  EXPECT_EQ(testing::RunCliWith({"undo", program}, disk, files).exit, 0);
+            "32 bit x86 programı     yanında: bu aracın  kendi: yok  " + program + "\n");
+  EXPECT_EQ(testing::RunCliWith({"undo", program}, disk, files).exit, kExitDone);
   EXPECT_FALSE(exists(program + ".manifest"));
   EXPECT_EQ(readFile(program), BuildPe({}).bytes);
 }

@@ -35,6 +35,8 @@ TEST(CommandLineTest, UnderstoodCommandLines) {
       {{"undo", "--json", "a.exe"}, request(Command::Undo, {"a.exe"}, false, false, true)},
       // After "--" everything is a program, however it looks.
       {{"apply", "--", "--force", "-h"}, request(Command::Apply, {"--force", "-h"})},
+      {{"--", "status", "x"}, request(Command::Status, {"x"})},
+      {{"--", "undo", "--", "-x.exe"}, request(Command::Undo, {"-x.exe"})},
       // A program may be called like a command.
       {{"apply", "status", "undo"}, request(Command::Apply, {"status", "undo"})},
   };
@@ -65,6 +67,9 @@ TEST(CommandLineTest, UsageErrorsEndWithStatusTwoOnStandardError) {
       {{"--json", "Apply", "a.exe"}, "bilinmeyen komut: Apply"},
       {{"apply", "-x", "a.exe"}, "tanınmayan bağımsız değişken: -x"},
       {{"--recursive", "apply", "a.exe"}, "--recursive"},
+      {{"apply", "--recursive=yes", "d"}, "seçenek değer almaz: --recursive=yes"},
+      {{"apply", "--force=false", "a.exe"}, "seçenek değer almaz: --force=false"},
+      {{"--json=1", "status", "a.exe"}, "seçenek değer almaz: --json=1"},
   };
   for (const Refused& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.args));
@@ -108,7 +113,7 @@ TEST(CommandLineTest, EachCommandsHelpNamesOnlyItsOwnOptions) {
     EXPECT_NE(HelpText(command).find("--force"), std::string::npos);
   }
   const std::string all = HelpText(std::nullopt);
-  for (const char* word : {"status", "apply", "undo", "--recursive", "--json", "--version", "Çıkış durumu: 0"}) {
+  for (const char* word : {"status", "apply", "undo", "--recursive", "--json", "--version", "Çıkış durumu:"}) {
     EXPECT_NE(all.find(word), std::string::npos) << word;
   }
 }

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "cli/command_line.h"
+#include "cli/report.h"
 #include "manifest/engine.h"
+#include "text/hex.h"
 #include "tests/native/cli/cli_test_support.h"
 
 namespace kovrena::cli {
@@ -44,25 +49,33 @@ TEST_F(CliJson, StatusDocument) {
       testing::RunCliWith({"status", "--json", expand("{d}/a.exe"), expand("{d}/b.exe"), expand("{d}/c\x01\xFF.txt"),
                            expand("{d}/yok.exe")},
                           disk, files);
-  EXPECT_EQ(run.exit, 1);
-  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exit, kExitFailed);
+  EXPECT_EQ(run.err, expand("{d}/yok.exe: Belirttiğiniz dosya bulunamadı\n"));
+  std::string bytes;
+  for (const char c : expand("{d}/c\x01\xFF.txt")) {
+    bytes += text::HexText(static_cast<unsigned char>(c), 2, text::LetterCase::Lower);
+  }
   EXPECT_EQ(run.out,
             expand(
                 R"({"command":"status","ok":false,"programs":[)"
-                R"({"path":"{d}/a.exe","ok":true,"outcome":"status",)"
-                R"("message":"32 bit x86 programı; yanında bu programın yazdığı manifest var; kendi manifesti yok",)"
-                R"("windowsProgram":true,"machine":"x86","library":false,"embeddedManifest":"none",)"
+                R"({"path":"{d}/a.exe","ok":true,"result":"done","outcome":"status",)"
+                R"("message":"32 bit x86 programı; yanında: bu aracın; kendi: yok",)"
+                R"("windowsProgram":true,"machine":"x86","library":false,"dotNetAnyCpu":false,)"
+                R"("manifestArchitecture":"x86","embeddedManifest":"none",)"
                 R"("externalManifestIgnored":false,"manifest":{"state":"ours","hiddenSystem":true}},)"
-                R"({"path":"{d}/b.exe","ok":true,"outcome":"status",)"
-                R"("message":"64 bit x64 programı; yanında manifest yok; kendi manifesti ortak denetimler v6'yı istiyor )"
-                R"j((Windows Vista ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest yok sayılır)",)j"
-                R"("windowsProgram":true,"machine":"x64","library":false,"embeddedManifest":"with-v6",)"
+                R"({"path":"{d}/b.exe","ok":true,"result":"done","outcome":"status",)"
+                R"("message":"64 bit x64 programı; yanında: yok; kendi: v6 istiyor",)"
+                R"("windowsProgram":true,"machine":"x64","library":false,"dotNetAnyCpu":false,)"
+                R"("manifestArchitecture":"amd64","embeddedManifest":"with-v6",)"
                 R"("externalManifestIgnored":true,"manifest":{"state":"none","hiddenSystem":false}},)"
-                R"({"path":"{d}/c\u0001)" "\xEF\xBF\xBD" R"(.txt","ok":true,"outcome":"status",)"
-                R"("message":"Windows programı değil; yanında manifest yok",)"
-                R"("windowsProgram":false,"machine":null,"library":false,"embeddedManifest":"none",)"
+                R"({"path":"{d}/c\u0001)" "\xEF\xBF\xBD" R"(.txt","pathBytes":")" + bytes + R"(",)"
+                R"("ok":true,"result":"done","outcome":"status",)"
+                R"("message":"Windows programı değil; yanında: yok",)"
+                R"("windowsProgram":false,"machine":null,"library":false,"dotNetAnyCpu":false,)"
+                R"("manifestArchitecture":null,"embeddedManifest":"none",)"
                 R"("externalManifestIgnored":false,"manifest":{"state":"none","hiddenSystem":false}},)"
-                R"({"path":"{d}/yok.exe","ok":false,"outcome":"not-found","message":"Belirttiğiniz dosya bulunamadı"}]})"
+                R"({"path":"{d}/yok.exe","ok":false,"result":"failed","outcome":"not-found",)"
+                R"("message":"Belirttiğiniz dosya bulunamadı"}]})"
                 "\n"));
 }
 
@@ -70,13 +83,15 @@ TEST_F(CliJson, ApplyDocumentWithAFailure) {
   files.faults["create"] = Error{28, "No space left on device"};
   writeFile(d / "e.exe", BuildPe({}).bytes);
   const testing::CliRun run = testing::RunCliWith({"apply", "--json", expand("{d}/e.exe")}, disk, files);
-  EXPECT_EQ(run.exit, 1);
-  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exit, kExitFailed);
+  EXPECT_EQ(run.err, expand("{d}/e.exe: XP Stili uygulanırken hata oluştu, XP stili uygulanamamış olabilir. Hata No: 28, "
+                            "Hata Ayrıntıları: No space left on device\n"));
   EXPECT_EQ(run.out,
-            expand(R"({"command":"apply","ok":false,"programs":[{"path":"{d}/e.exe","ok":false,"outcome":"failed",)"
+            expand(R"({"command":"apply","ok":false,"programs":[{"path":"{d}/e.exe","ok":false,"result":"failed","outcome":"failed",)"
                    R"("message":"XP Stili uygulanırken hata oluştu, XP stili uygulanamamış olabilir. Hata No: 28, )"
                    R"(Hata Ayrıntıları: No space left on device","windowsProgram":true,"machine":"x86",)"
-                   R"("library":false,"embeddedManifest":"none","externalManifestIgnored":false,)"
+                   R"("library":false,"dotNetAnyCpu":false,"manifestArchitecture":"x86",)"
+                   R"("embeddedManifest":"none","externalManifestIgnored":false,)"
                    R"("previousManifest":{"state":"none","hiddenSystem":false},)"
                    R"("error":{"number":28,"description":"No space left on device"}}]})"
                    "\n"));
@@ -84,9 +99,9 @@ TEST_F(CliJson, ApplyDocumentWithAFailure) {
 
 TEST_F(CliJson, UndoDocument) {
   const testing::CliRun run = testing::RunCliWith({"undo", "--json", expand("{d}/a.exe")}, disk, files);
-  EXPECT_EQ(run.exit, 0);
+  EXPECT_EQ(run.exit, kExitDone);
   EXPECT_EQ(run.out,
-            expand(R"({"command":"undo","ok":true,"programs":[{"path":"{d}/a.exe","ok":true,"outcome":"undone",)"
+            expand(R"({"command":"undo","ok":true,"programs":[{"path":"{d}/a.exe","ok":true,"result":"done","outcome":"undone",)"
                    R"("message":"XP Stili Görünüm düzenlemesi geri alındı",)"
                    R"("previousManifest":{"state":"ours","hiddenSystem":true}}]})"
                    "\n"));
@@ -131,12 +146,47 @@ TEST_F(CliJson, PlatformFailuresAreReportedWithNumberAndDescription) {
     const testing::CliRun run = testing::RunCliWith(args, disk, files);
     disk.faults.clear();
     files.faults.clear();
-    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.exit, kExitFailed);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, expand(c.err));
     EXPECT_FALSE(readFile(d / "e.exe.manifest").has_value());
     EXPECT_EQ(readFile(d / "a.exe.manifest"), manifest::BuildManifestText("a.exe"));
     for (const std::string& name : d.entries()) EXPECT_FALSE(name.ends_with(kTemporaryEnding)) << name;
+  }
+}
+
+// A line per program, whatever bytes its name holds: control characters
+// as '?', bytes outside UTF-8 as "\xNN".
+TEST(CliLines, NamesAreShownOnOneLineAndRecoverably) {
+  ProgramReport report;
+  report.path = "d/a\xFF\n\xC3\xA7.exe";
+  report.outcome = Outcome::NotFound;
+  EXPECT_EQ(ReportLine(Request{}, report), "d/a\\xFF?\xC3\xA7.exe: Belirttiğiniz dosya bulunamadı\n");
+}
+
+// What escapes the work (memory running out, say) ends the run as a
+// failure with its reason, never as a crash.
+TEST(CliEscapes, AreReportedAsFailures) {
+  class ThrowingDisk final : public Disk {
+   public:
+    explicit ThrowingDisk(bool standard) : standard_(standard) {}
+    PathStyle style() const override { return PathStyle::Posix; }
+    Result<EntryKind> kindOf(const std::string&, bool) override {
+      if (standard_) throw std::bad_alloc();
+      throw 7;
+    }
+    Result<std::vector<FolderEntry>> list(const std::string&) override { return std::vector<FolderEntry>{}; }
+    Result<std::unique_ptr<ByteSource>> openForReading(const std::string&) override { throw std::bad_alloc(); }
+
+   private:
+    bool standard_;
+  };
+  for (const bool standard : {true, false}) {
+    ThrowingDisk disk(standard);
+    FaultyFiles files;
+    const testing::CliRun run = testing::RunCliWith({"status", "a.exe"}, disk, files);
+    EXPECT_EQ(run.exit, kExitFailed);
+    EXPECT_EQ(run.err, standard ? "kovrena-cli: beklenmeyen hata: std::bad_alloc\n" : "kovrena-cli: beklenmeyen hata\n");
   }
 }
 

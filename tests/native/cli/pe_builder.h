@@ -19,6 +19,7 @@ struct PeRecipe {
   std::uint32_t manifestType = 24;
   std::uint32_t manifestId = 1;
   std::string overlay;  // bytes after the last section, as installers and signatures append
+  std::optional<std::uint32_t> corFlags;  // a .NET runtime header with these flags
 
   // Chained changes of the default image (x86 program, no resources).
   PeRecipe forMachine(std::uint16_t value) const {
@@ -36,6 +37,11 @@ struct PeRecipe {
     recipe.manifest = std::move(text);
     recipe.manifestType = type;
     recipe.manifestId = id;
+    return recipe;
+  }
+  PeRecipe managed(std::uint32_t flags) const {
+    PeRecipe recipe = *this;
+    recipe.corFlags = flags;
     return recipe;
   }
   PeRecipe withOverlay(std::string bytes) const {
@@ -115,6 +121,17 @@ inline BuiltPe BuildPe(const PeRecipe& recipe) {
   put32(b, text + 36, 0x60000020);
   std::string code(kFileAlign, '\0');
   code[0] = '\xC3';
+  if (recipe.corFlags) {
+    // The runtime header, behind the code.
+    constexpr std::size_t kHeaderAt = 16;
+    put32(code, kHeaderAt, 72);
+    put16(code, kHeaderAt + 4, 2);
+    put16(code, kHeaderAt + 6, 5);
+    put32(code, kHeaderAt + 16, *recipe.corFlags);
+    put32(b, directories + 8 * 14, kSectionAlign + kHeaderAt);
+    put32(b, directories + 8 * 14 + 4, 72);
+    put32(b, text + 8, kHeaderAt + 72);
+  }
   b += code;
 
   if (resources) {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/pe/program_facts.h"
+#include "tests/native/cli/cli_test_support.h"
 #include "tests/native/cli/pe_builder.h"
 
 namespace kovrena::cli {
@@ -16,6 +18,7 @@ using testing::EmbeddedManifestText;
 using testing::PeRecipe;
 using testing::put16;
 using testing::put32;
+using testing::replaceAllOf;
 
 ProgramFacts factsOf(const std::string& bytes) {
   MemorySource source(bytes);
@@ -33,7 +36,20 @@ std::string utf16le(const std::string& ascii, bool bom) {
   return out;
 }
 
+ProgramFacts expect(bool windowsProgram, std::uint16_t machineType, bool library, EmbeddedManifest embedded,
+                    std::optional<std::uint32_t> corFlags = std::nullopt) {
+  ProgramFacts facts;
+  facts.managed = corFlags.has_value();
+  facts.corFlags = corFlags.value_or(0);
+  facts.windowsProgram = windowsProgram;
+  facts.machine = machineType;
+  facts.library = library;
+  facts.embedded = embedded;
+  return facts;
+}
+
 constexpr auto kNone = EmbeddedManifest::None;
+constexpr auto kFaulty = EmbeddedManifest::Faulty;
 constexpr auto kV6 = EmbeddedManifest::WithCommonControlsV6;
 constexpr auto kNoV6 = EmbeddedManifest::WithoutCommonControlsV6;
 
@@ -47,27 +63,39 @@ TEST(ProgramFactsTest, RecognisesGeneratedImages) {
   const std::string v6 = EmbeddedManifestText(true);
   const std::string plain = EmbeddedManifestText(false);
   const Recognised cases[] = {
-      {"x86 program", {}, {true, machine::kX86, false, kNone}},
-      {"x64 program", PeRecipe().forMachine(machine::kX64), {true, machine::kX64, false, kNone}},
-      {"ARM64 program", PeRecipe().forMachine(machine::kArm64), {true, machine::kArm64, false, kNone}},
-      {"other processor", PeRecipe().forMachine(0x01C4), {true, 0x01C4, false, kNone}},
-      {"x86 DLL", PeRecipe().asDll(), {true, machine::kX86, true, kNone}},
-      {"x86 with v6 manifest", PeRecipe().withManifest(v6), {true, machine::kX86, false, kV6}},
-      {"x86 with manifest without v6", PeRecipe().withManifest(plain), {true, machine::kX86, false, kNoV6}},
-      {"x64 with v6 manifest", PeRecipe().forMachine(machine::kX64).withManifest(v6), {true, machine::kX64, false, kV6}},
-      {"UTF-16 manifest", PeRecipe().withManifest(utf16le(v6, true)), {true, machine::kX86, false, kV6}},
-      {"UTF-16 manifest without BOM", PeRecipe().withManifest(utf16le(v6, false)), {true, machine::kX86, false, kV6}},
-      {"UTF-8 BOM manifest", PeRecipe().withManifest("\xEF\xBB\xBF" + v6), {true, machine::kX86, false, kV6}},
+      {"x86 program", {}, expect(true, machine::kX86, false, kNone)},
+      {"x64 program", PeRecipe().forMachine(machine::kX64), expect(true, machine::kX64, false, kNone)},
+      {"ARM64 program", PeRecipe().forMachine(machine::kArm64), expect(true, machine::kArm64, false, kNone)},
+      {"other processor", PeRecipe().forMachine(0x01C4), expect(true, 0x01C4, false, kNone)},
+      {"x86 DLL", PeRecipe().asDll(), expect(true, machine::kX86, true, kNone)},
+      {"x86 with v6 manifest", PeRecipe().withManifest(v6), expect(true, machine::kX86, false, kV6)},
+      {"x86 with manifest without v6", PeRecipe().withManifest(plain), expect(true, machine::kX86, false, kNoV6)},
+      {"x64 with v6 manifest", PeRecipe().forMachine(machine::kX64).withManifest(v6), expect(true, machine::kX64, false, kV6)},
+      {"UTF-16 manifest", PeRecipe().withManifest(utf16le(v6, true)), expect(true, machine::kX86, false, kV6)},
+      {"UTF-16 manifest without BOM", PeRecipe().withManifest(utf16le(v6, false)), expect(true, machine::kX86, false, kV6)},
+      {"UTF-8 BOM manifest", PeRecipe().withManifest("\xEF\xBB\xBF" + v6), expect(true, machine::kX86, false, kV6)},
       // A DLL's own manifest has id 2; it is not the program manifest.
-      {"manifest with id 2", PeRecipe().withManifest(v6, 24, 2), {true, machine::kX86, false, kNone}},
-      {"other resource type", PeRecipe().withManifest(v6, 16), {true, machine::kX86, false, kNone}},
-      {"empty manifest", PeRecipe().withManifest(""), {true, machine::kX86, false, kNoV6}},
+      {"manifest with id 2", PeRecipe().withManifest(v6, 24, 2), expect(true, machine::kX86, false, kNone)},
+      {"other resource type", PeRecipe().withManifest(v6, 16), expect(true, machine::kX86, false, kNone)},
+      {"empty manifest", PeRecipe().withManifest(""), expect(true, machine::kX86, false, kFaulty)},
+      {".NET program", PeRecipe().managed(cor::kIlOnly), expect(true, machine::kX86, false, kNone, cor::kIlOnly)},
+      {".NET x64 program", PeRecipe().forMachine(machine::kX64).managed(cor::kIlOnly),
+       expect(true, machine::kX64, false, kNone, cor::kIlOnly)},
+      // An x86 dependency does not bind the 64-bit process an AnyCPU program may become.
+      {"AnyCPU with an x86 dependency", PeRecipe().managed(cor::kIlOnly).withManifest(replaceAllOf(v6, "\"*\"", "\"x86\"")),
+       expect(true, machine::kX86, false, kFaulty, cor::kIlOnly)},
+      {"x86-only .NET with an x86 dependency",
+       PeRecipe().managed(cor::kIlOnly | cor::k32BitRequired).withManifest(replaceAllOf(v6, "\"*\"", "\"x86\"")),
+       expect(true, machine::kX86, false, kV6, cor::kIlOnly | cor::k32BitRequired)},
       {"overlay after the image", PeRecipe().withOverlay(std::string(3000, '\x5A')).withManifest(v6),
-       {true, machine::kX86, false, kV6}},
+       expect(true, machine::kX86, false, kV6)},
   };
   for (const Recognised& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(factsOf(BuildPe(c.recipe).bytes), c.expected);
+    ProgramFacts got = factsOf(BuildPe(c.recipe).bytes);
+    EXPECT_EQ(got.embeddedText, c.expected.embedded == kNone ? "" : c.recipe.manifest.value_or(""));
+    got.embeddedText.clear();
+    EXPECT_EQ(got, c.expected);
   }
 }
 
@@ -172,7 +200,7 @@ TEST(ProgramFactsTest, HostileResourcesNeverReadOutsideTheFile) {
       {"manifest in the headers", [&](BuiltPe& pe) {
          put32(pe.bytes, resource(pe, 72), 0);
          put32(pe.bytes, resource(pe, 76), 0x40);
-       }, kNoV6},
+       }, kFaulty},
   };
   for (const HostileResource& c : cases) {
     SCOPED_TRACE(c.name);

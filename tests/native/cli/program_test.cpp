@@ -66,6 +66,7 @@ TEST(ProgramTest, ExitStatusAndStreams) {
   ASSERT_TRUE(folder.ok());
   testing::writeFile(folder / "a.exe", testing::BuildPe({}).bytes);
   const std::string a = folder / "a.exe";
+  const std::string checked = a + ":\n";
   const std::string version = std::string("kovrena-cli ") + KOVRENA_VERSION_TEXT + "\n";
   const Case cases[] = {
       {{"--version"}, 0, version.c_str(), true},
@@ -73,11 +74,13 @@ TEST(ProgramTest, ExitStatusAndStreams) {
       {{}, 2, "", false},
       {{"apply"}, 2, "", false},
       {{"status", "--force", a}, 2, "", false},
-      {{"status", a}, 0, a.c_str(), true},
+      {{"status", a}, 0, "32 bit x86 programı", true},
+      {{"check", a}, 0, checked.c_str(), true},
       {{"apply", a}, 0, a.c_str(), true},
+      {{"apply", a}, 3, a.c_str(), true},
       {{"apply", a, folder / "yok.exe"}, 1, a.c_str(), false},
       {{"undo", a}, 0, a.c_str(), true},
-      {{"undo", "--json", a, folder / "yok.exe"}, 1, "{\"command\":\"undo\",\"ok\":false", true},
+      {{"undo", "--json", a, folder / "yok.exe"}, 1, "{\"command\":\"undo\",\"ok\":false", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.args));

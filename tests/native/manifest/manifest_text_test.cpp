@@ -112,6 +112,22 @@ struct ReplaceCase {
   std::string text, word, replacement, expected;
 };
 
+// Another processor changes the two architecture values and nothing else;
+// x86 is the window program's document itself.
+TEST(ManifestText, OtherArchitecturesDifferInTheirTwoValuesOnly) {
+  const std::string x86 = BuildManifestText("Oyun.exe");
+  EXPECT_EQ(BuildManifestText("Oyun.exe", "x86"), x86);
+  for (const std::string architecture : {"amd64", "*"}) {
+    const std::string other = BuildManifestText("Oyun.exe", architecture);
+    EXPECT_EQ(other.size(), x86.size() + 2 * (architecture.size() - 3)) << architecture;
+    EXPECT_EQ(replaceAll(other, "processorArchitecture=\"" + architecture + "\"", "processorArchitecture=\"x86\""), x86)
+        << architecture;
+  }
+  // A name that looks like the attribute is not taken for it.
+  const std::string tricky = "processorArchitecture=\"x86\".exe";
+  EXPECT_NE(BuildManifestText(tricky, "amd64").find(escapeXmlAttribute(tricky)), std::string::npos);
+}
+
 TEST(ReplaceAll, ScansOnceFromTheStartWithoutRescanning) {
   const std::vector<ReplaceCase> cases = {
       {"every occurrence", "a-b-a", "a", "c", "c-b-c"},

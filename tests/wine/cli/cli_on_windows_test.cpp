@@ -142,22 +142,22 @@ TEST(CliOnWindowsTest, StatusApplyUndoRound) {
   ASSERT_TRUE(writeBytes(d / name, BuildPe({}).bytes));
   ASSERT_TRUE(writeBytes(d / "x64.exe", BuildPe(PeRecipe().forMachine(0x8664)).bytes));
   ASSERT_TRUE(writeBytes(d / "Oyun.exe", BuildPe(PeRecipe().withManifest(EmbeddedManifestText(false))).bytes));
-  const std::string v6Wins =
-      " (Windows Vista ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest yok "
-      "sayılır)";
+  const std::string footnote =
+      "* Windows XP x64, Server 2003 SP1 ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki "
+      "manifest yok sayılır (ayrıntı: kovrena-cli check PROGRAM)\r\n";
+  const std::string nothingToUndo =
+      "daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı";
 
   const Step steps[] = {
       {"status before anything", nullptr, {"status", "{d}\\" + name}, 0,
-       "{d}\\Çizim & Boya.exe: 32 bit x86 programı; yanında manifest yok; kendi manifesti yok\r\n", "", nullptr},
+       "32 bit x86 programı     yanında: yok        kendi: yok  {d}\\Çizim & Boya.exe\r\n", "", nullptr},
       {"apply writes Hidden+System", nullptr, {"apply", "{d}\\" + name}, 0,
        "{d}\\Çizim & Boya.exe: XP Görünüm Stili uygulandı\r\n", "",
        [&](const TempDir& dir) { expectOurs(dir, name + ".manifest", name); }},
-      {"apply again changes nothing", nullptr, {"apply", "{d}\\" + name}, 0,
+      {"apply again changes nothing", nullptr, {"apply", "{d}\\" + name}, 3,
        "{d}\\Çizim & Boya.exe: XP Görünüm Stili zaten uygulanmış, manifest değiştirilmedi\r\n", "", nullptr},
       {"status sees the engine's manifest", nullptr, {"status", "{d}\\" + name}, 0,
-       "{d}\\Çizim & Boya.exe: 32 bit x86 programı; yanında bu programın yazdığı manifest var; kendi manifesti "
-       "yok\r\n",
-       "", nullptr},
+       "32 bit x86 programı     yanında: bu aracın  kendi: yok  {d}\\Çizim & Boya.exe\r\n", "", nullptr},
       {"undo deletes it", nullptr, {"undo", "{d}\\" + name}, 0,
        "{d}\\Çizim & Boya.exe: XP Stili Görünüm düzenlemesi geri alındı\r\n", "",
        [&](const TempDir& dir) { EXPECT_EQ(attributesOf(dir / (name + ".manifest")), INVALID_FILE_ATTRIBUTES); }},
@@ -166,41 +166,54 @@ TEST(CliOnWindowsTest, StatusApplyUndoRound) {
          ASSERT_TRUE(writeBytes(dir / (name + ".manifest"), "<assembly/>"));
          SetFileAttributesW(ToWide(dir / (name + ".manifest")).c_str(), FILE_ATTRIBUTE_READONLY);
        },
-       {"undo", "{d}\\" + name}, 1, "",
+       {"undo", "{d}\\" + name}, 3, "",
        "{d}\\Çizim & Boya.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın "
        "üreticisinin olabilir; silmek için --force)\r\n",
        [&](const TempDir& dir) { EXPECT_EQ(readBytes(dir / (name + ".manifest")), "<assembly/>"); }},
       {"and replaced by apply --force", nullptr, {"apply", "--force", "{d}\\" + name}, 0,
        "{d}\\Çizim & Boya.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\r\n", "",
        [&](const TempDir& dir) { expectOurs(dir, name + ".manifest", name); }},
-      {"x64 is refused", nullptr, {"apply", "{d}\\x64.exe"}, 1, "",
-       "{d}\\x64.exe: 64 bit x64 programı: XP Görünüm Stili yalnızca 32 bit x86 programlara uygulanır; x86 ortak "
-       "denetimler bağımlılığı 64 bit bir programın açılmasını engeller\r\n",
-       [](const TempDir& dir) { EXPECT_EQ(attributesOf(dir / "x64.exe.manifest"), INVALID_FILE_ATTRIBUTES); }},
+      {"x64 gets the amd64 manifest", nullptr, {"apply", "{d}\\x64.exe"}, 0,
+       "{d}\\x64.exe: XP Görünüm Stili uygulandı\r\n", "",
+       [](const TempDir& dir) {
+         EXPECT_EQ(readBytes(dir / "x64.exe.manifest"), manifest::BuildManifestText("x64.exe", "amd64"));
+       }},
       // The manifest names the program as the disk spells it, whatever case was typed.
-      {"a name typed in capitals", nullptr, {"apply", "{d}\\OYUN.EXE"}, 0,
-       "{d}\\OYUN.EXE: XP Görünüm Stili uygulandı; programın kendi manifesti var" + v6Wins + "\r\n", "",
-       [](const TempDir& dir) { expectOurs(dir, "Oyun.exe.manifest", "Oyun.exe"); }},
+      {"a name typed in capitals; its own manifest takes precedence after XP", nullptr, {"apply", "{d}\\OYUN.EXE"}, 3,
+       "{d}\\OYUN.EXE: XP Görünüm Stili uygulandı, ama programın kendi manifesti Windows XP x64, Server 2003 SP1 ve "
+       "sonrasında ve Wine'da önceliklidir: manifest yalnızca Windows XP'de etkili\r\n",
+       "", [](const TempDir& dir) { expectOurs(dir, "Oyun.exe.manifest", "Oyun.exe"); }},
       {"undone in small letters", nullptr, {"undo", "{d}\\oyun.exe"}, 0,
        "{d}\\oyun.exe: XP Stili Görünüm düzenlemesi geri alındı\r\n", "",
        [](const TempDir& dir) { EXPECT_EQ(attributesOf(dir / "Oyun.exe.manifest"), INVALID_FILE_ATTRIBUTES); }},
       {"a wildcard is expanded", nullptr, {"status", "{d}\\*.exe"}, 0,
-       "{d}\\Oyun.exe: 32 bit x86 programı; yanında manifest yok; kendi manifesti var, ortak denetimler v6'yı "
-       "istemiyor" + v6Wins + "\r\n"
-       "{d}\\x64.exe: 64 bit x64 programı; yanında manifest yok; kendi manifesti yok\r\n"
-       "{d}\\Çizim & Boya.exe: 32 bit x86 programı; yanında bu programın yazdığı manifest var; kendi manifesti "
-       "yok\r\n",
+       "32 bit x86 programı     yanında: yok        kendi: v6 istemiyor *  {d}\\Oyun.exe\r\n"
+       "64 bit x64 programı     yanında: bu aracın  kendi: yok  {d}\\x64.exe\r\n"
+       "32 bit x86 programı     yanında: bu aracın  kendi: yok  {d}\\Çizim & Boya.exe\r\n" + footnote,
        "", nullptr},
-      {"undo --recursive over the folder", nullptr, {"undo", "--recursive", "{d}"}, 0,
-       "{d}\\Oyun.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\r\n"
-       "{d}\\x64.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\r\n"
+      {"check under Wine says Wine ignores PreferExternalManifest", nullptr, {"check", "{d}\\x64.exe"}, 0,
+       "{d}\\x64.exe:\r\n"
+       "  program: 64 bit x64 programı\r\n"
+       "  yanındaki manifest: bu aracın; ortak denetimler v6'yı istiyor\r\n"
+       "  kendi manifesti: yok\r\n"
+       "  Windows XP: 64 bit program, 32 bit Windows XP'de çalışmaz\r\n"
+       "  Windows XP x64, Server 2003 SP1, Vista ve sonrası: ortak denetimler v6 (yanındaki manifestten: ortak "
+       "denetimler v6'yı istiyor)\r\n"
+       "  Wine: ortak denetimler v6 (yanındaki manifestten: ortak denetimler v6'yı istiyor)\r\n"
+       "  PreferExternalManifest: Wine 8 bu ayarı okumaz\r\n"
+       "Not: Windows Vista ve sonrası bir programın manifestini bir kez okuyup saklar; program çalıştıktan sonra "
+       "eklenen ya da değişen manifest, programın son değiştirilme zamanı değişince okunur.\r\n",
+       "", nullptr},
+      {"undo --recursive over the folder", nullptr, {"undo", "--recursive", "{d}"}, 3,
+       "{d}\\Oyun.exe: " + nothingToUndo + "\r\n"
+       "{d}\\x64.exe: XP Stili Görünüm düzenlemesi geri alındı\r\n"
        "{d}\\Çizim & Boya.exe: XP Stili Görünüm düzenlemesi geri alındı\r\n",
        "", nullptr},
       {"missing program", nullptr, {"status", "--json", "{d}\\yok.exe"}, 1,
-       R"({"command":"status","ok":false,"programs":[{"path":"{d}\\yok.exe","ok":false,"outcome":"not-found",)"
-       R"("message":"Belirttiğiniz dosya bulunamadı"}]})"
+       R"({"command":"status","ok":false,"programs":[{"path":"{d}\\yok.exe","ok":false,"result":"failed",)"
+       R"("outcome":"not-found","message":"Belirttiğiniz dosya bulunamadı"}]})"
        "\r\n",
-       "", nullptr},
+       "{d}\\yok.exe: Belirttiğiniz dosya bulunamadı\r\n", nullptr},
       {"usage error", nullptr, {"apply"}, 2, "", "kovrena-cli: en az bir PROGRAM gerekli\r\nYardım için: kovrena-cli --help\r\n",
        nullptr},
   };
@@ -240,7 +253,7 @@ TEST(CliOnWindowsTest, LinkAtTheManifestPathIsNeverActedThrough) {
       " Hata No: 1921, Hata Ayrıntıları: " + kovrena::win32::ErrorFromCode(ERROR_CANT_RESOLVE_FILENAME).description;
   const Step steps[] = {
       {"status", nullptr, {"status", "{d}\\p.exe"}, 0,
-       "{d}\\p.exe: 32 bit x86 programı; yanında başka bir manifest var; kendi manifesti yok\r\n", "", nullptr},
+       "32 bit x86 programı     yanında: başka      kendi: yok  {d}\\p.exe\r\n", "", nullptr},
       {"undo --force", nullptr, {"undo", "--force", "{d}\\p.exe"}, 1, "",
        "{d}\\p.exe: XP Stili düzenlemesi geri alınırken hata oluştu, XP stili geri alınamamış olabilir." + details +
            "\r\n",
@@ -272,16 +285,14 @@ TEST(CliOnWindowsTest, StatusOfRealPrograms) {
   TempDir d;
   ASSERT_TRUE(d.ok());
   const RealProgram cases[] = {
-      {KOVRENA_PROGRAM_EXE,
-       ": 64 bit x64 programı; yanında manifest yok; kendi manifesti ortak denetimler v6'yı istiyor (Windows Vista "
-       "ve sonrasında ve Wine'da programın kendi manifesti geçerlidir, yanındaki manifest yok sayılır)\r\n"},
-      {KOVRENA_CLI_EXE, ": 64 bit x64 programı; yanında manifest yok; kendi manifesti yok\r\n"},
+      {KOVRENA_PROGRAM_EXE, "64 bit x64 programı     yanında: yok        kendi: v6 istiyor *  "},
+      {KOVRENA_CLI_EXE, "64 bit x64 programı     yanında: yok        kendi: yok  "},
   };
   for (const RealProgram& c : cases) {
     SCOPED_TRACE(c.path);
     const Process run = runCli({"status", windowsPathOf(c.path)}, d);
     EXPECT_EQ(run.exit, 0u);
-    EXPECT_EQ(run.out, windowsPathOf(c.path) + c.expected);
+    EXPECT_EQ(run.out.substr(0, run.out.find('\r')), c.expected + windowsPathOf(c.path));
   }
 }
 

@@ -1,0 +1,63 @@
+// Every manifest variant through Wine's real loader, beside a 32-bit and a
+// 64-bit probe: what the loader does must be what the tool says it does.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "cli/pe/manifest_check.h"
+#include "platform/win32/text.h"
+#include "tests/native/cli/manifest_variants.h"
+#include "tests/wine/loader/probe_run.h"
+
+namespace kovrena::cli {
+namespace {
+
+using testing::TempDir;
+
+std::string windowsPath(std::string path) {
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  return "Z:" + path;
+}
+
+Binding observed(const testing::ProbeRun& run) {
+  if (!run.started || run.exitCode != 0 || run.comctl.empty()) return Binding::DoesNotStart;
+  return testing::boundToV6(run) ? Binding::CommonControlsV6 : Binding::SystemControls;
+}
+
+struct Probe {
+  const char* name;
+  std::string path;
+  ManifestArchitecture architecture;
+  std::uint16_t machine;
+};
+
+TEST(ManifestVerdictOnWine, TheLoaderDoesWhatTheVerdictSays) {
+  const char* shipping = std::getenv("KOVRENA_LOADER_PROBE");
+  if (shipping != nullptr && *shipping != '\0') GTEST_SKIP() << "run once, with both probes";
+  TempDir folder{L"kovrena-karar"};
+  ASSERT_TRUE(folder.ok());
+  const Probe probes[] = {
+      {"32-bit", windowsPath(KOVRENA_PROBE32_PATH), ManifestArchitecture::X86, machine::kX86},
+      {"64-bit", windowsPath(KOVRENA_PROBE_PATH), ManifestArchitecture::Amd64, machine::kX64},
+  };
+  int index = 0;
+  for (const testing::ManifestVariant& v : testing::ManifestVariants("p.exe")) {
+    for (const Probe& probe : probes) {
+      SCOPED_TRACE(std::string(v.name) + ", " + probe.name);
+      const Binding expected = OnWine(ReadManifest(v.text, probe.architecture, probe.machine));
+      if (expected == Binding::Uncertain) continue;
+      const std::wstring sub = L"v" + std::to_wstring(index++);
+      const std::string dir = folder / win32::ToUtf8(sub);
+      ASSERT_TRUE(CreateDirectoryW(win32::ToWide(dir).c_str(), nullptr));
+      const std::string exe = dir + "\\p.exe";
+      ASSERT_TRUE(CopyFileW(win32::ToWide(probe.path).c_str(), win32::ToWide(exe).c_str(), FALSE));
+      ASSERT_TRUE(testing::writeBytes(exe + ".manifest", v.text));
+      EXPECT_EQ(observed(testing::runProbe(exe)), expected);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kovrena::cli

@@ -1,0 +1,79 @@
+#pragma once
+// Starting the comctl32 probe and reading which comctl32 the loader gave it.
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <string>
+
+#include "platform/win32/text.h"
+#include "tests/wine/platform/win_files.h"
+#include "tests/wine/wait_scale.h"
+
+namespace kovrena::testing {
+
+inline std::string lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+// IMAGE_FILE_MACHINE_* of a program file, 0 when it is not one.
+inline WORD machineOf(const std::string& path) {
+  const std::optional<std::string> bytes = readBytes(path);
+  if (!bytes || bytes->size() < 0x40) return 0;
+  const auto at = [&](std::size_t offset, std::size_t size) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+      value |= static_cast<std::uint32_t>(static_cast<unsigned char>((*bytes)[offset + i])) << (8 * i);
+    }
+    return value;
+  };
+  const std::size_t header = at(0x3C, 4);
+  if (header + 6 > bytes->size() || bytes->compare(header, 4, std::string("PE\0\0", 4)) != 0) return 0;
+  return static_cast<WORD>(at(header + 4, 2));
+}
+
+struct ProbeRun {
+  bool started = false;
+  DWORD startError = 0;
+  DWORD exitCode = 0;
+  std::string comctl;  // the module path the probe reported
+};
+
+inline ProbeRun runProbe(const std::string& exe) {
+  ProbeRun run;
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE readEnd = nullptr;
+  HANDLE writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return run;
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = writeEnd;
+  startup.hStdError = writeEnd;
+  PROCESS_INFORMATION process{};
+  std::wstring commandLine = L"\"" + win32::ToWide(exe) + L"\"";
+  run.started = CreateProcessW(win32::ToWide(exe).c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                               CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process) != FALSE;
+  if (!run.started) run.startError = GetLastError();
+  CloseHandle(writeEnd);
+  if (run.started) {
+    char buffer[1024];
+    DWORD got = 0;
+    while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got != 0) run.comctl.append(buffer, got);
+    WaitForSingleObject(process.hProcess, kovrena::testing::scaled(60000));
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  CloseHandle(readEnd);
+  return run;
+}
+
+inline bool boundToV6(const ProbeRun& run) { return lower(run.comctl).find("winsxs") != std::string::npos; }
+
+}  // namespace kovrena::testing
