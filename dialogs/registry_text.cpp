@@ -22,7 +22,9 @@ Result<std::string> TrimStoredValue(std::string_view bytes, std::size_t unit) {
 std::string NumberText(std::string_view bytes) {
   std::string number(kNumberPrefix);
   for (auto it = bytes.rbegin(); it != bytes.rend(); ++it) {
-    number += text::HexText(static_cast<unsigned char>(*it), 2, text::LetterCase::Upper);
+    const auto byte = static_cast<unsigned char>(*it);
+    number += text::HexDigit(byte >> 4, text::LetterCase::Upper);
+    number += text::HexDigit(byte, text::LetterCase::Upper);
   }
   return number;
 }

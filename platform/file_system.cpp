@@ -1,6 +1,6 @@
 #include "platform/file_system.h"
 
-#include <charconv>
+#include <cstdint>
 #include <string>
 
 namespace kovrena {
@@ -19,10 +19,14 @@ bool startsIgnoringCase(std::string_view text, std::string_view prefix) {
 
 // A run of decimal digits that fits 32 bits, nothing else.
 std::optional<std::uint32_t> numberOf(std::string_view digits) {
-  std::uint32_t value = 0;
-  const auto [end, problem] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (digits.empty() || problem != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
-  return value;
+  if (digits.empty() || digits.size() > 10) return std::nullopt;
+  std::uint64_t value = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  if (value > UINT32_MAX) return std::nullopt;
+  return static_cast<std::uint32_t>(value);
 }
 
 }  // namespace

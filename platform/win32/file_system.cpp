@@ -152,21 +152,22 @@ void Win32FileSystem::removeLeftovers(const std::string& path) {
   const std::wstring folder = separator == std::wstring::npos ? std::wstring() : wide.substr(0, separator + 1);
   const std::string name = ToUtf8(wide.substr(folder.size()));
   WIN32_FIND_DATAW found{};
-  UniqueFind search(FindFirstFileW((wide + L".w*" + ToWide(std::string(kTemporaryEnding))).c_str(), &found));
+  std::wstring pattern = wide;
+  pattern += L".w*";
+  pattern += ToWide(std::string(kTemporaryEnding));
+  UniqueFind search(FindFirstFileW(pattern.c_str(), &found));
   if (!search) return;
-  std::vector<std::wstring> stale;
+  // Removing an entry while its folder is being listed leaves the listing
+  // of the others intact.
   do {
     if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
     const std::optional<Writer> writer = TemporaryWriterOf(name, ToUtf8(found.cFileName));
-    if (writer && writer->platform == kWriterPlatform && writerEnded(writer->process)) {
-      stale.push_back(folder + found.cFileName);
-    }
-  } while (FindNextFileW(search.get(), &found));
-  for (const std::wstring& file : stale) {
+    if (!writer || writer->platform != kWriterPlatform || !writerEnded(writer->process)) continue;
+    const std::wstring file = folder + found.cFileName;
     if (IsLink(file)) continue;
     SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(file.c_str());
-  }
+  } while (FindNextFileW(search.get(), &found));
 }
 
 Status Win32FileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {

@@ -1,5 +1,8 @@
 #include "platform/win32/last_error.h"
 
+#include <string>
+#include <utility>
+
 #include "platform/win32/text.h"
 
 namespace kovrena::win32 {
@@ -16,9 +19,9 @@ Error ErrorFromCode(DWORD code) {
   }
   // The number through the narrow conversion: the wide one formats with a
   // printf that would be linked into the program for this line alone.
-  if (text.empty()) text = L"Windows error " + ToWide(std::to_string(code));
+  std::string description = text.empty() ? "Windows error " + std::to_string(code) : ToUtf8(text);
   const bool notFound = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
-  return Error{notFound ? kErrFileNotFound : static_cast<std::int32_t>(code), ToUtf8(text)};
+  return Error{notFound ? kErrFileNotFound : static_cast<std::int32_t>(code), std::move(description)};
 }
 
 }  // namespace kovrena::win32
