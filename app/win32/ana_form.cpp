@@ -21,6 +21,8 @@ using kovrena::win32::ToWide;
 using ui::win32::ColorRef;
 
 constexpr wchar_t kWindowClass[] = L"KovrenaAnaForm";
+// The timer that brings the tool tips in after the first paint.
+constexpr UINT_PTR kToolTipsTimer = 1;
 
 constexpr int idOf(AnaFormControl control) { return static_cast<int>(control); }
 constexpr int idOf(MenuItem item) { return static_cast<int>(item); }
@@ -138,7 +140,6 @@ bool AnaForm::create() {
   handCursor_ = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_EL_ANA));
 
   createControls();
-  createToolTips();
   createPopupMenu();
 
   // Load: cut the outline from the background picture with its top-left
@@ -150,6 +151,10 @@ bool AnaForm::create() {
 void AnaForm::show(int showCommand) {
   ShowWindow(handle(), showCommand);
   UpdateWindow(handle());
+  // The tool tips only once the window is on screen and the program waits
+  // for the user: a timer message comes when nothing else is waiting, long
+  // before a pointer can rest on a control for a tip to show.
+  if (SetTimer(handle(), kToolTipsTimer, USER_TIMER_MINIMUM, nullptr) == 0) createToolTips();
 }
 
 void AnaForm::createControls() {
@@ -359,6 +364,11 @@ LRESULT AnaForm::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
       if (move_.showPointer()) return TRUE;
       break;
+    case WM_TIMER:
+      if (wParam != kToolTipsTimer) break;
+      KillTimer(handle(), kToolTipsTimer);
+      createToolTips();
+      return 0;
     case WM_DESTROY:
       // Unload: with the main window gone the program ends.
       PostQuitMessage(0);

@@ -1,6 +1,7 @@
 // The whole program under Wine, through its real windows: started as a user
 // starts it, found and driven through its controls' classes and texts.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/ana_form_design.h"
 #include "main_window_fixture.h"
 #include "panel_outline.h"
 #include "platform/win32/scoped.h"
@@ -90,6 +92,21 @@ TEST_F(MainWindow, OutlineIsExactlyThePanel) {
   EXPECT_EQ(box.top, origin.y - outer.top);
   EXPECT_EQ(box.right - box.left, 438);
   EXPECT_EQ(box.bottom - box.top, 333);
+}
+
+// The tool tips come in after the first paint: soon after start the window
+// owns one tool-tip window with a tool for every control the design gives a
+// tip.
+TEST_F(MainWindow, OwnsATipForEveryControlWithOne) {
+  LRESULT expected = 0;
+  for (const app::ControlDesign& design : app::kAnaFormControls) expected += design.tooltip.empty() ? 0 : 1;
+  LRESULT tools = 0;
+  EXPECT_TRUE(waitUntil([&] {
+    for (HWND tips = nullptr; (tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) != nullptr;) {
+      if (GetWindow(tips, GW_OWNER) == window_) tools = SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0);
+    }
+    return tools == expected;
+  })) << tools << " tools";
 }
 
 TEST_F(MainWindow, AppliesThenUndoesThroughTheWindow) {
