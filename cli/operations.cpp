@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "cli/paths.h"
 #include "cli/pe/architecture.h"
 #include "cli/pe/manifest_check.h"
 #include "manifest/engine.h"

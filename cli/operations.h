@@ -4,7 +4,7 @@
 // file operations.
 #include <string>
 
-#include "cli/disk.h"
+#include "platform/disk.h"
 #include "cli/program_report.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"

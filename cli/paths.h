@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace kovrena::cli {
+#include "platform/disk.h"
 
-enum class PathStyle { Posix, Windows };
+namespace kovrena::cli {
 
 // The last part of the path: what a file dialog calls the file title.
 std::string_view FileNameOf(std::string_view path, PathStyle style);

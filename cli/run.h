@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/console.h"
-#include "cli/disk.h"
+#include "platform/disk.h"
 #include "cli/operations.h"
 #include "platform/file_system.h"
 

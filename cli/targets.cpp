@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/paths.h"
+
 namespace kovrena::cli {
 
 namespace {

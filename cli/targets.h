@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/disk.h"
+#include "platform/disk.h"
 #include "cli/program_report.h"
 
 namespace kovrena::cli {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/pe/byte_source.h"
+#include "platform/byte_source.h"
 #include "platform/error.h"
 
 namespace kovrena::cli {

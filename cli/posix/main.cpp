@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/posix/console.h"
-#include "cli/posix/disk.h"
+#include "platform/posix/disk.h"
 #include "cli/run.h"
 #include "platform/posix/file_system.h"
 
@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_CTYPE, "");
   std::setlocale(LC_MESSAGES, "");
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-  kovrena::cli::posix::PosixDisk disk;
+  kovrena::posix::PosixDisk disk;
   kovrena::posix::PosixFileSystem files;
   kovrena::cli::posix::PosixConsole console;
   return kovrena::cli::RunCli(arguments, disk, files, console);

@@ -6,7 +6,7 @@
 
 #include "cli/run.h"
 #include "cli/win32/console.h"
-#include "cli/win32/disk.h"
+#include "platform/win32/disk.h"
 #include "cli/win32/host.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/registry.h"
@@ -39,7 +39,7 @@ int wmain(int argc, wchar_t** argv) {
   seeFoldersAsNamed();
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(kovrena::win32::ToUtf8(argv[i]));
-  kovrena::cli::win32::Win32Disk disk;
+  kovrena::win32::Win32Disk disk;
   kovrena::win32::Win32FileSystem files;
   kovrena::cli::win32::Win32Console console;
   kovrena::win32::Win32Registry registry;

@@ -11,6 +11,8 @@
 #include "cli/pe/program_facts.h"
 
 using namespace kovrena::cli;
+using kovrena::ByteSource;
+using kovrena::MemorySource;
 
 namespace {
 

@@ -442,7 +442,7 @@ void runScenarios(const std::vector<Scenario>& scenarios) {
     s.setup(d);
     std::vector<std::string> args;
     for (const std::string& arg : s.args) args.push_back(replaceAllOf(arg, "{d}", d.path));
-    cli::posix::PosixDisk disk;
+    posix::PosixDisk disk;
     kovrena::posix::PosixFileSystem files;
     const testing::CliRun run = testing::RunCliWith(args, disk, files);
     EXPECT_EQ(run.exit, s.exit);
@@ -463,7 +463,7 @@ TEST(CliOnDiskTest, ApplyThenUndoLeavesTheFolderAsItWas) {
   ASSERT_TRUE(d.ok());
   const std::string program = d / "Ses & Görüntü.exe";
   writeFile(program, BuildPe({}).bytes);
-  cli::posix::PosixDisk disk;
+  posix::PosixDisk disk;
   kovrena::posix::PosixFileSystem files;
   EXPECT_EQ(testing::RunCliWith({"apply", program}, disk, files).exit, kExitDone);
   const std::optional<std::string> written = readFile(program + ".manifest");

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/pe/program_facts.h"
-#include "cli/posix/disk.h"
+#include "platform/posix/disk.h"
 #include "cli/run.h"
 #include "platform/posix/file_system.h"
 #include "tests/native/cli/pe_builder.h"
@@ -66,20 +66,20 @@ class FaultyFiles final : public FileSystem {
   posix::PosixFileSystem real_;
 };
 
-class FaultyDisk final : public cli::Disk {
+class FaultyDisk final : public Disk {
  public:
   std::map<std::string, Error> faults;  // "kind", "list", "open"
 
-  cli::PathStyle style() const override { return cli::PathStyle::Posix; }
-  Result<cli::EntryKind> kindOf(const std::string& path, bool followLinks) override {
+  PathStyle style() const override { return PathStyle::Posix; }
+  Result<EntryKind> kindOf(const std::string& path, bool followLinks) override {
     if (auto f = fault("kind")) return *f;
     return real_.kindOf(path, followLinks);
   }
-  Result<std::vector<cli::FolderEntry>> list(const std::string& folder) override {
+  Result<std::vector<FolderEntry>> list(const std::string& folder) override {
     if (auto f = fault("list")) return *f;
     return real_.list(folder);
   }
-  Result<std::unique_ptr<cli::ByteSource>> openForReading(const std::string& path) override {
+  Result<std::unique_ptr<ByteSource>> openForReading(const std::string& path) override {
     if (auto f = fault("open")) return *f;
     return real_.openForReading(path);
   }
@@ -90,7 +90,7 @@ class FaultyDisk final : public cli::Disk {
     if (found == faults.end()) return std::nullopt;
     return found->second;
   }
-  cli::posix::PosixDisk real_;
+  posix::PosixDisk real_;
 };
 
 struct CliRun {
@@ -99,7 +99,7 @@ struct CliRun {
   std::string err;
 };
 
-inline CliRun RunCliWith(const std::vector<std::string>& args, cli::Disk& disk, FileSystem& files) {
+inline CliRun RunCliWith(const std::vector<std::string>& args, Disk& disk, FileSystem& files) {
   RecordingConsole console;
   CliRun run;
   run.exit = cli::RunCli(args, disk, files, console);

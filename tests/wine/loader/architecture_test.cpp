@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cli/pe/architecture.h"
-#include "cli/pe/byte_source.h"
+#include "platform/byte_source.h"
 #include "cli/pe/program_facts.h"
 #include "manifest/engine.h"
 #include "platform/win32/text.h"

@@ -1,16 +1,20 @@
 #pragma once
-// What the command line needs of the disk beyond the engine's file
-// operations: what sits at a path, the entries of a folder, and reading.
-// Paths and names are UTF-8.
+// The read side of the file system, beside FileSystem's lookups and writes:
+// what sits at a path, the entries of a folder, and reading a file's bytes.
+// kovrena-cli walks folders and reads programs through it; the window
+// program needs none of it. Paths and names are UTF-8.
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "cli/paths.h"
-#include "cli/pe/byte_source.h"
+#include "platform/byte_source.h"
 #include "platform/error.h"
 
-namespace kovrena::cli {
+namespace kovrena {
+
+// How the platform's paths are spelt: on Windows both slashes separate
+// folders and "C:name" names a file on a drive; on POSIX only '/' does.
+enum class PathStyle { Posix, Windows };
 
 enum class EntryKind {
   Missing,
@@ -39,4 +43,4 @@ class Disk {
   virtual Result<std::unique_ptr<ByteSource>> openForReading(const std::string& path) = 0;
 };
 
-}  // namespace kovrena::cli
+}  // namespace kovrena

@@ -1,7 +1,7 @@
 #pragma once
-#include "cli/disk.h"
+#include "platform/disk.h"
 
-namespace kovrena::cli::win32 {
+namespace kovrena::win32 {
 
 class Win32Disk final : public Disk {
  public:
@@ -11,4 +11,4 @@ class Win32Disk final : public Disk {
   Result<std::unique_ptr<ByteSource>> openForReading(const std::string& path) override;
 };
 
-}  // namespace kovrena::cli::win32
+}  // namespace kovrena::win32

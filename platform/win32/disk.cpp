@@ -1,4 +1,4 @@
-#include "cli/win32/disk.h"
+#include "platform/win32/disk.h"
 
 #include <windows.h>
 
@@ -9,7 +9,7 @@
 #include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
 
-namespace kovrena::cli::win32 {
+namespace kovrena::win32 {
 
 namespace {
 
@@ -129,4 +129,4 @@ Result<std::unique_ptr<ByteSource>> Win32Disk::openForReading(const std::string&
       std::make_unique<FileSource>(std::move(handle), static_cast<std::uint64_t>(size.QuadPart)));
 }
 
-}  // namespace kovrena::cli::win32
+}  // namespace kovrena::win32

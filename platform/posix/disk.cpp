@@ -1,4 +1,4 @@
-#include "cli/posix/disk.h"
+#include "platform/posix/disk.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,7 +10,7 @@
 
 #include "platform/posix/errno_error.h"
 
-namespace kovrena::cli::posix {
+namespace kovrena::posix {
 
 namespace {
 
@@ -120,4 +120,4 @@ Result<std::unique_ptr<ByteSource>> PosixDisk::openForReading(const std::string&
   return std::unique_ptr<ByteSource>(std::make_unique<FileSource>(fd, static_cast<std::uint64_t>(info.st_size)));
 }
 
-}  // namespace kovrena::cli::posix
+}  // namespace kovrena::posix

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/win32/disk.h"
+#include "platform/win32/disk.h"
 #include "platform/win32/text.h"
 #include "tests/wine/platform/win_files.h"
 
-namespace kovrena::cli {
+namespace kovrena {
 namespace {
 
 using kovrena::testing::TempDir;
@@ -109,4 +109,4 @@ TEST_F(Win32DiskTest, ReadingIsExactAndShared) {
 }
 
 }  // namespace
-}  // namespace kovrena::cli
+}  // namespace kovrena

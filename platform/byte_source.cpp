@@ -1,8 +1,8 @@
-#include "cli/pe/byte_source.h"
+#include "platform/byte_source.h"
 
 #include <cstring>
 
-namespace kovrena::cli {
+namespace kovrena {
 
 Status MemorySource::read(std::uint64_t offset, std::span<std::uint8_t> out) {
   if (offset > bytes_.size() || out.size() > bytes_.size() - offset) {
@@ -13,4 +13,4 @@ Status MemorySource::read(std::uint64_t offset, std::span<std::uint8_t> out) {
   return std::nullopt;
 }
 
-}  // namespace kovrena::cli
+}  // namespace kovrena

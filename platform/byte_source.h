@@ -6,7 +6,7 @@
 
 #include "platform/error.h"
 
-namespace kovrena::cli {
+namespace kovrena {
 
 class ByteSource {
  public:
@@ -28,4 +28,4 @@ class MemorySource final : public ByteSource {
   std::string_view bytes_;
 };
 
-}  // namespace kovrena::cli
+}  // namespace kovrena

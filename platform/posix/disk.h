@@ -1,7 +1,7 @@
 #pragma once
-#include "cli/disk.h"
+#include "platform/disk.h"
 
-namespace kovrena::cli::posix {
+namespace kovrena::posix {
 
 class PosixDisk final : public Disk {
  public:
@@ -11,4 +11,4 @@ class PosixDisk final : public Disk {
   Result<std::unique_ptr<ByteSource>> openForReading(const std::string& path) override;
 };
 
-}  // namespace kovrena::cli::posix
+}  // namespace kovrena::posix
