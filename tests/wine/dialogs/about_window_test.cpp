@@ -11,6 +11,7 @@
 #include "dialogs/win32/program_version.h"
 #include "platform/win32/process_launcher.h"
 #include "platform/win32/registry.h"
+#include "platform/win32/text.h"
 #include "resources/resource_ids.h"
 #include "resources/version.h"
 #include "test_support.h"
@@ -22,6 +23,7 @@ using kovrena::testing::childRect;
 using kovrena::testing::fontOf;
 using kovrena::testing::windowText;
 using kovrena::testing::WhileShown;
+using kovrena::win32::ToWide;
 
 class RecordingShell : public ShellOpener {
  public:
@@ -102,42 +104,22 @@ TEST(frmHakkında, IsAFixedDialogWithTheControlsOfTheDesign) {
   EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
   EXPECT_NE(GetWindowLongW(form.handle(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
 
-  struct Row {
-    const char* name;
-    AboutControl control;
-    const wchar_t* windowClass;
-    RECT rect;
-    const wchar_t* caption;  // null: set at load
-  };
-  const Row rows[] = {
-      {"Image1", AboutControl::Image1, L"Static", {24, 21, 56, 53}, nullptr},
-      {"lblTitle", AboutControl::lblTitle, L"Static", {83, 20, 342, 44}, nullptr},
-      {"lblVersion", AboutControl::lblVersion, L"Static", {83, 41, 342, 56}, nullptr},
-      {"Label1", AboutControl::Label1, L"Static", {32, 67, 353, 100},
-       L"Program hakkında soru, görüş ve önerileriniz ile program hatalarını aşağıdaki adrese mail atabilirsiniz"},
-      {"Label2", AboutControl::Label2, L"Static", {99, 104, 278, 122}, L"Drenvik Electronics"},
-      {"lblDrenvikElectronics", AboutControl::lblDrenvikElectronics, L"Static", {96, 129, 275, 147},
-       L"www.drenvik.example"},
-      {"emailgönder", AboutControl::emailgönder, L"Static", {70, 157, 308, 177},
-       L"destek@drenvik.example"},
-      {"lblDisclaimer", AboutControl::lblDisclaimer, L"Static", {22, 202, 255, 241}, L""},
-      {"cmdOK", AboutControl::cmdOK, L"Button", {263, 201, 355, 224}, L"Tamam"},
-      {"cmdSysInfo", AboutControl::cmdSysInfo, L"Button", {264, 230, 355, 253}, L"&Sistem Bilgisi"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    const HWND control = form.control(row.control);
+  // Every control of the design table, of its kind, in its place, with its
+  // caption; the title and version are set at load (checked above).
+  for (const ControlDesign& design : kAboutControls) {
+    SCOPED_TRACE(static_cast<int>(design.id));
+    const HWND control = form.control(design.id);
     ASSERT_NE(control, nullptr);
     wchar_t windowClass[32] = {};
     GetClassNameW(control, windowClass, 32);
-    EXPECT_EQ(lstrcmpiW(windowClass, row.windowClass), 0);
+    EXPECT_EQ(lstrcmpiW(windowClass, design.kind == ControlKind::Button ? L"Button" : L"Static"), 0);
     const RECT rect = childRect(control);
-    EXPECT_EQ(rect.left, row.rect.left);
-    EXPECT_EQ(rect.top, row.rect.top);
-    EXPECT_EQ(rect.right, row.rect.right);
-    EXPECT_EQ(rect.bottom, row.rect.bottom);
-    if (row.caption != nullptr) {
-      EXPECT_EQ(windowText(control), row.caption);
+    EXPECT_EQ(rect.left, design.rect.left);
+    EXPECT_EQ(rect.top, design.rect.top);
+    EXPECT_EQ(rect.right, design.rect.left + design.rect.width);
+    EXPECT_EQ(rect.bottom, design.rect.top + design.rect.height);
+    if (design.id != AboutControl::lblTitle && design.id != AboutControl::lblVersion) {
+      EXPECT_EQ(windowText(control), ToWide(design.caption));
     }
   }
   EXPECT_EQ(GetDlgCtrlID(form.control(AboutControl::cmdOK)), IDOK);
@@ -152,32 +134,19 @@ TEST(frmHakkında, UsesTheFontsOfTheDesign) {
   Fixture fixture;
   frmHakkında form(fixture.services);
   ASSERT_TRUE(form.create(nullptr));
-  struct Row {
-    const char* name;
-    AboutControl control;
-    const wchar_t* face;
-    LONG height;
-    LONG weight;
-    bool italic;
-  };
-  const Row rows[] = {
-      {"lblTitle", AboutControl::lblTitle, L"Tahoma", -11, 700, false},
-      {"lblVersion", AboutControl::lblVersion, L"Tahoma", -11, 700, false},
-      {"lblDisclaimer", AboutControl::lblDisclaimer, L"Tahoma", -11, 700, false},
-      {"cmdOK", AboutControl::cmdOK, L"Tahoma", -11, 700, false},
-      {"cmdSysInfo", AboutControl::cmdSysInfo, L"Tahoma", -11, 700, false},
-      {"Label1", AboutControl::Label1, L"Verdana", -12, 400, true},
-      {"Label2", AboutControl::Label2, L"Arial", -16, 700, true},
-      {"lblDrenvikElectronics", AboutControl::lblDrenvikElectronics, L"Arial", -16, 700, true},
-      {"emailgönder", AboutControl::emailgönder, L"Arial", -16, 700, true},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    const LOGFONTW font = fontOf(form.control(row.control));
-    EXPECT_STREQ(font.lfFaceName, row.face);
-    EXPECT_EQ(font.lfHeight, row.height);
-    EXPECT_EQ(font.lfWeight, row.weight);
-    EXPECT_EQ(font.lfItalic != 0, row.italic);
+  // The design gives sizes in hundredths of a point: at 96 dots per inch
+  // 8.25 pt are 11 pixels, 9 pt 12 and 12 pt 16.
+  const LONG pixelHeights[] = {-11, -12, -16};  // by AboutFont
+  static_assert(std::size(pixelHeights) == kAboutFonts.size());
+  for (const ControlDesign& design : kAboutControls) {
+    if (design.kind == ControlKind::Icon) continue;
+    SCOPED_TRACE(static_cast<int>(design.id));
+    const ui::FontDesign& want = AboutFontDesign(design.font);
+    const LOGFONTW font = fontOf(form.control(design.id));
+    EXPECT_EQ(std::wstring(font.lfFaceName), ToWide(want.face));
+    EXPECT_EQ(font.lfHeight, pixelHeights[static_cast<std::size_t>(design.font)]);
+    EXPECT_EQ(font.lfWeight, want.weight);
+    EXPECT_EQ(font.lfItalic != 0, want.italic);
     EXPECT_EQ(font.lfCharSet, 162);
     EXPECT_FALSE(font.lfUnderline);
   }

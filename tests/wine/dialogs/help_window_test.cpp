@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "dialogs/help_design.h"
 #include "dialogs/help_text.h"
 #include "dialogs/win32/help_window.h"
 #include "platform/win32/text.h"
@@ -40,33 +41,34 @@ TEST(frmYardım, IsAFramelessPanelWithTheControlsOfTheDesign) {
   RECT window{}, client{};
   GetWindowRect(form.handle(), &window);
   GetClientRect(form.handle(), &client);
-  EXPECT_EQ(client.right, 410);
-  EXPECT_EQ(client.bottom, 300);
-  EXPECT_EQ(window.right - window.left, 410) << "no frame";
-  EXPECT_EQ(window.bottom - window.top, 300) << "no title bar";
+  EXPECT_EQ(client.right, kHelpClientWidth);
+  EXPECT_EQ(client.bottom, kHelpClientHeight);
+  EXPECT_EQ(window.right - window.left, kHelpClientWidth) << "no frame";
+  EXPECT_EQ(window.bottom - window.top, kHelpClientHeight) << "no title bar";
   const LONG style = GetWindowLongW(form.handle(), GWL_STYLE);
   EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_BORDER), 0);
 
+  // Places from the design; the styles are what makes each control behave.
   struct Row {
     const char* name;
     HWND control;
-    RECT rect;
+    ui::Rect rect;
     LONG styleSet;
     LONG styleClear;
   };
   const Row rows[] = {
-      {"Label1", form.label(), {49, 15, 361, 33}, SS_CENTER, SS_NOTIFY},
-      {"txtYardım", form.textBox(), {22, 38, 387, 245}, ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP,
+      {"Label1", form.label(), kHelpLabelRect, SS_CENTER, SS_NOTIFY},
+      {"txtYardım", form.textBox(), kHelpTextRect, ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP,
        WS_HSCROLL | ES_WANTRETURN},
-      {"cmdTamam", form.okButton(), {148, 253, 262, 280}, BS_DEFPUSHBUTTON | WS_TABSTOP, 0},
+      {"cmdTamam", form.okButton(), kHelpOkRect, BS_DEFPUSHBUTTON | WS_TABSTOP, 0},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     const RECT rect = childRect(row.control);
     EXPECT_EQ(rect.left, row.rect.left);
     EXPECT_EQ(rect.top, row.rect.top);
-    EXPECT_EQ(rect.right, row.rect.right);
-    EXPECT_EQ(rect.bottom, row.rect.bottom);
+    EXPECT_EQ(rect.right, row.rect.left + row.rect.width);
+    EXPECT_EQ(rect.bottom, row.rect.top + row.rect.height);
     const LONG controlStyle = GetWindowLongW(row.control, GWL_STYLE);
     EXPECT_EQ(controlStyle & row.styleSet, row.styleSet);
     EXPECT_EQ(controlStyle & row.styleClear, 0);
@@ -80,19 +82,19 @@ TEST(frmYardım, UsesTheFontsOfTheDesign) {
   struct Row {
     const char* name;
     HWND control;
-    LONG weight;
+    const ui::FontDesign& design;
   };
   const Row rows[] = {
-      {"window", form.handle(), 700}, {"Label1", form.label(), 700},
-      {"txtYardım", form.textBox(), 400}, {"cmdTamam", form.okButton(), 700}};
+      {"window", form.handle(), ui::kWindowFont}, {"Label1", form.label(), ui::kWindowFont},
+      {"txtYardım", form.textBox(), kHelpTextFont}, {"cmdTamam", form.okButton(), ui::kWindowFont}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     const LOGFONTW font = fontOf(row.control);
-    EXPECT_STREQ(font.lfFaceName, L"Tahoma");
+    EXPECT_EQ(std::wstring(font.lfFaceName), kovrena::win32::ToWide(row.design.face));
     EXPECT_EQ(font.lfHeight, -11) << "8.25 pt at 96 dpi";
-    EXPECT_EQ(font.lfWeight, row.weight);
+    EXPECT_EQ(font.lfWeight, row.design.weight);
     EXPECT_EQ(font.lfCharSet, 162);
-    EXPECT_FALSE(font.lfItalic);
+    EXPECT_EQ(font.lfItalic != 0, row.design.italic);
   }
 }
 
