@@ -11,6 +11,7 @@
 
 #include "manifest/engine.h"
 #include "platform/win32/last_error.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
 #include "tests/native/cli/pe_builder.h"
 #include "tests/wine/platform/win_files.h"
@@ -50,14 +51,14 @@ std::wstring quoted(const std::wstring& argument) {
 
 // The whole file, whoever else still has it open.
 std::string readShared(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "(unreadable)";
+  const kovrena::win32::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                             OPEN_EXISTING, 0, nullptr));
+  if (!file) return "(unreadable)";
   std::string bytes;
   char buffer[4096];
   DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got != 0) bytes.append(buffer, got);
-  CloseHandle(file);
+  while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got != 0) bytes.append(buffer, got);
   return bytes;
 }
 
@@ -74,24 +75,24 @@ Process runCli(const std::vector<std::string>& args, const TempDir& folder) {
   const std::wstring outPath = folder.wide() + L"\\.out" + run;
   const std::wstring errPath = folder.wide() + L"\\.err" + run;
   constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-  HANDLE out = CreateFileW(outPath.c_str(), GENERIC_WRITE, kShareAll, &inherit, CREATE_ALWAYS, 0, nullptr);
-  HANDLE err = CreateFileW(errPath.c_str(), GENERIC_WRITE, kShareAll, &inherit, CREATE_ALWAYS, 0, nullptr);
+  kovrena::win32::UniqueHandle out(CreateFileW(outPath.c_str(), GENERIC_WRITE, kShareAll, &inherit, CREATE_ALWAYS, 0, nullptr));
+  kovrena::win32::UniqueHandle err(CreateFileW(errPath.c_str(), GENERIC_WRITE, kShareAll, &inherit, CREATE_ALWAYS, 0, nullptr));
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = out;
-  startup.hStdError = err;
+  startup.hStdOutput = out.get();
+  startup.hStdError = err.get();
   PROCESS_INFORMATION process{};
   Process result;
   if (CreateProcessW(ToWide(exe).c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
                      nullptr, &startup, &process)) {
-    WaitForSingleObject(process.hProcess, 60000);
-    GetExitCodeProcess(process.hProcess, &result.exit);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const kovrena::win32::UniqueHandle thread(process.hThread);
+    const kovrena::win32::UniqueHandle child(process.hProcess);
+    WaitForSingleObject(child.get(), 60000);
+    GetExitCodeProcess(child.get(), &result.exit);
   }
-  CloseHandle(out);
-  CloseHandle(err);
+  out.reset();
+  err.reset();
   result.out = readShared(outPath);
   result.err = readShared(errPath);
   return result;

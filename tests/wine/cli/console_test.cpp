@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/win32/console.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
 #include "tests/wine/platform/win_files.h"
 
@@ -37,16 +38,16 @@ TEST(Win32ConsoleTest, RedirectedOutputIsUtf8WithCrLf) {
   TempDir d;
   ASSERT_TRUE(d.ok());
   const std::string path = d / "çıktı.txt";
-  HANDLE file = CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0,
-                            nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  kovrena::win32::UniqueHandle file(
+      CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr));
+  ASSERT_TRUE(file);
   {
-    StandardOutput redirected(file);
+    StandardOutput redirected(file.get());
     Win32Console console;
     console.out(kLine);
     console.out("ikinci\nüçüncü\n");
   }
-  CloseHandle(file);
+  file.reset();
   EXPECT_EQ(readBytes(path), "Çizim & Boya.exe: XP Görünüm Stili uygulandı; ğüşıöçİĞÜŞÖÇ\r\nikinci\r\nüçüncü\r\n");
 }
 
@@ -55,22 +56,23 @@ TEST(Win32ConsoleTest, RedirectedOutputIsUtf8WithCrLf) {
 TEST(Win32ConsoleTest, ConsoleGetsTheLettersThemselves) {
   FreeConsole();
   if (!AllocConsole()) GTEST_SKIP() << "no console can be made here: " << GetLastError();
-  HANDLE screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(screen, INVALID_HANDLE_VALUE);
+  kovrena::win32::UniqueHandle screen(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                                  nullptr));
+  ASSERT_TRUE(screen);
   CONSOLE_SCREEN_BUFFER_INFO info{};
-  ASSERT_TRUE(GetConsoleScreenBufferInfo(screen, &info));
+  ASSERT_TRUE(GetConsoleScreenBufferInfo(screen.get(), &info));
   const COORD start = info.dwCursorPosition;
   {
-    StandardOutput console(screen);
+    StandardOutput console(screen.get());
     Win32Console().out(kLine);
   }
   const std::wstring expected = ToWide(kLine.substr(0, kLine.size() - 1));
   std::wstring cells(expected.size(), L'\0');
   DWORD read = 0;
-  ASSERT_TRUE(ReadConsoleOutputCharacterW(screen, cells.data(), static_cast<DWORD>(cells.size()), start, &read));
-  ASSERT_TRUE(GetConsoleScreenBufferInfo(screen, &info));
-  CloseHandle(screen);
+  ASSERT_TRUE(ReadConsoleOutputCharacterW(screen.get(), cells.data(), static_cast<DWORD>(cells.size()), start, &read));
+  ASSERT_TRUE(GetConsoleScreenBufferInfo(screen.get(), &info));
+  screen.reset();
   FreeConsole();
   EXPECT_EQ(cells.substr(0, read), expected);
   EXPECT_EQ(info.dwCursorPosition.Y, start.Y + 1) << "the line end moves to the next line";
