@@ -6,6 +6,7 @@
 
 #include "platform/win32/file_system.h"
 #include "platform/win32/last_error.h"
+#include "tests/contracts/file_system_contract.h"
 #include "tests/wine/platform/win_files.h"
 
 namespace kovrena::win32 {
@@ -70,29 +71,13 @@ TEST_F(Win32Files, PlainLookupSkipsHiddenAndSystemMask39FindsEveryFile) {
   }
 }
 
-TEST_F(Win32Files, AttributesAreSetExactly) {
-  const std::string path = folder / "a.manifest";
-  ASSERT_TRUE(writeBytes(path, "x"));
-  const std::vector<std::uint32_t> values = {attr::kHidden | attr::kSystem, attr::kReadOnly, attr::kNormal,
-                                             attr::kArchive | attr::kHidden};
-  for (const std::uint32_t value : values) {
-    ASSERT_EQ(files.setAttributes(path, value), std::nullopt);
-    // Wine adds Archive to what it reports; the bits we set must match.
-    const std::uint32_t mask = attr::kReadOnly | attr::kHidden | attr::kSystem;
-    EXPECT_EQ(files.getAttributes(path).value() & mask, value & mask) << value;
-  }
-}
-
-TEST_F(Win32Files, MissingThingsAreEmptyForLookupAnd53Elsewhere) {
-  const std::vector<std::string> missing = {folder / "none.manifest", folder / "no-folder\\x.manifest"};
-  for (const std::string& path : missing) {
-    SCOPED_TRACE(path);
-    EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "");
-    EXPECT_EQ(files.setAttributes(path, 6)->number, 53);
-    EXPECT_EQ(files.getAttributes(path).error().number, 53);
-    EXPECT_EQ(files.deleteFile(path)->number, 53);
-  }
-  EXPECT_EQ(files.createTemporaryFile(folder / "no-folder\\x.manifest").error().number, 53);
+TEST_F(Win32Files, KeepsTheFileSystemContract) {
+  const contract::Place place{
+      [this](const std::string& name) { return folder / name; },
+      [](const std::string& path) { return writeBytes(path, "x"); },
+      [](const std::string& path) { return CreateDirectoryW(ToWide(path).c_str(), nullptr) != 0; },
+      [](const std::string& path) { return readBytes(path).value_or("(unreadable)"); }};
+  contract::RunAll(files, place);
 }
 
 TEST_F(Win32Files, WildcardsNeverMatchOtherFiles) {
