@@ -15,14 +15,17 @@
 #include "platform/win32/text.h"
 #include "tests/native/cli/pe_builder.h"
 #include "tests/wine/platform/win_files.h"
+#include "tests/wine/support/child_process.h"
 
 namespace kovrena::cli {
 namespace {
 
 using kovrena::testing::attributesOf;
 using kovrena::testing::BuildPe;
+using kovrena::testing::ChildProcess;
 using kovrena::testing::EmbeddedManifestText;
 using kovrena::testing::PeRecipe;
+using kovrena::testing::QuotedArgument;
 using kovrena::testing::readBytes;
 using kovrena::testing::TempDir;
 using kovrena::testing::writeBytes;
@@ -44,11 +47,6 @@ struct Process {
   std::string err;
 };
 
-std::wstring quoted(const std::wstring& argument) {
-  if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
-  return L"\"" + argument + L"\"";
-}
-
 // The whole file, whoever else still has it open.
 std::string readShared(const std::wstring& path) {
   const kovrena::win32::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
@@ -68,28 +66,22 @@ std::string readShared(const std::wstring& path) {
 Process runCli(const std::vector<std::string>& args, const TempDir& folder) {
   static int runs = 0;
   const std::string exe = windowsPathOf(KOVRENA_CLI_EXE);
-  std::wstring commandLine = quoted(ToWide(exe));
-  for (const std::string& arg : args) commandLine += L" " + quoted(ToWide(arg));
+  std::wstring arguments;
+  for (const std::string& arg : args) arguments += (arguments.empty() ? L"" : L" ") + QuotedArgument(ToWide(arg));
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   const std::wstring run = std::to_wstring(++runs);
   const std::wstring outPath = folder.wide() + L"\\.out" + run;
   const std::wstring errPath = folder.wide() + L"\\.err" + run;
   constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-  kovrena::win32::UniqueHandle out(CreateFileW(outPath.c_str(), GENERIC_WRITE, kShareAll, &inherit, CREATE_ALWAYS, 0, nullptr));
-  kovrena::win32::UniqueHandle err(CreateFileW(errPath.c_str(), GENERIC_WRITE, kShareAll, &inherit, CREATE_ALWAYS, 0, nullptr));
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = out.get();
-  startup.hStdError = err.get();
-  PROCESS_INFORMATION process{};
+  kovrena::win32::UniqueHandle out(
+      CreateFileW(outPath.c_str(), GENERIC_WRITE, kShareAll, &inherit, CREATE_ALWAYS, 0, nullptr));
+  kovrena::win32::UniqueHandle err(
+      CreateFileW(errPath.c_str(), GENERIC_WRITE, kShareAll, &inherit, CREATE_ALWAYS, 0, nullptr));
   Process result;
-  if (CreateProcessW(ToWide(exe).c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
-                     nullptr, &startup, &process)) {
-    const kovrena::win32::UniqueHandle thread(process.hThread);
-    const kovrena::win32::UniqueHandle child(process.hProcess);
-    WaitForSingleObject(child.get(), 60000);
-    GetExitCodeProcess(child.get(), &result.exit);
+  {
+    const ChildProcess cli(ToWide(exe), arguments, {out.get(), err.get()}, DETACHED_PROCESS);
+    cli.waitForExit(60000);
+    if (cli.started()) result.exit = cli.exitCode();
   }
   out.reset();
   err.reset();

@@ -102,29 +102,6 @@ std::vector<std::wstring> staticTexts(HWND dialog) {
 
 void pressButton(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
-ChildProcess::ChildProcess(const std::wstring& exePath, const std::wstring& arguments) {
-  std::wstring commandLine = L"\"" + exePath + L"\"";
-  if (!arguments.empty()) commandLine += L" " + arguments;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &info_)) {
-    info_ = {};
-  }
-}
-
-ChildProcess::~ChildProcess() {
-  if (info_.hProcess != nullptr) {
-    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 99);
-    CloseHandle(info_.hProcess);
-    CloseHandle(info_.hThread);
-  }
-}
-
-bool ChildProcess::waitForExit(DWORD milliseconds) {
-  return WaitForSingleObject(info_.hProcess, kovrena::testing::scaled(milliseconds)) == WAIT_OBJECT_0;
-}
-
 std::wstring saveScreenshot(HWND window, const std::wstring& name) {
   wchar_t folder[MAX_PATH] = {};
   if (GetEnvironmentVariableW(L"KOVRENA_ARTIFACTS", folder, MAX_PATH) == 0) GetTempPathW(MAX_PATH, folder);

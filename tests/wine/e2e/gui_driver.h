@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/wine/support/child_process.h"
+
 namespace kovrena::test {
 
 // "/work/x/y" as Wine's Z: drive sees it.
@@ -39,21 +41,7 @@ std::vector<std::wstring> staticTexts(HWND dialog);
 // Presses a button without blocking on what the click opens.
 void pressButton(HWND button);
 
-class ChildProcess {
- public:
-  explicit ChildProcess(const std::wstring& exePath, const std::wstring& arguments = L"");
-  ~ChildProcess();
-  ChildProcess(const ChildProcess&) = delete;
-  ChildProcess& operator=(const ChildProcess&) = delete;
-  bool started() const { return info_.hProcess != nullptr; }
-  DWORD id() const { return info_.dwProcessId; }
-  HANDLE handle() const { return info_.hProcess; }
-  // True when the process ended within the limit.
-  bool waitForExit(DWORD milliseconds);
-
- private:
-  PROCESS_INFORMATION info_{};
-};
+using kovrena::testing::ChildProcess;
 
 // Saves what the screen shows of a window as a BMP file in the artifacts
 // folder (KOVRENA_ARTIFACTS, else the temp folder); returns the path.

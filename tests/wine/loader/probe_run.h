@@ -7,7 +7,9 @@
 #include <optional>
 #include <string>
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
+#include "tests/wine/support/child_process.h"
 #include "tests/wine/platform/win_files.h"
 #include "tests/wine/wait_scale.h"
 
@@ -48,29 +50,21 @@ inline ProbeRun runProbe(const std::string& exe) {
   HANDLE readEnd = nullptr;
   HANDLE writeEnd = nullptr;
   if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return run;
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = writeEnd;
-  PROCESS_INFORMATION process{};
-  std::wstring commandLine = L"\"" + win32::ToWide(exe) + L"\"";
-  run.started = CreateProcessW(win32::ToWide(exe).c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                               CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process) != FALSE;
-  if (!run.started) run.startError = GetLastError();
-  CloseHandle(writeEnd);
+  const win32::UniqueHandle reading(readEnd);
+  win32::UniqueHandle writing(writeEnd);
+  SetHandleInformation(reading.get(), HANDLE_FLAG_INHERIT, 0);
+  const ChildProcess probe(win32::ToWide(exe), L"", {writing.get(), writing.get()}, CREATE_NO_WINDOW);
+  run.started = probe.started();
+  run.startError = probe.startError();
+  // Only the probe holds the writing end now: the pipe ends with it.
+  writing.reset();
   if (run.started) {
     char buffer[1024];
     DWORD got = 0;
-    while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got != 0) run.comctl.append(buffer, got);
-    WaitForSingleObject(process.hProcess, kovrena::testing::scaled(60000));
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    while (ReadFile(reading.get(), buffer, sizeof buffer, &got, nullptr) && got != 0) run.comctl.append(buffer, got);
+    probe.waitForExit(60000);
+    run.exitCode = probe.exitCode();
   }
-  CloseHandle(readEnd);
   return run;
 }
 

@@ -24,6 +24,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/wine/support/child_process.h"
+
 namespace {
 
 std::wstring windowsPathOf(const std::string& unixPath) {
@@ -60,25 +62,18 @@ HWND visibleWindowOf(DWORD process) {
 // Milliseconds to ready, or a negative number when the program did not start
 // or showed no window.
 double startOnce(const std::wstring& exe) {
-  std::wstring commandLine = L"\"" + exe + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info{};
   const auto begin = std::chrono::steady_clock::now();
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-    return -1;
-  }
-  const DWORD idle = WaitForInputIdle(info.hProcess, 20000);
+  const kovrena::testing::ChildProcess program(exe);
+  if (!program.started()) return -1;
+  const DWORD idle = WaitForInputIdle(program.handle(), 20000);
   const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
-  HWND window = visibleWindowOf(info.dwProcessId);
+  HWND window = visibleWindowOf(program.id());
   for (int i = 0; window == nullptr && i < 5000; ++i) {
     Sleep(1);
-    window = visibleWindowOf(info.dwProcessId);
+    window = visibleWindowOf(program.id());
   }
   if (window != nullptr) PostMessageW(window, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
-  CloseHandle(info.hProcess);
-  CloseHandle(info.hThread);
+  program.waitForExit(10000);  // one that does not end is ended on the way out
   return idle == 0 && window != nullptr ? ms : -1;
 }
 
