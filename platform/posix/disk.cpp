@@ -14,9 +14,6 @@ namespace kovrena::posix {
 
 namespace {
 
-using kovrena::posix::errorFromErrno;
-using kovrena::posix::lastErrno;
-
 EntryKind kindOfMode(mode_t mode) {
   if (S_ISREG(mode)) return EntryKind::File;
   if (S_ISDIR(mode)) return EntryKind::Folder;

@@ -13,13 +13,6 @@ namespace kovrena::win32 {
 
 namespace {
 
-using kovrena::win32::ErrorFromCode;
-using kovrena::win32::LastError;
-using kovrena::win32::ToUtf8;
-using kovrena::win32::ToWide;
-using kovrena::win32::UniqueFind;
-using kovrena::win32::UniqueHandle;
-
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 // Answers that mean "nothing of that name", not a failure. A name no file

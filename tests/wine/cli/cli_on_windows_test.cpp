@@ -16,6 +16,7 @@
 #include "tests/native/cli/pe_builder.h"
 #include "tests/wine/platform/win_files.h"
 #include "tests/wine/support/child_process.h"
+#include "tests/wine/support/windows_path.h"
 
 namespace kovrena::cli {
 namespace {
@@ -35,11 +36,7 @@ using kovrena::win32::ToWide;
 constexpr DWORD kHiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 // A build path is a host path; Wine shows the host's root as Z:.
-std::string windowsPathOf(const char* hostPath) {
-  std::string path = hostPath;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return "Z:" + path;
-}
+std::string windowsPathOf(const std::string& hostPath) { return ToUtf8(kovrena::testing::windowsPathOf(hostPath)); }
 
 struct Process {
   DWORD exit = 0xFFFFFFFF;

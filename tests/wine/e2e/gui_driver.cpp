@@ -7,12 +7,6 @@
 
 namespace kovrena::test {
 
-std::wstring windowsPathOf(const std::string& unixPath) {
-  std::wstring path = L"Z:";
-  for (char c : unixPath) path.push_back(c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c)));
-  return path;
-}
-
 std::wstring programUnderTest(const std::string& builtUnixPath) {
   const char* named = std::getenv("KOVRENA_EXE_UNDER_TEST");
   return windowsPathOf(named != nullptr && *named != '\0' ? std::string(named) : builtUnixPath);

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "tests/wine/support/child_process.h"
+#include "tests/wine/support/windows_path.h"
 
 namespace kovrena::test {
 
-// "/work/x/y" as Wine's Z: drive sees it.
-std::wstring windowsPathOf(const std::string& unixPath);
+using kovrena::testing::windowsPathOf;
 
 // The program the tests start: the build beside them, or the one that the
 // environment's KOVRENA_EXE_UNDER_TEST names (such as the shipping build).

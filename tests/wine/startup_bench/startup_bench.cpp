@@ -25,15 +25,11 @@
 #include <vector>
 
 #include "tests/wine/support/child_process.h"
+#include "tests/wine/support/windows_path.h"
 
 namespace {
 
-std::wstring windowsPathOf(const std::string& unixPath) {
-  if (unixPath.size() > 1 && unixPath[1] == ':') return std::wstring(unixPath.begin(), unixPath.end());
-  std::wstring path = L"Z:";
-  for (char c : unixPath) path.push_back(c == '/' ? L'\\' : static_cast<wchar_t>(c));
-  return path;
-}
+using kovrena::testing::windowsPathOf;
 
 bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
