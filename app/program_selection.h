@@ -19,6 +19,7 @@ struct OpenFileSettings {
   std::string initialFolder;
   std::string fileName;  // emptied before each showing
   int maxFileLength = 0;
+  friend bool operator==(const OpenFileSettings&, const OpenFileSettings&) = default;
 };
 
 struct OpenFileChoice {

@@ -25,6 +25,13 @@ inline constexpr std::uint32_t kPlainLookup = 0;
 inline constexpr std::uint32_t kAnyFileLookup = kReadOnly | kHidden | kSystem | kArchive;
 }  // namespace attr
 
+// Whether a lookup with this mask finds an entry with these attributes: a
+// hidden or system file only when the mask holds that bit, a folder never.
+constexpr bool LookupAdmits(std::uint32_t attributes, std::uint32_t mask) {
+  if ((attributes & attr::kDirectory) != 0) return false;
+  return (attributes & (attr::kHidden | attr::kSystem) & ~mask) == 0;
+}
+
 class OutputFile {
  public:
   virtual ~OutputFile() = default;

@@ -141,8 +141,7 @@ Result<std::string> PosixFileSystem::findFile(const std::string& path, std::uint
   if (S_ISDIR(info.st_mode)) return std::string();
   const Result<std::uint32_t> stored = readDosAttrib(found);
   if (!stored) return stored.error();
-  const std::uint32_t needs = stored.value() & (attr::kHidden | attr::kSystem);
-  if ((needs & ~mask) != 0) return std::string();
+  if (!LookupAdmits(stored.value(), mask)) return std::string();
   return nameOf(found);
 }
 

@@ -103,12 +103,6 @@ bool IsLink(const std::wstring& path) {
   return *leadsTo != *expected;
 }
 
-bool lookupAdmits(DWORD fileAttributes, std::uint32_t mask) {
-  if ((fileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
-  const DWORD needs = fileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-  return (needs & ~static_cast<DWORD>(mask)) == 0;
-}
-
 Result<std::string> Win32FileSystem::findFile(const std::string& path, std::uint32_t mask) {
   const std::wstring wide = ToWide(path);
   // The caller asks about one exact path. No Windows file name holds a
@@ -128,7 +122,7 @@ Result<std::string> Win32FileSystem::findFile(const std::string& path, std::uint
   }
   // FindFirstFileW reports hidden, system and folder entries alike; the
   // mask is applied here.
-  if (!lookupAdmits(found.dwFileAttributes, mask)) return std::string();
+  if (!LookupAdmits(static_cast<std::uint32_t>(found.dwFileAttributes), mask)) return std::string();
   return ToUtf8(found.cFileName);
 }
 

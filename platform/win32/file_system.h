@@ -20,10 +20,6 @@ class Win32FileSystem final : public FileSystem {
   Status replaceFile(const std::string& from, const std::string& to) override;
 };
 
-// Whether a listing with this mask admits an entry with these attributes:
-// folders never, hidden or system entries only when the mask holds the bit.
-bool lookupAdmits(DWORD fileAttributes, std::uint32_t mask);
-
 // Whether path is a symbolic link or another reparse point. Windows marks
 // them with FILE_ATTRIBUTE_REPARSE_POINT; Wine does not for a link to a
 // file, which is found out by where the path leads: elsewhere than its own

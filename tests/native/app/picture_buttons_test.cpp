@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/picture_buttons.h"
-#include "fakes.h"
+#include "tests/fakes/picture_buttons.h"
 
 namespace kovrena::app {
 namespace {
@@ -59,7 +59,7 @@ TEST(PictureButtons, StoriesFromTheStateTable) {
   for (const Story& story : stories) {
     SCOPED_TRACE(story.name);
     AnaFormValues values;
-    test::RecordingPictures view;
+    testing::RecordingPictures view;
     PictureButtons buttons(values, view);
     for (const Step& step : story.steps) {
       switch (step.kind) {

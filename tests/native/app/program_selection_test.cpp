@@ -6,15 +6,18 @@
 #include <vector>
 
 #include "app/program_selection.h"
-#include "fakes.h"
+#include "tests/fakes/memory_file_system.h"
+#include "tests/fakes/message_box.h"
+#include "tests/fakes/program_selection.h"
 
 namespace kovrena::app {
 namespace {
 
-using test::FormControls;
-using test::MemoryFiles;
-using test::RecordingMessages;
-using test::ScriptedDialog;
+using testing::FileOp;
+using testing::FormControls;
+using testing::MemoryFileSystem;
+using testing::RecordingMessageBox;
+using testing::ScriptedDialog;
 
 const OwnProgram kSelf{"C:\\Araçlar", "Kovrena"};
 const char* const kNotepad = "C:\\WINDOWS\\notepad.exe";
@@ -27,24 +30,21 @@ class ProgramSelection : public ::testing::Test {
   AnaFormValues values;
   FormControls controls;
   ScriptedDialog dialog;
-  MemoryFiles files;
-  RecordingMessages messages;
+  MemoryFileSystem files;
+  RecordingMessageBox messages;
 };
 
-TEST_F(ProgramSelection, DialogIsSetUpAsDesigned) {
+// What the dialog shows is held to the real dialog by the end-to-end tests;
+// here, that a choice made leaves nothing behind for the next showing.
+TEST_F(ProgramSelection, EveryShowingStartsFromTheDesignedSettings) {
+  files.addFile(kNotepad);
+  choose(kNotepad, "notepad.exe");
+  click();
   dialog.failure = Error{kErrDialogCancelled, "Cancel"};
   click();
-  click();
   ASSERT_EQ(dialog.seen.size(), 2u);
-  for (const OpenFileSettings& s : dialog.seen) {
-    EXPECT_EQ(s.title, "Programı Seçiniz");
-    EXPECT_EQ(s.filterDescription, "Çalıştırılabilir Dosyalar (*.exe) ");
-    EXPECT_EQ(s.filterPattern, "*.exe");
-    EXPECT_EQ(s.initialFolder, "\"D:\\Program Files\"");
-    EXPECT_EQ(s.initialFolder.size(), 18u);
-    EXPECT_EQ(s.fileName, "");
-    EXPECT_EQ(s.maxFileLength, 260);
-  }
+  for (const OpenFileSettings& s : dialog.seen) EXPECT_EQ(s, ProgramDialogSettings());
+  EXPECT_EQ(dialog.seen[1].fileName, "");
 }
 
 // Every row of the outcome table, starting from an earlier successful
@@ -84,8 +84,8 @@ TEST(ProgramSelectionOutcome, EveryOutcomeRow) {
     AnaFormValues v;
     FormControls c;
     ScriptedDialog d;
-    MemoryFiles f;
-    RecordingMessages m;
+    MemoryFileSystem f;
+    RecordingMessageBox m;
     f.addFile(kEarlier);
     d.choice = {kEarlier, "eski.exe"};
     cmdGözatClick(v, c, d, f, m, kSelf);
@@ -135,9 +135,9 @@ TEST(ProgramSelectionLookup, IsPlainAndExactInCase) {
     AnaFormValues v;
     FormControls fc;
     ScriptedDialog d;
-    MemoryFiles f;
-    RecordingMessages m;
-    if (c.folder) f.addFolder(c.chosen); else f.addFile(c.chosen, c.attributes);
+    MemoryFileSystem f;
+    RecordingMessageBox m;
+    if (c.folder) f.addDirectory(c.chosen); else f.addFile(c.chosen, c.attributes);
     d.choice = {c.chosen, c.chosen.substr(c.chosen.find_last_of('\\') + 1)};
     cmdGözatClick(v, fc, d, f, m, kSelf);
     if (c.accepted) {
@@ -168,16 +168,10 @@ TEST_F(ProgramSelection, OtherFailuresGetTheSelectionErrorReport) {
 
 TEST_F(ProgramSelection, FailureOfTheManifestCheckKeepsWhatWasDone) {
   // The lookup of the program succeeds; the manifest check fails.
-  struct FailingSecondLookup : test::MemoryFiles {
-    int calls = 0;
-    Result<std::string> findFile(const std::string& path, std::uint32_t mask) override {
-      if (++calls == 2) return Error{21, "The device is not ready."};
-      return MemoryFiles::findFile(path, mask);
-    }
-  } failing;
-  failing.addFile(kNotepad);
+  files.addFile(kNotepad);
+  files.afterFind = [this] { files.faults = {{FileOp::Find, Error{21, "The device is not ready."}}}; };
   choose(kNotepad, "notepad.exe");
-  cmdGözatClick(values, controls, dialog, failing, messages, kSelf);
+  click();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_NE(messages.shown[0].text.find("(1)Hata No: 21\r\nHata Ayrıntıları: The device is not ready."),
             std::string::npos);

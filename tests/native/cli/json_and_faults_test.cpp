@@ -3,6 +3,7 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "cli/command_line.h"
@@ -16,8 +17,8 @@ namespace {
 
 using testing::BuildPe;
 using testing::EmbeddedManifestText;
-using testing::FaultyDisk;
-using testing::FaultyFiles;
+using testing::DiskOp;
+using testing::FileOp;
 using testing::PeRecipe;
 using testing::readFile;
 using testing::replaceAllOf;
@@ -38,8 +39,9 @@ class CliJson : public ::testing::Test {
     return replaceAllOf(text, "{d}", d.path());
   }
   TempFolder d;
-  FaultyDisk disk;
-  FaultyFiles files;
+  testing::FaultyPosix posix;
+  testing::FaultyDisk& disk = posix.disk;
+  testing::FaultyFileSystem& files = posix.files;
 };
 
 // The document's shape is part of the interface scripts build on: the
@@ -80,7 +82,7 @@ TEST_F(CliJson, StatusDocument) {
 }
 
 TEST_F(CliJson, ApplyDocumentWithAFailure) {
-  files.faults["create"] = Error{28, "No space left on device"};
+  files.faults = {{FileOp::Create, Error{28, "No space left on device"}}};
   writeFile(d / "e.exe", BuildPe({}).bytes);
   const testing::CliRun run = testing::RunCliWith({"apply", "--json", expand("{d}/e.exe")}, disk, files);
   EXPECT_EQ(run.exit, kExitFailed);
@@ -107,10 +109,9 @@ TEST_F(CliJson, UndoDocument) {
                    "\n"));
 }
 
-struct Fault {
+struct FaultCase {
   const char* name;
-  bool onDisk;  // else on the engine's file operations
-  const char* op;
+  std::variant<DiskOp, FileOp> op;
   std::vector<std::string> args;
   std::string err;
 };
@@ -123,26 +124,26 @@ TEST_F(CliJson, PlatformFailuresAreReportedWithNumberAndDescription) {
   const std::string undo = "XP Stili düzenlemesi geri alınırken hata oluştu, XP stili geri alınamamış olabilir. ";
   const std::string status = "Program okunurken hata oluştu. ";
   const std::string details = "Hata No: 5, Hata Ayrıntıları: Erişim engellendi.\n";
-  const Fault cases[] = {
-      {"reading the program", true, "open", {"status", "{d}/e.exe"}, "{d}/e.exe: " + status + details},
-      {"asking what the path is", true, "kind", {"apply", "{d}/e.exe"}, "{d}/e.exe: " + apply + details},
-      {"listing a folder", true, "list", {"apply", "--recursive", "{d}"}, "{d}: " + apply + details},
-      {"creating the manifest", false, "create", {"apply", "{d}/e.exe"}, "{d}/e.exe: " + apply + details},
-      {"setting Hidden+System", false, "set", {"apply", "{d}/e.exe"}, "{d}/e.exe: " + apply + details},
-      {"reading the manifest's attributes", false, "get", {"undo", "{d}/a.exe"}, "{d}/a.exe: " + undo + details},
-      {"deleting the manifest", false, "delete", {"undo", "{d}/a.exe"}, "{d}/a.exe: " + undo + details},
-      {"renaming the manifest into place", false, "replace", {"apply", "{d}/e.exe"}, "{d}/e.exe: " + apply + details},
-      {"renaming it over the old one", false, "replace", {"apply", "--force", "{d}/a.exe"},
+  const FaultCase cases[] = {
+      {"reading the program", DiskOp::Open, {"status", "{d}/e.exe"}, "{d}/e.exe: " + status + details},
+      {"asking what the path is", DiskOp::Kind, {"apply", "{d}/e.exe"}, "{d}/e.exe: " + apply + details},
+      {"listing a folder", DiskOp::List, {"apply", "--recursive", "{d}"}, "{d}: " + apply + details},
+      {"creating the manifest", FileOp::Create, {"apply", "{d}/e.exe"}, "{d}/e.exe: " + apply + details},
+      {"setting Hidden+System", FileOp::SetAttributes, {"apply", "{d}/e.exe"}, "{d}/e.exe: " + apply + details},
+      {"reading the manifest's attributes", FileOp::GetAttributes, {"undo", "{d}/a.exe"}, "{d}/a.exe: " + undo + details},
+      {"deleting the manifest", FileOp::Delete, {"undo", "{d}/a.exe"}, "{d}/a.exe: " + undo + details},
+      {"renaming the manifest into place", FileOp::Replace, {"apply", "{d}/e.exe"}, "{d}/e.exe: " + apply + details},
+      {"renaming it over the old one", FileOp::Replace, {"apply", "--force", "{d}/a.exe"},
        "{d}/a.exe: " + apply + details},
   };
-  for (const Fault& c : cases) {
+  for (const FaultCase& c : cases) {
     SCOPED_TRACE(c.name);
     writeFile(d / "e.exe", BuildPe({}).bytes);
     std::vector<std::string> args;
     for (const std::string& arg : c.args) args.push_back(expand(arg));
     const Error denied{5, "Erişim engellendi."};
-    if (c.onDisk) disk.faults[c.op] = denied;
-    else files.faults[c.op] = denied;
+    if (const auto* op = std::get_if<DiskOp>(&c.op)) disk.faults = {{*op, denied}};
+    else files.faults = {{std::get<FileOp>(c.op), denied}};
     const testing::CliRun run = testing::RunCliWith(args, disk, files);
     disk.faults.clear();
     files.faults.clear();
@@ -183,7 +184,7 @@ TEST(CliEscapes, AreReportedAsFailures) {
   };
   for (const bool standard : {true, false}) {
     ThrowingDisk disk(standard);
-    FaultyFiles files;
+    posix::PosixFileSystem files;
     const testing::CliRun run = testing::RunCliWith({"status", "a.exe"}, disk, files);
     EXPECT_EQ(run.exit, kExitFailed);
     EXPECT_EQ(run.err, standard ? "kovrena-cli: beklenmeyen hata: std::bad_alloc\n" : "kovrena-cli: beklenmeyen hata\n");

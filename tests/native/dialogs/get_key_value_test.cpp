@@ -5,7 +5,7 @@
 
 #include "dialogs/registry_text.h"
 #include "dialogs/sys_info.h"
-#include "fakes.h"
+#include "tests/fakes/registry.h"
 
 namespace kovrena::dialogs {
 namespace {
@@ -13,7 +13,7 @@ namespace {
 using testing::dwordValue;
 using testing::FakeRegistry;
 using testing::textValue;
-using testing::utf16;
+using testing::utf16Bytes;
 
 constexpr std::uint32_t kRoot = reg::kLocalMachine;
 const std::string kKey = "SOFTWARE\\Sınama";
@@ -26,7 +26,7 @@ struct Outcome {
 };
 
 std::string repeated(char16_t unit, std::size_t count) {
-  return utf16(std::u16string(count, unit), false);
+  return utf16Bytes(std::u16string(count, unit), false);
 }
 
 TEST(GetKeyValue, ConvertsStoredValuesByType) {
@@ -61,8 +61,8 @@ TEST(GetKeyValue, ConvertsStoredValuesByType) {
       {"number 0x00010000", dwordValue(0x00010000), {Outcome::True, "&h010000"}},
       {"number 0xABCDEF01 in upper case", dwordValue(0xABCDEF01), {Outcome::True, "&hABCDEF01"}},
       {"number stored in two bytes", {reg::kTypeDword, "\x34\x12"}, {Outcome::True, "&h1234"}},
-      {"expandable text leaves the text", {reg::kTypeExpandSz, utf16(u"%SystemRoot%")}, {Outcome::True, kBefore}},
-      {"list of texts leaves the text", {reg::kTypeMultiSz, utf16(u"a") + utf16(u"")}, {Outcome::True, kBefore}},
+      {"expandable text leaves the text", {reg::kTypeExpandSz, utf16Bytes(u"%SystemRoot%")}, {Outcome::True, kBefore}},
+      {"list of texts leaves the text", {reg::kTypeMultiSz, utf16Bytes(u"a") + utf16Bytes(u"")}, {Outcome::True, kBefore}},
       {"1024 binary bytes are read", {reg::kTypeBinary, std::string(1024, '\1')}, {Outcome::True, kBefore}},
       {"1025 binary bytes are not", {reg::kTypeBinary, std::string(1025, '\1')}, {Outcome::False, ""}},
   };

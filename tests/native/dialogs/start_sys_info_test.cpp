@@ -5,16 +5,21 @@
 #include <vector>
 
 #include "dialogs/sys_info.h"
-#include "fakes.h"
+#include "tests/fakes/memory_file_system.h"
+#include "tests/fakes/message_box.h"
+#include "tests/fakes/process_launcher.h"
+#include "tests/fakes/registry.h"
 
 namespace kovrena::dialogs {
 namespace {
 
 using testing::dwordValue;
-using testing::FakeFiles;
 using testing::FakeLauncher;
 using testing::FakeRegistry;
-using testing::RecordingMessages;
+using testing::FileOp;
+using testing::MemoryFileSystem;
+using testing::RecordingMessageBox;
+using testing::ShownMessage;
 using testing::textValue;
 
 const std::string kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
@@ -23,9 +28,9 @@ const std::string kTool = "C:\\Program Files\\Common Files\\Microsoft Shared\\MS
 
 struct World {
   FakeRegistry registry;
-  FakeFiles files;
+  MemoryFileSystem files;
   FakeLauncher launcher;
-  RecordingMessages messages;
+  RecordingMessageBox messages;
 
   void path(RegistryValue value) { registry.set(reg::kLocalMachine, kPathKey, "PATH", std::move(value)); }
   void folder(RegistryValue value) {
@@ -58,9 +63,9 @@ TEST(StartSysInfo, StartsTheToolOrShowsTheOneMessage) {
        [](World&) {}, {kPathKey, kFolderKey}, {}, {}, true},
       {"first value of type 2: the empty path fails, second lookup not tried",
        [](World& w) {
-         w.path({reg::kTypeExpandSz, testing::utf16(u"%ProgramFiles%\\msinfo32.exe")});
+         w.path({reg::kTypeExpandSz, testing::utf16Bytes(u"%ProgramFiles%\\msinfo32.exe")});
          w.folder(textValue(u"C:\\Tools"));
-         w.files.add("C:\\Tools\\MSINFO32.EXE", attr::kArchive);
+         w.files.addFile("C:\\Tools\\MSINFO32.EXE", attr::kArchive);
        },
        {kPathKey}, {}, {""}, true},
       {"first value of 0 bytes stops before the second lookup",
@@ -72,14 +77,14 @@ TEST(StartSysInfo, StartsTheToolOrShowsTheOneMessage) {
       {"second lookup's folder holds the tool",
        [](World& w) {
          w.folder(textValue(u"C:\\Tools"));
-         w.files.add("C:\\Tools\\MSINFO32.EXE", attr::kArchive);
+         w.files.addFile("C:\\Tools\\MSINFO32.EXE", attr::kArchive);
          w.launcher.startable.insert("C:\\Tools\\MSINFO32.EXE");
        },
        {kPathKey, kFolderKey}, {"C:\\Tools\\MSINFO32.EXE"}, {"C:\\Tools\\MSINFO32.EXE"}, false},
       {"second lookup's folder ending in a backslash gives two",
        [](World& w) {
          w.folder(textValue(u"C:\\Tools\\"));
-         w.files.add("C:\\Tools\\\\MSINFO32.EXE", attr::kNormal);
+         w.files.addFile("C:\\Tools\\\\MSINFO32.EXE", attr::kNormal);
          w.launcher.startable.insert("C:\\Tools\\\\MSINFO32.EXE");
        },
        {kPathKey, kFolderKey}, {"C:\\Tools\\\\MSINFO32.EXE"}, {"C:\\Tools\\\\MSINFO32.EXE"}, false},
@@ -87,7 +92,7 @@ TEST(StartSysInfo, StartsTheToolOrShowsTheOneMessage) {
        [](World& w) {
          w.registry.set(reg::kLocalMachine, kPathKey, "BAŞKA", textValue(u"x"));
          w.folder(textValue(u"C:\\Tools"));
-         w.files.add("C:\\Tools\\MSINFO32.EXE", attr::kReadOnly);
+         w.files.addFile("C:\\Tools\\MSINFO32.EXE", attr::kReadOnly);
          w.launcher.startable.insert("C:\\Tools\\MSINFO32.EXE");
        },
        {kPathKey, kFolderKey}, {"C:\\Tools\\MSINFO32.EXE"}, {"C:\\Tools\\MSINFO32.EXE"}, false},
@@ -95,27 +100,27 @@ TEST(StartSysInfo, StartsTheToolOrShowsTheOneMessage) {
        [](World& w) {
          w.path(textValue(std::u16string(1024, u'x')));
          w.folder(textValue(u"C:\\Tools"));
-         w.files.add("C:\\Tools\\MSINFO32.EXE", attr::kNormal);
+         w.files.addFile("C:\\Tools\\MSINFO32.EXE", attr::kNormal);
          w.launcher.startable.insert("C:\\Tools\\MSINFO32.EXE");
        },
        {kPathKey, kFolderKey}, {"C:\\Tools\\MSINFO32.EXE"}, {"C:\\Tools\\MSINFO32.EXE"}, false},
       {"hidden tool does not count",
        [](World& w) {
          w.folder(textValue(u"C:\\Tools"));
-         w.files.add("C:\\Tools\\MSINFO32.EXE", attr::kHidden);
+         w.files.addFile("C:\\Tools\\MSINFO32.EXE", attr::kHidden);
          w.launcher.startable.insert("C:\\Tools\\MSINFO32.EXE");
        },
        {kPathKey, kFolderKey}, {"C:\\Tools\\MSINFO32.EXE"}, {}, true},
       {"system tool does not count",
        [](World& w) {
          w.folder(textValue(u"C:\\Tools"));
-         w.files.add("C:\\Tools\\MSINFO32.EXE", attr::kSystem | attr::kArchive);
+         w.files.addFile("C:\\Tools\\MSINFO32.EXE", attr::kSystem | attr::kArchive);
        },
        {kPathKey, kFolderKey}, {"C:\\Tools\\MSINFO32.EXE"}, {}, true},
       {"folder named like the tool does not count",
        [](World& w) {
          w.folder(textValue(u"C:\\Tools"));
-         w.files.add("C:\\Tools\\MSINFO32.EXE", attr::kDirectory);
+         w.files.addFile("C:\\Tools\\MSINFO32.EXE", attr::kDirectory);
        },
        {kPathKey, kFolderKey}, {"C:\\Tools\\MSINFO32.EXE"}, {}, true},
       {"folder without the tool",
@@ -124,7 +129,7 @@ TEST(StartSysInfo, StartsTheToolOrShowsTheOneMessage) {
       {"existence test fails",
        [](World& w) {
          w.folder(textValue(u"C:\\Tools"));
-         w.files.failLookups(Error{21, "The device is not ready."});
+         w.files.faults = {{FileOp::Find, Error{21, "The device is not ready."}}};
        },
        {kPathKey, kFolderKey}, {"C:\\Tools\\MSINFO32.EXE"}, {}, true},
       {"second value of 0 bytes",
@@ -135,8 +140,8 @@ TEST(StartSysInfo, StartsTheToolOrShowsTheOneMessage) {
        {kPathKey, kFolderKey}, {"&h000102\\MSINFO32.EXE"}, {}, true},
       {"second value of type 2 leaves the emptied path",
        [](World& w) {
-         w.folder({reg::kTypeExpandSz, testing::utf16(u"%SystemRoot%")});
-         w.files.add("\\MSINFO32.EXE", attr::kNormal);
+         w.folder({reg::kTypeExpandSz, testing::utf16Bytes(u"%SystemRoot%")});
+         w.files.addFile("\\MSINFO32.EXE", attr::kNormal);
          w.launcher.startable.insert("\\MSINFO32.EXE");
        },
        {kPathKey, kFolderKey}, {"\\MSINFO32.EXE"}, {"\\MSINFO32.EXE"}, false},
@@ -155,7 +160,7 @@ TEST(StartSysInfo, StartsTheToolOrShowsTheOneMessage) {
     }
     EXPECT_EQ(opened, row.keysOpened);
     EXPECT_EQ(world.registry.closes, world.registry.opened) << "every opened key is closed";
-    EXPECT_EQ(world.files.lookups, row.fileLookups);
+    EXPECT_EQ(world.files.lookups(), row.fileLookups);
     std::vector<std::string> started;
     for (const FakeLauncher::Start& start : world.launcher.starts) {
       EXPECT_EQ(start.showCommand, 1);
@@ -165,7 +170,7 @@ TEST(StartSysInfo, StartsTheToolOrShowsTheOneMessage) {
     if (row.message) {
       ASSERT_EQ(world.messages.shown.size(), 1u);
       EXPECT_EQ(world.messages.shown[0],
-                (RecordingMessages::Shown{"Sistem bilgilerinize şu an ulaşılamıyor", 0}));
+                (ShownMessage{"Sistem bilgilerinize şu an ulaşılamıyor", 0}));
     } else {
       EXPECT_TRUE(world.messages.shown.empty());
     }
@@ -176,7 +181,7 @@ TEST(StartSysInfo, UsesTheLookupsItIsGiven) {
   World world;
   const SysInfoLookups lookups{{reg::kCurrentUser, "Software\\A", "Yol"}, {reg::kCurrentUser, "Software\\B", "Klasör"}};
   world.registry.set(reg::kCurrentUser, "Software\\B", "Klasör", textValue(u"D:\\Araçlar"));
-  world.files.add("D:\\Araçlar\\MSINFO32.EXE", attr::kNormal);
+  world.files.addFile("D:\\Araçlar\\MSINFO32.EXE", attr::kNormal);
   world.launcher.startable.insert("D:\\Araçlar\\MSINFO32.EXE");
   StartSysInfo({world.registry, world.files, world.launcher, world.messages}, lookups);
   ASSERT_EQ(world.registry.opens.size(), 2u);

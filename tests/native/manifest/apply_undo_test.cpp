@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "manifest/engine.h"
-#include "tests/native/manifest/memory_file_system.h"
-#include "tests/native/manifest/recording.h"
+#include "tests/fakes/memory_file_system.h"
+#include "tests/fakes/apply_controls.h"
+#include "tests/fakes/message_box.h"
 
 namespace kovrena::manifest {
 namespace {

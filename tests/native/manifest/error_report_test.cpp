@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "manifest/engine.h"
-#include "tests/native/manifest/recording.h"
+#include "tests/fakes/message_box.h"
 
 namespace kovrena::manifest {
 namespace {

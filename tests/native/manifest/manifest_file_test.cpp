@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "manifest/engine.h"
-#include "tests/native/manifest/memory_file_system.h"
+#include "tests/fakes/memory_file_system.h"
 
 namespace kovrena::manifest {
 namespace {

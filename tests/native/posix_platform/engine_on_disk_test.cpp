@@ -18,12 +18,17 @@
 
 #include "manifest/engine.h"
 #include "platform/posix/file_system.h"
-#include "tests/native/manifest/recording.h"
+#include "tests/fakes/apply_controls.h"
+#include "tests/fakes/faulty_file_system.h"
+#include "tests/fakes/message_box.h"
 #include "tests/native/posix_platform/temp_folder.h"
 
 namespace kovrena::manifest {
 namespace {
 
+using testing::FaultyFileSystem;
+using testing::FileOp;
+using testing::Moment;
 using testing::rawDosAttrib;
 using testing::readFile;
 using testing::RecordingControls;
@@ -132,62 +137,6 @@ TEST_F(EngineOnDisk, WriteRefusedPartWayLeavesTheOldManifestAndNothingElse) {
   EXPECT_EQ(folder.entries().size(), 2u) << "the program and the old manifest only";
 }
 
-// The real file system, with the process killed on the spot at one step.
-class KilledAt final : public FileSystem {
- public:
-  explicit KilledAt(std::string step) : step_(std::move(step)) {}
-  Result<std::string> findFile(const std::string& path, std::uint32_t mask) override {
-    return real_.findFile(path, mask);
-  }
-  Result<NewFile> createTemporaryFile(const std::string& path) override {
-    Result<NewFile> created = real_.createTemporaryFile(path);
-    killIf("create");
-    if (!created) return created;
-    NewFile file = std::move(created).value();
-    file.file = std::make_unique<File>(*this, std::move(file.file));
-    return file;
-  }
-  void removeLeftovers(const std::string& path) override { real_.removeLeftovers(path); }
-  Status setAttributes(const std::string& path, std::uint32_t attributes) override {
-    if (attributes != 0) killIf("attributes");
-    return real_.setAttributes(path, attributes);
-  }
-  Result<std::uint32_t> getAttributes(const std::string& path) override { return real_.getAttributes(path); }
-  Status deleteFile(const std::string& path) override { return real_.deleteFile(path); }
-  Status replaceFile(const std::string& from, const std::string& to) override {
-    killIf("rename");
-    Status done = real_.replaceFile(from, to);
-    killIf("after rename");
-    return done;
-  }
-
- private:
-  class File final : public OutputFile {
-   public:
-    File(KilledAt& owner, std::unique_ptr<OutputFile> real) : owner_(owner), real_(std::move(real)) {}
-    Status write(std::string_view bytes) override {
-      // Half of it on its way to the disk, then the end.
-      if (owner_.step_ == "write") (void)real_->write(bytes.substr(0, bytes.size() / 2));
-      owner_.killIf("write");
-      return real_->write(bytes);
-    }
-    Status flush() override {
-      owner_.killIf("flush");
-      return real_->flush();
-    }
-    Status close() override { return real_->close(); }
-
-   private:
-    KilledAt& owner_;
-    std::unique_ptr<OutputFile> real_;
-  };
-  void killIf(const char* step) const {
-    if (step_ == step) ::kill(::getpid(), SIGKILL);
-  }
-  std::string step_;
-  posix::PosixFileSystem real_;
-};
-
 // Killed at any step, the run leaves the old manifest or the complete new
 // one at the path, never a part of either; what it leaves besides is a
 // hidden temporary file that no loader reads.
@@ -195,16 +144,28 @@ TEST_F(EngineOnDisk, KilledAtAnyStepLeavesTheOldManifestOrTheCompleteNewOne) {
   const std::string text = BuildManifestText(target.programName);
   const struct {
     const char* step;
+    FileOp op;
+    Moment moment;
     bool newManifest;
-  } cases[] = {{"create", false}, {"write", false},  {"flush", false},
-               {"attributes", false}, {"rename", false}, {"after rename", true}};
+  } cases[] = {{"create", FileOp::Create, Moment::After, false},
+               // half of it on its way to the disk, then the end
+               {"write", FileOp::Write, Moment::After, false},
+               {"flush", FileOp::Flush, Moment::Before, false},
+               {"attributes", FileOp::SetAttributes, Moment::Before, false},
+               {"rename", FileOp::Replace, Moment::Before, false},
+               {"after rename", FileOp::Replace, Moment::After, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.step);
     writeFile(manifest, "eski");
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      KilledAt killing(c.step);
+      posix::PosixFileSystem real;
+      FaultyFileSystem killing(real);
+      if (c.op == FileOp::Write) killing.faults = {{FileOp::Write, Error{EIO, "kesildi"}}};
+      killing.around = [&c](FileOp op, Moment moment) {
+        if (op == c.op && moment == c.moment) ::kill(::getpid(), SIGKILL);
+      };
       (void)WriteManifestFile(killing, manifest, text, OldManifest::Replace);
       ::_exit(0);
     }

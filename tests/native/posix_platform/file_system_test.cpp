@@ -210,6 +210,26 @@ TEST_F(PosixFiles, LookupFindsTheNameInAnyLetterCaseExactFirst) {
   EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "probe.exe.manifest");
 }
 
+TEST(LookupAdmits, HiddenAndSystemNeedTheirBitFoldersNever) {
+  const struct {
+    std::uint32_t attributes, mask;
+    bool admitted;
+  } cases[] = {
+      {attr::kNormal, attr::kPlainLookup, true},
+      {attr::kArchive | attr::kReadOnly, attr::kPlainLookup, true},
+      {attr::kHidden, attr::kPlainLookup, false},
+      {attr::kSystem, attr::kPlainLookup, false},
+      {attr::kHidden, attr::kHidden, true},
+      {attr::kHidden | attr::kSystem, attr::kHidden, false},
+      {attr::kHidden | attr::kSystem, attr::kAnyFileLookup, true},
+      {attr::kDirectory, attr::kAnyFileLookup, false},
+      {attr::kDirectory, attr::kDirectory, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LookupAdmits(c.attributes, c.mask), c.admitted) << c.attributes << " / " << c.mask;
+  }
+}
+
 TEST(TemporaryWriterOf, ReadsTheNamesTemporaryPathForMakes) {
   const struct {
     const char* entry;

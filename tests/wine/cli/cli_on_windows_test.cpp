@@ -36,7 +36,7 @@ using kovrena::win32::ToWide;
 constexpr DWORD kHiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 // A build path is a host path; Wine shows the host's root as Z:.
-std::string windowsPathOf(const std::string& hostPath) { return ToUtf8(kovrena::testing::windowsPathOf(hostPath)); }
+using kovrena::testing::windowsPathTextOf;
 
 struct Process {
   DWORD exit = 0xFFFFFFFF;
@@ -62,7 +62,7 @@ std::string readShared(const std::wstring& path) {
 // program holds the files (a console host would inherit them too).
 Process runCli(const std::vector<std::string>& args, const TempDir& folder) {
   static int runs = 0;
-  const std::string exe = windowsPathOf(KOVRENA_CLI_EXE);
+  const std::string exe = windowsPathTextOf(KOVRENA_CLI_EXE);
   std::wstring arguments;
   for (const std::string& arg : args) arguments += (arguments.empty() ? L"" : L" ") + QuotedArgument(ToWide(arg));
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -280,9 +280,9 @@ TEST(CliOnWindowsTest, StatusOfRealPrograms) {
   };
   for (const RealProgram& c : cases) {
     SCOPED_TRACE(c.path);
-    const Process run = runCli({"status", windowsPathOf(c.path)}, d);
+    const Process run = runCli({"status", windowsPathTextOf(c.path)}, d);
     EXPECT_EQ(run.exit, 0u);
-    EXPECT_EQ(run.out.substr(0, run.out.find('\r')), c.expected + windowsPathOf(c.path));
+    EXPECT_EQ(run.out.substr(0, run.out.find('\r')), c.expected + windowsPathTextOf(c.path));
   }
 }
 

@@ -9,12 +9,15 @@
 
 #include "dialogs/win32/about_window.h"
 #include "dialogs/win32/program_version.h"
-#include "platform/win32/process_launcher.h"
+#include "platform/win32/file_system.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/text.h"
 #include "resources/resource_ids.h"
 #include "resources/version.h"
 #include "test_support.h"
+#include "tests/fakes/message_box.h"
+#include "tests/fakes/process_launcher.h"
+#include "tests/fakes/win32/shell_opener.h"
 
 namespace kovrena::dialogs::win32 {
 namespace {
@@ -25,41 +28,14 @@ using kovrena::testing::windowText;
 using kovrena::testing::WhileShown;
 using kovrena::win32::ToWide;
 
-class RecordingShell : public ShellOpener {
- public:
-  struct Call {
-    HWND window;
-    bool operationGiven;
-    std::wstring file;
-    bool parametersGiven;
-    std::wstring directory;
-    int showCommand;
-  };
-  std::vector<Call> calls;
-  void execute(HWND window, const wchar_t* operation, const wchar_t* file, const wchar_t* parameters,
-               const wchar_t* directory, int showCommand) override {
-    calls.push_back({window, operation != nullptr, file ? file : L"(null)", parameters != nullptr,
-                     directory ? directory : L"(null)", showCommand});
-  }
-};
-
-class RecordingLauncher : public ProcessLauncher {
- public:
-  std::vector<std::string> starts;
-  Status start(const std::string& path, int) override {
-    starts.push_back(path);
-    return Error{kErrFileNotFound, "not started in tests"};
-  }
-};
-
 // The window with services whose registry lookups find nothing, so the
 // system-information button ends in its message.
 struct Fixture {
   kovrena::win32::Win32Registry registry;
-  kovrena::testing::PlainLookupFiles files;
-  RecordingLauncher launcher;
-  kovrena::testing::RecordingMessages messages;
-  RecordingShell shell;
+  kovrena::win32::Win32FileSystem files;
+  kovrena::testing::FakeLauncher launcher;
+  kovrena::testing::RecordingMessageBox messages;
+  kovrena::testing::RecordingShell shell;
   AboutServices services{registry, files, launcher, messages, shell,
                             SysInfoLookups{{reg::kCurrentUser, "Software\\Kovrena Sınama\\Yok", "PATH"},
                                            {reg::kCurrentUser, "Software\\Kovrena Sınama\\Yok2", "MSINFO"}}};
@@ -224,7 +200,7 @@ TEST(frmHakkında, ClickedLinksOpenThroughTheShell) {
     }
     ASSERT_EQ(fixture.shell.calls.size(), row.opened.size());
     for (std::size_t i = 0; i < row.opened.size(); ++i) {
-      const RecordingShell::Call& call = fixture.shell.calls[i];
+      const kovrena::testing::RecordingShell::Call& call = fixture.shell.calls[i];
       EXPECT_EQ(call.window, form.handle());
       EXPECT_FALSE(call.operationGiven);
       EXPECT_EQ(call.file, row.opened[i]);

@@ -9,6 +9,7 @@
 #include "platform/win32/registry.h"
 #include "platform/win32/text.h"
 #include "test_support.h"
+#include "tests/fakes/registry.h"
 
 namespace kovrena::dialogs {
 namespace {

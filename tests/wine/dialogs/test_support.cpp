@@ -21,37 +21,6 @@ void TestKey::set(const std::wstring& subkey, const std::wstring& name, DWORD ty
   RegCloseKey(key);
 }
 
-std::string utf16Bytes(const std::wstring& text, bool terminated) {
-  std::string bytes(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
-  if (terminated) bytes.append(2, '\0');
-  return bytes;
-}
-
-std::string dwordBytes(std::uint32_t number) {
-  return std::string(reinterpret_cast<const char*>(&number), sizeof number);
-}
-
-std::wstring windowsPath(const std::string& linuxPath) {
-  std::wstring path = L"Z:" + kovrena::win32::ToWide(linuxPath);
-  for (wchar_t& c : path) {
-    if (c == L'/') c = L'\\';
-  }
-  return path;
-}
-
-Result<std::string> PlainLookupFiles::findFile(const std::string& path, std::uint32_t mask) {
-  WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW(kovrena::win32::ToWide(path).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return std::string();
-  FindClose(search);
-  const DWORD guarded = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-  if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
-      (found.dwFileAttributes & guarded & ~mask) != 0) {
-    return std::string();
-  }
-  return kovrena::win32::ToUtf8(found.cFileName);
-}
-
 namespace {
 WhileShown* current = nullptr;
 std::vector<std::function<void()>> pendingSteps;

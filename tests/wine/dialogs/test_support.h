@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_system.h"
-#include "platform/message_box.h"
 
 namespace kovrena::testing {
 
@@ -23,41 +21,6 @@ class TestKey {
   TestKey& operator=(const TestKey&) = delete;
   // Writes a value under kPath\subkey with exactly these bytes.
   void set(const std::wstring& subkey, const std::wstring& name, DWORD type, const std::string& bytes);
-};
-
-std::string utf16Bytes(const std::wstring& text, bool terminated = true);
-std::string dwordBytes(std::uint32_t number);
-
-// A Linux path as Wine's Z: drive shows it.
-std::wstring windowsPath(const std::string& linuxPath);
-
-class RecordingMessages : public MessageBoxService {
- public:
-  struct Shown {
-    std::string text;
-    std::uint32_t style;
-  };
-  std::vector<Shown> shown;
-  int show(const std::string& text, std::uint32_t style) override {
-    shown.push_back({text, style});
-    return mb::kAnswerOk;
-  }
-};
-
-// The plain lookup through FindFirstFileW: hidden and system files and
-// folders are not found.
-class PlainLookupFiles : public FileSystem {
- public:
-  Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
-  Result<NewFile> createTemporaryFile(const std::string&) override { return unused(); }
-  void removeLeftovers(const std::string&) override {}
-  Status setAttributes(const std::string&, std::uint32_t) override { return unused(); }
-  Result<std::uint32_t> getAttributes(const std::string&) override { return unused(); }
-  Status deleteFile(const std::string&) override { return unused(); }
-  Status replaceFile(const std::string&, const std::string&) override { return unused(); }
-
- private:
-  static Error unused() { return Error{5, "not used here"}; }
 };
 
 // Runs show() (a modal loop) and, once its window is up, the steps one

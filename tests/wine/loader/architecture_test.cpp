@@ -13,16 +13,12 @@
 #include "manifest/engine.h"
 #include "platform/win32/text.h"
 #include "tests/wine/loader/probe_run.h"
+#include "tests/wine/support/windows_path.h"
 
 namespace kovrena::cli {
 namespace {
 
 using testing::TempDir;
-
-std::string windowsPath(std::string path) {
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return "Z:" + path;
-}
 
 std::uint32_t le32(const std::string& bytes, std::size_t at) {
   std::uint32_t value = 0;
@@ -64,8 +60,8 @@ TEST(ArchitectureOnWine, EachKindOfProgramIsBoundByTheManifestItGets) {
   if (shipping != nullptr && *shipping != '\0') GTEST_SKIP() << "run once, with both probes";
   TempDir folder{L"kovrena-mimari"};
   ASSERT_TRUE(folder.ok());
-  const std::optional<std::string> probe32 = testing::readBytes(windowsPath(KOVRENA_PROBE32_PATH));
-  const std::optional<std::string> probe64 = testing::readBytes(windowsPath(KOVRENA_PROBE_PATH));
+  const std::optional<std::string> probe32 = testing::readBytes(testing::windowsPathTextOf(KOVRENA_PROBE32_PATH));
+  const std::optional<std::string> probe64 = testing::readBytes(testing::windowsPathTextOf(KOVRENA_PROBE_PATH));
   ASSERT_TRUE(probe32 && probe64);
   const std::string anyCpu = asAnyCpu(*probe32);
   ASSERT_FALSE(anyCpu.empty()) << "no room for the runtime header";

@@ -12,9 +12,10 @@
 #include "manifest/text_replace.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/text.h"
-#include "tests/native/manifest/recording.h"
+#include "tests/fakes/message_box.h"
 #include "tests/wine/platform/win_files.h"
 #include "tests/wine/loader/probe_run.h"
+#include "tests/wine/support/windows_path.h"
 
 namespace kovrena::manifest {
 namespace {
@@ -36,9 +37,7 @@ constexpr DWORD kHiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 // KOVRENA_LOADER_PROBE names another build of it (the 32-bit one).
 std::string probePath() {
   const char* named = std::getenv("KOVRENA_LOADER_PROBE");
-  std::string path = named != nullptr && *named != '\0' ? named : KOVRENA_PROBE_PATH;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return "Z:" + path;
+  return testing::windowsPathTextOf(named != nullptr && *named != '\0' ? named : KOVRENA_PROBE_PATH);
 }
 
 // A 64-bit process is not bound to a dependency declared for x86: the

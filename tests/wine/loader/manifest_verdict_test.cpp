@@ -10,16 +10,12 @@
 #include "platform/win32/text.h"
 #include "tests/native/cli/manifest_variants.h"
 #include "tests/wine/loader/probe_run.h"
+#include "tests/wine/support/windows_path.h"
 
 namespace kovrena::cli {
 namespace {
 
 using testing::TempDir;
-
-std::string windowsPath(std::string path) {
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return "Z:" + path;
-}
 
 Binding observed(const testing::ProbeRun& run) {
   if (!run.started || run.exitCode != 0 || run.comctl.empty()) return Binding::DoesNotStart;
@@ -39,8 +35,8 @@ TEST(ManifestVerdictOnWine, TheLoaderDoesWhatTheVerdictSays) {
   TempDir folder{L"kovrena-karar"};
   ASSERT_TRUE(folder.ok());
   const Probe probes[] = {
-      {"32-bit", windowsPath(KOVRENA_PROBE32_PATH), ManifestArchitecture::X86, machine::kX86},
-      {"64-bit", windowsPath(KOVRENA_PROBE_PATH), ManifestArchitecture::Amd64, machine::kX64},
+      {"32-bit", testing::windowsPathTextOf(KOVRENA_PROBE32_PATH), ManifestArchitecture::X86, machine::kX86},
+      {"64-bit", testing::windowsPathTextOf(KOVRENA_PROBE_PATH), ManifestArchitecture::Amd64, machine::kX64},
   };
   int index = 0;
   for (const testing::ManifestVariant& v : testing::ManifestVariants("p.exe")) {

@@ -8,7 +8,8 @@
 #include "platform/win32/file_system.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/text.h"
-#include "tests/native/manifest/recording.h"
+#include "tests/fakes/apply_controls.h"
+#include "tests/fakes/message_box.h"
 #include "tests/wine/platform/win_files.h"
 
 namespace kovrena::manifest {

@@ -24,29 +24,6 @@ class Win32Files : public ::testing::Test {
   Win32FileSystem files;
 };
 
-struct AdmitCase {
-  DWORD attributes;
-  std::uint32_t mask;
-  bool admitted;
-};
-
-TEST(LookupAdmits, HiddenAndSystemNeedTheirBitFoldersNever) {
-  const std::vector<AdmitCase> cases = {
-      {FILE_ATTRIBUTE_NORMAL, 0, true},
-      {FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY, 0, true},
-      {FILE_ATTRIBUTE_HIDDEN, 0, false},
-      {FILE_ATTRIBUTE_SYSTEM, 0, false},
-      {FILE_ATTRIBUTE_HIDDEN, attr::kHidden, true},
-      {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, attr::kHidden, false},
-      {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, 39, true},
-      {FILE_ATTRIBUTE_DIRECTORY, 39, false},
-      {FILE_ATTRIBUTE_DIRECTORY, attr::kDirectory, false},
-  };
-  for (const AdmitCase& c : cases) {
-    EXPECT_EQ(lookupAdmits(c.attributes, c.mask), c.admitted) << c.attributes << " / " << c.mask;
-  }
-}
-
 struct LookupCase {
   DWORD attributes;
   bool plainFinds;

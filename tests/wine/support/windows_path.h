@@ -18,4 +18,14 @@ inline std::wstring windowsPathOf(const std::string& hostPath) {
   return L"Z:" + wide;
 }
 
+// The same as UTF-8 text, for the interfaces that take paths so.
+inline std::string windowsPathTextOf(const std::string& hostPath) {
+  const std::wstring wide = windowsPathOf(hostPath);
+  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                       nullptr, nullptr);
+  std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr, nullptr);
+  return text;
+}
+
 }  // namespace kovrena::testing

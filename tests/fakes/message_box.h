@@ -1,14 +1,12 @@
 #pragma once
-// Stand-ins for the main window and the message boxes: they record what the
-// engine showed and changed, and answer questions as a test tells them to.
-// Shared by the engine's tests on every platform.
+// A stand-in for the message boxes: it records what was shown and answers
+// questions as a test tells it to.
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "manifest/engine.h"
 #include "platform/message_box.h"
 
 namespace kovrena::testing {
@@ -25,7 +23,7 @@ class RecordingMessageBox final : public MessageBoxService {
   // answer is answered No, which is the safe default of every question.
   std::deque<int> answers;
   std::vector<ShownMessage> shown;
-  // Runs as each box opens, while the engine waits for it.
+  // Runs as each box opens, while the caller waits for it.
   std::function<void()> onShow;
 
   int show(const std::string& text, std::uint32_t style) override {
@@ -37,21 +35,6 @@ class RecordingMessageBox final : public MessageBoxService {
     answers.pop_front();
     return answer;
   }
-};
-
-class RecordingControls final : public manifest::ApplyControls {
- public:
-  bool applyEnabled = true;
-  bool applyOption = true;
-  std::string pathText;
-  int enableCalls = 0;
-
-  void setApplyEnabled(bool enabled) override {
-    applyEnabled = enabled;
-    ++enableCalls;
-  }
-  bool applyOptionSelected() const override { return applyOption; }
-  void setPathText(const std::string& text) override { pathText = text; }
 };
 
 }  // namespace kovrena::testing

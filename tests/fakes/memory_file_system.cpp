@@ -1,4 +1,4 @@
-#include "tests/native/manifest/memory_file_system.h"
+#include "tests/fakes/memory_file_system.h"
 
 #include <utility>
 
@@ -70,13 +70,13 @@ void MemoryFileSystem::addDirectory(const std::string& path) {
   entries[path] = MemoryEntry{"", attr::kDirectory, true, 0};
 }
 
-std::optional<Error> MemoryFileSystem::faultFor(FileOp op, std::optional<std::uint32_t> value) const {
-  for (const Fault& fault : faults) {
-    if (fault.op != op) continue;
-    if (fault.onlyValue && value && *fault.onlyValue != *value) continue;
-    return fault.error;
+std::vector<std::string> MemoryFileSystem::lookups() const {
+  std::vector<std::string> paths;
+  for (const std::string& entry : log) {
+    // "find <path> <mask>"
+    if (entry.starts_with("find ")) paths.push_back(entry.substr(5, entry.find_last_of(' ') - 5));
   }
-  return std::nullopt;
+  return paths;
 }
 
 Result<std::string> MemoryFileSystem::findFile(const std::string& path, std::uint32_t mask) {
@@ -84,10 +84,7 @@ Result<std::string> MemoryFileSystem::findFile(const std::string& path, std::uin
   if (auto fault = faultFor(FileOp::Find)) return *fault;
   std::string name;
   const auto entry = entries.find(path);
-  if (entry != entries.end() && !entry->second.directory) {
-    const std::uint32_t needs = entry->second.attributes & (attr::kHidden | attr::kSystem);
-    if ((needs & ~mask) == 0) name = nameOf(path);
-  }
+  if (entry != entries.end() && LookupAdmits(entry->second.attributes, mask)) name = nameOf(path);
   if (afterFind) afterFind();
   return name;
 }

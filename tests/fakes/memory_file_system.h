@@ -1,8 +1,9 @@
 #pragma once
-// An in-memory file system that behaves like Windows where the engine can
+// An in-memory file system that behaves like Windows where its callers can
 // tell the difference (read-only and open files refuse deletion, folders
-// refuse to be opened as files, lookups honour the attribute mask) and that
-// fails any operation on request.
+// refuse to be opened as files, lookups admit what the platform's lookups
+// admit) and that fails any operation on request. Paths are whole keys:
+// the name a lookup returns is what follows the last separator.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -12,17 +13,9 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "tests/fakes/faults.h"
 
 namespace kovrena::testing {
-
-enum class FileOp { Find, Create, Write, Flush, Close, SetAttributes, GetAttributes, Delete, Replace };
-
-struct Fault {
-  FileOp op;
-  Error error;
-  // SetAttributes only: fail just when this value is being set.
-  std::optional<std::uint32_t> onlyValue;
-};
 
 struct MemoryEntry {
   std::string bytes;
@@ -42,8 +35,12 @@ class MemoryFileSystem final : public FileSystem {
   std::vector<std::string> log;
 
   void addFile(const std::string& path, std::string bytes, std::uint32_t attributes = attr::kArchive);
+  // A file whose contents do not matter to the test.
+  void addFile(const std::string& path, std::uint32_t attributes = attr::kArchive) { addFile(path, "", attributes); }
   void addDirectory(const std::string& path);
   bool exists(const std::string& path) const { return entries.count(path) != 0; }
+  // The paths looked up, in order.
+  std::vector<std::string> lookups() const;
 
   Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
   // Temporary files are made by this writer; leftovers are not looked for.
@@ -55,8 +52,9 @@ class MemoryFileSystem final : public FileSystem {
   Status deleteFile(const std::string& path) override;
   Status replaceFile(const std::string& from, const std::string& to) override;
 
-  // The fault registered for this operation, if any.
-  std::optional<Error> faultFor(FileOp op, std::optional<std::uint32_t> value = std::nullopt) const;
+  std::optional<Error> faultFor(FileOp op, std::optional<std::uint32_t> value = std::nullopt) const {
+    return FaultFor(faults, op, value);
+  }
 };
 
 // The errors the fake uses where Windows would report them.
