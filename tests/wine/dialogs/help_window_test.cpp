@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "dialogs/win32/help_window.h"
 #include "platform/win32/text.h"
 #include "test_support.h"
+#include "tests/wine/support/handled.h"
 
 namespace kovrena::dialogs::win32 {
 namespace {
@@ -245,19 +248,23 @@ void sendMouse(DWORD flags, POINT screen) {
   SendInput(1, &input, sizeof input);
 }
 
-// The user's hand: a second thread presses, moves and releases at a human
-// pace while the test thread runs the window and the system's move loop.
-void drag(POINT start, bool withRightButton) {
+// The user's hand: a second thread presses, moves and releases, each step
+// once the window's thread has handled the one before, while the test
+// thread runs the window and the system's move loop.
+void drag(HWND window, POINT start, bool withRightButton, std::atomic<bool>& done) {
   const POINT steps[] = {{start.x + 20, start.y + 10}, {start.x + 40, start.y + 30}, {start.x + 60, start.y + 50}};
+  const auto handled = [window] { (void)kovrena::testing::WaitUntilHandled(window, 5000); };
   if (withRightButton) sendMouse(MOUSEEVENTF_RIGHTDOWN, start);
   sendMouse(MOUSEEVENTF_LEFTDOWN, start);
   for (const POINT& step : steps) {
-    Sleep(120);
+    handled();
     sendMouse(MOUSEEVENTF_MOVE, step);
   }
-  Sleep(120);
+  handled();
   sendMouse(MOUSEEVENTF_LEFTUP, steps[2]);
   if (withRightButton) sendMouse(MOUSEEVENTF_RIGHTUP, steps[2]);
+  handled();
+  done = true;
 }
 
 TEST(frmYardım, DragsWithTheRealMouse) {
@@ -284,10 +291,11 @@ TEST(frmYardım, DragsWithTheRealMouse) {
     const POINT start{100 + row.start.x, 100 + row.start.y};
     SetCursorPos(start.x, start.y);
     kovrena::testing::pumpMessages();
-    std::thread hand(drag, start, row.withRightButton);
-    for (int i = 0; i < 80; ++i) {
+    std::atomic<bool> done = false;
+    std::thread hand(drag, form.handle(), start, row.withRightButton, std::ref(done));
+    while (!done) {
       kovrena::testing::pumpMessages();
-      Sleep(10);
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     hand.join();
     kovrena::testing::pumpMessages();

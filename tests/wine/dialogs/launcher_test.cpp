@@ -6,16 +6,19 @@
 #include <string>
 
 #include "dialogs/sys_info.h"
+#include "platform/win32/file_system.h"
 #include "platform/win32/process_launcher.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/text.h"
 #include "test_support.h"
+#include "tests/fakes/message_box.h"
+#include "tests/fakes/registry.h"
+#include "tests/wine/support/windows_path.h"
 
 namespace kovrena::dialogs {
 namespace {
 
-using kovrena::testing::PlainLookupFiles;
-using kovrena::testing::RecordingMessages;
+using kovrena::testing::RecordingMessageBox;
 using kovrena::testing::TestKey;
 using kovrena::testing::utf16Bytes;
 using kovrena::win32::ToUtf8;
@@ -59,7 +62,7 @@ class ProbeCopies {
   ProbeCopies() {
     clean();
     CreateDirectoryW(kFolder.c_str(), nullptr);
-    const std::wstring probe = kovrena::testing::windowsPath(KOVRENA_LAUNCH_PROBE);
+    const std::wstring probe = kovrena::testing::windowsPathOf(KOVRENA_LAUNCH_PROBE);
     copied_ = CopyFileW(probe.c_str(), kTool.c_str(), FALSE) && CopyFileW(probe.c_str(), kDecoy.c_str(), FALSE);
   }
   ~ProbeCopies() { clean(); }
@@ -104,7 +107,8 @@ TEST(Win32ProcessLauncher, StartsExactlyThePathWithBlanks) {
   ASSERT_FALSE(failed.has_value()) << failed->description;
   ASSERT_TRUE(waitFor(kTool + L".ran", 15000)) << "the tool did not start";
   EXPECT_EQ(readMarker(kTool + L".ran"), L"\"" + kTool + L"\"\n1\n");
-  Sleep(300);
+  // One start makes one process: with the tool's mark there, a decoy's
+  // could only come from a second start.
   EXPECT_FALSE(exists(kDecoy + L".ran")) << "the decoy was started";
 }
 
@@ -149,9 +153,9 @@ TEST(StartSysInfo, FindsAndStartsTheToolThroughTheRegistry) {
     TestKey key;
     row.arrange(key);
     kovrena::win32::Win32Registry registry;
-    PlainLookupFiles files;
+    kovrena::win32::Win32FileSystem files;
     kovrena::win32::Win32ProcessLauncher launcher;
-    RecordingMessages messages;
+    RecordingMessageBox messages;
     StartSysInfo({registry, files, launcher, messages}, lookups);
     if (row.started) {
       EXPECT_TRUE(messages.shown.empty());

@@ -14,7 +14,7 @@
 #include "panel_outline.h"
 #include "platform/win32/scoped.h"
 
-namespace kovrena::test {
+namespace kovrena::testing {
 namespace {
 
 // The visible outline the window must have: the yellow panel of the picture
@@ -165,4 +165,4 @@ TEST_F(MainWindow, ClosingTheWindowEndsTheProcess) {
 }
 
 }  // namespace
-}  // namespace kovrena::test
+}  // namespace kovrena::testing

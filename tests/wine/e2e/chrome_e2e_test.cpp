@@ -10,7 +10,7 @@
 #include "main_window_fixture.h"
 #include "mouse.h"
 
-namespace kovrena::test {
+namespace kovrena::testing {
 namespace {
 
 // A pixel inside the coloured square of a 19 x 19 button picture, away from its symbol.
@@ -95,7 +95,7 @@ TEST_F(Chrome, PressShowsTheDarkerPictureUntilTheMouseMovesElsewhere) {
   EXPECT_TRUE(showsEventually(simge_, L"SIMGE", L"SIMGEALT"));
   saveScreenshot(window_, L"chrome-simge-pressed");
   releaseMouse(MOUSEEVENTF_RIGHTUP);
-  Sleep(scaled(200));
+  ASSERT_TRUE(WaitUntilHandled(window_, scaled(15000)));
   // No handling of the release: the pressed picture stays.
   EXPECT_EQ(shownPicture(simge_, L"SIMGE"), L"SIMGEALT");
   moveMouseTo(background());
@@ -131,7 +131,7 @@ TEST_F(Chrome, DraggingWithLeftAndRightHeldDoesNotMoveTheWindow) {
   for (int step = 1; step <= 6; ++step) moveMouseTo({at.x + 10 * step, at.y + 5 * step});
   releaseMouse(MOUSEEVENTF_LEFTUP);
   releaseMouse(MOUSEEVENTF_RIGHTUP);
-  Sleep(scaled(300));
+  ASSERT_TRUE(WaitUntilHandled(window_, scaled(15000)));
   RECT after{};
   GetWindowRect(window_, &after);
   EXPECT_EQ(after.left, before.left);
@@ -184,4 +184,4 @@ TEST_F(Chrome, MinimisePictureMinimisesAndCloseEndsTheProcess) {
 }
 
 }  // namespace
-}  // namespace kovrena::test
+}  // namespace kovrena::testing

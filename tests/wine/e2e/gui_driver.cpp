@@ -5,7 +5,7 @@
 
 #include "tests/wine/wait_scale.h"
 
-namespace kovrena::test {
+namespace kovrena::testing {
 
 std::wstring programUnderTest(const std::string& builtUnixPath) {
   const char* named = std::getenv("KOVRENA_EXE_UNDER_TEST");
@@ -145,4 +145,4 @@ std::wstring saveScreenshot(HWND window, const std::wstring& name) {
   return path;
 }
 
-}  // namespace kovrena::test
+}  // namespace kovrena::testing

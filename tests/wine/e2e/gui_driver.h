@@ -11,9 +11,8 @@
 #include "tests/wine/support/child_process.h"
 #include "tests/wine/support/windows_path.h"
 
-namespace kovrena::test {
+namespace kovrena::testing {
 
-using kovrena::testing::windowsPathOf;
 
 // The program the tests start: the build beside them, or the one that the
 // environment's KOVRENA_EXE_UNDER_TEST names (such as the shipping build).
@@ -41,10 +40,9 @@ std::vector<std::wstring> staticTexts(HWND dialog);
 // Presses a button without blocking on what the click opens.
 void pressButton(HWND button);
 
-using kovrena::testing::ChildProcess;
 
 // Saves what the screen shows of a window as a BMP file in the artifacts
 // folder (KOVRENA_ARTIFACTS, else the temp folder); returns the path.
 std::wstring saveScreenshot(HWND window, const std::wstring& name);
 
-}  // namespace kovrena::test
+}  // namespace kovrena::testing

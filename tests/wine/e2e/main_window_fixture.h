@@ -1,19 +1,22 @@
 #pragma once
 // The running program and what a test does with its main window.
 #include <windows.h>
+#include <dlgs.h>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
+#include "app/program_selection.h"
 #include "gui_driver.h"
+#include "platform/win32/text.h"
+#include "tests/wine/support/handled.h"
 #include "tests/wine/wait_scale.h"
 
-namespace kovrena::test {
+namespace kovrena::testing {
 
 inline const std::wstring kKovrenaExe = programUnderTest(KOVRENA_EXE_UNIX_PATH);
-using kovrena::testing::scaled;
 
 // process's closed dialog can go on answering true for a while under Wine.)
 inline bool gone(HWND window) {
@@ -71,25 +74,42 @@ class MainWindow : public ::testing::Test {
     return waitFor([&] { return topLevelWindow(process_->id(), title, L"#32770"); });
   }
 
-  // Clicks "Gözat" and answers the open-file dialog with a typed path, or cancels it.
-  void choose(const std::wstring& path, bool cancel = false) {
+  // Clicks "Gözat" and returns the open-file dialog once it has settled. It
+  // must show the program's title and filter.
+  HWND openProgramDialog() {
     pressButton(control(L"Button", L"Gözat"));
-    HWND dialog = dialogTitled(L"Programı Seçiniz");
-    ASSERT_NE(dialog, nullptr) << "the open-file dialog did not appear";
+    const app::OpenFileSettings designed = app::ProgramDialogSettings();
+    HWND dialog = dialogTitled(win32::ToWide(designed.title));
+    if (dialog == nullptr) {
+      ADD_FAILURE() << "the open-file dialog did not appear";
+      return nullptr;
+    }
+    EXPECT_TRUE(WaitUntilHandled(dialog, scaled(15000))) << "the open-file dialog does not settle";
+    EXPECT_EQ(windowText(GetDlgItem(dialog, cmb1)), win32::ToWide(designed.filterDescription));
+    return dialog;
+  }
+
+  // Answers the open-file dialog with a typed path, or cancels it. Its file
+  // name must be empty as it opens.
+  void choose(const std::wstring& path, bool cancel = false) {
+    HWND dialog = openProgramDialog();
+    ASSERT_NE(dialog, nullptr);
+    // The file-name box: the edit inside the explorer-style dialog's file-name combo.
+    HWND name = nullptr;
+    for (HWND child : descendants(dialog)) {
+      if (name == nullptr && _wcsicmp(className(child).c_str(), L"Edit") == 0 && GetDlgCtrlID(child) == cmb13) {
+        name = child;
+      }
+    }
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(windowText(name), L"");
     if (cancel) {
       PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     } else {
-      // The file-name box: the edit inside the explorer-style dialog's file-name combo.
-      HWND name = nullptr;
-      for (HWND child : descendants(dialog)) {
-        if (name == nullptr && _wcsicmp(className(child).c_str(), L"Edit") == 0 && GetDlgCtrlID(child) == 0x47c) {
-          name = child;
-        }
-      }
-      ASSERT_NE(name, nullptr);
-      // The dialog fills its boxes while it opens: type only once it has settled.
-      Sleep(scaled(500));
+      // Typed once the dialog has settled; nothing it still had queued may
+      // overwrite it.
       SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+      ASSERT_TRUE(WaitUntilHandled(dialog, scaled(15000)));
       ASSERT_EQ(windowText(name), path);
       PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
     }
@@ -123,4 +143,4 @@ class MainWindow : public ::testing::Test {
   HWND window_ = nullptr;
 };
 
-}  // namespace kovrena::test
+}  // namespace kovrena::testing

@@ -2,7 +2,7 @@
 
 #include "tests/wine/wait_scale.h"
 
-namespace kovrena::test {
+namespace kovrena::testing {
 
 namespace {
 
@@ -54,4 +54,4 @@ POINT centreOf(HWND window) {
   return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
 }
 
-}  // namespace kovrena::test
+}  // namespace kovrena::testing

@@ -3,7 +3,7 @@
 // the mouse (and under Xvfb reaches the X server).
 #include <windows.h>
 
-namespace kovrena::test {
+namespace kovrena::testing {
 
 void moveMouseTo(POINT screen);
 void pressMouse(DWORD downFlag);   // MOUSEEVENTF_LEFTDOWN, ..._RIGHTDOWN
@@ -15,4 +15,4 @@ POINT onScreen(HWND window, int x, int y);
 // Centre of a window on the screen.
 POINT centreOf(HWND window);
 
-}  // namespace kovrena::test
+}  // namespace kovrena::testing

@@ -13,7 +13,7 @@
 
 #include "main_window_fixture.h"
 
-namespace kovrena::test {
+namespace kovrena::testing {
 namespace {
 
 std::wstring lower(std::wstring text) {
@@ -78,4 +78,4 @@ TEST_F(MainWindow, OwnManifestBindsTheCommonControlsSixOfItsArchitecture) {
 }
 
 }  // namespace
-}  // namespace kovrena::test
+}  // namespace kovrena::testing

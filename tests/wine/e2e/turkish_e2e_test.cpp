@@ -12,7 +12,7 @@
 #include "manifest/messages.h"
 #include "platform/win32/text.h"
 
-namespace kovrena::test {
+namespace kovrena::testing {
 namespace {
 
 using kovrena::win32::ToWide;
@@ -20,9 +20,8 @@ using kovrena::win32::ToWide;
 std::wstring buttonText(HWND dialog, int id) { return windowText(GetDlgItem(dialog, id)); }
 
 TEST_F(MainWindow, OpenDialogAndOverwriteQuestionSpeakTurkish) {
-  pressButton(control(L"Button", L"Gözat"));
-  HWND dialog = dialogTitled(L"Programı Seçiniz");
-  ASSERT_NE(dialog, nullptr) << "the open-file dialog did not appear";
+  HWND dialog = openProgramDialog();
+  ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(buttonText(dialog, IDOK), L"&Aç");
   EXPECT_EQ(buttonText(dialog, IDCANCEL), L"İptal");
   saveScreenshot(dialog, L"open-dialog-tr");
@@ -54,4 +53,4 @@ TEST_F(MainWindow, OpenDialogAndOverwriteQuestionSpeakTurkish) {
 }
 
 }  // namespace
-}  // namespace kovrena::test
+}  // namespace kovrena::testing

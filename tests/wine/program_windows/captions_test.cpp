@@ -19,7 +19,7 @@
 #include "running_program.h"
 #include "tests/wine/e2e/mouse.h"
 
-namespace kovrena::test {
+namespace kovrena::testing {
 namespace {
 
 using kovrena::win32::ToUtf8;
@@ -210,4 +210,4 @@ TEST_F(Captions, EveryLabelAndButtonOfTheThreeWindowsShowsItsWholeCaption) {
 }
 
 }  // namespace
-}  // namespace kovrena::test
+}  // namespace kovrena::testing

@@ -19,7 +19,7 @@
 #include "running_program.h"
 #include "tests/wine/e2e/mouse.h"
 
-namespace kovrena::test {
+namespace kovrena::testing {
 namespace {
 
 // One entry of the handle table (Wine's GDI_HANDLE_ENTRY): in use while its
@@ -125,4 +125,4 @@ TEST_F(HandleCounts, StayAfterTheFirstHelpAndAboutRoundUpToTheThirtieth) {
 }
 
 }  // namespace
-}  // namespace kovrena::test
+}  // namespace kovrena::testing

@@ -17,9 +17,10 @@
 #include "platform/win32/text.h"
 #include "running_program.h"
 #include "tests/wine/e2e/mouse.h"
+#include "tests/wine/support/handled.h"
 #include "tests/wine/wait_scale.h"
 
-namespace kovrena::test {
+namespace kovrena::testing {
 namespace {
 
 using kovrena::win32::ToWide;
@@ -143,7 +144,7 @@ TEST_F(HelpWindow, DraggingTheTitleMovesTheWindowDraggingTheTextDoesNot) {
         return after.left == before.left + 30 && after.top == before.top + 15;
       })) << "moved by " << (after.left - before.left) << ", " << (after.top - before.top);
     } else {
-      Sleep(kovrena::testing::scaled(300));
+      ASSERT_TRUE(kovrena::testing::WaitUntilHandled(help, kovrena::testing::scaled(15000)));
       GetWindowRect(help, &after);
       EXPECT_EQ(after.left, before.left);
       EXPECT_EQ(after.top, before.top);
@@ -265,4 +266,4 @@ TEST_F(AboutWindow, AltSShowsTheMessageOverTheAboutWindowWhenNoToolIsFound) {
 }
 
 }  // namespace
-}  // namespace kovrena::test
+}  // namespace kovrena::testing

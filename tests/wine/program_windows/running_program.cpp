@@ -4,7 +4,7 @@
 #include "tests/wine/e2e/mouse.h"
 #include "tests/wine/wait_scale.h"
 
-namespace kovrena::test {
+namespace kovrena::testing {
 
 std::unique_ptr<ChildProcess> RunningProgram::process_;
 HWND RunningProgram::main_ = nullptr;
@@ -116,4 +116,4 @@ void RunningProgram::closeWhatIsOpen() {
   }
 }
 
-}  // namespace kovrena::test
+}  // namespace kovrena::testing

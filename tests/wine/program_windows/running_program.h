@@ -12,7 +12,7 @@
 
 #include "tests/wine/e2e/gui_driver.h"
 
-namespace kovrena::test {
+namespace kovrena::testing {
 
 inline constexpr wchar_t kHelpClass[] = L"KovrenaFrmYardım";
 inline constexpr wchar_t kAboutClass[] = L"KovrenaFrmHakkında";
@@ -52,4 +52,4 @@ class RunningProgram : public ::testing::Test {
   static HWND main_;
 };
 
-}  // namespace kovrena::test
+}  // namespace kovrena::testing
