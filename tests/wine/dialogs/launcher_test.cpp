@@ -9,6 +9,7 @@
 #include "platform/win32/file_system.h"
 #include "platform/win32/process_launcher.h"
 #include "platform/win32/registry.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
 #include "test_support.h"
 #include "tests/fakes/message_box.h"
@@ -41,12 +42,12 @@ bool waitFor(const std::wstring& path, DWORD milliseconds) {
 // The probe's report: its command line and its show command.
 std::wstring readMarker(const std::wstring& path) {
   for (int attempt = 0; attempt < 40; ++attempt) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
+    const win32::UniqueHandle file(
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (file) {
       std::wstring text(4096, L'\0');
       DWORD read = 0;
-      ReadFile(file, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &read, nullptr);
-      CloseHandle(file);
+      ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &read, nullptr);
       text.resize(read / sizeof(wchar_t));
       if (!text.empty() && text.back() == L'\n') return text;
     }

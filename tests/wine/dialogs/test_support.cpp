@@ -2,6 +2,7 @@
 
 #include <shlwapi.h>
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
 
 namespace kovrena::testing {
@@ -11,14 +12,13 @@ TestKey::~TestKey() { SHDeleteKeyW(HKEY_CURRENT_USER, kPath); }
 
 void TestKey::set(const std::wstring& subkey, const std::wstring& name, DWORD type, const std::string& bytes) {
   const std::wstring path = std::wstring(kPath) + L"\\" + subkey;
-  HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+  win32::UniqueKey key;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(),
                       nullptr) != ERROR_SUCCESS) {
     return;
   }
-  RegSetValueExW(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+  RegSetValueExW(key.get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                  static_cast<DWORD>(bytes.size()));
-  RegCloseKey(key);
 }
 
 namespace {
@@ -112,11 +112,15 @@ ClientPicture::ClientPicture(HWND window) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+  const win32::WindowDC screen(nullptr);
+  const win32::MemoryDC memory(screen.get());
+  const win32::UniqueBitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap) {
+    width_ = height_ = 0;  // no picture: every point reads as invalid
+    return;
+  }
+  const win32::SelectedObject drawingInto(memory.get(), bitmap.get());
+  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT | PRF_ERASEBKGND);
   GdiFlush();
   const auto* raw = static_cast<const std::uint32_t*>(bits);
   pixels_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
@@ -124,10 +128,6 @@ ClientPicture::ClientPicture(HWND window) {
     const std::uint32_t p = raw[i];  // 0x00RRGGBB
     pixels_[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
   }
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
 }
 
 COLORREF ClientPicture::at(int x, int y) const {
@@ -136,17 +136,13 @@ COLORREF ClientPicture::at(int x, int y) const {
 }
 
 COLORREF resourcePixel(const wchar_t* name, int x, int y) {
-  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, 0));
-  if (bitmap == nullptr) return CLR_INVALID;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  const COLORREF colour = GetPixel(memory, x, y);
-  SelectObject(memory, previous);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(bitmap);
-  return colour;
+  const win32::UniqueBitmap bitmap(
+      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, 0)));
+  if (!bitmap) return CLR_INVALID;
+  const win32::WindowDC screen(nullptr);
+  const win32::MemoryDC memory(screen.get());
+  const win32::SelectedObject reading(memory.get(), bitmap.get());
+  return GetPixel(memory.get(), x, y);
 }
 
 OwnerWindow::OwnerWindow() {

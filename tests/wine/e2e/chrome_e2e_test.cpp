@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/ana_form_design.h"
+#include "platform/win32/scoped.h"
 #include "main_window_fixture.h"
 #include "mouse.h"
 
@@ -20,13 +21,14 @@ constexpr int kProbeX = 2, kProbeY = 2;
 // program's own resources.
 COLORREF resourceColour(const wchar_t* name) {
   HMODULE program = LoadLibraryExW(kKovrenaExe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(program, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  HDC memory = CreateCompatibleDC(nullptr);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  const COLORREF colour = GetPixel(memory, kProbeX, kProbeY);
-  SelectObject(memory, previous);
-  DeleteDC(memory);
-  DeleteObject(bitmap);
+  COLORREF colour = CLR_INVALID;
+  {
+    const win32::UniqueBitmap bitmap(
+        static_cast<HBITMAP>(LoadImageW(program, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const win32::MemoryDC memory(nullptr);
+    const win32::SelectedObject reading(memory.get(), bitmap.get());
+    if (bitmap) colour = GetPixel(memory.get(), kProbeX, kProbeY);
+  }
   FreeLibrary(program);
   return colour;
 }
@@ -54,9 +56,7 @@ class Chrome : public MainWindow {
   std::wstring shownPicture(HWND button, const wchar_t* base) {
     RECT area{};
     GetWindowRect(button, &area);
-    HDC screen = GetDC(nullptr);
-    const COLORREF shown = GetPixel(screen, area.left + kProbeX, area.top + kProbeY);
-    ReleaseDC(nullptr, screen);
+    const COLORREF shown = GetPixel(win32::WindowDC(nullptr).get(), area.left + kProbeX, area.top + kProbeY);
     for (const wchar_t* suffix : {L"", L"UST", L"ALT"}) {
       const std::wstring name = std::wstring(base) + suffix;
       if (resourceColour(name.c_str()) == shown) return name;

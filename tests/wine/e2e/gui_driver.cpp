@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "platform/win32/scoped.h"
 #include "tests/wine/wait_scale.h"
 
 namespace kovrena::testing {
@@ -112,8 +113,8 @@ std::wstring saveScreenshot(HWND window, const std::wstring& name) {
   GetWindowRect(window, &area);
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
+  const win32::WindowDC screen(nullptr);
+  const win32::MemoryDC memory(screen.get());
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = width;
@@ -121,27 +122,23 @@ std::wstring saveScreenshot(HWND window, const std::wstring& name) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  const win32::UniqueBitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap) return L"";
+  const win32::SelectedObject copyingInto(memory.get(), bitmap.get());
+  BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
   GdiFlush();
   const DWORD rowBytes = static_cast<DWORD>((width * 3 + 3) & ~3);
   BITMAPFILEHEADER file{};
   file.bfType = 0x4d42;
   file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
   file.bfSize = file.bfOffBits + rowBytes * static_cast<DWORD>(height);
-  HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (out != INVALID_HANDLE_VALUE) {
+  const win32::UniqueHandle out(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  if (out) {
     DWORD written = 0;
-    WriteFile(out, &file, sizeof(file), &written, nullptr);
-    WriteFile(out, &info.bmiHeader, sizeof(info.bmiHeader), &written, nullptr);
-    WriteFile(out, bits, rowBytes * static_cast<DWORD>(height), &written, nullptr);
-    CloseHandle(out);
+    WriteFile(out.get(), &file, sizeof(file), &written, nullptr);
+    WriteFile(out.get(), &info.bmiHeader, sizeof(info.bmiHeader), &written, nullptr);
+    WriteFile(out.get(), bits, rowBytes * static_cast<DWORD>(height), &written, nullptr);
   }
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return path;
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "main_window_fixture.h"
+#include "platform/win32/scoped.h"
 
 namespace kovrena::testing {
 namespace {
@@ -48,8 +49,10 @@ std::wstring loadedModule(HANDLE process, const std::wstring& name) {
 
 // IMAGE_FILE_MACHINE_* of a program file, 0 when it is not one.
 WORD machineOf(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return 0;
+  const win32::UniqueHandle opened(
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!opened) return 0;
+  const HANDLE file = opened.get();
   IMAGE_DOS_HEADER dos{};
   DWORD got = 0;
   WORD machine = 0;
@@ -63,7 +66,6 @@ WORD machineOf(const std::wstring& path) {
       machine = nt.header.Machine;
     }
   }
-  CloseHandle(file);
   return machine;
 }
 

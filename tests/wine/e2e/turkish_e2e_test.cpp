@@ -10,6 +10,7 @@
 
 #include "main_window_fixture.h"
 #include "manifest/messages.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
 
 namespace kovrena::testing {
@@ -34,9 +35,7 @@ TEST_F(MainWindow, OpenDialogAndOverwriteQuestionSpeakTurkish) {
   // Its own check at selection must be over before the manifest appears.
   waitUntilProgramIdle();
   const std::wstring manifest = target_ + L".manifest";
-  HANDLE file = CreateFileW(manifest.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  CloseHandle(file);
+  ASSERT_TRUE(win32::UniqueHandle(CreateFileW(manifest.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)));
   pressButton(control(L"Button", L"Uygula"));
   HWND box = dialogTitled(L"Kovrena");
   ASSERT_NE(box, nullptr) << "no question";

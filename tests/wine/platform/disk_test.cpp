@@ -79,11 +79,11 @@ TEST_F(Win32DiskTest, ListingShowsHiddenFilesAndFoldersWithoutDots) {
 
 TEST_F(Win32DiskTest, ReadingIsExactAndShared) {
   // Another program holding the file open for writing does not stop a reader.
-  HANDLE writer = CreateFileW(ToWide(d / "düz.exe").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+  win32::UniqueHandle writer(CreateFileW(ToWide(d / "düz.exe").c_str(), GENERIC_WRITE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(writer);
   Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(d / "düz.exe");
-  CloseHandle(writer);
+  writer.reset();
   ASSERT_TRUE(opened.ok()) << opened.error().description;
   ByteSource& file = *opened.value();
   EXPECT_EQ(file.size(), 10u);

@@ -65,13 +65,12 @@ TEST_F(EngineOnWindows, HiddenManifestIsFoundByTheCheckNotByThePlainLookup) {
 std::vector<std::wstring> namesIn(const TempDir& folder) {
   std::vector<std::wstring> names;
   WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW((folder.wide() + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  const win32::UniqueFind search(FindFirstFileW((folder.wide() + L"\\*").c_str(), &found));
+  if (!search) return names;
   do {
     const std::wstring name = found.cFileName;
     if (name != L"." && name != L"..") names.push_back(name);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  } while (FindNextFileW(search.get(), &found));
   return names;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/win32/last_error.h"
 #include "tests/contracts/file_system_contract.h"
 #include "tests/wine/platform/win_files.h"
+#include "tests/wine/support/child_process.h"
 
 namespace kovrena::win32 {
 namespace {
@@ -101,18 +102,9 @@ TEST_F(Win32Files, TemporaryFileIsNewHiddenAndRenamedOverThePath) {
 DWORD endedProcess() {
   wchar_t self[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring command = L"\"" + std::wstring(self) + L"\" --gtest_filter=-*";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr, &startup,
-                      &process)) {
-    return 0;
-  }
-  WaitForSingleObject(process.hProcess, 30000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return process.dwProcessId;
+  const testing::ChildProcess run(self, L"--gtest_filter=-*", {}, DETACHED_PROCESS);
+  if (!run.started() || !run.waitForExit(30000)) return 0;
+  return run.id();
 }
 
 // What a killed writer left goes, hidden and system as it may be; another

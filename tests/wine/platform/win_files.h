@@ -7,14 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
+#include "tests/wine/support/child_process.h"
 
 namespace kovrena::testing {
 
 inline void removeTree(const std::wstring& folder) {
   WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
+  const win32::UniqueFind search(FindFirstFileW((folder + L"\\*").c_str(), &found));
+  if (search) {
     do {
       const std::wstring name = found.cFileName;
       if (name == L"." || name == L"..") continue;
@@ -25,8 +27,7 @@ inline void removeTree(const std::wstring& folder) {
       } else {
         DeleteFileW(child.c_str());
       }
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (FindNextFileW(search.get(), &found));
   }
   RemoveDirectoryW(folder.c_str());
 }
@@ -58,24 +59,22 @@ class TempDir {
 };
 
 inline bool writeBytes(const std::string& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(win32::ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  const win32::UniqueHandle file(CreateFileW(win32::ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   DWORD written = 0;
-  const BOOL done = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
+  const BOOL done = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   return done && written == bytes.size();
 }
 
 inline std::optional<std::string> readBytes(const std::string& path) {
-  HANDLE file = CreateFileW(win32::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  const win32::UniqueHandle file(CreateFileW(win32::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                             nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!file) return std::nullopt;
   std::string bytes;
   char buffer[4096];
   DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got != 0) bytes.append(buffer, got);
-  CloseHandle(file);
+  while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got != 0) bytes.append(buffer, got);
   return bytes;
 }
 
@@ -91,24 +90,16 @@ inline bool runOnHost(const wchar_t* program, const std::wstring& options, const
   const auto unixName = reinterpret_cast<UnixName>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
   if (unixName == nullptr) return false;
-  std::wstring command = std::wstring(program) + L" " + options;
+  std::wstring arguments = options;
   for (const std::string& path : paths) {
     char* name = unixName(win32::ToWide(path).c_str());
     if (name == nullptr) return false;
-    command += L" \"" + win32::ToWide(name) + L"\"";
+    arguments += L" \"" + win32::ToWide(name) + L"\"";
     HeapFree(GetProcessHeap(), 0, name);
   }
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  const std::wstring exe = std::wstring(L"Z:\\bin\\") + program;
-  if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return false;
-  }
-  WaitForSingleObject(process.hProcess, 10000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  const ChildProcess run(std::wstring(L"Z:\\bin\\") + program, arguments);
+  if (!run.started()) return false;
+  (void)run.waitForExit(10000);
   return true;
 }
 
@@ -119,11 +110,7 @@ inline bool makeHostLink(const std::string& target, const std::string& link) {
   // Wine does not wait for a Unix program to end: the link is waited for.
   for (int wait = 0; wait < 100; ++wait) {
     WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW(win32::ToWide(link).c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      FindClose(search);
-      return true;
-    }
+    if (win32::UniqueFind(FindFirstFileW(win32::ToWide(link).c_str(), &found))) return true;
     Sleep(50);
   }
   return false;
@@ -137,11 +124,7 @@ inline void removeHostLinks(const std::vector<std::string>& links) {
     bool gone = true;
     for (const std::string& link : links) {
       WIN32_FIND_DATAW found{};
-      HANDLE search = FindFirstFileW(win32::ToWide(link).c_str(), &found);
-      if (search != INVALID_HANDLE_VALUE) {
-        FindClose(search);
-        gone = false;
-      }
+      if (win32::UniqueFind(FindFirstFileW(win32::ToWide(link).c_str(), &found))) gone = false;
     }
     if (gone) return;
     Sleep(50);

@@ -15,6 +15,7 @@
 
 #include "dialogs/about_design.h"
 #include "ui/design.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
 #include "running_program.h"
 #include "tests/wine/e2e/mouse.h"
@@ -87,10 +88,11 @@ Measured measure(HWND control, const std::string& window, const ui::FontDesign& 
   GetClientRect(control, &client);
   m.box = {client.right, client.bottom};
 
-  HDC dc = GetDC(control);
+  const win32::WindowDC controlDC(control);
+  const HDC dc = controlDC.get();
   const LOGFONTW wanted = logFontOf(design, dc);
-  HFONT font = CreateFontIndirectW(&wanted);
-  HGDIOBJ previous = SelectObject(dc, font);
+  const win32::UniqueFont font(CreateFontIndirectW(&wanted));
+  const win32::SelectedObject measuring(dc, font.get());
   std::vector<char> metrics(GetOutlineTextMetricsW(dc, 0, nullptr));
   if (!metrics.empty() && GetOutlineTextMetricsW(dc, static_cast<UINT>(metrics.size()),
                                                  reinterpret_cast<OUTLINETEXTMETRICW*>(metrics.data()))) {
@@ -113,10 +115,6 @@ Measured measure(HWND control, const std::string& window, const ui::FontDesign& 
   const UINT wrapping = m.room == Room::Label ? DT_WORDBREAK | DT_EXPANDTABS : DT_SINGLELINE;
   DrawTextW(dc, caption.c_str(), -1, &laid, DT_CALCRECT | wrapping | (prefixes ? 0 : DT_NOPREFIX));
   m.laidOut = {laid.right + lean, laid.bottom};
-
-  SelectObject(dc, previous);
-  DeleteObject(font);
-  ReleaseDC(control, dc);
   return m;
 }
 
@@ -172,13 +170,12 @@ void record(const std::vector<Measured>& all, const std::wstring& exe) {
   const std::wstring name = exe.substr(exe.find_last_of(L"\\/") + 1);
   const bool shipping = GetEnvironmentVariableW(L"KOVRENA_EXE_UNDER_TEST", nullptr, 0) != 0;
   path += std::wstring(L"\\caption-widths-") + (shipping ? L"shipping" : L"twin") + L".txt";
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
+  const win32::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  if (!file) return;
   const std::string header = ToUtf8(L"Captions of " + name + L" (" + exe + L")\n");
   DWORD written = 0;
-  WriteFile(file, header.data(), static_cast<DWORD>(header.size()), &written, nullptr);
-  WriteFile(file, table.data(), static_cast<DWORD>(table.size()), &written, nullptr);
-  CloseHandle(file);
+  WriteFile(file.get(), header.data(), static_cast<DWORD>(header.size()), &written, nullptr);
+  WriteFile(file.get(), table.data(), static_cast<DWORD>(table.size()), &written, nullptr);
 }
 
 using Captions = RunningProgram;

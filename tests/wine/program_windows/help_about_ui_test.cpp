@@ -14,6 +14,7 @@
 #include "dialogs/help_text.h"
 #include "dialogs/sys_info.h"
 #include "platform/product.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
 #include "running_program.h"
 #include "tests/wine/e2e/mouse.h"
@@ -225,12 +226,12 @@ bool toolNamed() {
   for (const dialogs::RegistryLookup& lookup :
        {dialogs::DefaultSysInfoLookups().programFile, dialogs::DefaultSysInfoLookups().folder}) {
     for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-      HKEY key = nullptr;
-      if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, ToWide(lookup.keyPath).c_str(), 0, KEY_READ | view, &key) == ERROR_SUCCESS) {
-        const bool named = RegQueryValueExW(key, ToWide(lookup.valueName).c_str(), nullptr, nullptr, nullptr, nullptr) ==
-                           ERROR_SUCCESS;
-        RegCloseKey(key);
-        if (named) return true;
+      win32::UniqueKey key;
+      if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, ToWide(lookup.keyPath).c_str(), 0, KEY_READ | view, key.put()) ==
+              ERROR_SUCCESS &&
+          RegQueryValueExW(key.get(), ToWide(lookup.valueName).c_str(), nullptr, nullptr, nullptr, nullptr) ==
+              ERROR_SUCCESS) {
+        return true;
       }
     }
   }

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/win32/scoped.h"
 #include "resources/resource_ids.h"
 #include "tests/native/resources/resource_files.h"
 
@@ -49,13 +50,12 @@ TEST(LoadedResources, NamedBitmapsHaveTheirSizesAndFormats) {
     if (c.bitCount == 24) EXPECT_EQ(dib.size(), 1180u);
     else EXPECT_EQ(stored.compression, kBiRle8);
     // As the program loads them: a bitmap of the display's depth.
-    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(self(), c.name, IMAGE_BITMAP, 0, 0, 0));
-    ASSERT_NE(bitmap, nullptr);
+    const kovrena::win32::UniqueBitmap bitmap(static_cast<HBITMAP>(LoadImageW(self(), c.name, IMAGE_BITMAP, 0, 0, 0)));
+    ASSERT_TRUE(bitmap);
     BITMAP info{};
-    ASSERT_EQ(GetObjectW(bitmap, sizeof info, &info), static_cast<int>(sizeof info));
+    ASSERT_EQ(GetObjectW(bitmap.get(), sizeof info, &info), static_cast<int>(sizeof info));
     EXPECT_EQ(info.bmWidth, c.width);
     EXPECT_EQ(info.bmHeight, c.height);
-    DeleteObject(bitmap);
   }
 }
 
@@ -68,8 +68,8 @@ TEST(LoadedResources, PalettePicturesLoadWithEveryColourExact) {
     SCOPED_TRACE(std::string(name, name + std::wcslen(name)));
     const std::string_view dib = resourceBytes(name, MAKEINTRESOURCEW(2));
     const Bitmap stored = parseDib(reinterpret_cast<const std::uint8_t*>(dib.data()), dib.size());
-    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(self(), name, IMAGE_BITMAP, 0, 0, 0));
-    ASSERT_NE(bitmap, nullptr);
+    const kovrena::win32::UniqueBitmap bitmap(static_cast<HBITMAP>(LoadImageW(self(), name, IMAGE_BITMAP, 0, 0, 0)));
+    ASSERT_TRUE(bitmap);
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
     format.bmiHeader.biWidth = stored.width;
@@ -78,11 +78,8 @@ TEST(LoadedResources, PalettePicturesLoadWithEveryColourExact) {
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
     std::vector<std::uint32_t> shown(stored.pixels.size());
-    HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(stored.height), shown.data(), &format,
-                               DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(bitmap);
+    const int rows = GetDIBits(kovrena::win32::WindowDC(nullptr).get(), bitmap.get(), 0, static_cast<UINT>(stored.height),
+                               shown.data(), &format, DIB_RGB_COLORS);
     ASSERT_EQ(rows, stored.height);
     for (std::size_t i = 0; i < shown.size(); ++i) {
       const Rgb want = stored.pixels[i];
@@ -121,16 +118,15 @@ TEST(LoadedResources, IconGroupsHoldTheirSizesIn256Colours) {
       EXPECT_EQ(entries[i].height, c.sizes[i]);
       EXPECT_EQ(entries[i].bitCount, 8);
       const int s = c.sizes[i];
-      HICON icon = static_cast<HICON>(LoadImageW(self(), MAKEINTRESOURCEW(c.id), IMAGE_ICON, s, s, 0));
-      ASSERT_NE(icon, nullptr) << s;
+      const kovrena::win32::UniqueIcon icon(
+          static_cast<HICON>(LoadImageW(self(), MAKEINTRESOURCEW(c.id), IMAGE_ICON, s, s, 0)));
+      ASSERT_TRUE(icon) << s;
       ICONINFO info{};
-      ASSERT_TRUE(GetIconInfo(icon, &info));
+      ASSERT_TRUE(GetIconInfo(icon.get(), &info));
+      const kovrena::win32::UniqueBitmap colour(info.hbmColor), maskBitmap(info.hbmMask);
       BITMAP mask{};
-      GetObjectW(info.hbmMask, sizeof mask, &mask);
+      GetObjectW(maskBitmap.get(), sizeof mask, &mask);
       EXPECT_EQ(mask.bmWidth, s);
-      if (info.hbmColor) DeleteObject(info.hbmColor);
-      DeleteObject(info.hbmMask);
-      DestroyIcon(icon);
     }
   }
 }
@@ -140,21 +136,20 @@ TEST(LoadedResources, HandCursorsHaveTheirHotSpots) {
   constexpr Case kCases[] = {{IDC_EL_ANA, 5, 0}, {IDC_EL_BAGLANTI, 7, 1}};
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.id);
-    HCURSOR cursor = static_cast<HCURSOR>(
-        LoadImageW(self(), MAKEINTRESOURCEW(c.id), IMAGE_CURSOR, 32, 32, 0));
-    ASSERT_NE(cursor, nullptr);
+    const kovrena::win32::UniqueCursor cursor(
+        static_cast<HCURSOR>(LoadImageW(self(), MAKEINTRESOURCEW(c.id), IMAGE_CURSOR, 32, 32, 0)));
+    ASSERT_TRUE(cursor);
     ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(cursor, &info));
+    ASSERT_TRUE(GetIconInfo(cursor.get(), &info));
+    const kovrena::win32::UniqueBitmap maskBitmap(info.hbmMask), colour(info.hbmColor);
     EXPECT_FALSE(info.fIcon);
     EXPECT_EQ(info.xHotspot, c.x);
     EXPECT_EQ(info.yHotspot, c.y);
     BITMAP mask{};
-    GetObjectW(info.hbmMask, sizeof mask, &mask);
+    GetObjectW(maskBitmap.get(), sizeof mask, &mask);
     EXPECT_EQ(mask.bmWidth, 32);
     EXPECT_EQ(mask.bmHeight, 64);  // monochrome: AND and XOR masks stacked
     EXPECT_EQ(info.hbmColor, nullptr);
-    DeleteObject(info.hbmMask);
-    DestroyCursor(cursor);
   }
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/scoped.h"
+
 namespace kovrena::ui::win32 {
 namespace {
 
@@ -99,9 +101,7 @@ TEST(Window, PaintsThroughOneDrawingAndRunsMessagesUntilDoneOrQuit) {
   NotingWindow window;
   ASSERT_TRUE(window.create());
   EXPECT_EQ(SendMessageW(window.handle(), WM_ERASEBKGND, 0, 0), 1) << "the drawing covers the client area";
-  const HDC screen = GetDC(nullptr);
-  SendMessageW(window.handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(screen), PRF_CLIENT);
-  ReleaseDC(nullptr, screen);
+  SendMessageW(window.handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(kovrena::win32::WindowDC(nullptr).get()), PRF_CLIENT);
   ShowWindow(window.handle(), SW_SHOWNOACTIVATE);
   UpdateWindow(window.handle());
   EXPECT_EQ(window.printing, (std::vector<bool>{true, false}));
