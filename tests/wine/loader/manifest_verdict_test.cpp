@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <iostream>
 #include <string>
 
 #include "cli/pe/manifest_check.h"
@@ -38,12 +39,18 @@ TEST(ManifestVerdictOnWine, TheLoaderDoesWhatTheVerdictSays) {
       {"32-bit", testing::windowsPathTextOf(KOVRENA_PROBE32_PATH), ManifestArchitecture::X86, machine::kX86},
       {"64-bit", testing::windowsPathTextOf(KOVRENA_PROBE_PATH), ManifestArchitecture::Amd64, machine::kX64},
   };
+  const bool runs32 = testing::Runs32BitPrograms(probes[0].path);
+  ASSERT_TRUE(runs32 || !testing::PrefixHas32BitSystem()) << "the prefix has its 32-bit system, yet the probe failed";
+  if (!runs32) std::cout << "this Wine runs no 32-bit program: the 32-bit probe's rows are left out\n";
   int index = 0;
   for (const testing::ManifestVariant& v : testing::ManifestVariants("p.exe")) {
     for (const Probe& probe : probes) {
+      if (probe.machine == machine::kX86 && !runs32) continue;
       SCOPED_TRACE(std::string(v.name) + ", " + probe.name);
-      const Binding expected = OnWine(ReadManifest(v.text, probe.architecture, probe.machine));
+      Binding expected = OnWine(ReadManifest(v.text, probe.architecture, probe.machine));
       if (expected == Binding::Uncertain) continue;
+      // Without Wine's 32-bit half there is no x86 assembly to refuse.
+      if (expected == Binding::DoesNotStart && !runs32) expected = Binding::SystemControls;
       const std::wstring sub = L"v" + std::to_wstring(index++);
       const std::string dir = folder / win32::ToUtf8(sub);
       ASSERT_TRUE(CreateDirectoryW(win32::ToWide(dir).c_str(), nullptr));

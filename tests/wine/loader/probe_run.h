@@ -70,4 +70,22 @@ inline ProbeRun runProbe(const std::string& exe) {
 
 inline bool boundToV6(const ProbeRun& run) { return lower(run.comctl).find("winsxs") != std::string::npos; }
 
+// Whether this Wine runs 32-bit programs: it does not where the machine cannot
+// execute i386 code and Wine has only its 64-bit half. Such a Wine has no x86
+// assemblies either, so an x86 dependency beside a 64-bit program finds
+// nothing to refuse and the loader goes on with the system's controls.
+inline bool Runs32BitPrograms(const std::string& probe32) {
+  const ProbeRun run = runProbe(probe32);
+  return run.started && run.exitCode == 0 && !run.comctl.empty();
+}
+
+// A prefix that holds the 32-bit system must run 32-bit programs: where it
+// does and the probe still fails, that is a fault, not the machine's limit.
+inline bool PrefixHas32BitSystem() {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = GetSystemWow64DirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return false;
+  return GetFileAttributesW((std::wstring(folder) + L"\\kernel32.dll").c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 }  // namespace kovrena::testing
