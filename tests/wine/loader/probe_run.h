@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -70,22 +71,14 @@ inline ProbeRun runProbe(const std::string& exe) {
 
 inline bool boundToV6(const ProbeRun& run) { return lower(run.comctl).find("winsxs") != std::string::npos; }
 
-// Whether this Wine runs 32-bit programs: it does not where the machine cannot
-// execute i386 code and Wine has only its 64-bit half. Such a Wine has no x86
-// assemblies either, so an x86 dependency beside a 64-bit program finds
-// nothing to refuse and the loader goes on with the system's controls.
-inline bool Runs32BitPrograms(const std::string& probe32) {
-  const ProbeRun run = runProbe(probe32);
-  return run.started && run.exitCode == 0 && !run.comctl.empty();
-}
-
-// A prefix that holds the 32-bit system must run 32-bit programs: where it
-// does and the probe still fails, that is a fault, not the machine's limit.
-inline bool PrefixHas32BitSystem() {
-  wchar_t folder[MAX_PATH] = {};
-  const UINT length = GetSystemWow64DirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return false;
-  return GetFileAttributesW((std::wstring(folder) + L"\\kernel32.dll").c_str()) != INVALID_FILE_ATTRIBUTES;
+// Whether this machine runs 32-bit programs at all, as tools/wine-exec found
+// out. Where it does not, Wine has only its 64-bit half and no x86
+// assemblies either: an x86 dependency beside a 64-bit program finds nothing
+// to refuse, and the loader goes on with the system's controls. Started some
+// other way, the test expects 32-bit programs to run.
+inline bool Runs32BitPrograms() {
+  const char* runs = std::getenv("KOVRENA_RUNS_I386");
+  return runs == nullptr || std::string(runs) != "no";
 }
 
 }  // namespace kovrena::testing
