@@ -12,7 +12,8 @@
 #include <string>
 
 #include "main_window_fixture.h"
-#include "platform/win32/scoped.h"
+#include "platform/win32/text.h"
+#include "tests/wine/support/machine_of.h"
 
 namespace kovrena::testing {
 namespace {
@@ -47,30 +48,8 @@ std::wstring loadedModule(HANDLE process, const std::wstring& name) {
   return found;
 }
 
-// IMAGE_FILE_MACHINE_* of a program file, 0 when it is not one.
-WORD machineOf(const std::wstring& path) {
-  const win32::UniqueHandle opened(
-      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-  if (!opened) return 0;
-  const HANDLE file = opened.get();
-  IMAGE_DOS_HEADER dos{};
-  DWORD got = 0;
-  WORD machine = 0;
-  if (ReadFile(file, &dos, sizeof dos, &got, nullptr) && got == sizeof dos && dos.e_magic == IMAGE_DOS_SIGNATURE &&
-      SetFilePointer(file, dos.e_lfanew, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER) {
-    struct {
-      DWORD signature;
-      IMAGE_FILE_HEADER header;
-    } nt{};
-    if (ReadFile(file, &nt, sizeof nt, &got, nullptr) && got == sizeof nt && nt.signature == IMAGE_NT_SIGNATURE) {
-      machine = nt.header.Machine;
-    }
-  }
-  return machine;
-}
-
 TEST_F(MainWindow, OwnManifestBindsTheCommonControlsSixOfItsArchitecture) {
-  const WORD machine = machineOf(kKovrenaExe);
+  const std::uint16_t machine = MachineOf(win32::ToUtf8(kKovrenaExe));
   ASSERT_TRUE(machine == IMAGE_FILE_MACHINE_I386 || machine == IMAGE_FILE_MACHINE_AMD64) << machine;
   const std::wstring comctl = lower(loadedModule(process_->handle(), L"comctl32.dll"));
   ASSERT_FALSE(comctl.empty()) << "no comctl32 in the program";

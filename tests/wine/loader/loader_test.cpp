@@ -15,6 +15,7 @@
 #include "tests/fakes/message_box.h"
 #include "tests/wine/platform/win_files.h"
 #include "tests/wine/loader/probe_run.h"
+#include "tests/wine/support/machine_of.h"
 #include "tests/wine/support/windows_path.h"
 
 namespace kovrena::manifest {
@@ -23,7 +24,7 @@ namespace {
 using testing::attributesOf;
 using testing::boundToV6;
 using testing::lower;
-using testing::machineOf;
+using testing::MachineOf;
 using testing::ProbeRun;
 using testing::runProbe;
 using testing::readBytes;
@@ -60,7 +61,7 @@ class RealLoader : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder.ok());
-    machine = machineOf(probePath());
+    machine = MachineOf(probePath());
     ASSERT_TRUE(machine == IMAGE_FILE_MACHINE_AMD64 || machine == IMAGE_FILE_MACHINE_I386) << probePath();
   }
   TempDir folder{L"kovrena-yükleyici"};

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 #include "platform/win32/scoped.h"
@@ -20,22 +19,6 @@ inline std::string lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return text;
-}
-
-// IMAGE_FILE_MACHINE_* of a program file, 0 when it is not one.
-inline WORD machineOf(const std::string& path) {
-  const std::optional<std::string> bytes = readBytes(path);
-  if (!bytes || bytes->size() < 0x40) return 0;
-  const auto at = [&](std::size_t offset, std::size_t size) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < size; ++i) {
-      value |= static_cast<std::uint32_t>(static_cast<unsigned char>((*bytes)[offset + i])) << (8 * i);
-    }
-    return value;
-  };
-  const std::size_t header = at(0x3C, 4);
-  if (header + 6 > bytes->size() || bytes->compare(header, 4, std::string("PE\0\0", 4)) != 0) return 0;
-  return static_cast<WORD>(at(header + 4, 2));
 }
 
 struct ProbeRun {

@@ -1,0 +1,21 @@
+#pragma once
+// The processor a program file is built for, read as kovrena-cli reads it.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "cli/pe/program_facts.h"
+#include "platform/win32/disk.h"
+
+namespace kovrena::testing {
+
+// IMAGE_FILE_MACHINE_* of a program file, 0 when it is not one.
+inline std::uint16_t MachineOf(const std::string& path) {
+  win32::Win32Disk disk;
+  Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(path);
+  if (!opened) return 0;
+  const Result<cli::ProgramFacts> facts = cli::ReadProgramFacts(*opened.value());
+  return facts && facts.value().windowsProgram ? facts.value().machine : 0;
+}
+
+}  // namespace kovrena::testing
