@@ -48,7 +48,7 @@ HWND findChild(HWND parent, const std::wstring& windowClass, const std::wstring&
 }
 
 HWND waitFor(const std::function<HWND()>& predicate, std::chrono::milliseconds limit) {
-  const auto end = std::chrono::steady_clock::now() + kovrena::testing::scaled(limit);
+  const auto end = std::chrono::steady_clock::now() + scaled(limit);
   do {
     if (HWND found = predicate()) return found;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -103,10 +103,7 @@ std::wstring saveScreenshot(HWND window, const std::wstring& name) {
   std::wstring path = folder;
   if (!path.empty() && path.back() != L'\\' && path.back() != L'/') path += L"\\";
   // A Linux folder handed over in the environment is reached through Z:.
-  if (!path.empty() && path[0] == L'/') {
-    std::string narrow(path.begin(), path.end());
-    path = windowsPathOf(narrow);
-  }
+  if (!path.empty() && path[0] == L'/') path = windowsPathOf(win32::ToUtf8(path));
   path += name + L".bmp";
 
   RECT area{};
