@@ -8,7 +8,7 @@ namespace {
 
 void send(INPUT input) {
   SendInput(1, &input, sizeof(INPUT));
-  Sleep(kovrena::testing::scaled(60));  // let the program see each step as a separate event
+  Sleep(scaled(60));  // let the program see each step as a separate event
 }
 
 }  // namespace

@@ -145,7 +145,7 @@ TEST_F(HelpWindow, DraggingTheTitleMovesTheWindowDraggingTheTextDoesNot) {
         return after.left == before.left + 30 && after.top == before.top + 15;
       })) << "moved by " << (after.left - before.left) << ", " << (after.top - before.top);
     } else {
-      ASSERT_TRUE(kovrena::testing::WaitUntilHandled(help, kovrena::testing::scaled(15000)));
+      ASSERT_TRUE(WaitUntilHandled(help, scaled(15000)));
       GetWindowRect(help, &after);
       EXPECT_EQ(after.left, before.left);
       EXPECT_EQ(after.top, before.top);

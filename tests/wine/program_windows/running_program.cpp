@@ -17,7 +17,7 @@ HANDLE RunningProgram::process() { return process_ ? process_->handle() : nullpt
 void RunningProgram::SetUpTestSuite() {
   process_ = std::make_unique<ChildProcess>(exe());
   if (!process_->started()) return;
-  WaitForInputIdle(process_->handle(), kovrena::testing::scaled(10000));
+  WaitForInputIdle(process_->handle(), scaled(10000));
   main_ = waitFor([] { return topLevelWindow(process_->id(), L"Kovrena", L"KovrenaAnaForm"); });
 }
 
