@@ -51,11 +51,16 @@ class FaultyFileSystem final : public FileSystem {
   }
 
  private:
-  template <class Work>
-  auto step(FileOp op, std::optional<std::uint32_t> value, Work work) -> decltype(work()) {
+  // onFault: what the operation still does when it fails.
+  template <class Work, class OnFault = void (*)()>
+  auto step(FileOp op, std::optional<std::uint32_t> value, Work work, OnFault onFault = [] {})
+      -> decltype(work()) {
     if (around) around(op, Moment::Before);
     auto outcome = [&]() -> decltype(work()) {
-      if (auto fault = FaultFor(faults, op, value)) return *fault;
+      if (auto fault = FaultFor(faults, op, value)) {
+        onFault();
+        return *fault;
+      }
       return work();
     }();
     if (around) around(op, Moment::After);
@@ -65,18 +70,11 @@ class FaultyFileSystem final : public FileSystem {
   class File final : public OutputFile {
    public:
     File(FaultyFileSystem& owner, std::unique_ptr<OutputFile> real) : owner_(owner), real_(std::move(real)) {}
+    // A failing disk takes part of the data before it gives up.
     Status write(std::string_view bytes) override {
-      if (owner_.around) owner_.around(FileOp::Write, Moment::Before);
-      Status outcome = std::nullopt;
-      if (auto fault = FaultFor(owner_.faults, FileOp::Write)) {
-        // A failing disk takes part of the data before it gives up.
-        (void)real_->write(bytes.substr(0, bytes.size() / 2));
-        outcome = *fault;
-      } else {
-        outcome = real_->write(bytes);
-      }
-      if (owner_.around) owner_.around(FileOp::Write, Moment::After);
-      return outcome;
+      return owner_.step(
+          FileOp::Write, std::nullopt, [&] { return real_->write(bytes); },
+          [&] { (void)real_->write(bytes.substr(0, bytes.size() / 2)); });
     }
     Status flush() override {
       return owner_.step(FileOp::Flush, std::nullopt, [&] { return real_->flush(); });
