@@ -1,6 +1,6 @@
 #include <string>
 
-#include "cli/pe/architecture.h"
+#include "program/architecture.h"
 #include "cli/report.h"
 #include "cli/texts.h"
 #include "text/hex.h"
