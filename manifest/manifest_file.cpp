@@ -43,6 +43,11 @@ Result<bool> ManifestFileKontrol(FileSystem& files, const std::string& path) {
   return !name.value().empty();
 }
 
+Status RemoveManifestFile(FileSystem& files, const std::string& manifestPath) {
+  if (Status failure = files.setAttributes(manifestPath, attr::kNormal)) return failure;
+  return files.deleteFile(manifestPath);
+}
+
 Status WriteManifestFile(FileSystem& files, const std::string& manifestPath, std::string_view text,
                          OldManifest old) {
   // What a killed run left beside the manifest goes first.
