@@ -17,6 +17,9 @@
 namespace kovrena::testing {
 
 inline const std::wstring kKovrenaExe = programUnderTest(KOVRENA_EXE_UNIX_PATH);
+// A 64-bit program without a manifest of its own, which reports the common
+// controls the loader gave it: what the tests choose.
+inline const std::wstring kProbeExe = windowsPathOf(KOVRENA_PROBE_UNIX_PATH);
 
 // process's closed dialog can go on answering true for a while under Wine.)
 inline bool gone(HWND window) {
@@ -42,7 +45,7 @@ class MainWindow : public ::testing::Test {
     folder_ = std::wstring(temp) + L"kovrena e2e " + std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(folder_.c_str(), nullptr);
     target_ = folder_ + L"\\Örnek Program.exe";
-    ASSERT_TRUE(CopyFileW(kKovrenaExe.c_str(), target_.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(kProbeExe.c_str(), target_.c_str(), FALSE));
 
     process_ = std::make_unique<ChildProcess>(kKovrenaExe);
     ASSERT_TRUE(process_->started());

@@ -1,0 +1,154 @@
+// The window program on the one engine, through its real window: the
+// document that suits the chosen program, judged by Wine's loader; the
+// question before a manifest the program may need is replaced; the word
+// that this system goes by the program's own manifest.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "app/manifest_messages.h"
+#include "main_window_fixture.h"
+#include "manifest/engine.h"
+#include "platform/win32/text.h"
+#include "tests/fakes/pe_builder.h"
+#include "tests/wine/loader/probe_run.h"
+
+namespace kovrena::testing {
+namespace {
+
+using win32::ToUtf8;
+using win32::ToWide;
+
+std::string bytesOf(const std::wstring& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const std::wstring& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+const std::string kVendorManifest =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
+    "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\r\n"
+    "  <dependency><dependentAssembly><assemblyIdentity type=\"win32\" name=\"Microsoft.VC90.CRT\" "
+    "version=\"9.0.21022.8\" processorArchitecture=\"amd64\" publicKeyToken=\"1fc8b3b9a1e18e3b\"/>"
+    "</dependentAssembly></dependency>\r\n"
+    "</assembly>\r\n";
+
+class EngineThroughTheWindow : public MainWindow {
+ protected:
+  // The program's message box, once it is open.
+  HWND messageBox() { return dialogTitled(L"Kovrena"); }
+
+  bool shows(HWND box, const std::wstring& text) {
+    for (const std::wstring& shown : staticTexts(box)) {
+      if (shown == text) return true;
+    }
+    return false;
+  }
+
+  void applyTo(const std::wstring& program) {
+    choose(program);
+    waitUntilProgramIdle();
+    pressButton(control(L"Button", L"Uygula"));
+  }
+};
+
+// A 64-bit program gets the amd64 document, and Wine's loader binds it to
+// the common controls 6 through it; the x86 one, which the window program
+// used to write beside everything, would leave it on the system's.
+TEST_F(EngineThroughTheWindow, A64BitProgramGetsTheAmd64DocumentAndIsDrawnWithVersion6) {
+  const ProbeRun before = runProbe(ToUtf8(target_));
+  ASSERT_TRUE(before.started);
+  EXPECT_FALSE(boundToV6(before)) << before.comctl;
+
+  applyTo(target_);
+  expectMessage(L"Seçtiğiniz programa (Örnek Program.exe) XP Görünüm Stili uygulandı");
+  EXPECT_EQ(bytesOf(target_ + L".manifest"), manifest::BuildManifestText("Örnek Program.exe", "amd64"));
+  const ProbeRun after = runProbe(ToUtf8(target_));
+  ASSERT_TRUE(after.started);
+  EXPECT_EQ(after.exitCode, 0u);
+  EXPECT_TRUE(boundToV6(after)) << after.comctl;
+  EXPECT_NE(lower(after.comctl).find("amd64_microsoft.windows.common-controls"), std::string::npos) << after.comctl;
+}
+
+// An x86 program gets exactly the bytes the window program always wrote.
+TEST_F(EngineThroughTheWindow, AnX86ProgramGetsTheSameBytesAsEver) {
+  if (!Runs32BitPrograms()) GTEST_SKIP() << "this Wine runs no 32-bit program";
+  const std::wstring program = folder_ + L"\\Eski Program.exe";
+  ASSERT_TRUE(CopyFileW(windowsPathOf(KOVRENA_PROBE32_UNIX_PATH).c_str(), program.c_str(), FALSE));
+  applyTo(program);
+  expectMessage(L"Seçtiğiniz programa (Eski Program.exe) XP Görünüm Stili uygulandı");
+  EXPECT_EQ(bytesOf(program + L".manifest"), manifest::BuildManifestText("Eski Program.exe"));
+  EXPECT_TRUE(boundToV6(runProbe(ToUtf8(program))));
+  SetFileAttributesW((program + L".manifest").c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW((program + L".manifest").c_str());
+  DeleteFileW(program.c_str());
+}
+
+// Files Windows would not start as a program: told why, nothing written.
+TEST_F(EngineThroughTheWindow, WhatIsNoProgramGetsNoManifestAndAReason) {
+  struct Case {
+    const char* label;
+    std::string bytes;
+    std::string_view message;
+  };
+  const Case cases[] = {
+      {"a DLL", BuildPe(PeRecipe{}.asDll()).bytes, app::kLibraryMessage},
+      {"ARM64", BuildPe(PeRecipe{}.forMachine(0xAA64)).bytes, app::kWrongMachineMessage},
+      {"not a PE", "bir metin dosyası", app::kNotAProgramMessage},
+  };
+  const std::wstring program = folder_ + L"\\Başka.exe";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    writeFile(program, c.bytes);
+    applyTo(program);
+    expectMessage(ToWide(c.message));
+    EXPECT_EQ(GetFileAttributesW((program + L".manifest").c_str()), INVALID_FILE_ATTRIBUTES);
+  }
+  DeleteFileW(program.c_str());
+}
+
+// A vendor's manifest that names a C runtime: the question says so, No is
+// the default, and No keeps the file for the program that needs it.
+TEST_F(EngineThroughTheWindow, AVendorManifestIsDeletedOnlyAfterAskingWithNoAsDefault) {
+  const std::wstring manifestPath = target_ + L".manifest";
+  writeFile(manifestPath, kVendorManifest);
+  choose(target_);
+  waitUntilProgramIdle();
+  EXPECT_TRUE(checked(control(L"Button", L"Önceden yapılmış değişikliği geri al")));
+  pressButton(control(L"Button", L"Uygula"));
+  HWND box = messageBox();
+  ASSERT_NE(box, nullptr) << "no question";
+  const std::string question = std::string(app::kForeignManifestBefore) +
+                               "Microsoft.VC90.CRT 9.0.21022.8 (amd64)" + std::string(app::kForeignDeleteAfter);
+  EXPECT_TRUE(shows(box, ToWide(question)));
+  EXPECT_EQ(LOWORD(SendMessageW(box, DM_GETDEFID, 0, 0)), IDNO) << "No must be the default";
+  saveScreenshot(box, L"vendor-manifest-question");
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
+  ASSERT_TRUE(waitUntil([&] { return gone(box); }));
+  EXPECT_EQ(bytesOf(manifestPath), kVendorManifest);
+  EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(control(L"Button", L"Uygula")) != FALSE; }));
+}
+
+// Wine, like Windows after XP, goes by the program's own manifest: the
+// success message says the new file changes nothing here.
+TEST_F(EngineThroughTheWindow, WhereTheProgramsOwnManifestWinsTheSuccessMessageSaysSo) {
+  const std::wstring program = folder_ + L"\\Kendi Manifestli.exe";
+  ASSERT_TRUE(CopyFileW(kKovrenaExe.c_str(), program.c_str(), FALSE));
+  applyTo(program);
+  expectMessage(L"Seçtiğiniz programa (Kendi Manifestli.exe) XP Görünüm Stili uygulandı" +
+                ToWide(app::kOwnManifestWinsSentence));
+  SetFileAttributesW((program + L".manifest").c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW((program + L".manifest").c_str());
+  DeleteFileW(program.c_str());
+}
+
+}  // namespace
+}  // namespace kovrena::testing
