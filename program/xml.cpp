@@ -39,6 +39,7 @@ class Parser {
   XmlReading read() {
     XmlReading reading;
     if (!::kovrena::text::IsValidUtf8(text_)) return failed("metin geçerli UTF-8 ya da UTF-16 değil");
+    if (!onlyXmlCharacters()) return failed("XML'de yeri olmayan bir karakter var");
     if (text_.starts_with("<?xml") && text_.size() > 5 && isBlank(text_[5])) {
       if (!skipPast("?>")) return failed("XML bildirimi kapanmamış");
     }
@@ -62,6 +63,22 @@ class Parser {
   bool fail(std::string what) {
     fault_ = std::move(what);
     return false;
+  }
+
+  // XML 1.0 allows no control character but tab, line feed and carriage
+  // return, and neither U+FFFE nor U+FFFF (EF BF BE, EF BF BF in UTF-8).
+  // Stops at the first one, for the fault's line.
+  bool onlyXmlCharacters() {
+    for (at_ = 0; at_ < text_.size(); ++at_) {
+      const auto byte = static_cast<unsigned char>(text_[at_]);
+      if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') return false;
+      if (byte == 0xEF && text_.compare(at_ + 1, 1, "\xBF") == 0 && at_ + 2 < text_.size() &&
+          (static_cast<unsigned char>(text_[at_ + 2]) & 0xFE) == 0xBE) {
+        return false;
+      }
+    }
+    at_ = 0;
+    return true;
   }
 
   bool skipPast(std::string_view closing) {

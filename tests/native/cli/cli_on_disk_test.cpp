@@ -160,6 +160,20 @@ const std::vector<Scenario>& applyScenarios() {
        [](const Folder& d) { d.program("a.exe"); }, {"apply", "{d}/yok.exe", "{d}/a.exe"}, kExitFailed,
        "{d}/a.exe: XP Görünüm Stili uygulandı\n", "{d}/yok.exe: Belirttiğiniz dosya bulunamadı\n",
        [](const Folder& d) { expectOurs(d, "a.exe"); }},
+      {"names that cannot stand in a well-formed manifest are refused with the reason",
+       [](const Folder& d) {
+         d.program("a\x01.exe");
+         d.program("b\xFF.exe");
+       },
+       {"apply", "{d}/a\x01.exe", "{d}/b\xFF.exe"}, kExitDeclined, "",
+       "{d}/a?.exe: adında manifeste yazılamayan karakterler var (geçersiz UTF-8 ya da denetim karakteri), manifest "
+       "yazılmadı\n"
+       "{d}/b\\xFF.exe: adında manifeste yazılamayan karakterler var (geçersiz UTF-8 ya da denetim karakteri), "
+       "manifest yazılmadı\n",
+       [](const Folder& d) {
+         EXPECT_FALSE(exists(d / "a\x01.exe.manifest"));
+         EXPECT_FALSE(exists(d / "b\xFF.exe.manifest"));
+       }},
       {"a dangling link at the manifest path creates nothing through it",
        [](const Folder& d) {
          d.program(kName);
@@ -379,6 +393,15 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
        "Not: Windows Vista ve sonrası bir programın manifestini bir kez okuyup saklar; program çalıştıktan sonra "
        "eklenen ya da değişen manifest, programın son değiştirilme zamanı değişince okunur.\n",
        "", nullptr},
+      {"a link loop at the manifest path is the manifest's failure, not the program's",
+       [](const Folder& d) {
+         d.program("a.exe");
+         ::symlink((d / "a.exe.manifest").c_str(), (d / "a.exe.manifest").c_str());
+       },
+       {"check", "{d}/a.exe"}, kExitFailed, "",
+       "{d}/a.exe: Programın yanındaki manifest okunurken hata oluştu. Hata No: 40, Hata Ayrıntıları: Too many "
+       "levels of symbolic links\n",
+       nullptr},
       {"check --show-embedded prints the program's own manifest",
        [](const Folder& d) { d.program("a.exe", PeRecipe().forMachine(program::machine::kX64).withManifest(EmbeddedManifestText(true))); },
        {"check", "--show-embedded", "{d}/a.exe"}, kExitDone,

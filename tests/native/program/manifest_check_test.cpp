@@ -90,6 +90,9 @@ TEST(XmlTest, WellFormedOrRefused) {
       {"document type", "<!DOCTYPE a><a/>", false},
       {"invalid UTF-8", "<a>\xFF</a>", false},
       {"control character reference", "<a>&#1;</a>", false},
+      {"control character as it stands", "<a x='\x01'/>", false},
+      {"U+FFFF as it stands", "<a>\xEF\xBF\xBF</a>", false},
+      {"tab, line feed and carriage return", "<a\tx='1'>\r\n</a>", true},
       {"\"--\" in a comment", "<a><!-- a -- b --></a>", false},
   };
   for (const Document& c : cases) {

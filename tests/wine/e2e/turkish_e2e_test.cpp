@@ -9,7 +9,7 @@
 #include <string>
 
 #include "main_window_fixture.h"
-#include "manifest/messages.h"
+#include "app/manifest_messages.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
 
@@ -40,7 +40,7 @@ TEST_F(MainWindow, OpenDialogAndOverwriteQuestionSpeakTurkish) {
   HWND box = dialogTitled(L"Kovrena");
   ASSERT_NE(box, nullptr) << "no question";
   bool asked = false;
-  for (const std::wstring& shown : staticTexts(box)) asked = asked || shown == ToWide(manifest::kOverwriteQuestion);
+  for (const std::wstring& shown : staticTexts(box)) asked = asked || shown == ToWide(app::kOverwriteQuestion);
   EXPECT_TRUE(asked);
   EXPECT_EQ(buttonText(box, IDYES), L"&Evet");
   EXPECT_EQ(buttonText(box, IDNO), L"&Hayır");
