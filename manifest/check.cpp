@@ -4,24 +4,9 @@
 #include <utility>
 
 #include "manifest/engine.h"
+#include "manifest/file_bytes.h"
 
 namespace kovrena::manifest {
-
-namespace {
-
-// The file's bytes, when it holds no more than limit of them.
-Result<std::optional<std::string>> readUpTo(Disk& disk, const std::string& path, std::uint64_t limit) {
-  Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(path);
-  if (!opened) return opened.error();
-  ByteSource& file = *opened.value();
-  if (file.size() > limit) return std::optional<std::string>();
-  std::string bytes(static_cast<std::size_t>(file.size()), '\0');
-  const std::span<std::uint8_t> out(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size());
-  if (Status failed = file.read(0, out)) return *failed;
-  return std::optional<std::string>(std::move(bytes));
-}
-
-}  // namespace
 
 std::optional<bool> PreferExternalManifest(Registry& registry) {
   constexpr std::uint32_t kWow64SixtyFourKey = 0x0100;  // the 64-bit view from a 32-bit process
@@ -77,8 +62,7 @@ Report CheckOf(const Examined& program, const HostSystem& host, Registry* regist
   const ManifestState state = program.manifest->state;
   if (state == ManifestState::Ours || state == ManifestState::OursOtherArchitecture ||
       state == ManifestState::Foreign) {
-    constexpr std::uint64_t kLargestManifest = 1u << 20;
-    Result<std::optional<std::string>> bytes = readUpTo(services.disk, program.manifestPath, kLargestManifest);
+    Result<std::optional<std::string>> bytes = ReadUpTo(services.disk, program.manifestPath, kLargestManifest);
     if (!bytes) {
       const Result<EntryKind> target = services.disk.kindOf(program.manifestPath, true);
       // A dangling link is no manifest for the loader either.

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "manifest/engine.h"
+#include "manifest/file_bytes.h"
 #include "platform/path_text.h"
 #include "program/architecture.h"
 
@@ -29,17 +30,6 @@ std::string programName(const std::string& path, Services services) {
   return std::string(FileNameOf(path, services.disk.style()));
 }
 
-// The file's bytes, when it holds no more than limit of them.
-Result<std::optional<std::string>> readUpTo(Disk& disk, const std::string& path, std::uint64_t limit) {
-  Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(path);
-  if (!opened) return opened.error();
-  ByteSource& file = *opened.value();
-  if (file.size() > limit) return std::optional<std::string>();
-  std::string bytes(static_cast<std::size_t>(file.size()), '\0');
-  const std::span<std::uint8_t> out(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size());
-  if (Status failed = file.read(0, out)) return *failed;
-  return std::optional<std::string>(std::move(bytes));
-}
 
 // Every manifest the tool writes for a program of this name, the one that
 // suits it first: the tool's own for any processor is still the tool's
@@ -91,9 +81,7 @@ Result<ManifestInfo> inspectManifest(const Examined& program, Services services)
       return info;
     case EntryKind::Other: info.state = ManifestState::NotAFile; return info;
   }
-  // Larger than any manifest the tool writes, and than any a loader takes.
-  constexpr std::uint64_t kLargestManifest = 1u << 20;
-  Result<std::optional<std::string>> bytes = readUpTo(services.disk, path, kLargestManifest);
+  Result<std::optional<std::string>> bytes = ReadUpTo(services.disk, path, kLargestManifest);
   if (!bytes) return bytes.error();
   info.state = ManifestState::Foreign;
   if (bytes.value()) {
@@ -159,6 +147,17 @@ std::vector<AssemblyIdentity> DependenciesHiddenOnXp(const Examined& program) {
   if (!program.facts || program.facts->embedded == EmbeddedManifest::None) return {};
   return program::ReadManifest(program.facts->embeddedText, program.architecture, program.facts->machine)
       .otherDependencies;
+}
+
+Result<std::optional<std::string>> ReadUpTo(Disk& disk, const std::string& path, std::uint64_t limit) {
+  Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(path);
+  if (!opened) return opened.error();
+  ByteSource& file = *opened.value();
+  if (file.size() > limit) return std::optional<std::string>();
+  std::string bytes(static_cast<std::size_t>(file.size()), '\0');
+  const std::span<std::uint8_t> out(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size());
+  if (Status failed = file.read(0, out)) return *failed;
+  return std::optional<std::string>(std::move(bytes));
 }
 
 }  // namespace kovrena::manifest
