@@ -1,6 +1,7 @@
 #include "program/manifest_check.h"
 
 #include "program/xml.h"
+#include "text/ascii_case.h"
 
 namespace kovrena::program {
 
@@ -10,15 +11,6 @@ namespace {
 bool isAssemblyNamespace(std::string_view uri) {
   return uri == "urn:schemas-microsoft-com:asm.v1" || uri == "urn:schemas-microsoft-com:asm.v2" ||
          uri == "urn:schemas-microsoft-com:asm.v3";
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
 }
 
 std::string_view localName(std::string_view name) {
@@ -72,10 +64,10 @@ std::string_view processOf(ManifestArchitecture program, std::uint16_t machine) 
 }
 
 ManifestProblem judgeCommonControls(const AssemblyIdentity& dependency, std::string_view process) {
-  if (!equalsIgnoringCase(dependency.publicKeyToken, kCommonControlsToken)) return ManifestProblem::WrongToken;
+  if (!::kovrena::text::EqualsIgnoringAsciiCase(dependency.publicKeyToken, kCommonControlsToken)) return ManifestProblem::WrongToken;
   if (dependency.processorArchitecture.empty()) return ManifestProblem::NoArchitecture;
   if (dependency.processorArchitecture == "*") return ManifestProblem::None;
-  if (process == "*" || !equalsIgnoringCase(dependency.processorArchitecture, process)) {
+  if (process == "*" || !::kovrena::text::EqualsIgnoringAsciiCase(dependency.processorArchitecture, process)) {
     return ManifestProblem::WrongArchitecture;
   }
   return ManifestProblem::None;
@@ -113,7 +105,7 @@ ManifestReading ReadManifest(std::string_view bytes, ManifestArchitecture progra
         const Scope identityScope{&dependentScope, &identity};
         if (!isAssemblyElement(identity, identityScope, "assemblyIdentity")) continue;
         AssemblyIdentity found = identityOf(identity);
-        if (!reading.commonControls && equalsIgnoringCase(found.name, kCommonControlsName) &&
+        if (!reading.commonControls && ::kovrena::text::EqualsIgnoringAsciiCase(found.name, kCommonControlsName) &&
             majorVersionIsSix(found.version)) {
           reading.commonControls = std::move(found);
         } else {
