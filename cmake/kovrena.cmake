@@ -81,9 +81,8 @@ function(kovrena_library name)
   endif()
 endfunction()
 
-# A test program made of every .cpp in a folder, registered with ctest as one
-# test; cross builds run it through the emulator (Wine).
-function(kovrena_test_folder name folder)
+# A test program made of every .cpp in a folder; ARGN: what it links.
+function(kovrena_test_program name folder)
   file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
   if(NOT sources)
     return()
@@ -93,8 +92,16 @@ function(kovrena_test_folder name folder)
   if(TARGET kovrena_test_fakes)
     target_link_libraries(${name} PRIVATE kovrena_test_fakes)
   endif()
-  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+endfunction()
+
+# The same, registered with ctest as one test; cross builds run it through
+# the emulator (Wine).
+function(kovrena_test_folder name folder)
+  kovrena_test_program(${name} ${folder} ${ARGN})
+  if(TARGET ${name})
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  endif()
 endfunction()
 
 # Adds every subfolder of folder that has a CMakeLists.txt (the test areas).
@@ -172,13 +179,13 @@ if("$ENV{KOVRENA_WAIT_SCALE}" MATCHES "^[1-9][0-9]*$")
   set(KOVRENA_WAIT_SCALE "$ENV{KOVRENA_WAIT_SCALE}")
 endif()
 
-# A Windows test program run once more, against Kovrena.exe made the way
-# users get it, as two tests of which each machine runs one (tools/shipping-test
-# reports the other as skipped, code 77):
-#   NAME_i686    the shipping i686 exe itself (KOVRENA_SHIPPING_EXE) under
-#                32-bit Wine, where the machine executes i386 code;
+# A Windows test program run against Kovrena.exe made the way users get it,
+# never a debug build of it, as two tests (tools/shipping-test):
 #   NAME_x86_64  its x86_64 build of the same making (KOVRENA_SHIPPING_X64_EXE,
-#                the xp-x64 preset), where it does not.
+#                the xp-x64 preset), on every machine;
+#   NAME_i686    the shipping i686 exe itself (KOVRENA_SHIPPING_EXE) under
+#                32-bit Wine, where the machine executes i386 code; elsewhere
+#                reported as skipped (code 77).
 #   kovrena_shipping_test(NAME TARGET [TIMEOUT seconds] [ARGS …] [ENVIRONMENT VAR=value …]
 #                         [I686_ENVIRONMENT …] [X86_64_ENVIRONMENT …])
 function(kovrena_shipping_test name target)
