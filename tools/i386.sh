@@ -6,11 +6,11 @@
 # one loadable segment and the three instructions of exit(42).
 #
 # KOVRENA_RUNS_I386=no in the environment makes this machine answer as one
-# whose kernel refuses i386 code, whatever it executes: the tests labelled
-# shipping, tools/run.sh and the start-up measurement then take the x86_64
-# build of the shipping way (build/xp-x64) instead of the i686 exe, as they
-# do on such a machine. It cannot make a machine run i386 code: any other
-# value is ignored and the kernel asked.
+# whose kernel refuses i386 code, whatever it executes: as on such a machine
+# the tests labelled shipping skip their i686 halves, and tools/run.sh and
+# the start-up measurement take the x86_64 build of the shipping way
+# (build/xp-x64) instead of the i686 exe. It cannot make a machine run i386
+# code: any other value is ignored and the kernel asked.
 kovrena_runs_i386() {
   [ "${KOVRENA_RUNS_I386:-}" != no ] || return 1
   kovrena_i386_probe=$(mktemp "${TMPDIR:-/tmp}/kovrena-i386.XXXXXX") || return 1
