@@ -14,8 +14,9 @@
 namespace kovrena::testing {
 
 
-// The program the tests start: the build beside them, or the one that the
-// environment's KOVRENA_EXE_UNDER_TEST names (such as the shipping build).
+// The program the tests start: the one the environment's
+// KOVRENA_EXE_UNDER_TEST names (the i686 shipping build or its x86_64 build
+// of the same making), else builtUnixPath.
 std::wstring programUnderTest(const std::string& builtUnixPath);
 
 std::wstring windowText(HWND window);

@@ -1,6 +1,6 @@
 // The program's own manifest record, judged by the loader that starts it:
 // bound to version 6 of the common controls of its own architecture (the
-// shipping build by its x86 record as it is, the x86_64 twin by its amd64
+// shipping build by its x86 record as it is, its x86_64 build by its amd64
 // one).
 #include <windows.h>
 #include <psapi.h>

@@ -98,7 +98,7 @@ TEST(ArchitectureOnWine, EachKindOfProgramIsBoundByTheManifestItGets) {
   ASSERT_TRUE(testing::writeBytes(exe, *probe64));
   ASSERT_TRUE(testing::writeBytes(exe + ".manifest", manifest::BuildManifestText("x64-with-x86.exe")));
   const testing::ProbeRun stopped = testing::runProbe(exe);
-  if (runs32) {
+  if (testing::WineHasX86Assemblies()) {
     EXPECT_TRUE(!stopped.started || stopped.exitCode != 0) << stopped.comctl;
   } else {
     EXPECT_TRUE(stopped.started && stopped.exitCode == 0 && !testing::boundToV6(stopped)) << stopped.comctl;

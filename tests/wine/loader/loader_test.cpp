@@ -35,7 +35,7 @@ using testing::writeBytes;
 constexpr DWORD kHiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 // The probe's build path is a host path; Wine shows the host's root as Z:.
-// KOVRENA_LOADER_PROBE names another build of it (the 32-bit one).
+// KOVRENA_LOADER_PROBE names another build of it (one built as the shipping exe is).
 std::string probePath() {
   const char* named = std::getenv("KOVRENA_LOADER_PROBE");
   return testing::windowsPathTextOf(named != nullptr && *named != '\0' ? named : KOVRENA_PROBE_PATH);

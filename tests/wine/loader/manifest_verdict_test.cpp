@@ -40,6 +40,7 @@ TEST(ManifestVerdictOnWine, TheLoaderDoesWhatTheVerdictSays) {
       {"64-bit", testing::windowsPathTextOf(KOVRENA_PROBE_PATH), ManifestArchitecture::Amd64, machine::kX64},
   };
   const bool runs32 = testing::Runs32BitPrograms();
+  const bool x86Assemblies = testing::WineHasX86Assemblies();
   if (!runs32) std::cout << "this machine runs no 32-bit code: the 32-bit probe's rows are left out\n";
   int index = 0;
   for (const testing::ManifestVariant& v : testing::ManifestVariants("p.exe")) {
@@ -49,7 +50,7 @@ TEST(ManifestVerdictOnWine, TheLoaderDoesWhatTheVerdictSays) {
       Binding expected = OnWine(ReadManifest(v.text, probe.architecture, probe.machine));
       if (expected == Binding::Uncertain) continue;
       // Without Wine's 32-bit half there is no x86 assembly to refuse.
-      if (expected == Binding::DoesNotStart && !runs32) expected = Binding::SystemControls;
+      if (expected == Binding::DoesNotStart && !x86Assemblies) expected = Binding::SystemControls;
       const std::wstring sub = L"v" + std::to_wstring(index++);
       const std::string dir = folder / win32::ToUtf8(sub);
       ASSERT_TRUE(CreateDirectoryW(win32::ToWide(dir).c_str(), nullptr));

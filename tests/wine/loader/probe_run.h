@@ -55,13 +55,23 @@ inline ProbeRun runProbe(const std::string& exe) {
 inline bool boundToV6(const ProbeRun& run) { return lower(run.comctl).find("winsxs") != std::string::npos; }
 
 // Whether this machine runs 32-bit programs at all, as tools/wine-exec found
-// out. Where it does not, Wine has only its 64-bit half and no x86
-// assemblies either: an x86 dependency beside a 64-bit program finds nothing
-// to refuse, and the loader goes on with the system's controls. Started some
-// other way, the test expects 32-bit programs to run.
+// out (KOVRENA_RUNS_I386=no has any machine answer no). Started some other
+// way, the test expects 32-bit programs to run.
 inline bool Runs32BitPrograms() {
   const char* runs = std::getenv("KOVRENA_RUNS_I386");
   return runs == nullptr || std::string(runs) != "no";
+}
+
+// Whether Wine here has its 32-bit half, and with it the x86 assemblies, as
+// tools/wine-exec found out. Without them an x86 dependency beside a 64-bit
+// program finds nothing to refuse, and the loader goes on with the system's
+// controls. A machine without i386 has no such half; one told to behave so
+// keeps it, and its loader refuses as before. Started some other way: as
+// Runs32BitPrograms.
+inline bool WineHasX86Assemblies() {
+  const char* has = std::getenv("KOVRENA_WINE_X86");
+  if (has == nullptr) return Runs32BitPrograms();
+  return std::string(has) != "no";
 }
 
 }  // namespace kovrena::testing

@@ -168,8 +168,10 @@ void record(const std::vector<Measured>& all, const std::wstring& exe) {
   if (GetEnvironmentVariableW(L"KOVRENA_ARTIFACTS", folder, MAX_PATH) == 0) return;
   std::wstring path = folder[0] == L'/' ? windowsPathOf(ToUtf8(folder)) : std::wstring(folder);
   const std::wstring name = exe.substr(exe.find_last_of(L"\\/") + 1);
-  const bool shipping = GetEnvironmentVariableW(L"KOVRENA_EXE_UNDER_TEST", nullptr, 0) != 0;
-  path += std::wstring(L"\\caption-widths-") + (shipping ? L"shipping" : L"twin") + L".txt";
+  // Both builds may run in one session: one table each.
+  DWORD binary = 0;
+  const bool x86 = GetBinaryTypeW(exe.c_str(), &binary) && binary == SCS_32BIT_BINARY;
+  path += std::wstring(L"\\caption-widths-") + (x86 ? L"i686" : L"x86_64") + L".txt";
   const win32::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   if (!file) return;
   const std::string header = ToUtf8(L"Captions of " + name + L" (" + exe + L")\n");
