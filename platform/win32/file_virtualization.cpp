@@ -8,15 +8,12 @@ namespace {
 
 class ProcessToken final : public VirtualizationToken {
  public:
-  ProcessToken() {
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY | TOKEN_ADJUST_DEFAULT, token_.put())) {
-      openFailure_ = GetLastError();
-    }
-  }
+  // A token that cannot be opened is one that cannot be asked.
+  ProcessToken() { OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY | TOKEN_ADJUST_DEFAULT, token_.put()); }
   // The information class exists from Vista on; XP's token answers it with
   // ERROR_INVALID_PARAMETER, as any class it does not know.
   DWORD query(DWORD& enabled) override {
-    if (!token_) return openFailure_;
+    if (!token_) return ERROR_ACCESS_DENIED;
     DWORD size = 0;
     if (GetTokenInformation(token_.get(), TokenVirtualizationEnabled, &enabled, sizeof enabled, &size)) {
       return ERROR_SUCCESS;
@@ -24,7 +21,7 @@ class ProcessToken final : public VirtualizationToken {
     return GetLastError();
   }
   DWORD set(DWORD enabled) override {
-    if (!token_) return openFailure_;
+    if (!token_) return ERROR_ACCESS_DENIED;
     if (SetTokenInformation(token_.get(), TokenVirtualizationEnabled, &enabled, sizeof enabled)) {
       return ERROR_SUCCESS;
     }
@@ -33,7 +30,6 @@ class ProcessToken final : public VirtualizationToken {
 
  private:
   UniqueHandle token_;
-  DWORD openFailure_ = ERROR_INVALID_HANDLE;
 };
 
 }  // namespace
