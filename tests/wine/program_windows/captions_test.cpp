@@ -265,14 +265,28 @@ std::vector<std::uint32_t> pixelsOf(HWND control) {
   return pixels;
 }
 
+// The window's outline in its client area's coordinates: the frame and
+// title bar it cuts away grow with the setting, the outline must not.
+win32::UniqueRegion clientOutline(HWND window) {
+  win32::UniqueRegion outline(CreateRectRgn(0, 0, 0, 0));
+  if (GetWindowRgn(window, outline.get()) == ERROR) return win32::UniqueRegion();
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  OffsetRgn(outline.get(), outer.left - origin.x, outer.top - origin.y);
+  return outline;
+}
+
 using Captions = RunningProgram;
 
-TEST_F(Captions, EveryLabelAndButtonOfTheThreeWindowsShowsItsWholeCaptionAtEverySetting) {
+TEST_F(Captions, EveryCaptionOfTheThreeWindowsShowsWholeAndLooksAsAtNormalSizeAtEverySetting) {
   // However it ends, the other tests find the program at the setting it had.
   struct RestartAfter {
     ~RestartAfter() { restart(); }
   } restartAfter;
   LONG normalFrame = 0;
+  win32::UniqueRegion normalOutline;
   std::map<std::string, std::vector<std::uint32_t>> normalLabels;  // by window and caption, at 96 DPI
   for (const UINT dpi : kDpis) {
     SCOPED_TRACE(::testing::Message() << dpi << " DPI");
@@ -284,10 +298,15 @@ TEST_F(Captions, EveryLabelAndButtonOfTheThreeWindowsShowsItsWholeCaptionAtEvery
       ASSERT_TRUE(restart()) << "the program did not start";
     }
     // The program took the setting: the system draws its frame larger.
+    const win32::UniqueRegion outline = clientOutline(mainWindow());
+    ASSERT_TRUE(outline) << "the main window has no outline";
     if (normal) {
       normalFrame = frameHeight(mainWindow());
+      normalOutline.reset(CreateRectRgn(0, 0, 0, 0));
+      CombineRgn(normalOutline.get(), outline.get(), nullptr, RGN_COPY);
     } else {
       EXPECT_GT(frameHeight(mainWindow()), normalFrame) << "the setting did not reach the program";
+      EXPECT_TRUE(EqualRgn(outline.get(), normalOutline.get())) << "the outline differs from the one at 96 DPI";
     }
 
     std::vector<Measured> all;
