@@ -370,10 +370,10 @@ bool AnaForm::restoreFocus() {
 
 bool AnaForm::takeKey(const MSG& message) {
   const bool shift = GetKeyState(VK_SHIFT) < 0;
-  const bool control = GetKeyState(VK_CONTROL) < 0;
+  const bool withControl = GetKeyState(VK_CONTROL) < 0;
   std::optional<ChromeKey> key;
-  if (message.wParam == VK_F1 && !shift && !control && message.message != WM_SYSKEYDOWN) key = ChromeKey::Help;
-  if (message.wParam == VK_APPS || (message.wParam == VK_F10 && shift && !control)) key = ChromeKey::Menu;
+  if (message.wParam == VK_F1 && !shift && !withControl && message.message != WM_SYSKEYDOWN) key = ChromeKey::Help;
+  if (message.wParam == VK_APPS || (message.wParam == VK_F10 && shift && !withControl)) key = ChromeKey::Menu;
   if (!key) return false;
   // Bit 30: the key was down already, a repeat while it is held.
   const bool firstPress = (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&

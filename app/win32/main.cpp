@@ -1,7 +1,8 @@
-// Kovrena's entry point: a write Windows would hide becomes one it refuses,
-// Initialize registers the common controls, the main window is created,
-// shaped and shown, and its messages are dispatched until it is closed,
-// which ends the process.
+// Kovrena's entry point: file virtualization is turned off (a write Windows
+// would hide in the VirtualStore is refused and reported instead), Initialize
+// registers the common controls, the main window is created, shaped and
+// shown, and its messages are dispatched until it is closed, which ends the
+// process.
 #include <windows.h>
 
 #include <commctrl.h>

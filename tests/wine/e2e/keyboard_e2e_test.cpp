@@ -10,13 +10,13 @@
 #include <string>
 
 #include "app/ana_form_design.h"
+#include "dialogs/help_text.h"
 #include "main_window_fixture.h"
 #include "mouse.h"
 
 namespace kovrena::testing {
 namespace {
 
-constexpr wchar_t kMenuClass[] = L"#32768";
 constexpr wchar_t kHelpClass[] = L"KovrenaFrmYardım";
 
 class Keyboard : public MainWindow {
@@ -44,28 +44,10 @@ class Keyboard : public MainWindow {
     }
     return nullptr;
   }
-  // The program's visible top-level window of this class, whatever its title.
-  HWND programWindow(const wchar_t* windowClass) {
-    struct Search {
-      DWORD processId;
-      const wchar_t* windowClass;
-      HWND found;
-    };
-    return waitFor([&] {
-      Search search{process_->id(), windowClass, nullptr};
-      EnumWindows(
-          [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != s->processId || !IsWindowVisible(window) || className(window) != s->windowClass) return TRUE;
-            s->found = window;
-            return FALSE;
-          },
-          reinterpret_cast<LPARAM>(&search));
-      return search.found;
-    });
+  HWND help() {
+    return waitFor([&] { return topLevelWindow(process_->id(), win32::ToWide(dialogs::kHelpWindowTitle), kHelpClass); });
   }
+  HWND menu() { return waitFor([&] { return topLevelWindow(process_->id(), L"", L"#32768"); }); }
 };
 
 TEST_F(Keyboard, F1OpensTheHelpAndTheMenuKeysOpenTheMenuAtTheQuestionMark) {
@@ -73,25 +55,25 @@ TEST_F(Keyboard, F1OpensTheHelpAndTheMenuKeysOpenTheMenuAtTheQuestionMark) {
     const char* keys;
     std::initializer_list<WORD> chord;
     const wchar_t* focusOn;  // a button's caption; null: the path field
-    const wchar_t* opens;
+    bool opensMenu;          // else the help
   };
   const Row rows[] = {
-      {"F1", {VK_F1}, L"Gözat", kHelpClass},
-      {"F1 in the path field", {VK_F1}, nullptr, kHelpClass},
-      {"Shift+F10", {VK_SHIFT, VK_F10}, L"Gözat", kMenuClass},
-      {"the menu key", {VK_APPS}, L"XP Tarzı görünüm desteği ver", kMenuClass},
+      {"F1", {VK_F1}, L"Gözat", false},
+      {"F1 in the path field", {VK_F1}, nullptr, false},
+      {"Shift+F10", {VK_SHIFT, VK_F10}, L"Gözat", true},
+      {"the menu key", {VK_APPS}, L"XP Tarzı görünüm desteği ver", true},
       // Not the path field's own menu.
-      {"the menu key in the path field", {VK_APPS}, nullptr, kMenuClass},
-      {"Shift+F10 in the path field", {VK_SHIFT, VK_F10}, nullptr, kMenuClass},
+      {"the menu key in the path field", {VK_APPS}, nullptr, true},
+      {"Shift+F10 in the path field", {VK_SHIFT, VK_F10}, nullptr, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.keys);
     const HWND target = row.focusOn != nullptr ? control(L"Button", row.focusOn) : pathField();
     ASSERT_TRUE(tabTo(target)) << "the focus does not reach the control";
     pressChord(row.chord);
-    const HWND opened = programWindow(row.opens);
+    const HWND opened = row.opensMenu ? menu() : help();
     ASSERT_NE(opened, nullptr) << "nothing opened";
-    if (row.opens == kMenuClass) {
+    if (row.opensMenu) {
       // At the "?" picture, hanging from its lower left corner.
       RECT menu{}, mark{};
       GetWindowRect(opened, &menu);
@@ -101,7 +83,7 @@ TEST_F(Keyboard, F1OpensTheHelpAndTheMenuKeysOpenTheMenuAtTheQuestionMark) {
       // Its first item by keys, as the mouse-opened one.
       pressKey(VK_DOWN);
       pressKey(VK_RETURN);
-      ASSERT_NE(programWindow(kHelpClass), nullptr) << "the menu's first item did not open the help";
+      ASSERT_NE(help(), nullptr) << "the menu's first item did not open the help";
     }
     pressKey(VK_ESCAPE);
     ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(window_) != FALSE; })) << "the help did not close";
