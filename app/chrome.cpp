@@ -26,14 +26,14 @@ void Chrome::buttonDown(AnaFormControl control, MouseButton button, bool doubleC
 
 void Chrome::buttonUp(AnaFormControl control, MouseButton button, bool over) {
   if (button != MouseButton::Left) {
-    if (control == AnaFormControl::Image2) view_.showPopupMenu();
+    if (control == AnaFormControl::Image2) view_.showPopupMenu(MenuPlace::Pointer);
     return;
   }
   const std::optional<AnaFormControl> clicked = click_.release(over ? std::optional(control) : std::nullopt);
   view_.releaseMouse(control);
   // Image2 answers the release itself, wherever the press was.
   if (control == AnaFormControl::Image2) {
-    view_.showPopupMenu();
+    view_.showPopupMenu(MenuPlace::Pointer);
     return;
   }
   if (!clicked) return;
@@ -60,6 +60,17 @@ void Chrome::menuClick(MenuItem item) {
       break;
     case MenuItem::mnuHakkında:
       view_.showAbout();
+      break;
+  }
+}
+
+void Chrome::keyPressed(ChromeKey key) {
+  switch (key) {
+    case ChromeKey::Help:
+      view_.showHelp();
+      break;
+    case ChromeKey::Menu:
+      view_.showPopupMenu(MenuPlace::QuestionMark);
       break;
   }
 }

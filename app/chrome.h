@@ -14,6 +14,14 @@ namespace kovrena::app {
 
 enum class MouseButton { Left, Right, Middle };
 
+// Where the popup menu opens: under the mouse that asked for it, or at the
+// "?" picture when a key did.
+enum class MenuPlace { Pointer, QuestionMark };
+
+// The window's own keys: the pictures take no focus, so the keyboard reaches
+// what the "?" picture offers this way (F1; Shift+F10 and the menu key).
+enum class ChromeKey { Help, Menu };
+
 class ChromeView : public PictureButtonView {
  public:
   // The control keeps the mouse until the button is released.
@@ -22,7 +30,7 @@ class ChromeView : public PictureButtonView {
   virtual void releaseMouse(AnaFormControl control) = 0;
   virtual void minimise() = 0;       // window state 1
   virtual void close() = 0;          // unloads the window, which ends the program
-  virtual void showPopupMenu() = 0;  // mnuPop at the mouse position
+  virtual void showPopupMenu(MenuPlace place) = 0;  // mnuPop
   virtual void showHelp() = 0;       // frmYardım, modally
   virtual void showAbout() = 0;      // frmHakkında, modally
 };
@@ -48,6 +56,7 @@ class Chrome {
   // The control that held the mouse lost it to another window.
   void captureLost() { click_.captureLost(); }
   void menuClick(MenuItem item);
+  void keyPressed(ChromeKey key);
 
  private:
   ChromeView& view_;

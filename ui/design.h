@@ -35,6 +35,10 @@ struct FontDesign {
   FontFamily family = FontFamily::DontCare;
 };
 
+// The designs were drawn at 96 DPI: a point size stands for the pixels it
+// had there (8.25 pt: 11 pixels), rounded as the system rounds.
+constexpr int DesignPixelHeight(const FontDesign& design) { return (design.hundredthsOfPoint * 96 + 3600) / 7200; }
+
 inline constexpr int kTurkishCharset = 162;
 // The window font of the help and about windows, inherited by controls
 // without their own.

@@ -302,9 +302,16 @@ void AnaForm::minimise() { ShowWindow(handle(), SW_MINIMIZE); }
 
 void AnaForm::close() { DestroyWindow(handle()); }
 
-void AnaForm::showPopupMenu() {
+void AnaForm::showPopupMenu(MenuPlace place) {
   POINT at{};
-  GetCursorPos(&at);
+  if (place == MenuPlace::Pointer) {
+    GetCursorPos(&at);
+  } else {
+    // Below the picture's left edge, as a menu hangs from what opened it.
+    RECT mark{};
+    GetWindowRect(control(AnaFormControl::Image2), &mark);
+    at = {mark.left, mark.bottom};
+  }
   TrackPopupMenu(popup_.get(), 0, at.x, at.y, 0, handle(), nullptr);
 }
 
@@ -352,6 +359,31 @@ void AnaForm::setUndoLabelEnabled(bool enabled) {
 
 // --- message handling ----------------------------------------------------------
 
+// Back in front (a message box closed, say): the focus goes back where it
+// was, as in a dialog; to "Gözat" when that control was disabled meanwhile.
+// False before any control had it: the window's own default then.
+bool AnaForm::restoreFocus() {
+  if (lastFocus_ == nullptr || !IsWindow(lastFocus_)) return false;
+  SetFocus(IsWindowEnabled(lastFocus_) ? lastFocus_ : control(AnaFormControl::cmdGözat));
+  return true;
+}
+
+bool AnaForm::takeKey(const MSG& message) {
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  const bool withControl = GetKeyState(VK_CONTROL) < 0;
+  std::optional<ChromeKey> key;
+  if (message.wParam == VK_F1 && !shift && !withControl && message.message != WM_SYSKEYDOWN) key = ChromeKey::Help;
+  if (message.wParam == VK_APPS || (message.wParam == VK_F10 && shift && !withControl)) key = ChromeKey::Menu;
+  if (!key) return false;
+  // Bit 30: the key was down already, a repeat while it is held.
+  const bool firstPress = (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&
+                          (message.lParam & (1L << 30)) == 0;
+  if (firstPress) chrome_.keyPressed(*key);
+  // Its release as well: left to the controls, it would open a control's own
+  // context menu (the text field's) after ours.
+  return true;
+}
+
 LRESULT AnaForm::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
@@ -363,6 +395,15 @@ LRESULT AnaForm::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return reinterpret_cast<LRESULT>(colourFor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
     case WM_SETCURSOR:
       if (move_.showPointer()) return TRUE;
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(handle(), focus)) lastFocus_ = focus;
+        break;
+      }
+      // Not while minimised: the window takes no input then.
+      if (HIWORD(wParam) == 0 && restoreFocus()) return 0;
       break;
     case WM_TIMER:
       if (wParam != kToolTipsTimer) break;

@@ -68,11 +68,12 @@ class AnaForm final : public ui::win32::Window, public SelectionControls, public
   void releaseMouse(AnaFormControl control) override;
   void minimise() override;
   void close() override;
-  void showPopupMenu() override;
+  void showPopupMenu(MenuPlace place) override;
   void showHelp() override;
   void showAbout() override;
 
  private:
+  bool takeKey(const MSG& message) override;
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT onChildMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT zeminMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -87,6 +88,7 @@ class AnaForm final : public ui::win32::Window, public SelectionControls, public
   HBRUSH colourFor(HWND child, HDC dc);
   void drawZemin(HDC dc, bool withShape);
   void onCommand(int id, int code);
+  bool restoreFocus();
 
   AnaFormValues values_;
   ui::win32::SystemMove move_;
@@ -105,6 +107,7 @@ class AnaForm final : public ui::win32::Window, public SelectionControls, public
   kovrena::win32::UniqueIcon bigIcon_, smallIcon_;
   kovrena::win32::UniqueMenu popup_;
   HCURSOR handCursor_ = nullptr;  // shared resource cursor: never destroyed
+  HWND lastFocus_ = nullptr;      // the control that had the focus as the window went inactive
 };
 
 }  // namespace kovrena::app::win32

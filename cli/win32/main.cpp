@@ -9,6 +9,7 @@
 #include "platform/win32/disk.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/host_system.h"
+#include "platform/win32/file_virtualization.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/text.h"
 
@@ -37,6 +38,8 @@ int wmain(int argc, wchar_t** argv) {
   // A walk over a folder must not stop at a "no disk in drive" box.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   seeFoldersAsNamed();
+  // Whatever the token answers, the program runs on.
+  static_cast<void>(kovrena::win32::TurnOffFileVirtualization());
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(kovrena::win32::ToUtf8(argv[i]));
   kovrena::win32::Win32Disk disk;

@@ -19,13 +19,8 @@ DWORD StaticAlignment(Align align) {
 }
 
 kovrena::win32::UniqueFont CreateDesignFont(const FontDesign& design, bool underline) {
-  int dpi = 96;
-  {
-    const kovrena::win32::WindowDC screen(nullptr);
-    if (screen.get() != nullptr) dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  }
   LOGFONTW font{};
-  font.lfHeight = -MulDiv(design.hundredthsOfPoint, dpi, 7200);
+  font.lfHeight = -DesignPixelHeight(design);
   font.lfWeight = design.weight;
   font.lfItalic = design.italic ? TRUE : FALSE;
   font.lfUnderline = underline ? TRUE : FALSE;

@@ -14,7 +14,9 @@ inline COLORREF ColorRef(Rgb colour) { return RGB(colour.red, colour.green, colo
 // The static-control style of a text alignment (SS_LEFT, SS_RIGHT, SS_CENTER).
 DWORD StaticAlignment(Align align);
 
-// A font of the design at the screen's resolution (8.25 pt is 11 pixels at 96 dpi).
+// A font of the design at its pixel height, whatever the display's DPI: the
+// places and pictures are fixed pixels, so a font grown with a large-font
+// setting would be cut off by them.
 kovrena::win32::UniqueFont CreateDesignFont(const FontDesign& design, bool underline = false);
 
 // A child control at a design position; the font is set without a redraw.

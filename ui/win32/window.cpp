@@ -35,6 +35,8 @@ bool Window::create(const WindowClass& windowClass, const WindowShape& shape) {
                          shape.width, shape.height, shape.owner, nullptr, instance, this) != nullptr;
 }
 
+bool Window::takeKey(const MSG&) { return false; }
+
 LRESULT Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return defaultAnswer(message, wParam, lParam);
 }
@@ -89,13 +91,23 @@ LRESULT CALLBACK Window::childProc(HWND child, UINT message, WPARAM wParam, LPAR
   return owner->onChildMessage(child, message, wParam, lParam);
 }
 
-std::optional<int> RunMessages(const Window& window, const std::function<bool()>& done) {
+namespace {
+
+bool isKey(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
+
+bool isWithin(HWND window, HWND target) { return target == window || IsChild(window, target) != FALSE; }
+
+}  // namespace
+
+std::optional<int> RunMessages(Window& window, const std::function<bool()>& done) {
   MSG message{};
   while (!done()) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(message.wParam);
     if (got == -1) break;
-    if (window.handle() != nullptr && IsDialogMessageW(window.handle(), &message)) continue;
+    const HWND own = window.handle();
+    if (own != nullptr && isKey(message.message) && isWithin(own, message.hwnd) && window.takeKey(message)) continue;
+    if (own != nullptr && IsDialogMessageW(own, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

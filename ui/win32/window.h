@@ -45,6 +45,11 @@ class Window {
   // Null before creation and once the window is gone.
   HWND handle() const { return window_.get(); }
 
+  // A key message of this window or of a control in it, offered before the
+  // controls and their keyboard interface see it; true when the window took
+  // it. By default it takes none.
+  virtual bool takeKey(const MSG& message);
+
  protected:
   // Registers the class (the first time; its procedure is this base's) and
   // creates the window for this object. False when either fails.
@@ -92,9 +97,10 @@ std::optional<LRESULT> AnswerPaint(HWND window, UINT message, WPARAM wParam, Dra
   }
 }
 
-// Runs this thread's messages, with the keyboard interface of window's
-// controls (Tab, arrows, Enter, Esc through IsDialogMessage), until done()
-// answers true (nothing returned) or WM_QUIT arrives (its exit code).
-std::optional<int> RunMessages(const Window& window, const std::function<bool()>& done);
+// Runs this thread's messages, with the window's own keys (takeKey) and the
+// keyboard interface of its controls (Tab, arrows, Enter, Esc through
+// IsDialogMessage), until done() answers true (nothing returned) or WM_QUIT
+// arrives (its exit code).
+std::optional<int> RunMessages(Window& window, const std::function<bool()>& done);
 
 }  // namespace kovrena::ui::win32

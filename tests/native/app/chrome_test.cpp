@@ -18,7 +18,9 @@ class RecordingChrome : public ChromeView, public ui::WindowMoveView {
   void releaseMouse(AnaFormControl control) override { calls.push_back("release " + name(control)); }
   void minimise() override { calls.push_back("minimise"); }
   void close() override { calls.push_back("close"); }
-  void showPopupMenu() override { calls.push_back("popup menu"); }
+  void showPopupMenu(MenuPlace place) override {
+    calls.push_back(place == MenuPlace::Pointer ? "popup menu" : "popup menu at ?");
+  }
   void showHelp() override { calls.push_back("help"); }
   void showAbout() override { calls.push_back("about"); }
   void setPointer(ui::Pointer pointer) override { calls.push_back(pointer == ui::Pointer::Move ? "move pointer" : "default pointer"); }
@@ -38,12 +40,13 @@ class RecordingChrome : public ChromeView, public ui::WindowMoveView {
 };
 
 struct Event {
-  enum Kind { Background, Move, Down, DoubleClick, Up, CaptureLost, Menu } kind;
+  enum Kind { Background, Move, Down, DoubleClick, Up, CaptureLost, Menu, Key } kind;
   C control = C::PictureZemin;
   MouseButton button = MouseButton::Left;
   int buttons = 0;    // moves: the button set
   bool over = true;   // releases: over the control
   MenuItem item = MenuItem::mnuYardım;
+  ChromeKey key = ChromeKey::Help;
 };
 
 Event background(int buttons) { return {Event::Background, C::PictureZemin, MouseButton::Left, buttons}; }
@@ -53,6 +56,9 @@ Event up(C control, MouseButton button = MouseButton::Left, bool over = true) {
   return {Event::Up, control, button, 0, over};
 }
 Event menu(MenuItem item) { return {Event::Menu, C::PictureZemin, MouseButton::Left, 0, true, item}; }
+Event key(ChromeKey pressed) {
+  return {Event::Key, C::PictureZemin, MouseButton::Left, 0, true, MenuItem::mnuYardım, pressed};
+}
 
 TEST(Chrome, EachControlDoesWhatItsHandlersSay) {
   struct Row {
@@ -89,6 +95,8 @@ TEST(Chrome, EachControlDoesWhatItsHandlersSay) {
        {down(C::Label2), up(C::Label2), doubleClick(C::Label2), up(C::Label2)},
        {"capture Label2", "release Label2", "about", "about", "release Label2"}},
       {"the menu items", {menu(MenuItem::mnuYardım), menu(MenuItem::mnuHakkında)}, {"help", "about"}},
+      {"the keys: help, and the menu at the picture, not at the mouse",
+       {key(ChromeKey::Help), key(ChromeKey::Menu)}, {"help", "popup menu at ?"}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -104,6 +112,7 @@ TEST(Chrome, EachControlDoesWhatItsHandlersSay) {
         case Event::Up: chrome.buttonUp(event.control, event.button, event.over); break;
         case Event::CaptureLost: chrome.captureLost(); break;
         case Event::Menu: chrome.menuClick(event.item); break;
+        case Event::Key: chrome.keyPressed(event.key); break;
       }
     }
     EXPECT_EQ(view.calls, row.calls);

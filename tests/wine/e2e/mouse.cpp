@@ -1,5 +1,7 @@
 #include "mouse.h"
 
+#include <iterator>
+
 #include "tests/wine/wait_scale.h"
 
 namespace kovrena::testing {
@@ -40,6 +42,20 @@ void pressKey(WORD virtualKey) {
   send(input);
   input.ki.dwFlags = KEYEVENTF_KEYUP;
   send(input);
+}
+
+void pressChord(std::initializer_list<WORD> virtualKeys) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  for (WORD key : virtualKeys) {
+    input.ki.wVk = key;
+    send(input);
+  }
+  input.ki.dwFlags = KEYEVENTF_KEYUP;
+  for (auto key = std::rbegin(virtualKeys); key != std::rend(virtualKeys); ++key) {
+    input.ki.wVk = *key;
+    send(input);
+  }
 }
 
 POINT onScreen(HWND window, int x, int y) {

@@ -3,12 +3,16 @@
 // the mouse (and under Xvfb reaches the X server).
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace kovrena::testing {
 
 void moveMouseTo(POINT screen);
 void pressMouse(DWORD downFlag);   // MOUSEEVENTF_LEFTDOWN, ..._RIGHTDOWN
 void releaseMouse(DWORD upFlag);   // MOUSEEVENTF_LEFTUP, ..._RIGHTUP
 void pressKey(WORD virtualKey);    // down and up
+// Keys held together: pressed in this order, released in the reverse one.
+void pressChord(std::initializer_list<WORD> virtualKeys);
 
 // Screen position of a point given in a window's client coordinates.
 POINT onScreen(HWND window, int x, int y);

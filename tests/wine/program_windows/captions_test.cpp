@@ -1,15 +1,20 @@
-// Every caption of the three windows shows whole: measured on the real
-// windows' own device contexts in the font each control is designed with,
-// against the room the control gives its text. Under Wine the fonts that
-// the windows name come from the machine's replacements, so a wider
-// stand-in shows here as a clipped caption.
+// Every caption of the three windows shows whole, at the normal and the
+// large font settings (96, 120 and 144 DPI, Wine's LogPixels): measured on
+// the real windows' own device contexts in the font each control is
+// designed with, against the room the control gives its text at that
+// setting; and every label shows the very pixels it shows at 96 DPI, so the
+// font measured is the font shown. Under Wine the fonts that the windows
+// name come from the machine's replacements, so a wider stand-in shows here
+// as a clipped caption.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,6 +23,7 @@
 #include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
 #include "running_program.h"
+#include "tests/wine/support/handled.h"
 #include "tests/wine/e2e/mouse.h"
 
 namespace kovrena::testing {
@@ -40,9 +46,14 @@ struct Measured {
   bool fits() const { return laidOut.cx <= available.cx && laidOut.cy <= available.cy; }
 };
 
-LOGFONTW logFontOf(const ui::FontDesign& design, HDC dc) {
+// The display settings the windows must stand: normal, large (common on
+// XP) and larger still.
+constexpr UINT kDpis[] = {96, 120, 144};
+
+// The designs are in pixels: a font keeps its pixel height at every setting.
+LOGFONTW logFontOf(const ui::FontDesign& design) {
   LOGFONTW font{};
-  font.lfHeight = -MulDiv(design.hundredthsOfPoint, GetDeviceCaps(dc, LOGPIXELSY), 7200);
+  font.lfHeight = -ui::DesignPixelHeight(design);
   font.lfWeight = design.weight;
   font.lfItalic = design.italic ? TRUE : FALSE;
   font.lfCharSet = static_cast<BYTE>(design.charset);
@@ -73,7 +84,16 @@ int overhang(HDC dc, const std::wstring& text) {
   return most;
 }
 
-Measured measure(HWND control, const std::string& window, const ui::FontDesign& design) {
+// A system measure as a program sees it at that setting: this test itself
+// runs at the setting it started with.
+int metricAt(int index, UINT dpi) {
+  using ForDpi = int(WINAPI*)(int, UINT);
+  static const auto forDpi = reinterpret_cast<ForDpi>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+  return forDpi != nullptr ? forDpi(index, dpi) : MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), 96);
+}
+
+Measured measure(HWND control, const std::string& window, const ui::FontDesign& design, UINT dpi) {
   Measured m;
   m.window = window;
   const std::wstring caption = windowText(control);
@@ -90,7 +110,7 @@ Measured measure(HWND control, const std::string& window, const ui::FontDesign& 
 
   const win32::WindowDC controlDC(control);
   const HDC dc = controlDC.get();
-  const LOGFONTW wanted = logFontOf(design, dc);
+  const LOGFONTW wanted = logFontOf(design);
   const win32::UniqueFont font(CreateFontIndirectW(&wanted));
   const win32::SelectedObject measuring(dc, font.get());
   std::vector<char> metrics(GetOutlineTextMetricsW(dc, 0, nullptr));
@@ -107,10 +127,10 @@ Measured measure(HWND control, const std::string& window, const ui::FontDesign& 
 
   // The room: a push button keeps its frame and focus line clear, a radio
   // button its round mark and the gap after it.
-  const int edge = GetSystemMetrics(SM_CXEDGE) + 1;
+  const int edge = metricAt(SM_CXEDGE, dpi) + 1;
   m.available = m.box;
   if (m.room == Room::PushButton) m.available = {m.box.cx - 2 * edge, m.box.cy - 2 * edge};
-  if (m.room == Room::CheckButton) m.available.cx -= GetSystemMetrics(SM_CXMENUCHECK) + 4;
+  if (m.room == Room::CheckButton) m.available.cx -= metricAt(SM_CXMENUCHECK, dpi) + 4;
   RECT laid{0, 0, m.available.cx, 0};
   const UINT wrapping = m.room == Room::Label ? DT_WORDBREAK | DT_EXPANDTABS : DT_SINGLELINE;
   DrawTextW(dc, caption.c_str(), -1, &laid, DT_CALCRECT | wrapping | (prefixes ? 0 : DT_NOPREFIX));
@@ -154,7 +174,7 @@ const char* roomName(Room room) {
 }
 
 // The table of measurements, on the test's output and as an artifact.
-void record(const std::vector<Measured>& all, const std::wstring& exe) {
+void record(const std::vector<Measured>& all, const std::wstring& exe, UINT dpi) {
   std::string table = "window  | kind   | font                         | box     | one line | laid out | room    | caption\n";
   for (const Measured& m : all) {
     char row[256];
@@ -163,48 +183,172 @@ void record(const std::vector<Measured>& all, const std::wstring& exe) {
                   m.laidOut.cx, m.laidOut.cy, m.available.cx, m.available.cy);
     table += row + m.caption + (m.fits() ? "\n" : "   <-- CLIPPED\n");
   }
-  std::cout << table;
+  std::cout << "at " << dpi << " DPI:\n" << table;
   wchar_t folder[MAX_PATH] = {};
   if (GetEnvironmentVariableW(L"KOVRENA_ARTIFACTS", folder, MAX_PATH) == 0) return;
   std::wstring path = folder[0] == L'/' ? windowsPathOf(ToUtf8(folder)) : std::wstring(folder);
   const std::wstring name = exe.substr(exe.find_last_of(L"\\/") + 1);
-  // Both builds may run in one session: one table each.
+  // Both builds may run in one session: one table each, per setting.
   DWORD binary = 0;
   const bool x86 = GetBinaryTypeW(exe.c_str(), &binary) && binary == SCS_32BIT_BINARY;
-  path += std::wstring(L"\\caption-widths-") + (x86 ? L"i686" : L"x86_64") + L".txt";
+  path += std::wstring(L"\caption-widths-") + (x86 ? L"i686" : L"x86_64") + L"-" + std::to_wstring(dpi) + L"dpi.txt";
   const win32::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   if (!file) return;
-  const std::string header = ToUtf8(L"Captions of " + name + L" (" + exe + L")\n");
+  const std::string header =
+      ToUtf8(L"Captions of " + name + L" (" + exe + L") at " + std::to_wstring(dpi) + L" DPI\n");
   DWORD written = 0;
   WriteFile(file.get(), header.data(), static_cast<DWORD>(header.size()), &written, nullptr);
   WriteFile(file.get(), table.data(), static_cast<DWORD>(table.size()), &written, nullptr);
 }
 
+// The display setting of the programs started while it lives (Wine reads
+// it as a program starts); the one before is put back afterwards.
+class DisplaySetting {
+ public:
+  explicit DisplaySetting(UINT dpi) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                    nullptr, key_.put(), nullptr);
+    DWORD size = sizeof before_;
+    had_ = RegQueryValueExW(key_.get(), kValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&before_), &size) ==
+           ERROR_SUCCESS;
+    const DWORD value = dpi;
+    set_ = RegSetValueExW(key_.get(), kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value) ==
+           ERROR_SUCCESS;
+  }
+  DisplaySetting(const DisplaySetting&) = delete;
+  DisplaySetting& operator=(const DisplaySetting&) = delete;
+  ~DisplaySetting() {
+    if (!had_) {
+      RegDeleteValueW(key_.get(), kValue);
+      return;
+    }
+    RegSetValueExW(key_.get(), kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&before_), sizeof before_);
+  }
+  bool set() const { return set_; }
+
+ private:
+  static constexpr wchar_t kValue[] = L"LogPixels";
+  win32::UniqueKey key_;
+  DWORD before_ = 0;
+  bool had_ = false;
+  bool set_ = false;
+};
+
+// The height of a window's title bar and frame, which the system draws at
+// the display's setting (the main window's outline hides them from the user).
+LONG frameHeight(HWND window) {
+  RECT outer{}, client{};
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  return (outer.bottom - outer.top) - client.bottom;
+}
+
+// What the screen shows of a control's client area, pixel by pixel.
+std::vector<std::uint32_t> pixelsOf(HWND control) {
+  RECT area{};
+  GetClientRect(control, &area);
+  MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&area), 2);
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  const win32::WindowDC screen(nullptr);
+  const win32::MemoryDC memory(screen.get());
+  const win32::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+  const win32::SelectedObject copyingInto(memory.get(), bitmap.get());
+  BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+  return pixels;
+}
+
+// The window's outline in its client area's coordinates: the frame and
+// title bar it cuts away grow with the setting, the outline must not.
+win32::UniqueRegion clientOutline(HWND window) {
+  win32::UniqueRegion outline(CreateRectRgn(0, 0, 0, 0));
+  if (GetWindowRgn(window, outline.get()) == ERROR) return win32::UniqueRegion();
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  OffsetRgn(outline.get(), outer.left - origin.x, outer.top - origin.y);
+  return outline;
+}
+
 using Captions = RunningProgram;
 
-TEST_F(Captions, EveryLabelAndButtonOfTheThreeWindowsShowsItsWholeCaption) {
-  std::vector<Measured> all;
-  for (HWND control : captioned(mainWindow())) all.push_back(measure(control, "main", ui::kWindowFont));
+TEST_F(Captions, EveryCaptionOfTheThreeWindowsShowsWholeAndLooksAsAtNormalSizeAtEverySetting) {
+  // However it ends, the other tests find the program at the setting it had.
+  struct RestartAfter {
+    ~RestartAfter() { restart(); }
+  } restartAfter;
+  LONG normalFrame = 0;
+  win32::UniqueRegion normalOutline;
+  std::map<std::string, std::vector<std::uint32_t>> normalLabels;  // by window and caption, at 96 DPI
+  for (const UINT dpi : kDpis) {
+    SCOPED_TRACE(::testing::Message() << dpi << " DPI");
+    const bool normal = dpi == kDpis[0];
+    const std::wstring at = L"-" + std::to_wstring(dpi) + L"dpi";
+    {
+      const DisplaySetting setting(dpi);
+      ASSERT_TRUE(setting.set()) << "LogPixels could not be set";
+      ASSERT_TRUE(restart()) << "the program did not start";
+    }
+    // The program took the setting: the system draws its frame larger.
+    const win32::UniqueRegion outline = clientOutline(mainWindow());
+    ASSERT_TRUE(outline) << "the main window has no outline";
+    if (normal) {
+      normalFrame = frameHeight(mainWindow());
+      normalOutline.reset(CreateRectRgn(0, 0, 0, 0));
+      CombineRgn(normalOutline.get(), outline.get(), nullptr, RGN_COPY);
+    } else {
+      EXPECT_GT(frameHeight(mainWindow()), normalFrame) << "the setting did not reach the program";
+      EXPECT_TRUE(EqualRgn(outline.get(), normalOutline.get())) << "the outline differs from the one at 96 DPI";
+    }
 
-  HWND help = openHelp();
-  ASSERT_NE(help, nullptr) << "the help window did not open";
-  for (HWND control : captioned(help)) all.push_back(measure(control, "help", ui::kWindowFont));
-  pressKey(VK_ESCAPE);
-  ASSERT_TRUE(closedAndMainEnabled(help));
+    std::vector<Measured> all;
+    const auto measureAll = [&](HWND window, const std::string& name, const std::wstring& screenshot, auto fontOf) {
+      SetForegroundWindow(window);
+      ASSERT_TRUE(WaitUntilHandled(window)) << name << " window not painted";
+      for (HWND control : captioned(window)) {
+        all.push_back(measure(control, name, fontOf(control), dpi));
+        if (all.back().room != Room::Label) continue;
+        const std::string key = name + ": " + all.back().caption;
+        if (normal) {
+          normalLabels[key] = pixelsOf(control);
+        } else {
+          EXPECT_TRUE(pixelsOf(control) == normalLabels[key]) << key << " does not look as at 96 DPI";
+        }
+      }
+      saveScreenshot(window, screenshot + at);
+    };
+    const auto windowFont = [](HWND) -> const ui::FontDesign& { return ui::kWindowFont; };
 
-  HWND about = openAbout();
-  ASSERT_NE(about, nullptr) << "the about window did not open";
-  for (HWND control : captioned(about)) all.push_back(measure(control, "about", aboutFontOf(control)));
-  saveScreenshot(about, L"about-window-captions");
-  pressKey(VK_ESCAPE);
-  ASSERT_TRUE(closedAndMainEnabled(about));
+    measureAll(mainWindow(), "main", L"main-window", windowFont);
+    HWND help = openHelp();
+    ASSERT_NE(help, nullptr) << "the help window did not open";
+    measureAll(help, "help", L"help-window", windowFont);
+    pressKey(VK_ESCAPE);
+    ASSERT_TRUE(closedAndMainEnabled(help));
 
-  record(all, exe());
-  // Main window 8 (the pictures have none), help 2, about 8 (lblDisclaimer's is empty).
-  EXPECT_EQ(all.size(), 18u) << "captions found";
-  for (const Measured& m : all) {
-    EXPECT_TRUE(m.fits()) << m.window << ": \"" << m.caption << "\" needs " << m.laidOut.cx << " x " << m.laidOut.cy
-                          << " in " << m.font << ", the control gives " << m.available.cx << " x " << m.available.cy;
+    HWND about = openAbout();
+    ASSERT_NE(about, nullptr) << "the about window did not open";
+    measureAll(about, "about", L"about-window", aboutFontOf);
+    pressKey(VK_ESCAPE);
+    ASSERT_TRUE(closedAndMainEnabled(about));
+
+    record(all, exe(), dpi);
+    // Main window 8 (the pictures have none), help 2, about 8 (lblDisclaimer's is empty).
+    EXPECT_EQ(all.size(), 18u) << "captions found";
+    for (const Measured& m : all) {
+      EXPECT_TRUE(m.fits()) << m.window << ": \"" << m.caption << "\" needs " << m.laidOut.cx << " x "
+                            << m.laidOut.cy << " in " << m.font << ", the control gives " << m.available.cx << " x "
+                            << m.available.cy;
+    }
   }
 }
 

@@ -28,6 +28,12 @@ void RunningProgram::TearDownTestSuite() {
   main_ = nullptr;
 }
 
+bool RunningProgram::restart() {
+  TearDownTestSuite();
+  SetUpTestSuite();
+  return main_ != nullptr;
+}
+
 void RunningProgram::SetUp() {
   ASSERT_NE(main_, nullptr) << "the program did not start: " << std::string(exe().begin(), exe().end());
   ASSERT_TRUE(waitUntil([] { return IsWindowEnabled(main_) != FALSE; })) << "the main window takes no input";

@@ -25,6 +25,10 @@ class RunningProgram : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // Ends the program and starts it anew (it then reads the display settings
+  // again); false when it did not come up.
+  static bool restart();
+
   static std::wstring exe();
   static HWND mainWindow() { return main_; }
   static DWORD processId();
