@@ -191,7 +191,7 @@ void record(const std::vector<Measured>& all, const std::wstring& exe, UINT dpi)
   // Both builds may run in one session: one table each, per setting.
   DWORD binary = 0;
   const bool x86 = GetBinaryTypeW(exe.c_str(), &binary) && binary == SCS_32BIT_BINARY;
-  path += std::wstring(L"\caption-widths-") + (x86 ? L"i686" : L"x86_64") + L"-" + std::to_wstring(dpi) + L"dpi.txt";
+  path += std::wstring(L"\\caption-widths-") + (x86 ? L"i686" : L"x86_64") + L"-" + std::to_wstring(dpi) + L"dpi.txt";
   const win32::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   if (!file) return;
   const std::string header =
