@@ -140,14 +140,14 @@ TEST(CliOnWindowsTest, StatusApplyUndoRound) {
 
   const Step steps[] = {
       {"status before anything", nullptr, {"status", "{d}\\" + name}, 0,
-       "32 bit x86 programı     yanında: yok        kendi: yok  {d}\\Çizim & Boya.exe\r\n", "", nullptr},
+       "32 bit x86 programı          yanında: yok                             kendi: yok             {d}\\Çizim & Boya.exe\r\n", "", nullptr},
       {"apply writes Hidden+System", nullptr, {"apply", "{d}\\" + name}, 0,
        "{d}\\Çizim & Boya.exe: XP Görünüm Stili uygulandı\r\n", "",
        [&](const TempDir& dir) { expectOurs(dir, name + ".manifest", name); }},
       {"apply again changes nothing", nullptr, {"apply", "{d}\\" + name}, 3,
        "{d}\\Çizim & Boya.exe: XP Görünüm Stili zaten uygulanmış, manifest değiştirilmedi\r\n", "", nullptr},
       {"status sees the engine's manifest", nullptr, {"status", "{d}\\" + name}, 0,
-       "32 bit x86 programı     yanında: bu aracın  kendi: yok  {d}\\Çizim & Boya.exe\r\n", "", nullptr},
+       "32 bit x86 programı          yanında: bu aracın                       kendi: yok             {d}\\Çizim & Boya.exe\r\n", "", nullptr},
       {"undo deletes it", nullptr, {"undo", "{d}\\" + name}, 0,
        "{d}\\Çizim & Boya.exe: XP Stili Görünüm düzenlemesi geri alındı\r\n", "",
        [&](const TempDir& dir) { EXPECT_EQ(attributesOf(dir / (name + ".manifest")), INVALID_FILE_ATTRIBUTES); }},
@@ -177,9 +177,9 @@ TEST(CliOnWindowsTest, StatusApplyUndoRound) {
        "{d}\\oyun.exe: XP Stili Görünüm düzenlemesi geri alındı\r\n", "",
        [](const TempDir& dir) { EXPECT_EQ(attributesOf(dir / "Oyun.exe.manifest"), INVALID_FILE_ATTRIBUTES); }},
       {"a wildcard is expanded", nullptr, {"status", "{d}\\*.exe"}, 0,
-       "32 bit x86 programı     yanında: yok        kendi: v6 istemiyor *  {d}\\Oyun.exe\r\n"
-       "64 bit x64 programı     yanında: bu aracın  kendi: yok  {d}\\x64.exe\r\n"
-       "32 bit x86 programı     yanında: bu aracın  kendi: yok  {d}\\Çizim & Boya.exe\r\n" + footnote,
+       "32 bit x86 programı          yanında: yok                             kendi: v6 istemiyor *  {d}\\Oyun.exe\r\n"
+       "64 bit x64 programı          yanında: bu aracın                       kendi: yok             {d}\\x64.exe\r\n"
+       "32 bit x86 programı          yanında: bu aracın                       kendi: yok             {d}\\Çizim & Boya.exe\r\n" + footnote,
        "", nullptr},
       {"check under Wine says Wine ignores PreferExternalManifest", nullptr, {"check", "{d}\\x64.exe"}, 0,
        "{d}\\x64.exe:\r\n"
@@ -243,7 +243,7 @@ TEST(CliOnWindowsTest, LinkAtTheManifestPathIsNeverActedThrough) {
       " Hata No: 1921, Hata Ayrıntıları: " + kovrena::win32::ErrorFromCode(ERROR_CANT_RESOLVE_FILENAME).description;
   const Step steps[] = {
       {"status", nullptr, {"status", "{d}\\p.exe"}, 0,
-       "32 bit x86 programı     yanında: başka      kendi: yok  {d}\\p.exe\r\n", "", nullptr},
+       "32 bit x86 programı          yanında: başka                           kendi: yok             {d}\\p.exe\r\n", "", nullptr},
       {"undo --force", nullptr, {"undo", "--force", "{d}\\p.exe"}, 1, "",
        "{d}\\p.exe: XP Stili düzenlemesi geri alınırken hata oluştu, XP stili geri alınamamış olabilir." + details +
            "\r\n",
@@ -275,8 +275,8 @@ TEST(CliOnWindowsTest, StatusOfRealPrograms) {
   TempDir d;
   ASSERT_TRUE(d.ok());
   const RealProgram cases[] = {
-      {KOVRENA_PROGRAM_EXE, "64 bit x64 programı     yanında: yok        kendi: v6 istiyor *  "},
-      {KOVRENA_CLI_EXE, "64 bit x64 programı     yanında: yok        kendi: yok  "},
+      {KOVRENA_PROGRAM_EXE, "64 bit x64 programı          yanında: yok                             kendi: v6 istiyor *    "},
+      {KOVRENA_CLI_EXE, "64 bit x64 programı          yanında: yok                             kendi: yok             "},
   };
   for (const RealProgram& c : cases) {
     SCOPED_TRACE(c.path);
