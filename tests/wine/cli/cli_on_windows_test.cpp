@@ -276,7 +276,7 @@ TEST(CliOnWindowsTest, StatusOfRealPrograms) {
   ASSERT_TRUE(d.ok());
   const RealProgram cases[] = {
       {KOVRENA_PROGRAM_EXE, "64 bit x64 programı          yanında: yok                             kendi: v6 istiyor *    "},
-      {KOVRENA_CLI_EXE, "64 bit x64 programı          yanında: yok                             kendi: yok             "},
+      {KOVRENA_CLI_EXE, "64 bit x64 programı          yanında: yok                             kendi: v6 istemiyor *  "},
   };
   for (const RealProgram& c : cases) {
     SCOPED_TRACE(c.path);
