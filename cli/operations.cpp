@@ -4,9 +4,9 @@
 #include <string>
 #include <utility>
 
-#include "cli/paths.h"
-#include "cli/pe/architecture.h"
-#include "cli/pe/manifest_check.h"
+#include "platform/path_text.h"
+#include "program/architecture.h"
+#include "program/manifest_check.h"
 #include "manifest/engine.h"
 
 namespace kovrena::cli {

@@ -3,11 +3,14 @@
 #include <optional>
 #include <string>
 
-#include "cli/pe/manifest_check.h"
-#include "cli/pe/program_facts.h"
+#include "program/manifest_check.h"
+#include "program/program_facts.h"
 #include "platform/error.h"
 
 namespace kovrena::cli {
+
+// The program facts and manifest readings the reports carry.
+using namespace ::kovrena::program;
 
 enum class ManifestState {
   None,

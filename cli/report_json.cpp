@@ -1,7 +1,7 @@
 #include <string>
 
 #include "cli/json.h"
-#include "cli/pe/architecture.h"
+#include "program/architecture.h"
 #include "cli/report.h"
 #include "text/hex.h"
 #include "text/utf.h"

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/pe/architecture.h"
+#include "program/architecture.h"
 #include "cli/report.h"
 #include "cli/texts.h"
 #include "text/hex.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/paths.h"
+#include "platform/path_text.h"
 
 namespace kovrena::cli {
 

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "cli/pe/manifest_check.h"
-#include "cli/pe/program_facts.h"
+#include "program/manifest_check.h"
+#include "program/program_facts.h"
 
-using namespace kovrena::cli;
+using namespace kovrena::program;
 using kovrena::ByteSource;
 using kovrena::MemorySource;
 

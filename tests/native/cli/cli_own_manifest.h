@@ -10,13 +10,14 @@
 #include <utility>
 #include <vector>
 
-#include "cli/pe/xml.h"
+#include "program/xml.h"
 #include "resources/version.h"
 
 namespace kovrena::testing {
 
-inline const ::kovrena::cli::XmlElement* childNamed(const ::kovrena::cli::XmlElement& parent, std::string_view name) {
-  for (const ::kovrena::cli::XmlElement& child : parent.children) {
+inline const ::kovrena::program::XmlElement* childNamed(const ::kovrena::program::XmlElement& parent,
+                                                      std::string_view name) {
+  for (const ::kovrena::program::XmlElement& child : parent.children) {
     if (child.name == name) return &child;
   }
   return nullptr;
@@ -24,9 +25,9 @@ inline const ::kovrena::cli::XmlElement* childNamed(const ::kovrena::cli::XmlEle
 
 // architecture: "x86" or "amd64", that of the program carrying it.
 inline void ExpectCliOwnManifest(std::string_view bytes, std::string_view architecture) {
-  const ::kovrena::cli::XmlReading reading = ::kovrena::cli::ReadXml(bytes);
+  const ::kovrena::program::XmlReading reading = ::kovrena::program::ReadXml(bytes);
   ASSERT_TRUE(reading.root.has_value()) << "not well-formed: " << reading.fault << "\n" << bytes;
-  const ::kovrena::cli::XmlElement& assembly = *reading.root;
+  const ::kovrena::program::XmlElement& assembly = *reading.root;
   ASSERT_EQ(assembly.name, "assembly");
 
   using Attributes = std::vector<std::pair<std::string_view, std::string_view>>;
@@ -45,7 +46,7 @@ inline void ExpectCliOwnManifest(std::string_view bytes, std::string_view archit
        {{"level", "asInvoker"}, {"uiAccess", "false"}}},
   };
   for (const Expected& each : expected) {
-    const ::kovrena::cli::XmlElement* element = &assembly;
+    const ::kovrena::program::XmlElement* element = &assembly;
     std::string where = "assembly";
     for (std::string_view name : each.path) {
       where += "/" + std::string(name);

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "cli/pe/program_facts.h"
+#include "program/program_facts.h"
 #include "cli/run.h"
 #include "platform/posix/disk.h"
 #include "platform/posix/file_system.h"
 #include "tests/fakes/console.h"
 #include "tests/fakes/faulty_disk.h"
 #include "tests/fakes/faulty_file_system.h"
-#include "tests/native/cli/pe_builder.h"
+#include "tests/native/program/pe_builder.h"
 #include "tests/native/posix_platform/temp_folder.h"
 
 namespace kovrena::testing {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/json.h"
-#include "cli/paths.h"
+#include "platform/path_text.h"
 
 namespace kovrena::cli {
 namespace {

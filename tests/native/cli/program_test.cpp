@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "resources/version.h"
-#include "tests/native/cli/pe_builder.h"
+#include "tests/native/program/pe_builder.h"
 #include "tests/native/posix_platform/temp_folder.h"
 
 extern char** environ;

@@ -15,7 +15,7 @@
 #include "platform/win32/text.h"
 #include "resources/version.h"
 #include "tests/native/cli/cli_own_manifest.h"
-#include "tests/native/cli/pe_builder.h"
+#include "tests/native/program/pe_builder.h"
 #include "tests/wine/platform/win_files.h"
 #include "tests/wine/support/child_process.h"
 #include "tests/wine/support/windows_path.h"

@@ -9,15 +9,15 @@
 #include <iostream>
 #include <string>
 
-#include "cli/pe/architecture.h"
+#include "program/architecture.h"
 #include "platform/byte_source.h"
-#include "cli/pe/program_facts.h"
+#include "program/program_facts.h"
 #include "manifest/engine.h"
 #include "platform/win32/text.h"
 #include "tests/wine/loader/probe_run.h"
 #include "tests/wine/support/windows_path.h"
 
-namespace kovrena::cli {
+namespace kovrena::program {
 namespace {
 
 using testing::TempDir;
@@ -106,4 +106,4 @@ TEST(ArchitectureOnWine, EachKindOfProgramIsBoundByTheManifestItGets) {
 }
 
 }  // namespace
-}  // namespace kovrena::cli
+}  // namespace kovrena::program

@@ -7,13 +7,13 @@
 #include <iostream>
 #include <string>
 
-#include "cli/pe/manifest_check.h"
+#include "program/manifest_check.h"
 #include "platform/win32/text.h"
-#include "tests/native/cli/manifest_variants.h"
+#include "tests/native/program/manifest_variants.h"
 #include "tests/wine/loader/probe_run.h"
 #include "tests/wine/support/windows_path.h"
 
-namespace kovrena::cli {
+namespace kovrena::program {
 namespace {
 
 using testing::TempDir;
@@ -62,4 +62,4 @@ TEST(ManifestVerdictOnWine, TheLoaderDoesWhatTheVerdictSays) {
 }
 
 }  // namespace
-}  // namespace kovrena::cli
+}  // namespace kovrena::program

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/pe/program_facts.h"
+#include "program/program_facts.h"
 #include "platform/win32/disk.h"
 
 namespace kovrena::testing {
@@ -14,7 +14,7 @@ inline std::uint16_t MachineOf(const std::string& path) {
   win32::Win32Disk disk;
   Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(path);
   if (!opened) return 0;
-  const Result<cli::ProgramFacts> facts = cli::ReadProgramFacts(*opened.value());
+  const Result<program::ProgramFacts> facts = program::ReadProgramFacts(*opened.value());
   return facts && facts.value().windowsProgram ? facts.value().machine : 0;
 }
 

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "cli/pe/program_facts.h"
+#include "program/program_facts.h"
 #include "platform/byte_source.h"
 #include "tests/native/cli/cli_own_manifest.h"
 #include "tests/native/xp_exe/pe_reader.h"
@@ -46,9 +46,9 @@ TEST(XpCliExecutable, IsA32BitConsoleProgramForXpWithXpImportsOnly) {
 TEST(XpCliExecutable, CarriesItsOwnAsInvokerManifest) {
   const std::vector<std::uint8_t> bytes = readFileBytes(KOVRENA_XP_CLI_EXE);
   kovrena::MemorySource source(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-  const kovrena::Result<kovrena::cli::ProgramFacts> facts = kovrena::cli::ReadProgramFacts(source);
+  const kovrena::Result<kovrena::program::ProgramFacts> facts = kovrena::program::ReadProgramFacts(source);
   ASSERT_TRUE(facts.ok());
-  ASSERT_EQ(facts.value().embedded, kovrena::cli::EmbeddedManifest::WithoutCommonControlsV6);
+  ASSERT_EQ(facts.value().embedded, kovrena::program::EmbeddedManifest::WithoutCommonControlsV6);
   kovrena::testing::ExpectCliOwnManifest(facts.value().embeddedText, "x86");
 }
 

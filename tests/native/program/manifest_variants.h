@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/pe/manifest_check.h"
+#include "program/manifest_check.h"
 #include "manifest/engine.h"
 #include "manifest/text_replace.h"
 
@@ -14,12 +14,12 @@ namespace kovrena::testing {
 struct ManifestVariant {
   const char* name;
   std::string text;
-  cli::ManifestProblem forX86;
-  cli::ManifestProblem forX64;
+  program::ManifestProblem forX86;
+  program::ManifestProblem forX64;
 };
 
 inline std::vector<ManifestVariant> ManifestVariants(const std::string& programName) {
-  using cli::ManifestProblem;
+  using program::ManifestProblem;
   using manifest::replaceAll;
   const std::string x86 = manifest::BuildManifestText(programName);
   const std::string any = manifest::BuildManifestText(programName, "*");

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace kovrena::cli {
+namespace kovrena::program {
 
 struct XmlElement {
   std::string name;  // as written, prefix included
@@ -29,4 +29,4 @@ struct XmlReading {
 // of either byte order (a byte order mark, or "<" as the first unit).
 XmlReading ReadXml(std::string_view bytes);
 
-}  // namespace kovrena::cli
+}  // namespace kovrena::program

@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/pe/architecture.h"
-#include "cli/pe/manifest_check.h"
-#include "cli/pe/program_facts.h"
+#include "program/architecture.h"
+#include "program/manifest_check.h"
+#include "program/program_facts.h"
 
-namespace kovrena::cli {
+namespace kovrena::program {
 
 namespace {
 
@@ -263,4 +263,4 @@ Result<ProgramFacts> ReadProgramFacts(ByteSource& file) {
   return facts;
 }
 
-}  // namespace kovrena::cli
+}  // namespace kovrena::program

@@ -7,7 +7,7 @@
 
 #include "platform/disk.h"
 
-namespace kovrena::cli {
+namespace kovrena {
 
 // The last part of the path: what a file dialog calls the file title.
 std::string_view FileNameOf(std::string_view path, PathStyle style);
@@ -16,4 +16,4 @@ std::string JoinPath(std::string_view folder, std::string_view name, PathStyle s
 // Whether a file name ends in ".exe", in any letter case.
 bool IsExeName(std::string_view name);
 
-}  // namespace kovrena::cli
+}  // namespace kovrena

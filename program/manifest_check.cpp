@@ -1,8 +1,8 @@
-#include "cli/pe/manifest_check.h"
+#include "program/manifest_check.h"
 
-#include "cli/pe/xml.h"
+#include "program/xml.h"
 
-namespace kovrena::cli {
+namespace kovrena::program {
 
 namespace {
 
@@ -153,4 +153,4 @@ Binding OnWine(const ManifestReading& reading) {
   }
 }
 
-}  // namespace kovrena::cli
+}  // namespace kovrena::program

@@ -1,6 +1,6 @@
-#include "cli/pe/architecture.h"
+#include "program/architecture.h"
 
-namespace kovrena::cli {
+namespace kovrena::program {
 
 ManifestArchitecture ArchitectureFor(const ProgramFacts& facts) {
   if (!facts.windowsProgram || facts.library) return ManifestArchitecture::None;
@@ -25,4 +25,4 @@ std::string_view ProcessorArchitectureOf(ManifestArchitecture architecture) {
   return {};
 }
 
-}  // namespace kovrena::cli
+}  // namespace kovrena::program

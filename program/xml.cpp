@@ -1,10 +1,10 @@
-#include "cli/pe/xml.h"
+#include "program/xml.h"
 
 #include <cstdint>
 
 #include "text/utf.h"
 
-namespace kovrena::cli {
+namespace kovrena::program {
 
 namespace {
 
@@ -257,4 +257,4 @@ XmlReading ReadXml(std::string_view bytes) {
   return Parser(text).read();
 }
 
-}  // namespace kovrena::cli
+}  // namespace kovrena::program

@@ -1,6 +1,6 @@
-#include "cli/paths.h"
+#include "platform/path_text.h"
 
-namespace kovrena::cli {
+namespace kovrena {
 
 namespace {
 
@@ -35,4 +35,4 @@ bool IsExeName(std::string_view name) {
   return true;
 }
 
-}  // namespace kovrena::cli
+}  // namespace kovrena

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/pe/architecture.h"
+#include "program/architecture.h"
 
-namespace kovrena::cli {
+namespace kovrena::program {
 
 inline constexpr std::string_view kCommonControlsName = "Microsoft.Windows.Common-Controls";
 inline constexpr std::string_view kCommonControlsToken = "6595b64144ccf1df";
@@ -61,4 +61,4 @@ Binding OnWindows(const ManifestReading& reading);
 // Wine 8: measured with its loader, a malformed document aside.
 Binding OnWine(const ManifestReading& reading);
 
-}  // namespace kovrena::cli
+}  // namespace kovrena::program

@@ -4,9 +4,9 @@
 // process's own or "*"; any other value stops the program from starting.
 #include <string_view>
 
-#include "cli/pe/program_facts.h"
+#include "program/program_facts.h"
 
-namespace kovrena::cli {
+namespace kovrena::program {
 
 enum class ManifestArchitecture {
   None,   // no manifest the tool writes suits it
@@ -24,4 +24,4 @@ ManifestArchitecture ArchitectureFor(const ProgramFacts& facts);
 // The processorArchitecture value: "x86", "amd64", "*"; empty for None.
 std::string_view ProcessorArchitectureOf(ManifestArchitecture architecture);
 
-}  // namespace kovrena::cli
+}  // namespace kovrena::program

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "cli/pe/architecture.h"
-#include "cli/pe/manifest_check.h"
-#include "cli/pe/xml.h"
-#include "tests/native/cli/manifest_variants.h"
+#include "program/architecture.h"
+#include "program/manifest_check.h"
+#include "program/xml.h"
+#include "tests/native/program/manifest_variants.h"
 
-namespace kovrena::cli {
+namespace kovrena::program {
 namespace {
 
 TEST(ManifestCheckTest, VerdictOfEachVariant) {
@@ -104,4 +104,4 @@ TEST(XmlTest, WellFormedOrRefused) {
 }
 
 }  // namespace
-}  // namespace kovrena::cli
+}  // namespace kovrena::program

@@ -9,7 +9,7 @@
 #include "platform/byte_source.h"
 #include "platform/error.h"
 
-namespace kovrena::cli {
+namespace kovrena::program {
 
 namespace machine {
 inline constexpr std::uint16_t kX86 = 0x014C;
@@ -46,4 +46,4 @@ struct ProgramFacts {
 // The facts of the file; a failure only when the source itself fails.
 Result<ProgramFacts> ReadProgramFacts(ByteSource& file);
 
-}  // namespace kovrena::cli
+}  // namespace kovrena::program

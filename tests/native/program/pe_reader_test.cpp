@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/pe/program_facts.h"
+#include "program/program_facts.h"
 #include "tests/native/cli/cli_test_support.h"
-#include "tests/native/cli/pe_builder.h"
+#include "tests/native/program/pe_builder.h"
 
-namespace kovrena::cli {
+namespace kovrena::program {
 namespace {
 
 using testing::BuildPe;
@@ -241,4 +241,4 @@ TEST(ProgramFactsTest, AFailingReadIsAFailureNotAVerdict) {
 }
 
 }  // namespace
-}  // namespace kovrena::cli
+}  // namespace kovrena::program
