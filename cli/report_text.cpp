@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "program/architecture.h"
 #include "cli/report.h"
@@ -11,10 +13,29 @@ namespace kovrena::cli {
 
 namespace {
 
-// The widest entries of the first two status columns; wider ones push on.
-constexpr std::size_t kWhatWidth = 22;
-constexpr std::size_t kExternalWidth = 18;
-constexpr std::size_t kEmbeddedWidth = 21;
+// Characters of UTF-8 text: its bytes that begin one.
+constexpr std::size_t width(std::string_view text) {
+  std::size_t characters = 0;
+  for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+  return characters;
+}
+
+// Each status column is as wide as the widest entry it can hold, so that the
+// path, last, begins at the same place on every line however the lines are
+// mixed: they are written one by one as the work goes, before the widest
+// entry of a run is known.
+constexpr std::size_t kWhatWidth = std::max(
+    width(text::kNotWindowsProgram),
+    std::max({width(text::kX86), width(text::kX64), width(text::kArm64), width(text::kAnyCpu),
+              width(text::kOtherMachine) + width("0x0000")}) +
+        std::max(width(text::kProgram), width(text::kLibrary)));
+constexpr std::size_t kExternalWidth =
+    std::max({width(text::kManifestNone), width(text::kManifestOurs) + width(text::kNotHiddenSystem),
+              width(text::kManifestOursOther), width(text::kManifestForeign), width(text::kManifestNotAFile)});
+constexpr std::size_t kEmbeddedWidth =
+    std::max({width(text::kEmbeddedNone), width(text::kEmbeddedV6), width(text::kEmbeddedNoV6),
+              width(text::kEmbeddedUnreadable), width(text::kEmbeddedFaulty)}) +
+    width(text::kFootnoteMark);
 
 std::string padded(std::string cell, std::size_t width) {
   const std::size_t length = ::kovrena::text::Utf8Length(cell);
@@ -69,6 +90,9 @@ std::string StatusColumns(const ProgramReport& report, bool aligned) {
     if (aligned && marked(report)) embedded += text::kFootnoteMark;
     line += gap;
     line += cell(embedded, kEmbeddedWidth);
+  } else if (aligned) {
+    line += gap;
+    line += cell(std::string(), kEmbeddedWidth);
   }
   return line;
 }
@@ -193,9 +217,7 @@ std::string WhatItIs(const ProgramFacts& facts) {
 std::string ReportLine(const Request& request, const ProgramReport& report) {
   const std::string path = printablePath(report.path);
   if (report.outcome == Outcome::Status) {
-    std::string line = StatusColumns(report, true);
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    return line + "  " + path + "\n";
+    return StatusColumns(report, true) + "  " + path + "\n";
   }
   if (report.outcome == Outcome::Checked) return checkBlock(request, report, path);
   return path + ": " + OutcomeMessage(request.command, report) + "\n";

@@ -12,6 +12,10 @@ endif()
 if(WIN32)
   # One self-contained executable: no libgcc/libstdc++/winpthread DLL beside it.
   target_link_options(kovrena_options INTERFACE -static -static-libgcc -static-libstdc++)
+  # No link time in the PE header, and so no checksum that changes with it:
+  # the same commit gives the same bytes wherever and whenever it is built,
+  # and anyone can check that a download was built from it.
+  target_link_options(kovrena_options INTERFACE -Wl,--no-insert-timestamp)
 endif()
 
 # The version, set once by project(VERSION) in CMakeLists.txt, as the header

@@ -318,10 +318,10 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          writeFile(d / "d.txt", "metin");
        },
        {"status", "{d}/a.exe", "{d}/b.exe", "{d}/c.dll", "{d}/d.txt", "{d}/e.exe"}, kExitFailed,
-       "32 bit x86 programı     yanında: bu aracın (gizli/sistem değil)  kendi: yok  {d}/a.exe\n"
-       "64 bit x64 programı     yanında: başka      kendi: v6 istemiyor *  {d}/b.exe\n"
-       "32 bit x86 DLL'i        yanında: yok        kendi: v6 istiyor *  {d}/c.dll\n"
-       "Windows programı değil  yanında: yok  {d}/d.txt\n" + kFootnote,
+       "32 bit x86 programı          yanında: bu aracın (gizli/sistem değil)  kendi: yok             {d}/a.exe\n"
+       "64 bit x64 programı          yanında: başka                           kendi: v6 istemiyor *  {d}/b.exe\n"
+       "32 bit x86 DLL'i             yanında: yok                             kendi: v6 istiyor *    {d}/c.dll\n"
+       "Windows programı değil       yanında: yok                                                    {d}/d.txt\n" + kFootnote,
        "{d}/e.exe: Belirttiğiniz dosya bulunamadı\n", nullptr},
       {"apply --recursive: every .exe below, in name order; links to folders not followed",
        [](const Folder& d) {
@@ -428,7 +428,7 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
          d.program("a.exe");
          writeFile(d / "A.EXE.MANIFEST", "<assembly/>");
        },
-       {"status", "{d}/a.exe"}, kExitDone, "32 bit x86 programı     yanında: başka      kendi: yok  {d}/a.exe\n",
+       {"status", "{d}/a.exe"}, kExitDone, "32 bit x86 programı          yanında: başka                           kendi: yok             {d}/a.exe\n",
        "", nullptr},
       {"apply --force replaces it in its own name: never two manifests",
        [](const Folder& d) {
@@ -444,7 +444,7 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
        {"status", "--recursive", "{d}"}, kExitDeclined, "{d}: altında .exe dosyası yok\n", "", nullptr},
       {"--recursive with a file and a missing path",
        [](const Folder& d) { d.program("a.exe"); }, {"status", "--recursive", "{d}/a.exe", "{d}/yok"}, kExitFailed,
-       "32 bit x86 programı     yanında: yok        kendi: yok  {d}/a.exe\n",
+       "32 bit x86 programı          yanında: yok                             kendi: yok             {d}/a.exe\n",
        "{d}/yok: Belirttiğiniz dosya bulunamadı\n", nullptr},
   };
   return scenarios;
@@ -490,7 +490,7 @@ TEST(CliOnDiskTest, ApplyThenUndoLeavesTheFolderAsItWas) {
   EXPECT_EQ(*written, manifest::BuildManifestText("Ses & Görüntü.exe"));
   EXPECT_NE(written->find("name=\"Ses &amp; Görüntü.exe\"/>"), std::string::npos);
   EXPECT_EQ(testing::RunCliWith({"status", program}, disk, files).out,
-            "32 bit x86 programı     yanında: bu aracın  kendi: yok  " + program + "\n");
+            "32 bit x86 programı          yanında: bu aracın                       kendi: yok             " + program + "\n");
   EXPECT_EQ(testing::RunCliWith({"undo", program}, disk, files).exit, kExitDone);
   EXPECT_FALSE(exists(program + ".manifest"));
   EXPECT_EQ(readFile(program), BuildPe({}).bytes);

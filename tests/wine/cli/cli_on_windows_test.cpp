@@ -13,7 +13,9 @@
 #include "platform/win32/last_error.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
+#include "resources/version.h"
 #include "tests/fakes/pe_builder.h"
+#include "tests/native/cli/cli_own_manifest.h"
 #include "tests/wine/platform/win_files.h"
 #include "tests/wine/support/child_process.h"
 #include "tests/wine/support/windows_path.h"
@@ -140,14 +142,14 @@ TEST(CliOnWindowsTest, StatusApplyUndoRound) {
 
   const Step steps[] = {
       {"status before anything", nullptr, {"status", "{d}\\" + name}, 0,
-       "32 bit x86 programı     yanında: yok        kendi: yok  {d}\\Çizim & Boya.exe\r\n", "", nullptr},
+       "32 bit x86 programı          yanında: yok                             kendi: yok             {d}\\Çizim & Boya.exe\r\n", "", nullptr},
       {"apply writes Hidden+System", nullptr, {"apply", "{d}\\" + name}, 0,
        "{d}\\Çizim & Boya.exe: XP Görünüm Stili uygulandı\r\n", "",
        [&](const TempDir& dir) { expectOurs(dir, name + ".manifest", name); }},
       {"apply again changes nothing", nullptr, {"apply", "{d}\\" + name}, 3,
        "{d}\\Çizim & Boya.exe: XP Görünüm Stili zaten uygulanmış, manifest değiştirilmedi\r\n", "", nullptr},
       {"status sees the engine's manifest", nullptr, {"status", "{d}\\" + name}, 0,
-       "32 bit x86 programı     yanında: bu aracın  kendi: yok  {d}\\Çizim & Boya.exe\r\n", "", nullptr},
+       "32 bit x86 programı          yanında: bu aracın                       kendi: yok             {d}\\Çizim & Boya.exe\r\n", "", nullptr},
       {"undo deletes it", nullptr, {"undo", "{d}\\" + name}, 0,
        "{d}\\Çizim & Boya.exe: XP Stili Görünüm düzenlemesi geri alındı\r\n", "",
        [&](const TempDir& dir) { EXPECT_EQ(attributesOf(dir / (name + ".manifest")), INVALID_FILE_ATTRIBUTES); }},
@@ -177,9 +179,9 @@ TEST(CliOnWindowsTest, StatusApplyUndoRound) {
        "{d}\\oyun.exe: XP Stili Görünüm düzenlemesi geri alındı\r\n", "",
        [](const TempDir& dir) { EXPECT_EQ(attributesOf(dir / "Oyun.exe.manifest"), INVALID_FILE_ATTRIBUTES); }},
       {"a wildcard is expanded", nullptr, {"status", "{d}\\*.exe"}, 0,
-       "32 bit x86 programı     yanında: yok        kendi: v6 istemiyor *  {d}\\Oyun.exe\r\n"
-       "64 bit x64 programı     yanında: bu aracın  kendi: yok  {d}\\x64.exe\r\n"
-       "32 bit x86 programı     yanında: bu aracın  kendi: yok  {d}\\Çizim & Boya.exe\r\n" + footnote,
+       "32 bit x86 programı          yanında: yok                             kendi: v6 istemiyor *  {d}\\Oyun.exe\r\n"
+       "64 bit x64 programı          yanında: bu aracın                       kendi: yok             {d}\\x64.exe\r\n"
+       "32 bit x86 programı          yanında: bu aracın                       kendi: yok             {d}\\Çizim & Boya.exe\r\n" + footnote,
        "", nullptr},
       {"check under Wine says Wine ignores PreferExternalManifest", nullptr, {"check", "{d}\\x64.exe"}, 0,
        "{d}\\x64.exe:\r\n"
@@ -243,7 +245,7 @@ TEST(CliOnWindowsTest, LinkAtTheManifestPathIsNeverActedThrough) {
       " Hata No: 1921, Hata Ayrıntıları: " + kovrena::win32::ErrorFromCode(ERROR_CANT_RESOLVE_FILENAME).description;
   const Step steps[] = {
       {"status", nullptr, {"status", "{d}\\p.exe"}, 0,
-       "32 bit x86 programı     yanında: başka      kendi: yok  {d}\\p.exe\r\n", "", nullptr},
+       "32 bit x86 programı          yanında: başka                           kendi: yok             {d}\\p.exe\r\n", "", nullptr},
       {"undo --force", nullptr, {"undo", "--force", "{d}\\p.exe"}, 1, "",
        "{d}\\p.exe: XP Stili düzenlemesi geri alınırken hata oluştu, XP stili geri alınamamış olabilir." + details +
            "\r\n",
@@ -275,8 +277,8 @@ TEST(CliOnWindowsTest, StatusOfRealPrograms) {
   TempDir d;
   ASSERT_TRUE(d.ok());
   const RealProgram cases[] = {
-      {KOVRENA_PROGRAM_EXE, "64 bit x64 programı     yanında: yok        kendi: v6 istiyor *  "},
-      {KOVRENA_CLI_EXE, "64 bit x64 programı     yanında: yok        kendi: yok  "},
+      {KOVRENA_PROGRAM_EXE, "64 bit x64 programı          yanında: yok                             kendi: v6 istiyor *    "},
+      {KOVRENA_CLI_EXE, "64 bit x64 programı          yanında: yok                             kendi: v6 istemiyor *  "},
   };
   for (const RealProgram& c : cases) {
     SCOPED_TRACE(c.path);
@@ -284,6 +286,80 @@ TEST(CliOnWindowsTest, StatusOfRealPrograms) {
     EXPECT_EQ(run.exit, 0u);
     EXPECT_EQ(run.out.substr(0, run.out.find('\r')), c.expected + windowsPathTextOf(c.path));
   }
+}
+
+// kovrena-cli.exe's own resources as Windows reads them: the version record
+// through the version API, the manifest through the resource API. The
+// program still starts with them (Wine, like Windows, refuses to start a
+// program whose own manifest it cannot take).
+constexpr const char* kOwnFileName = sizeof(void*) == 8 ? "kovrena-cli-x64.exe" : "kovrena-cli.exe";
+
+std::string versionString(const std::vector<BYTE>& record, const std::wstring& name) {
+  void* value = nullptr;
+  UINT characters = 0;
+  const std::wstring query = L"\\StringFileInfo\\041F04B0\\" + name;
+  if (!VerQueryValueW(record.data(), query.c_str(), &value, &characters) || characters == 0) return "(absent)";
+  return ToUtf8(static_cast<const wchar_t*>(value));
+}
+
+TEST(CliOnWindowsTest, OwnVersionRecordIsTurkishAndNamesTheProjectVersion) {
+  const std::wstring exe = ToWide(windowsPathTextOf(KOVRENA_CLI_EXE));
+  DWORD unused = 0;
+  const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &unused);
+  ASSERT_NE(size, 0u) << "no version record: " << kovrena::win32::LastError().description;
+  std::vector<BYTE> record(size);
+  ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, size, record.data()));
+
+  void* value = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation", &value, &length));
+  ASSERT_GE(length, 4u);
+  const auto* translation = static_cast<const WORD*>(value);
+  EXPECT_EQ(translation[0], 0x041F) << "Turkish";
+  EXPECT_EQ(translation[1], 1200) << "Unicode";
+
+  ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", &value, &length));
+  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+  EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(KOVRENA_VERSION_MINOR, KOVRENA_VERSION_MAJOR));
+  EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(KOVRENA_VERSION_REVISION, KOVRENA_VERSION_BUILD));
+  EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+  EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
+  EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+
+  const std::pair<const wchar_t*, std::string> strings[] = {
+      {L"FileDescription",
+       "Windows programlarına ortak denetimler 6 (XP görünüm stili) manifesti yazar, siler ve denetler"},
+      {L"FileVersion", KOVRENA_VERSION_TEXT},
+      {L"ProductVersion", KOVRENA_VERSION_TEXT},
+      {L"InternalName", "kovrena-cli"},
+      {L"OriginalFilename", kOwnFileName},
+      {L"ProductName", "Kovrena"},
+  };
+  for (const auto& [name, expected] : strings) {
+    EXPECT_EQ(versionString(record, name), expected) << ToUtf8(name);
+  }
+}
+
+TEST(CliOnWindowsTest, OwnManifestDeclaresItRunsAsItsCallerAndTheProgramStarts) {
+  const std::wstring exe = ToWide(windowsPathTextOf(KOVRENA_CLI_EXE));
+  const HMODULE image = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(image, nullptr) << kovrena::win32::LastError().description;
+  std::string manifest;
+  if (const HRSRC found = FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24))) {
+    const HGLOBAL loaded = LoadResource(image, found);
+    if (const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr) {
+      manifest.assign(static_cast<const char*>(bytes), SizeofResource(image, found));
+    }
+  }
+  FreeLibrary(image);
+  ASSERT_FALSE(manifest.empty()) << "no manifest resource (type 24, id 1)";
+  kovrena::testing::ExpectCliOwnManifest(manifest, sizeof(void*) == 8 ? "amd64" : "x86");
+
+  TempDir d;
+  ASSERT_TRUE(d.ok());
+  const Process run = runCli({"--version"}, d);
+  EXPECT_EQ(run.exit, 0u);
+  EXPECT_EQ(run.out.substr(0, run.out.find_first_of("\r\n")), std::string("kovrena-cli ") + KOVRENA_VERSION_TEXT);
 }
 
 }  // namespace

@@ -6,11 +6,13 @@
 #include <set>
 #include <string>
 
+#include "program/program_facts.h"
+#include "platform/byte_source.h"
+#include "tests/native/cli/cli_own_manifest.h"
 #include "tests/native/xp_exe/pe_reader.h"
 #include "tests/native/xp_exe/xp_imports.h"
 
 namespace {
-
 
 TEST(XpCliExecutable, IsA32BitConsoleProgramForXpWithXpImportsOnly) {
   const std::vector<std::uint8_t> bytes = readFileBytes(KOVRENA_XP_CLI_EXE);
@@ -37,6 +39,17 @@ TEST(XpCliExecutable, IsA32BitConsoleProgramForXpWithXpImportsOnly) {
       EXPECT_FALSE(newer.count(function)) << import.dll << "!" << function << " does not exist on XP";
     }
   }
+}
+
+// Its own manifest, as the loader finds it in the file (resource type 24,
+// id 1): well-formed, and declaring that it runs as its caller.
+TEST(XpCliExecutable, CarriesItsOwnAsInvokerManifest) {
+  const std::vector<std::uint8_t> bytes = readFileBytes(KOVRENA_XP_CLI_EXE);
+  kovrena::MemorySource source(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  const kovrena::Result<kovrena::program::ProgramFacts> facts = kovrena::program::ReadProgramFacts(source);
+  ASSERT_TRUE(facts.ok());
+  ASSERT_EQ(facts.value().embedded, kovrena::program::EmbeddedManifest::WithoutCommonControlsV6);
+  kovrena::testing::ExpectCliOwnManifest(facts.value().embeddedText, "x86");
 }
 
 }  // namespace
