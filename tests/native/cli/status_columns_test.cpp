@@ -23,7 +23,10 @@ ProgramReport statusOf(bool windowsProgram, std::uint16_t machineType, bool libr
   facts.library = library;
   facts.embedded = embedded;
   report.facts = facts;
-  report.manifest = ManifestInfo{state, hiddenSystem};
+  ManifestInfo manifest;
+  manifest.state = state;
+  manifest.hiddenSystem = hiddenSystem;
+  report.manifest = manifest;
   return report;
 }
 
