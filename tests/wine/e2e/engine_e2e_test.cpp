@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "app/manifest_messages.h"
@@ -16,6 +14,7 @@
 #include "platform/win32/text.h"
 #include "tests/fakes/pe_builder.h"
 #include "tests/wine/loader/probe_run.h"
+#include "tests/wine/platform/win_files.h"
 
 namespace kovrena::testing {
 namespace {
@@ -23,15 +22,9 @@ namespace {
 using win32::ToUtf8;
 using win32::ToWide;
 
-std::string bytesOf(const std::wstring& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+std::string bytesOf(const std::wstring& path) { return readBytes(ToUtf8(path)).value_or(""); }
 
-void writeFile(const std::wstring& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
+void writeFile(const std::wstring& path, const std::string& bytes) { ASSERT_TRUE(writeBytes(ToUtf8(path), bytes)); }
 
 const std::string kVendorManifest =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
@@ -129,7 +122,10 @@ TEST_F(EngineThroughTheWindow, AVendorManifestIsDeletedOnlyAfterAskingWithNoAsDe
   const std::string question = std::string(app::kForeignManifestBefore) +
                                "Microsoft.VC90.CRT 9.0.21022.8 (amd64)" + std::string(app::kForeignDeleteAfter);
   EXPECT_TRUE(shows(box, ToWide(question)));
-  EXPECT_EQ(LOWORD(SendMessageW(box, DM_GETDEFID, 0, 0)), IDNO) << "No must be the default";
+  const auto defaultButton = [&](int id) {
+    return (GetWindowLongW(GetDlgItem(box, id), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
+  };
+  EXPECT_TRUE(defaultButton(IDNO) && !defaultButton(IDYES)) << "No must be the default";
   saveScreenshot(box, L"vendor-manifest-question");
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
   ASSERT_TRUE(waitUntil([&] { return gone(box); }));

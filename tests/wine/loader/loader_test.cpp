@@ -10,9 +10,9 @@
 
 #include "manifest/engine.h"
 #include "manifest/text_replace.h"
+#include "platform/win32/disk.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/text.h"
-#include "tests/fakes/message_box.h"
 #include "tests/wine/platform/win_files.h"
 #include "tests/wine/loader/probe_run.h"
 #include "tests/wine/support/machine_of.h"
@@ -21,6 +21,12 @@
 namespace kovrena::manifest {
 namespace {
 
+// The program a test writes the manifest beside.
+struct Target {
+  std::string path;
+  std::string programName;
+};
+
 using testing::attributesOf;
 using testing::boundToV6;
 using testing::lower;
@@ -28,7 +34,6 @@ using testing::MachineOf;
 using testing::ProbeRun;
 using testing::runProbe;
 using testing::readBytes;
-using testing::RecordingMessageBox;
 using testing::TempDir;
 using testing::writeBytes;
 
@@ -66,6 +71,7 @@ class RealLoader : public ::testing::TestWithParam<const char*> {
   }
   TempDir folder{L"kovrena-yükleyici"};
   win32::Win32FileSystem files;
+  win32::Win32Disk disk;
   WORD machine = 0;
 };
 
@@ -94,10 +100,8 @@ TEST_P(RealLoader, ManifestBindsTheProgramToV6AndUndoUnbindsIt) {
   EXPECT_TRUE(boundToV6(styled)) << styled.comctl;
   EXPECT_NE(lower(styled.comctl).find("common-controls"), std::string::npos) << styled.comctl;
 
-  RecordingMessageBox messages;
-  ManifestGeriAl(target, messages, files);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].style, 64u);
+  const Services services{disk, files};
+  EXPECT_EQ(UndoFor(Examine(target.path, services), Consent::Given, services).outcome, Outcome::Undone);
   EXPECT_EQ(attributesOf(manifest), INVALID_FILE_ATTRIBUTES);
 
   const ProbeRun undone = runProbe(target.path);
