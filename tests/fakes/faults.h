@@ -8,7 +8,7 @@
 
 namespace kovrena::testing {
 
-enum class FileOp { Find, Create, Write, Flush, Close, SetAttributes, GetAttributes, Delete, Replace };
+enum class FileOp { Find, Create, Write, Flush, Close, SetAttributes, GetAttributes, Delete, Replace, LinkCount, SyncFolders };
 
 struct Fault {
   FileOp op;

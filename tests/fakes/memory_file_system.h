@@ -22,6 +22,7 @@ struct MemoryEntry {
   std::uint32_t attributes = attr::kArchive;
   bool directory = false;
   int openHandles = 0;
+  std::uint32_t links = 1;
 };
 
 class MemoryFileSystem final : public FileSystem {
@@ -51,6 +52,7 @@ class MemoryFileSystem final : public FileSystem {
   Result<std::uint32_t> getAttributes(const std::string& path) override;
   Status deleteFile(const std::string& path) override;
   Status replaceFile(const std::string& from, const std::string& to) override;
+  Result<std::uint32_t> linkCount(const std::string& path) override;
 
   std::optional<Error> faultFor(FileOp op, std::optional<std::uint32_t> value = std::nullopt) const {
     return FaultFor(faults, op, value);
