@@ -139,9 +139,7 @@ std::optional<bool> preferExternalManifest(Registry& registry) {
 Status removeManifest(const std::string& manifestPath, Services services) {
   const Result<EntryKind> kind = services.disk.kindOf(manifestPath, false);
   if (!kind) return kind.error();
-  if (kind.value() != EntryKind::Link) {
-    if (Status failed = services.files.setAttributes(manifestPath, attr::kNormal)) return failed;
-  }
+  if (kind.value() != EntryKind::Link) return manifest::RemoveManifestFile(services.files, manifestPath);
   return services.files.deleteFile(manifestPath);
 }
 

@@ -48,8 +48,8 @@ Result<bool> ManifestFileKontrol(FileSystem& files, const std::string& path);
 // What WriteManifestFile does with a file already at the manifest path.
 enum class OldManifest {
   None,     // none is expected: a rename into an empty place
-  Replace,  // its attributes are cleared to 0 right before the rename, so that
-            // a read-only one is replaced too, and given back if the rename fails
+  Replace,  // its read-only bit is cleared right before the rename, so that a
+            // read-only one is replaced too, and given back if the rename fails
 };
 // Writes the manifest file in one step: the whole text goes to a temporary
 // file beside it, Hidden from its creation, flushed to the disk and made
@@ -59,6 +59,13 @@ enum class OldManifest {
 // the old one where it was.
 Status WriteManifestFile(FileSystem& files, const std::string& manifestPath, std::string_view text,
                          OldManifest old);
+
+// Deletes the manifest file: its attributes plain first (unless the file
+// has other names), deleted, found gone, its folder on the disk (see
+// FileSystem::deleteFile). On any failure the file keeps the attributes it
+// had; a delete that reports success but leaves the file is a failure.
+inline constexpr std::string_view kStillThereMessage = "Dosya silinemedi: silindi bildirildiği halde hâlâ yerinde";
+Status RemoveManifestFile(FileSystem& files, const std::string& manifestPath);
 
 // The text of the critical error report, and showing it.
 std::string ErrorReportText(std::string_view headline, std::string_view numberLabel, const Error& error);

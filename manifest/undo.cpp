@@ -17,10 +17,8 @@ Status undoStyle(const Target& target, MessageBoxService& messages, FileSystem& 
     messages.show(std::string(kNothingToUndoMessage), mb::kOk | mb::kIconExclamation);
     return std::nullopt;
   }
-  // Whatever file has the manifest's name is the manifest; plain attributes
-  // first, so that a hidden, system or read-only one can be deleted.
-  if (Status failure = files.setAttributes(manifestPath, attr::kNormal)) return failure;
-  if (Status failure = files.deleteFile(manifestPath)) return failure;
+  // Whatever file has the manifest's name is the manifest.
+  if (Status failure = RemoveManifestFile(files, manifestPath)) return failure;
   messages.show(std::string(kUndoneMessage), mb::kOk | mb::kIconInformation);
   return std::nullopt;
 }
