@@ -1,6 +1,8 @@
 #include "program/xml.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <unordered_set>
 
 #include "text/utf.h"
 
@@ -172,6 +174,9 @@ class Parser {
     if (depth > kMaxDepth) return fail("öğeler çok derin");
     ++at_;  // '<'
     if (!name(out.name)) return false;
+    // The names seen so far, once there are more than a few to compare.
+    std::unordered_set<std::string> seen;
+    constexpr std::size_t kFewAttributes = 16;
     while (true) {
       const std::size_t before = at_;
       skipBlanks();
@@ -193,10 +198,28 @@ class Parser {
       skipBlanks();
       std::string value;
       if (!attributeValue(value)) return false;
-      if (out.attribute(attributeName)) return fail("yinelenen öznitelik: " + attributeName);
+      if (out.attributes.size() < kFewAttributes) {
+        for (const auto& [key, ignored] : out.attributes) {
+          if (key == attributeName) return fail("yinelenen öznitelik: " + attributeName);
+        }
+      } else {
+        if (seen.empty()) {
+          for (const auto& [key, ignored] : out.attributes) seen.insert(key);
+        }
+        if (!seen.insert(attributeName).second) return fail("yinelenen öznitelik: " + attributeName);
+      }
       out.attributes.emplace_back(std::move(attributeName), std::move(value));
     }
+    indexAttributes(out);
     return content(out, depth);
+  }
+
+  static void indexAttributes(XmlElement& out) {
+    out.byName.resize(out.attributes.size());
+    for (std::size_t i = 0; i < out.byName.size(); ++i) out.byName[i] = static_cast<std::uint32_t>(i);
+    std::sort(out.byName.begin(), out.byName.end(), [&](std::uint32_t a, std::uint32_t b) {
+      return out.attributes[a].first < out.attributes[b].first;
+    });
   }
 
   bool content(XmlElement& out, std::size_t depth) {
@@ -246,6 +269,12 @@ class Parser {
 }  // namespace
 
 std::optional<std::string_view> XmlElement::attribute(std::string_view attributeName) const {
+  if (byName.size() == attributes.size()) {
+    const auto found = std::lower_bound(byName.begin(), byName.end(), attributeName,
+                                        [&](std::uint32_t i, std::string_view key) { return attributes[i].first < key; });
+    if (found != byName.end() && attributes[*found].first == attributeName) return std::string_view(attributes[*found].second);
+    return std::nullopt;
+  }
   for (const auto& [key, value] : attributes) {
     if (key == attributeName) return std::string_view(value);
   }
@@ -253,6 +282,7 @@ std::optional<std::string_view> XmlElement::attribute(std::string_view attribute
 }
 
 XmlReading ReadXml(std::string_view bytes) {
+  if (bytes.size() > kLargestXml) return XmlReading{std::nullopt, "belge " + std::to_string(kLargestXml / 1024) + " KB'tan büyük", true};
   const std::string text = utf8Of(bytes);
   return Parser(text).read();
 }
