@@ -72,6 +72,7 @@ class Reporter {
 
  private:
   void settle() {
+    if (held_.empty()) return;
     if (Status failed = files_.syncFolders()) {
       for (ProgramReport& report : held_) {
         if (!changedTheDisk(report.outcome)) continue;
