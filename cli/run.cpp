@@ -53,14 +53,15 @@ class Reporter {
     if (changes_) files_.deferFolderSyncs();
   }
 
+  // Before the work on path: the folder before it is done with, and synced
+  // before anything in another folder changes.
+  void next(const std::string& path) {
+    if (changes_ && !held_.empty() && folderOf(path, style_) != folderOf(held_.front().path, style_)) settle();
+  }
+
   void add(ProgramReport report) {
-    if (!changes_) {
-      emit(std::move(report));
-      return;
-    }
-    const std::string_view folder = folderOf(report.path, style_);
-    if (!held_.empty() && folder != folderOf(held_.front().path, style_)) settle();
-    held_.push_back(std::move(report));
+    if (changes_) held_.push_back(std::move(report));
+    else emit(std::move(report));
   }
 
   // The reports held back, settled; then every report, for the JSON document.
@@ -119,6 +120,7 @@ int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files
   const Services services{disk, files, host};
   Reporter reporter(request, files, console, disk.style());
   for (const WorkItem& item : CollectPrograms(request.programs, request.recursive, disk)) {
+    reporter.next(item.path);
     reporter.add(item.settled ? *item.settled : carryOut(request, item.path, services));
   }
   const std::vector<ProgramReport>& reports = reporter.finish();
