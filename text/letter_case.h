@@ -1,9 +1,10 @@
 #pragma once
 // Letter case as Windows and Wine compare file names: each UTF-16 unit
 // upper-cased on its own by the simple mapping, with no locale and no
-// normalisation. Characters beyond the Basic Multilingual Plane compare
-// exactly, as a pair of surrogates does there; a letter beyond ASCII never
-// equals an ASCII one ("ı" is not "I", "İ" is not "i").
+// normalisation, where the capital lowers to the letter again ("ç" is "Ç";
+// "ı" is not "I", which lowers to "i"; "İ" is not "i"; final "ς" is not
+// "Σ"). Characters beyond the Basic Multilingual Plane compare exactly, as
+// a pair of surrogates does there.
 #include <cstdint>
 #include <string>
 #include <string_view>

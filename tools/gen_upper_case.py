@@ -6,9 +6,11 @@ names (one UTF-16 unit at a time, no locale, no normalisation), in ranges.
 Data: the Unicode database of this machine's Python. Where the full mapping
 of a character is longer than one character (U+1F80 and its kin), its one-
 character title-case mapping is the simple upper-case one; where there is
-none (U+00DF), the character stays as it is. A letter beyond ASCII is never
-mapped onto an ASCII letter (U+0131 to I, U+017F to S): the system's table
-keeps ASCII names apart from the others.
+none (U+00DF), the character stays as it is. Only mappings that go back
+again are kept: the capital's lower case must be the letter itself. So the
+dotless i is not I (I lowers to i), final sigma is not sigma's capital, the
+long s is not S and a title-case letter (U+01C5) keeps to itself; Wine's
+loader, tried letter by letter, matches names exactly so.
 
     python3 tools/gen_upper_case.py > text/upper_case_table.inc
 """
@@ -23,7 +25,8 @@ def simple_upper(code):
         title = c.title()
         upper = title if len(title) == 1 else c
     mapped = ord(upper)
-    if code >= 0x80 and mapped < 0x80:
+    back = chr(mapped).lower()
+    if len(back) != 1 or ord(back) != code:
         return code
     return mapped
 

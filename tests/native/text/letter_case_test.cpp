@@ -27,7 +27,13 @@ TEST(SameIgnoringCase, ComparesAsTheSystemComparesFileNames) {
       {"dotless ı is not I", "ışık.exe", "IŞIK.exe", false},
       {"dotted İ is not i", "İzmir.exe", "izmir.exe", false},
       {"ı is not İ", "ı", "İ", false},
-      {"Greek final sigma", "ς", "Σ", true},
+      {"Greek sigma", "σ", "Σ", true},
+      {"final sigma lowers from no capital", "ς", "Σ", false},
+      {"micro sign is not mu", "µ", "Μ", false},
+      {"DŽ in three cases: small and capital", "ǆ", "Ǆ", true},
+      {"DŽ in three cases: title case keeps to itself", "ǅ", "Ǆ", false},
+      {"Greek with ypogegrammeni", "ᾀ", "ᾈ", true},
+      {"full-width", "ａ", "Ａ", true},
       {"Cyrillic", "привет.exe", "ПРИВЕТ.EXE", true},
       {"ß has no one-letter capital", "straße", "STRASSE", false},
       {"capital ß is not ß", "ß", "ẞ", false},
@@ -45,8 +51,8 @@ TEST(SameIgnoringCase, ComparesAsTheSystemComparesFileNames) {
   }
 }
 
-// The table's ranges agree with a plain reading of every code point they
-// cover: upper-casing is idempotent and keeps surrogates and ASCII apart.
+// Over every code point: upper-casing is idempotent and keeps surrogates
+// and ASCII apart.
 TEST(UpperCaseOf, IsIdempotentAndKeepsASCIIAndSurrogatesApart) {
   for (std::uint32_t code = 0; code < 0x10000; ++code) {
     const std::uint32_t upper = UpperCaseOf(code);
