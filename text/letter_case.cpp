@@ -9,16 +9,14 @@ namespace kovrena::text {
 
 namespace {
 
+// Four bytes a range: the table stays small in the window program too.
 struct CaseRange {
   std::uint16_t first;
-  std::uint16_t last;
-  std::uint16_t delta;  // added modulo 65536
-  std::uint16_t step;   // 2: only every other character from first maps
+  std::uint8_t count;  // code points mapped
+  std::uint8_t delta;  // index into kDeltas, plus 128: every other code point
 };
 
-constexpr CaseRange kUpperCase[] = {
 #include "text/upper_case_table.inc"
-};
 
 // The code point of the valid sequence of length at text[at].
 std::uint32_t decode(std::string_view text, std::size_t at, std::size_t length) {
@@ -38,8 +36,10 @@ std::uint32_t UpperCaseOf(std::uint32_t code) {
                                       [](std::uint32_t c, const CaseRange& range) { return c < range.first; });
   if (after == std::begin(kUpperCase)) return code;
   const CaseRange& range = *std::prev(after);
-  if (code > range.last || (code - range.first) % range.step != 0) return code;
-  return (code + range.delta) & 0xFFFFu;
+  const std::uint32_t step = (range.delta & 0x80) != 0 ? 2 : 1;
+  const std::uint32_t offset = code - range.first;
+  if (offset % step != 0 || offset / step >= range.count) return code;
+  return (code + kDeltas[range.delta & 0x7F]) & 0xFFFFu;
 }
 
 std::string UpperCased(std::string_view text) {
