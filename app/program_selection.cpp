@@ -2,6 +2,10 @@
 
 #include <string>
 
+#include "app/error_report.h"
+#include "app/manifest_messages.h"
+#include "manifest/engine.h"
+
 namespace kovrena::app {
 
 namespace {
@@ -73,12 +77,12 @@ void cmdGözatClick(AnaFormValues& values, SelectionControls& controls, OpenFile
     case kErrDialogCancelled:
       return;
     case kErrFileNotFound:
-      messages.show(std::string(manifest::kNotFoundMessage), mb::kOk | mb::kIconInformation);
+      messages.show(std::string(kNotFoundMessage), mb::kOk | mb::kIconInformation);
       controls.setApplyEnabled(false);
       controls.setPathText("");
       return;
     default:
-      manifest::ShowErrorReport(messages, manifest::kApplyHeadline, manifest::kSelectionNumberLabel, *failure);
+      ShowErrorReport(messages, kApplyHeadline, kSelectionNumberLabel, *failure);
   }
 }
 

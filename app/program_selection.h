@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/ana_form_values.h"
-#include "manifest/engine.h"
+#include "app/manifest_procedures.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
@@ -35,7 +35,7 @@ class OpenFileDialog {
 };
 
 // The main window's controls that selection changes, beyond those the engine uses.
-class SelectionControls : public manifest::ApplyControls {
+class SelectionControls : public ApplyControls {
  public:
   virtual void setApplyOptionEnabled(bool enabled) = 0;  // optXPUygula
   virtual void setUndoOptionEnabled(bool enabled) = 0;   // optGeriAl

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/outcome_table.h"
 #include "cli/program_report.h"
 #include "cli/request.h"
 
@@ -11,11 +12,9 @@ namespace kovrena::cli {
 
 // "32 bit x86 programı", "64 bit x64 DLL'i", "Windows programı değil", …
 std::string WhatItIs(const ProgramFacts& facts);
-// The message about one program, without its path.
-std::string OutcomeMessage(Command command, const ProgramReport& report);
-// What a system's loader does with the program, and why: check's verdicts.
-enum class System { Xp, Server2003Sp1AndLater, Wine };
-Binding BindingOn(System system, const CheckFindings& findings, const ProgramFacts& facts);
+// What status says of a program: columns of fixed width when aligned (a
+// line), otherwise the same parts joined by "; " (JSON's message).
+std::string StatusColumns(const ProgramReport& report, bool aligned);
 // "path: message" and a line end. Control characters of the path (a Linux
 // name may hold a line break) are shown as '?' so that one program always
 // makes exactly one line; a byte that is not valid UTF-8 as "\xNN".

@@ -3,37 +3,13 @@
 #include "cli/json.h"
 #include "program/architecture.h"
 #include "cli/report.h"
+#include "manifest/engine.h"
 #include "text/hex.h"
 #include "text/utf.h"
 
 namespace kovrena::cli {
 
 namespace {
-
-std::string_view outcomeName(Outcome outcome) {
-  switch (outcome) {
-    case Outcome::Status: return "status";
-    case Outcome::Checked: return "checked";
-    case Outcome::Applied: return "applied";
-    case Outcome::Replaced: return "replaced";
-    case Outcome::AlreadyApplied: return "already-applied";
-    case Outcome::ManifestExists: return "manifest-exists";
-    case Outcome::ManifestBlocked: return "manifest-blocked";
-    case Outcome::Undone: return "undone";
-    case Outcome::NothingToUndo: return "nothing-to-undo";
-    case Outcome::ForeignManifest: return "foreign-manifest";
-    case Outcome::HidesDependencies: return "hides-dependencies";
-    case Outcome::NotFound: return "not-found";
-    case Outcome::Folder: return "folder";
-    case Outcome::NotAFile: return "not-a-file";
-    case Outcome::NotWindowsProgram: return "not-windows-program";
-    case Outcome::Library: return "library";
-    case Outcome::WrongMachine: return "wrong-machine";
-    case Outcome::NoPrograms: return "no-programs";
-    case Outcome::Failed: return "failed";
-  }
-  return {};
-}
 
 std::string_view stateName(ManifestState state) {
   switch (state) {
@@ -137,9 +113,9 @@ std::string checkJson(const Request& request, const ProgramReport& report) {
   const ProgramFacts& facts = *report.facts;
   std::string json = "{\"external\":" + readingJson(findings.external);
   json += ",\"embedded\":" + readingJson(findings.embedded);
-  json += ",\"xp\":" + JsonString(bindingName(BindingOn(System::Xp, findings, facts)));
-  json += ",\"server2003Sp1AndLater\":" + JsonString(bindingName(BindingOn(System::Server2003Sp1AndLater, findings, facts)));
-  json += ",\"wine\":" + JsonString(bindingName(BindingOn(System::Wine, findings, facts)));
+  json += ",\"xp\":" + JsonString(bindingName(manifest::BindingOn(System::Xp, findings, facts)));
+  json += ",\"server2003Sp1AndLater\":" + JsonString(bindingName(manifest::BindingOn(System::Server2003Sp1AndLater, findings, facts)));
+  json += ",\"wine\":" + JsonString(bindingName(manifest::BindingOn(System::Wine, findings, facts)));
   json += ",\"preferExternalManifest\":";
   json += findings.wine ? "\"ignored-by-wine\"" : findings.preferExternal ? boolean(*findings.preferExternal) : "null";
   if (request.showEmbedded) json += ",\"embeddedText\":" + JsonString(facts.embeddedText);
@@ -165,15 +141,15 @@ std::string programJson(const Request& request, const ProgramReport& report) {
   }
   appendField(json, "ok", boolean(Succeeded(report.outcome)));
   appendField(json, "result", JsonString(verdictName(VerdictOf(report))));
-  appendField(json, "outcome", JsonString(outcomeName(report.outcome)));
+  appendField(json, "outcome", JsonString(RowOf(report.outcome).json));
   appendField(json, "message", JsonString(OutcomeMessage(command, report)));
   if (report.facts) {
     const ProgramFacts& facts = *report.facts;
     appendField(json, "windowsProgram", boolean(facts.windowsProgram));
     appendField(json, "machine", facts.windowsProgram ? machineName(facts) : "null");
     appendField(json, "library", boolean(facts.library));
-    appendField(json, "dotNetAnyCpu", boolean(ArchitectureFor(facts) == ManifestArchitecture::Any));
-    appendField(json, "manifestArchitecture", architectureName(ArchitectureFor(facts)));
+    appendField(json, "dotNetAnyCpu", boolean(program::ArchitectureFor(facts) == ManifestArchitecture::Any));
+    appendField(json, "manifestArchitecture", architectureName(program::ArchitectureFor(facts)));
     appendField(json, "embeddedManifest", JsonString(embeddedName(facts.embedded)));
     // XP x64, Server 2003 SP1 and later, and Wine go by the program's own manifest.
     appendField(json, "externalManifestIgnored", boolean(facts.embedded != EmbeddedManifest::None));

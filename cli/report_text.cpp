@@ -3,6 +3,7 @@
 #include "program/architecture.h"
 #include "cli/report.h"
 #include "cli/texts.h"
+#include "manifest/engine.h"
 #include "text/hex.h"
 #include "text/utf.h"
 
@@ -53,9 +54,9 @@ bool marked(const ProgramReport& report) {
   return report.facts && report.facts->windowsProgram && report.facts->embedded != EmbeddedManifest::None;
 }
 
-// Aligned: columns of fixed width for a line; otherwise the same parts
-// joined by "; ", as JSON's message.
-std::string statusColumns(const ProgramReport& report, bool aligned) {
+}  // namespace
+
+std::string StatusColumns(const ProgramReport& report, bool aligned) {
   const auto cell = [aligned](std::string text, std::size_t width) {
     return aligned ? padded(std::move(text), width) : text;
   };
@@ -72,57 +73,7 @@ std::string statusColumns(const ProgramReport& report, bool aligned) {
   return line;
 }
 
-std::string_view headline(Command command) {
-  switch (command) {
-    case Command::Apply: return text::kApplyHeadline;
-    case Command::Undo: return text::kUndoHeadline;
-    case Command::Status:
-    case Command::Check: return text::kStatusHeadline;
-  }
-  return {};
-}
-
-std::string failureMessage(Command command, const ProgramReport& report) {
-  std::string message(headline(command));
-  const Error error = report.error.value_or(Error{});
-  message += " ";
-  message += text::kNumberLabel;
-  message += std::to_string(error.number);
-  message += ", ";
-  message += text::kDetailsLabel;
-  message += error.description;
-  return message;
-}
-
-std::string wrongMachineMessage(const ProgramReport& report) {
-  std::string message = report.facts ? WhatItIs(*report.facts) : std::string();
-  message += ": ";
-  message += text::kNoManifestFor;
-  return message;
-}
-
-std::string identityText(const AssemblyIdentity& identity) {
-  std::string text = identity.name.empty() ? std::string("?") : identity.name;
-  if (!identity.version.empty()) text += " " + identity.version;
-  if (!identity.processorArchitecture.empty()) text += " (" + identity.processorArchitecture + ")";
-  return text;
-}
-
-std::string dependencyList(const std::vector<AssemblyIdentity>& dependencies) {
-  std::string list;
-  for (const AssemblyIdentity& each : dependencies) {
-    if (!list.empty()) list += ", ";
-    list += identityText(each);
-  }
-  return list;
-}
-
-std::string otherDependenciesOf(const ProgramReport& report) {
-  if (!report.facts || report.facts->embedded == EmbeddedManifest::None) return {};
-  const ManifestReading reading =
-      ReadManifest(report.facts->embeddedText, ArchitectureFor(*report.facts), report.facts->machine);
-  return dependencyList(reading.otherDependencies);
-}
+namespace {
 
 std::string problemText(const ManifestReading& reading) {
   switch (reading.problem) {
@@ -153,24 +104,10 @@ std::string_view bindingText(Binding binding) {
   return {};
 }
 
-// The manifest in force on the system: the external one on XP, the
-// program's own on the later systems (unless PreferExternalManifest says
-// otherwise) and under Wine; the other one when only that one exists.
-const ManifestReading* inForce(System system, const CheckFindings& findings, bool& fromExternal) {
-  bool externalFirst = system == System::Xp;
-  if (system == System::Server2003Sp1AndLater && findings.preferExternal.value_or(false)) externalFirst = true;
-  const ManifestReading* first = externalFirst ? (findings.external ? &*findings.external : nullptr)
-                                               : (findings.embedded ? &*findings.embedded : nullptr);
-  const ManifestReading* second = externalFirst ? (findings.embedded ? &*findings.embedded : nullptr)
-                                                : (findings.external ? &*findings.external : nullptr);
-  fromExternal = first != nullptr ? externalFirst : !externalFirst;
-  return first != nullptr ? first : second;
-}
-
 std::string verdictLine(System system, const CheckFindings& findings, const ProgramFacts& facts) {
   if (system == System::Xp && facts.machine != machine::kX86) return std::string(text::kNot32BitXp);
   bool fromExternal = false;
-  const ManifestReading* reading = inForce(system, findings, fromExternal);
+  const ManifestReading* reading = manifest::InForce(system, findings, fromExternal);
   std::string line(bindingText(BindingOn(system, findings, facts)));
   line += " (";
   if (reading == nullptr) {
@@ -204,7 +141,7 @@ std::string checkBlock(const Request& request, const ProgramReport& report, cons
     block += problemText(*findings.embedded);
     if (!findings.embedded->otherDependencies.empty()) {
       block += text::kCheckOthers;
-      block += dependencyList(findings.embedded->otherDependencies);
+      block += manifest::DependencyList(findings.embedded->otherDependencies);
     }
   } else {
     block += text::kCheckAbsent;
@@ -254,52 +191,10 @@ std::string WhatItIs(const ProgramFacts& facts) {
   return what;
 }
 
-Binding BindingOn(System system, const CheckFindings& findings, const ProgramFacts& facts) {
-  if (system == System::Xp && facts.machine != machine::kX86) return Binding::DoesNotStart;
-  bool fromExternal = false;
-  const ManifestReading* reading = inForce(system, findings, fromExternal);
-  if (reading == nullptr) return Binding::SystemControls;
-  return system == System::Wine ? OnWine(*reading) : OnWindows(*reading);
-}
-
-std::string OutcomeMessage(Command command, const ProgramReport& report) {
-  switch (report.outcome) {
-    case Outcome::Status: return statusColumns(report, false);
-    case Outcome::Checked: return WhatItIs(*report.facts);
-    case Outcome::Applied:
-      return std::string(text::kApplied) + (Overridden(report) ? std::string(text::kOverridden) : std::string());
-    case Outcome::Replaced:
-      return std::string(text::kApplied) + std::string(text::kReplaced) +
-             (Overridden(report) ? std::string(text::kOverridden) : std::string());
-    case Outcome::AlreadyApplied: return std::string(text::kAlreadyApplied);
-    case Outcome::ManifestExists: return std::string(text::kStyleGivenBefore) + std::string(text::kUseForceToReplace);
-    case Outcome::ManifestBlocked: return std::string(text::kBlocked);
-    case Outcome::Undone: {
-      std::string message(text::kUndone);
-      if (report.manifest && report.manifest->state == ManifestState::Foreign) message += text::kForeignUndone;
-      return message;
-    }
-    case Outcome::NothingToUndo: return std::string(text::kNothingToUndo);
-    case Outcome::ForeignManifest: return std::string(text::kForeignKept);
-    case Outcome::HidesDependencies:
-      return std::string(text::kHidesDependencies) + otherDependenciesOf(report) +
-             std::string(text::kHidesDependenciesAfter);
-    case Outcome::NotFound: return std::string(text::kNotFound);
-    case Outcome::Folder: return std::string(text::kFolder);
-    case Outcome::NotAFile: return std::string(text::kNotAFile);
-    case Outcome::NotWindowsProgram: return std::string(text::kNotProgramRefused);
-    case Outcome::Library: return std::string(text::kLibraryRefused);
-    case Outcome::WrongMachine: return wrongMachineMessage(report);
-    case Outcome::NoPrograms: return std::string(text::kNoPrograms);
-    case Outcome::Failed: return failureMessage(command, report);
-  }
-  return {};
-}
-
 std::string ReportLine(const Request& request, const ProgramReport& report) {
   const std::string path = printablePath(report.path);
   if (report.outcome == Outcome::Status) {
-    std::string line = statusColumns(report, true);
+    std::string line = StatusColumns(report, true);
     while (!line.empty() && line.back() == ' ') line.pop_back();
     return line + "  " + path + "\n";
   }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/command_line.h"
-#include "cli/operations.h"
+#include "manifest/engine.h"
 #include "cli/report.h"
 #include "cli/targets.h"
 #include "platform/path_text.h"
@@ -14,23 +14,18 @@ namespace kovrena::cli {
 
 namespace {
 
-ProgramReport carryOut(const Request& request, const std::string& path, Services services) {
+// The program is examined once; the command decides on what was found.
+ProgramReport carryOut(const Request& request, const std::string& path, manifest::Services services,
+                       const Host& host) {
+  const manifest::Examined program = manifest::Examine(path, services);
+  const manifest::Consent consent = request.force ? manifest::Consent::Given : manifest::Consent::None;
   switch (request.command) {
-    case Command::Status: return StatusOf(path, services);
-    case Command::Check: return CheckOf(path, services);
-    case Command::Apply: return ApplyTo(path, request.force, services);
-    case Command::Undo: return UndoFor(path, request.force, services);
+    case Command::Status: return manifest::StatusOf(program);
+    case Command::Check: return manifest::CheckOf(program, host.system, host.registry, services);
+    case Command::Apply: return manifest::ApplyTo(program, consent, services);
+    case Command::Undo: return manifest::UndoFor(program, consent, services);
   }
   return {};
-}
-
-int exitCodeOf(Verdict worst) {
-  switch (worst) {
-    case Verdict::Done: return kExitDone;
-    case Verdict::Declined: return kExitDeclined;
-    case Verdict::Failed: return kExitFailed;
-  }
-  return kExitFailed;
 }
 
 // The folder part of a program's path, its manifest's folder.
@@ -79,6 +74,7 @@ class Reporter {
         if (!changedTheDisk(report.outcome)) continue;
         report.outcome = Outcome::Failed;
         report.error = *failed;
+        report.failedAt = manifest::FailedAt::Manifest;
       }
     }
     for (ProgramReport& report : held_) emit(std::move(report));
@@ -117,16 +113,16 @@ int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files
   if (!parsed.request) return parsed.exitCode;
 
   const Request& request = *parsed.request;
-  const Services services{disk, files, host};
+  const manifest::Services services{disk, files};
   Reporter reporter(request, files, console, disk.style());
   for (const WorkItem& item : CollectPrograms(request.programs, request.recursive, disk)) {
     reporter.next(item.path);
-    reporter.add(item.settled ? *item.settled : carryOut(request, item.path, services));
+    reporter.add(item.settled ? *item.settled : carryOut(request, item.path, services, host));
   }
   const std::vector<ProgramReport>& reports = reporter.finish();
   if (request.json) console.out(JsonReport(request, reports));
   else if (const std::string notes = ReportNotes(request, reports); !notes.empty()) console.out(notes);
-  return exitCodeOf(reporter.worst());
+  return ExitCodeOf(reporter.worst());
 }
 
 // Results that never reached their reader make a failed run, however the

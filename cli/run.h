@@ -6,10 +6,17 @@
 
 #include "cli/console.h"
 #include "platform/disk.h"
-#include "cli/operations.h"
+#include "platform/host_system.h"
+#include "platform/registry.h"
 #include "platform/file_system.h"
 
 namespace kovrena::cli {
+
+// What the tool knows of the system it runs on.
+struct Host {
+  HostSystem system;               // Linux runs Windows programs under Wine only
+  Registry* registry = nullptr;    // Windows: where PreferExternalManifest is read
+};
 
 // arguments: what followed the program's own name, as UTF-8.
 int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console,

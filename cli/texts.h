@@ -3,8 +3,7 @@
 // for the same thing, that text is used, from the same constant.
 #include <string_view>
 
-#include "manifest/engine.h"
-#include "manifest/messages.h"
+#include "app/manifest_messages.h"
 
 namespace kovrena::cli::text {
 
@@ -15,22 +14,20 @@ constexpr std::string_view afterPrefix(std::string_view whole, std::string_view 
 }
 
 // The window program's own texts, cut to fit after "program: ".
-inline constexpr std::string_view kApplied = afterPrefix(manifest::kAppliedAfter, ") ");
-inline constexpr std::string_view kUndone = afterPrefix(manifest::kUndoneMessage, "Seçtiğiniz programa yapılmış ");
+inline constexpr std::string_view kApplied = afterPrefix(app::kAppliedAfter, ") ");
+inline constexpr std::string_view kUndone = afterPrefix(app::kUndoneMessage, "Seçtiğiniz programa yapılmış ");
 inline constexpr std::string_view kNothingToUndo =
-    afterPrefix(manifest::kNothingToUndoMessage, "Seçtiğiniz programa ait ");
-static_assert(kApplied.size() < manifest::kAppliedAfter.size());
-static_assert(kUndone.size() < manifest::kUndoneMessage.size());
-static_assert(kNothingToUndo.size() < manifest::kNothingToUndoMessage.size());
+    afterPrefix(app::kNothingToUndoMessage, "Seçtiğiniz programa ait ");
+static_assert(kApplied.size() < app::kAppliedAfter.size());
+static_assert(kUndone.size() < app::kUndoneMessage.size());
+static_assert(kNothingToUndo.size() < app::kNothingToUndoMessage.size());
 // "Bu programa daha önceden XP Görünüm Stili desteği verilmiş": the
 // question's first line.
-inline constexpr std::string_view kStyleGivenBefore =
-    manifest::kOverwriteQuestion.substr(0, manifest::kOverwriteQuestion.find('\r'));
-inline constexpr std::string_view kNotFound = manifest::kNotFoundMessage;
-inline constexpr std::string_view kApplyHeadline = manifest::kApplyHeadline;
-inline constexpr std::string_view kUndoHeadline = manifest::kUndoHeadline;
-inline constexpr std::string_view kNumberLabel = manifest::kNumberLabel;
-inline constexpr std::string_view kDetailsLabel = manifest::kDetailsLabel;
+inline constexpr std::string_view kNotFound = app::kNotFoundMessage;
+inline constexpr std::string_view kApplyHeadline = app::kApplyHeadline;
+inline constexpr std::string_view kUndoHeadline = app::kUndoHeadline;
+inline constexpr std::string_view kNumberLabel = app::kNumberLabel;
+inline constexpr std::string_view kDetailsLabel = app::kDetailsLabel;
 
 // What a program is.
 inline constexpr std::string_view kX86 = "32 bit x86";
@@ -69,7 +66,10 @@ inline constexpr std::string_view kOverridden =
     ", ama programın kendi manifesti Windows XP x64, Server 2003 SP1 ve sonrasında ve Wine'da önceliklidir: "
     "manifest yalnızca Windows XP'de etkili";
 inline constexpr std::string_view kAlreadyApplied = "XP Görünüm Stili zaten uygulanmış, manifest değiştirilmedi";
-inline constexpr std::string_view kUseForceToReplace = ", manifest değiştirilmedi (üzerine yazmak için --force)";
+// Not "daha önceden XP Görünüm Stili desteği verilmiş": the file there is
+// not the tool's.
+inline constexpr std::string_view kOtherManifestKept =
+    "yanında başka bir manifest var, manifest değiştirilmedi (üzerine yazmak için --force)";
 inline constexpr std::string_view kBlocked = "manifest adında bir klasör ya da özel dosya var, dokunulmadı";
 inline constexpr std::string_view kNoManifestFor = "bu işlemci için manifest yazılmaz (x86, x64 ve .NET AnyCPU programlarına uygulanır)";
 inline constexpr std::string_view kHidesDependencies =
@@ -86,6 +86,9 @@ inline constexpr std::string_view kFolder = "bir klasör; altındaki programlar 
 inline constexpr std::string_view kNotAFile = "normal bir dosya değil";
 inline constexpr std::string_view kNoPrograms = "altında .exe dosyası yok";
 inline constexpr std::string_view kStatusHeadline = "Program okunurken hata oluştu.";
+inline constexpr std::string_view kManifestReadHeadline = "Programın yanındaki manifest okunurken hata oluştu.";
+inline constexpr std::string_view kBadName =
+    "adında manifeste yazılamayan karakterler var (geçersiz UTF-8 ya da denetim karakteri), manifest yazılmadı";
 
 // check.
 inline constexpr std::string_view kCheckProgram = "  program: ";

@@ -1,39 +1,22 @@
 #pragma once
-// The manifest engine: building the manifest, applying and undoing the XP
-// style for one chosen program, and the error report shared with program
-// selection. Talks to the world only through the platform interfaces.
+// The manifest engine both programs share: it examines a program once and
+// applies or undoes the XP style for it, returning what it found and did.
+// It shows nothing and names no control: the window program presents the
+// outcome in message boxes, kovrena-cli as text and JSON. Talks to the
+// world only through the platform interfaces.
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "manifest/outcome.h"
+#include "platform/disk.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
-#include "platform/message_box.h"
+#include "platform/host_system.h"
+#include "platform/registry.h"
 
 namespace kovrena::manifest {
-
-// The program the user chose, as program selection stored it in the main window.
-struct Target {
-  std::string path;         // full path of the program
-  std::string programName;  // its file name without the folder
-};
-
-// What the engine reads and changes of the main window.
-class ApplyControls {
- public:
-  virtual ~ApplyControls() = default;
-  virtual void setApplyEnabled(bool enabled) = 0;   // cmdUygula
-  virtual bool applyOptionSelected() const = 0;     // optXPUygula (else optGeriAl)
-  virtual void setPathText(const std::string& text) = 0;  // txtExeYolu
-};
-
-// Headlines and number labels of the error report's users.
-inline constexpr std::string_view kApplyHeadline =
-    "XP Stili uygulanırken hata oluştu, XP stili uygulanamamış olabilir.";
-inline constexpr std::string_view kUndoHeadline =
-    "XP Stili düzenlemesi geri alınırken hata oluştu, XP stili geri alınamamış olabilir.";
-inline constexpr std::string_view kNumberLabel = "Hata No: ";
-inline constexpr std::string_view kSelectionNumberLabel = "(1)Hata No: ";
-inline constexpr std::string_view kNotFoundMessage = "Belirttiğiniz dosya bulunamadı";
 
 // The manifest text for a program name (UTF-8, CR LF line ends), for an
 // x86 program.
@@ -67,15 +50,59 @@ Status WriteManifestFile(FileSystem& files, const std::string& manifestPath, std
 inline constexpr std::string_view kStillThereMessage = "Dosya silinemedi: silindi bildirildiği halde hâlâ yerinde";
 Status RemoveManifestFile(FileSystem& files, const std::string& manifestPath);
 
-// The text of the critical error report, and showing it.
-std::string ErrorReportText(std::string_view headline, std::string_view numberLabel, const Error& error);
-void ShowErrorReport(MessageBoxService& messages, std::string_view headline,
-                     std::string_view numberLabel, const Error& error);
+struct Services {
+  Disk& disk;
+  FileSystem& files;
+};
 
-// The procedures behind the main window's apply button. None lets a failure escape.
-void ManifestYaz(const Target& target, ApplyControls& controls, MessageBoxService& messages, FileSystem& files);
-void ManifestGeriAl(const Target& target, MessageBoxService& messages, FileSystem& files);
-// Click of cmdUygula: disable it, then dispatch on the option buttons.
-void cmdUygulaClick(const Target& target, ApplyControls& controls, MessageBoxService& messages, FileSystem& files);
+// What the engine learns of one program before it acts, read once.
+struct Examined {
+  std::string path;                      // as given
+  Result<EntryKind> kind = EntryKind::Missing;  // what the path leads to
+  std::string name;                      // the file name as the disk spells it
+  std::string manifestPath;              // the one the loader reads, letter case as found
+  std::optional<ProgramFacts> facts;     // when the program could be read
+  std::optional<Error> programError;     // when it could not
+  ManifestArchitecture architecture = ManifestArchitecture::None;
+  // The documents the tool writes for this program, the one that suits it
+  // first (when one does): any of them at the manifest path is the tool's.
+  std::vector<std::string> own;
+  std::optional<ManifestInfo> manifest;  // what lies at the manifest path
+  std::optional<Error> manifestError;    // when that could not be told
+};
+
+Examined Examine(const std::string& path, Services services);
+
+// What the user has allowed beyond the tool's own files: to replace or
+// delete a manifest the tool did not write, or to hide the program's own
+// dependencies on XP. kovrena-cli's --force; the window program's Yes.
+enum class Consent { None, Given };
+
+Report StatusOf(const Examined& program);
+Report CheckOf(const Examined& program, const HostSystem& host, Registry* registry, Services services);
+// What applying comes to whatever the user allows: the program is not one
+// a manifest beside it could help, or cannot be read. Nothing when it is.
+std::optional<Report> ApplyRefusal(const Examined& program);
+// Writes the manifest that suits the program's processor beside it.
+Report ApplyTo(const Examined& program, Consent consent, Services services);
+// Deletes the manifest beside the program.
+Report UndoFor(const Examined& program, Consent consent, Services services);
+
+// The assemblies the program's own manifest needs beyond the common
+// controls: on XP the file beside it takes its place, and they are no
+// longer found. Empty when there are none.
+std::vector<AssemblyIdentity> DependenciesHiddenOnXp(const Examined& program);
+
+// What a system's loader does with the program, the manifests in force.
+Binding BindingOn(System system, const CheckFindings& findings, const ProgramFacts& facts);
+// The manifest in force on a system: the one beside the program on XP (and
+// where PreferExternalManifest asks for it), the program's own on the
+// later systems and Wine; the other one when only that one exists.
+const ManifestReading* InForce(System system, const CheckFindings& findings, bool& fromExternal);
+// Whether on this system the program's own manifest wins over the file
+// beside it, so that writing that file changes nothing here.
+bool OwnManifestWins(System system, std::optional<bool> preferExternal, const ProgramFacts& facts);
+// PreferExternalManifest, when it is set; only Windows reads it.
+std::optional<bool> PreferExternalManifest(Registry& registry);
 
 }  // namespace kovrena::manifest

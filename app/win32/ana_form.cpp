@@ -283,7 +283,7 @@ void AnaForm::onCommand(int id, int code) {
     cmdGözatClick(values_, *this, services.dialog, services.files, services.messages, services.self);
   } else if (id == idOf(AnaFormControl::cmdUygula) && code == BN_CLICKED) {
     Services services(handle());
-    manifest::cmdUygulaClick({values_.targetPath, values_.programName}, *this, services.messages, services.files);
+    cmdUygulaClick({values_.targetPath, values_.programName}, *this, services.manifestServices());
   } else if (id == idOf(MenuItem::mnuYardım)) {
     chrome_.menuClick(MenuItem::mnuYardım);
   } else if (id == idOf(MenuItem::mnuHakkında)) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/win32/host_system.h"
 #include "platform/win32/text.h"
 #include "shaping/win32/form_kes.h"
 #include "shaping/win32/window_origin.h"
@@ -10,6 +11,10 @@
 namespace kovrena::app::win32 {
 
 Services::Services(HWND owner) : dialog(owner), messages(owner), self(FindOwnProgram()) {}
+
+ManifestServices Services::manifestServices() {
+  return ManifestServices{messages, files, disk, kovrena::win32::DetectHostSystem(), &registry};
+}
 
 OwnProgram FindOwnProgram() {
   std::wstring path(MAX_PATH, L'\0');

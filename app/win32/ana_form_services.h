@@ -3,10 +3,13 @@
 // for one command and the window shaping.
 #include <windows.h>
 
+#include "app/manifest_procedures.h"
 #include "app/program_selection.h"
 #include "app/win32/open_file_dialog.h"
+#include "platform/win32/disk.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/message_box.h"
+#include "platform/win32/registry.h"
 #include "shaping/win32/picture_control.h"
 
 namespace kovrena::app::win32 {
@@ -17,7 +20,12 @@ struct Services {
   Win32OpenFileDialog dialog;
   kovrena::win32::Win32FileSystem files;
   kovrena::win32::Win32MessageBox messages;
+  kovrena::win32::Win32Disk disk;
+  kovrena::win32::Win32Registry registry;
   OwnProgram self;
+
+  // What the apply button's procedures work with.
+  ManifestServices manifestServices();
 };
 
 // This program's folder (without a closing backslash) and executable name.

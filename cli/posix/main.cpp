@@ -9,6 +9,7 @@
 #include "platform/posix/disk.h"
 #include "cli/run.h"
 #include "platform/posix/file_system.h"
+#include "platform/posix/host_system.h"
 
 int main(int argc, char** argv) {
   // A reader that goes away (kovrena-cli status … | head) ends the writing,
@@ -25,5 +26,7 @@ int main(int argc, char** argv) {
   kovrena::posix::PosixFileSystem files;
   // The walk's listings serve the lookups too: each folder is read once.
   kovrena::posix::PosixDisk disk(files.index());
-  return kovrena::cli::RunCli(arguments, disk, files, console);
+  const kovrena::cli::Host host{
+      kovrena::posix::HostSystemOfPrefix(kovrena::posix::WinePrefixFromEnvironment()), nullptr};
+  return kovrena::cli::RunCli(arguments, disk, files, console, host);
 }

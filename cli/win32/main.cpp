@@ -7,8 +7,8 @@
 #include "cli/run.h"
 #include "cli/win32/console.h"
 #include "platform/win32/disk.h"
-#include "cli/win32/host.h"
 #include "platform/win32/file_system.h"
+#include "platform/win32/host_system.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/text.h"
 
@@ -43,6 +43,6 @@ int wmain(int argc, wchar_t** argv) {
   kovrena::win32::Win32FileSystem files;
   kovrena::cli::win32::Win32Console console;
   kovrena::win32::Win32Registry registry;
-  const kovrena::cli::Host host{kovrena::cli::win32::RunsUnderWine(), &registry};
+  const kovrena::cli::Host host{kovrena::win32::DetectHostSystem(), &registry};
   return kovrena::cli::RunCli(arguments, disk, files, console, host);
 }

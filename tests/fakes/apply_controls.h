@@ -3,11 +3,11 @@
 // user would see of them afterwards.
 #include <string>
 
-#include "manifest/engine.h"
+#include "app/manifest_procedures.h"
 
 namespace kovrena::testing {
 
-class RecordingControls final : public manifest::ApplyControls {
+class RecordingControls final : public app::ApplyControls {
  public:
   bool applyEnabled = true;
   bool applyOption = true;

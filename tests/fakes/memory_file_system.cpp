@@ -55,6 +55,18 @@ class MemoryOutputFile final : public OutputFile {
   bool open_ = true;
 };
 
+// A copy of the bytes as they were when opened, as a file read from disk.
+class OwnedSource final : public ByteSource {
+ public:
+  explicit OwnedSource(std::string bytes) : bytes_(std::move(bytes)), source_(bytes_) {}
+  std::uint64_t size() const override { return source_.size(); }
+  Status read(std::uint64_t offset, std::span<std::uint8_t> out) override { return source_.read(offset, out); }
+
+ private:
+  std::string bytes_;
+  MemorySource source_;
+};
+
 std::string nameOf(const std::string& path) {
   const auto slash = path.find_last_of("\\/");
   return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -115,7 +127,9 @@ Result<std::uint32_t> MemoryFileSystem::getAttributes(const std::string& path) {
   if (auto fault = faultFor(FileOp::GetAttributes)) return *fault;
   const auto entry = entries.find(path);
   if (entry == entries.end()) return notFoundError();
-  return entry->second.attributes;
+  const std::uint32_t attributes = entry->second.attributes;
+  if (afterCall) afterCall(log.back());
+  return attributes;
 }
 
 Status MemoryFileSystem::deleteFile(const std::string& path) {
@@ -157,6 +171,40 @@ Result<std::uint32_t> MemoryFileSystem::linkCount(const std::string& path) {
   const auto entry = entries.find(path);
   if (entry == entries.end()) return notFoundError();
   return entry->second.links;
+}
+
+Result<EntryKind> MemoryFileSystem::kindOf(const std::string& path, bool) {
+  log.push_back("kind " + path);
+  if (auto fault = faultFor(FileOp::Kind)) return *fault;
+  const auto entry = entries.find(path);
+  const EntryKind kind = entry == entries.end() ? EntryKind::Missing
+                         : entry->second.directory ? EntryKind::Folder
+                                                   : EntryKind::File;
+  if (afterCall) afterCall(log.back());
+  return kind;
+}
+
+Result<std::vector<FolderEntry>> MemoryFileSystem::list(const std::string& folder) {
+  log.push_back("list " + folder);
+  if (auto fault = faultFor(FileOp::List)) return *fault;
+  std::vector<FolderEntry> listed;
+  const std::string prefix = folder + "\\";
+  for (const auto& [path, entry] : entries) {
+    if (!path.starts_with(prefix) || path.find('\\', prefix.size()) != std::string::npos) continue;
+    listed.push_back({path.substr(prefix.size()), entry.directory ? EntryKind::Folder : EntryKind::File});
+  }
+  return listed;
+}
+
+Result<std::unique_ptr<ByteSource>> MemoryFileSystem::openForReading(const std::string& path) {
+  log.push_back("read " + path);
+  if (auto fault = faultFor(FileOp::Read)) return *fault;
+  const auto entry = entries.find(path);
+  if (entry == entries.end()) return notFoundError();
+  if (entry->second.directory) return accessDeniedError();
+  std::unique_ptr<ByteSource> source = std::make_unique<OwnedSource>(entry->second.bytes);
+  if (afterCall) afterCall(log.back());
+  return source;
 }
 
 }  // namespace kovrena::testing

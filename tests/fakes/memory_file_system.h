@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/disk.h"
 #include "platform/file_system.h"
 #include "tests/fakes/faults.h"
 
@@ -25,13 +26,18 @@ struct MemoryEntry {
   std::uint32_t links = 1;
 };
 
-class MemoryFileSystem final : public FileSystem {
+// It is also the disk the engine reads programs and manifests from, with
+// Windows paths.
+class MemoryFileSystem final : public FileSystem, public Disk {
  public:
   std::map<std::string, MemoryEntry> entries;
   std::vector<Fault> faults;
   // Runs once after each lookup: lets a test pull a file away between the
   // existence check and what follows it.
   std::function<void()> afterFind;
+  // Runs after each call with its log entry: lets a test change the files
+  // between two steps.
+  std::function<void(const std::string&)> afterCall;
   // Every call, as "op path" (with the value for attributes), in order.
   std::vector<std::string> log;
 
@@ -53,6 +59,11 @@ class MemoryFileSystem final : public FileSystem {
   Status deleteFile(const std::string& path) override;
   Status replaceFile(const std::string& from, const std::string& to) override;
   Result<std::uint32_t> linkCount(const std::string& path) override;
+
+  PathStyle style() const override { return PathStyle::Windows; }
+  Result<EntryKind> kindOf(const std::string& path, bool followLinks) override;
+  Result<std::vector<FolderEntry>> list(const std::string& folder) override;
+  Result<std::unique_ptr<ByteSource>> openForReading(const std::string& path) override;
 
   std::optional<Error> faultFor(FileOp op, std::optional<std::uint32_t> value = std::nullopt) const {
     return FaultFor(faults, op, value);

@@ -90,8 +90,7 @@ const std::vector<Scenario>& applyScenarios() {
          writeFile(d / (kName + ".manifest"), "<assembly/>");
        },
        {"apply", "{d}/" + kName}, kExitDeclined, "",
-       "{d}/Eski Oyun.exe: Bu programa daha önceden XP Görünüm Stili desteği verilmiş, manifest değiştirilmedi "
-       "(üzerine yazmak için --force)\n",
+       "{d}/Eski Oyun.exe: yanında başka bir manifest var, manifest değiştirilmedi (üzerine yazmak için --force)\n",
        [](const Folder& d) { EXPECT_EQ(d.manifestOf(kName), "<assembly/>"); }},
       {"--force replaces a read-only maker's manifest",
        [](const Folder& d) {
@@ -102,22 +101,22 @@ const std::vector<Scenario>& applyScenarios() {
        {"apply", "--force", "{d}/" + kName}, kExitDone, "{d}/Eski Oyun.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n",
        "", [](const Folder& d) { expectOurs(d, kName); }},
       {"x64 program gets the amd64 manifest",
-       [](const Folder& d) { d.program("x64.exe", PeRecipe().forMachine(machine::kX64)); }, {"apply", "{d}/x64.exe"},
+       [](const Folder& d) { d.program("x64.exe", PeRecipe().forMachine(program::machine::kX64)); }, {"apply", "{d}/x64.exe"},
        kExitDone, "{d}/x64.exe: XP Görünüm Stili uygulandı\n", "",
        [](const Folder& d) { expectOurs(d, "x64.exe", "amd64"); }},
       {"AnyCPU .NET program gets the \"*\" manifest",
-       [](const Folder& d) { d.program("net.exe", PeRecipe().managed(cor::kIlOnly)); }, {"apply", "{d}/net.exe"},
+       [](const Folder& d) { d.program("net.exe", PeRecipe().managed(program::cor::kIlOnly)); }, {"apply", "{d}/net.exe"},
        kExitDone, "{d}/net.exe: XP Görünüm Stili uygulandı\n", "",
        [](const Folder& d) { expectOurs(d, "net.exe", "*"); }},
       {"the window program's x86 manifest beside an x64 program is replaced unasked",
        [](const Folder& d) {
-         d.program("x64.exe", PeRecipe().forMachine(machine::kX64));
+         d.program("x64.exe", PeRecipe().forMachine(program::machine::kX64));
          d.ourManifest("x64.exe");
        },
        {"apply", "{d}/x64.exe"}, kExitDone, "{d}/x64.exe: XP Görünüm Stili uygulandı (önceki manifestin yerine)\n", "",
        [](const Folder& d) { expectOurs(d, "x64.exe", "amd64"); }},
       {"ARM64 program is refused",
-       [](const Folder& d) { d.program("arm.exe", PeRecipe().forMachine(machine::kArm64)); }, {"apply", "{d}/arm.exe"}, kExitDeclined, "",
+       [](const Folder& d) { d.program("arm.exe", PeRecipe().forMachine(program::machine::kArm64)); }, {"apply", "{d}/arm.exe"}, kExitDeclined, "",
        "{d}/arm.exe: 64 bit ARM64 programı: bu işlemci için manifest yazılmaz (x86, x64 ve .NET AnyCPU "
        "programlarına uygulanır)\n",
        [](const Folder& d) { expectNoManifest(d, "arm.exe"); }},
@@ -167,8 +166,7 @@ const std::vector<Scenario>& applyScenarios() {
          ::symlink((d / "hedef").c_str(), (d / (kName + ".manifest")).c_str());
        },
        {"apply", "{d}/" + kName}, kExitDeclined, "",
-       "{d}/Eski Oyun.exe: Bu programa daha önceden XP Görünüm Stili desteği verilmiş, manifest değiştirilmedi "
-       "(üzerine yazmak için --force)\n",
+       "{d}/Eski Oyun.exe: yanında başka bir manifest var, manifest değiştirilmedi (üzerine yazmak için --force)\n",
        [](const Folder& d) { EXPECT_FALSE(exists(d / "hedef")); }},
       {"--force replaces a link, never what it points at",
        [](const Folder& d) {
@@ -249,9 +247,9 @@ const std::vector<Scenario>& undoScenarios() {
        "", [](const Folder& d) { EXPECT_TRUE(exists(d / (kName + ".manifest/."))); }},
       {"every manifest the tool writes for an x64 program is its own",
        [](const Folder& d) {
-         d.program("a.exe", PeRecipe().forMachine(machine::kX64));
+         d.program("a.exe", PeRecipe().forMachine(program::machine::kX64));
          writeFile(d / "a.exe.manifest", manifest::BuildManifestText("a.exe", "amd64"));
-         d.program("b.exe", PeRecipe().forMachine(machine::kX64));
+         d.program("b.exe", PeRecipe().forMachine(program::machine::kX64));
          d.ourManifest("b.exe");
        },
        {"undo", "{d}/a.exe", "{d}/b.exe"}, kExitDone,
@@ -260,15 +258,13 @@ const std::vector<Scenario>& undoScenarios() {
          expectNoManifest(d, "a.exe");
          expectNoManifest(d, "b.exe");
        }},
-      {"an amd64 manifest is not one the tool writes for an x86 program",
+      {"the tool's amd64 manifest beside a program since replaced by its x86 build is the tool's",
        [](const Folder& d) {
          d.program("a.exe");
          writeFile(d / "a.exe.manifest", manifest::BuildManifestText("a.exe", "amd64"));
        },
-       {"undo", "{d}/a.exe"}, kExitDeclined, "",
-       "{d}/a.exe: yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın üreticisinin "
-       "olabilir; silmek için --force)\n",
-       nullptr},
+       {"undo", "{d}/a.exe"}, kExitDone, "{d}/a.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
+       [](const Folder& d) { expectNoManifest(d, "a.exe"); }},
       {"a \"*\" manifest that outlived its program is removed",
        [](const Folder& d) { writeFile(d / "net.exe.manifest", manifest::BuildManifestText("net.exe", "*")); },
        {"undo", "{d}/net.exe"}, kExitDone, "{d}/net.exe: XP Stili Görünüm düzenlemesi geri alındı\n", "",
@@ -302,7 +298,7 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
        [](const Folder& d) {
          d.program("a.exe");
          d.ourManifest("a.exe");
-         d.program("b.exe", PeRecipe().forMachine(machine::kX64).withManifest(EmbeddedManifestText(false)));
+         d.program("b.exe", PeRecipe().forMachine(program::machine::kX64).withManifest(EmbeddedManifestText(false)));
          writeFile(d / "b.exe.manifest", "<assembly/>");
          d.program("c.dll", PeRecipe().asDll().withManifest(EmbeddedManifestText(true)));
          writeFile(d / "d.txt", "metin");
@@ -384,7 +380,7 @@ const std::vector<Scenario>& statusAndFolderScenarios() {
        "eklenen ya da değişen manifest, programın son değiştirilme zamanı değişince okunur.\n",
        "", nullptr},
       {"check --show-embedded prints the program's own manifest",
-       [](const Folder& d) { d.program("a.exe", PeRecipe().forMachine(machine::kX64).withManifest(EmbeddedManifestText(true))); },
+       [](const Folder& d) { d.program("a.exe", PeRecipe().forMachine(program::machine::kX64).withManifest(EmbeddedManifestText(true))); },
        {"check", "--show-embedded", "{d}/a.exe"}, kExitDone,
        "{d}/a.exe:\n"
        "  program: 64 bit x64 programı\n"

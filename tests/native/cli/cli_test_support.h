@@ -15,7 +15,7 @@
 #include "tests/fakes/console.h"
 #include "tests/fakes/faulty_disk.h"
 #include "tests/fakes/faulty_file_system.h"
-#include "tests/native/program/pe_builder.h"
+#include "tests/fakes/pe_builder.h"
 #include "tests/native/posix_platform/temp_folder.h"
 
 namespace kovrena::testing {

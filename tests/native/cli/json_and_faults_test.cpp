@@ -32,7 +32,7 @@ class CliJson : public ::testing::Test {
     writeFile(d / "a.exe", BuildPe({}).bytes);
     writeFile(d / "a.exe.manifest", manifest::BuildManifestText("a.exe"));
     ASSERT_FALSE(files.setAttributes(d / "a.exe.manifest", attr::kHidden | attr::kSystem).has_value());
-    writeFile(d / "b.exe", BuildPe(PeRecipe().forMachine(machine::kX64).withManifest(EmbeddedManifestText(true))).bytes);
+    writeFile(d / "b.exe", BuildPe(PeRecipe().forMachine(program::machine::kX64).withManifest(EmbeddedManifestText(true))).bytes);
     writeFile(d / "c\x01\xFF.txt", "metin");
   }
   std::string expand(const std::string& text) const {

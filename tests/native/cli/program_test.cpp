@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "resources/version.h"
-#include "tests/native/program/pe_builder.h"
+#include "tests/fakes/pe_builder.h"
 #include "tests/native/posix_platform/temp_folder.h"
 
 extern char** environ;

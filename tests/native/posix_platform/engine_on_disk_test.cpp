@@ -16,15 +16,26 @@
 #include <utility>
 #include <vector>
 
+#include "app/error_report.h"
+#include "app/manifest_messages.h"
+#include "app/manifest_procedures.h"
 #include "manifest/engine.h"
+#include "platform/posix/disk.h"
+#include "tests/fakes/pe_builder.h"
 #include "platform/posix/file_system.h"
 #include "tests/fakes/apply_controls.h"
 #include "tests/fakes/faulty_file_system.h"
 #include "tests/fakes/message_box.h"
 #include "tests/native/posix_platform/temp_folder.h"
 
-namespace kovrena::manifest {
+namespace kovrena::app {
 namespace {
+
+using manifest::BuildManifestText;
+using manifest::ManifestFileKontrol;
+using manifest::ManifestPath;
+using manifest::OldManifest;
+using manifest::WriteManifestFile;
 
 using testing::FaultyFileSystem;
 using testing::FileOp;
@@ -46,7 +57,7 @@ class EngineOnDisk : public ::testing::Test {
     target.path = folder / "Çizim & Boya.exe";
     target.programName = "Çizim & Boya.exe";
     manifest = target.path + ".manifest";
-    writeFile(target.path, "MZ");
+    writeFile(target.path, testing::BuildPe({}).bytes);
   }
   std::vector<std::string> texts() const {
     std::vector<std::string> result;
@@ -56,6 +67,9 @@ class EngineOnDisk : public ::testing::Test {
 
   TempFolder folder;
   posix::PosixFileSystem files;
+  posix::PosixDisk disk;
+  // Windows XP: the file beside a program is the one in force.
+  ManifestServices services() { return ManifestServices{messages, files, disk, HostSystem{System::Xp, false}, nullptr}; }
   RecordingMessageBox messages;
   RecordingControls controls;
   Target target;
@@ -63,7 +77,7 @@ class EngineOnDisk : public ::testing::Test {
 };
 
 TEST_F(EngineOnDisk, ApplyWritesHiddenSystemUtf8ManifestAndUndoRemovesIt) {
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   EXPECT_EQ(texts(), std::vector<std::string>{kApplied});
   EXPECT_EQ(readFile(manifest), BuildManifestText(target.programName));
   EXPECT_NE(readFile(manifest)->find("name=\"\xC3\x87izim &amp; Boya.exe\"/>"), std::string::npos);
@@ -73,17 +87,17 @@ TEST_F(EngineOnDisk, ApplyWritesHiddenSystemUtf8ManifestAndUndoRemovesIt) {
   EXPECT_EQ(ManifestFileKontrol(files, manifest).value(), true);
 
   controls.applyOption = false;
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   EXPECT_EQ(texts(), (std::vector<std::string>{kApplied, kUndone}));
   EXPECT_FALSE(readFile(manifest).has_value());
-  EXPECT_EQ(readFile(target.path), "MZ");
+  EXPECT_EQ(readFile(target.path), testing::BuildPe({}).bytes);
 }
 
 TEST_F(EngineOnDisk, ReadOnlyHandWrittenManifestIsReplacedAfterYes) {
   writeFile(manifest, "eski");
   ASSERT_EQ(::chmod(manifest.c_str(), 0444), 0);
   messages.answers = {mb::kAnswerYes};
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[0].style, 308u);
   EXPECT_EQ(messages.shown[1].text, kApplied);
@@ -93,7 +107,7 @@ TEST_F(EngineOnDisk, ReadOnlyHandWrittenManifestIsReplacedAfterYes) {
 
 TEST_F(EngineOnDisk, FolderNamedLikeTheManifest) {
   ASSERT_EQ(::mkdir(manifest.c_str(), 0755), 0);
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text,
             ErrorReportText(kApplyHeadline, kNumberLabel, Error{EISDIR, std::strerror(EISDIR)}));
@@ -102,7 +116,7 @@ TEST_F(EngineOnDisk, FolderNamedLikeTheManifest) {
   EXPECT_TRUE(S_ISDIR(info.st_mode)) << "the folder is not ours to remove";
 
   controls.applyOption = false;
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].style, 48u);
 }
@@ -110,7 +124,7 @@ TEST_F(EngineOnDisk, FolderNamedLikeTheManifest) {
 TEST_F(EngineOnDisk, FolderRemovedUnderTheProgramGivesNotFoundAndClearsThePath) {
   target.path = folder / "gone/prog.exe";
   controls.pathText = target.path;
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Belirttiğiniz dosya bulunamadı");
   EXPECT_EQ(controls.pathText, "");
@@ -182,26 +196,34 @@ TEST_F(EngineOnDisk, KilledAtAnyStepLeavesTheOldManifestOrTheCompleteNewOne) {
   }
 }
 
-// The window program at a link: the error report, and neither the link nor
-// the file it leads to is changed.
-TEST_F(EngineOnDisk, LinkAtTheManifestPathGetsTheErrorReport) {
+// The window program at a link, as kovrena-cli: after Yes the link itself is
+// replaced, and undo removes a link itself; what it leads to is never read
+// as the manifest, written or deleted.
+TEST_F(EngineOnDisk, LinkAtTheManifestPathIsNeverFollowed) {
   const std::string victim = folder / "başkasının.txt";
   writeFile(victim, "dokunma");
-  ASSERT_EQ(::symlink(victim.c_str(), manifest.c_str()), 0);
-  const std::string report = ErrorReportText(kUndoHeadline, kNumberLabel, Error{ELOOP, std::strerror(ELOOP)});
-  messages.answers = {mb::kAnswerYes};
-  cmdUygulaClick(target, controls, messages, files);
-  controls.applyOption = false;
-  cmdUygulaClick(target, controls, messages, files);
-  ASSERT_EQ(messages.shown.size(), 3u);
-  EXPECT_EQ(messages.shown[1].text, ErrorReportText(kApplyHeadline, kNumberLabel, Error{ELOOP, std::strerror(ELOOP)}));
-  EXPECT_EQ(messages.shown[2].text, report);
-  EXPECT_EQ(readFile(victim), "dokunma");
-  EXPECT_FALSE(rawDosAttrib(victim).has_value());
-  struct stat info {};
-  ASSERT_EQ(::lstat(manifest.c_str(), &info), 0);
-  EXPECT_TRUE(S_ISLNK(info.st_mode));
-  EXPECT_EQ(folder.entries().size(), 3u) << "no temporary file left";
+  for (const bool applyOption : {true, false}) {
+    SCOPED_TRACE(applyOption ? "apply" : "undo");
+    ::unlink(manifest.c_str());
+    ASSERT_EQ(::symlink(victim.c_str(), manifest.c_str()), 0);
+    messages.shown.clear();
+    messages.answers = {mb::kAnswerYes};
+    controls.applyOption = applyOption;
+    cmdUygulaClick(target, controls, services());
+    struct stat info {};
+    if (applyOption) {
+      ASSERT_EQ(messages.shown.size(), 2u);
+      EXPECT_EQ(messages.shown[1].text, kApplied);
+      ASSERT_EQ(::lstat(manifest.c_str(), &info), 0);
+      EXPECT_TRUE(S_ISREG(info.st_mode));
+    } else {
+      ASSERT_EQ(messages.shown.size(), 1u);
+      EXPECT_EQ(messages.shown[0].text, kUndone);
+      EXPECT_NE(::lstat(manifest.c_str(), &info), 0);
+    }
+    EXPECT_EQ(readFile(victim), "dokunma");
+    EXPECT_FALSE(rawDosAttrib(victim).has_value());
+  }
 }
 
 // A ramfs keeps no user xattrs: Hidden+System cannot be stored there, which
@@ -220,7 +242,7 @@ class WithoutUserXattrs : public EngineOnDisk {
     target.path = mountPoint + "/prog.exe";
     target.programName = "prog.exe";
     manifest = target.path + ".manifest";
-    writeFile(target.path, "MZ");
+    writeFile(target.path, testing::BuildPe({}).bytes);
   }
   void TearDown() override {
     if (mounted) ::umount2(mountPoint.c_str(), MNT_DETACH);
@@ -241,7 +263,7 @@ TEST_F(WithoutUserXattrs, NonZeroAttributesAreAnErrorZeroIsFine) {
 }
 
 TEST_F(WithoutUserXattrs, ApplyReportsTheFailureAndLeavesNoVisibleManifest) {
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text,
             ErrorReportText(kApplyHeadline, kNumberLabel, Error{ENOTSUP, std::strerror(ENOTSUP)}));
@@ -250,4 +272,4 @@ TEST_F(WithoutUserXattrs, ApplyReportsTheFailureAndLeavesNoVisibleManifest) {
 }
 
 }  // namespace
-}  // namespace kovrena::manifest
+}  // namespace kovrena::app

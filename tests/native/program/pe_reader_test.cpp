@@ -7,7 +7,7 @@
 
 #include "program/program_facts.h"
 #include "tests/native/cli/cli_test_support.h"
-#include "tests/native/program/pe_builder.h"
+#include "tests/fakes/pe_builder.h"
 
 namespace kovrena::program {
 namespace {

@@ -13,7 +13,7 @@
 #include "platform/win32/last_error.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
-#include "tests/native/program/pe_builder.h"
+#include "tests/fakes/pe_builder.h"
 #include "tests/wine/platform/win_files.h"
 #include "tests/wine/support/child_process.h"
 #include "tests/wine/support/windows_path.h"

@@ -4,7 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "app/error_report.h"
+#include "app/manifest_messages.h"
+#include "app/manifest_procedures.h"
 #include "manifest/engine.h"
+#include "platform/win32/disk.h"
+#include "tests/fakes/pe_builder.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/text.h"
@@ -12,8 +17,14 @@
 #include "tests/fakes/message_box.h"
 #include "tests/wine/platform/win_files.h"
 
-namespace kovrena::manifest {
+namespace kovrena::app {
 namespace {
+
+using manifest::BuildManifestText;
+using manifest::ManifestFileKontrol;
+using manifest::ManifestPath;
+using manifest::OldManifest;
+using manifest::WriteManifestFile;
 
 using testing::attributesOf;
 using testing::readBytes;
@@ -34,11 +45,14 @@ class EngineOnWindows : public ::testing::Test {
     target = Target{folder / programName, programName};
     manifest = target.path + ".manifest";
     controls.pathText = target.path;
-    ASSERT_TRUE(writeBytes(target.path, "MZ"));
+    ASSERT_TRUE(writeBytes(target.path, testing::BuildPe({}).bytes));
   }
 
   TempDir folder{L"Çalışma"};
   win32::Win32FileSystem files;
+  win32::Win32Disk disk;
+  // Windows XP: the file beside a program is the one in force.
+  ManifestServices services() { return ManifestServices{messages, files, disk, HostSystem{System::Xp, false}, nullptr}; }
   RecordingMessageBox messages;
   RecordingControls controls;
   Target target;
@@ -46,7 +60,7 @@ class EngineOnWindows : public ::testing::Test {
 };
 
 TEST_F(EngineOnWindows, ApplyWritesTheBytesHiddenAndSystem) {
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Seçtiğiniz programa (Şekil İşleyici.exe) XP Görünüm Stili uygulandı");
   EXPECT_EQ(messages.shown[0].style, 64u);
@@ -56,7 +70,7 @@ TEST_F(EngineOnWindows, ApplyWritesTheBytesHiddenAndSystem) {
 }
 
 TEST_F(EngineOnWindows, HiddenManifestIsFoundByTheCheckNotByThePlainLookup) {
-  ManifestYaz(target, controls, messages, files);
+  ManifestYaz(target, controls, services());
   EXPECT_EQ(files.findFile(manifest, attr::kPlainLookup).value(), "");
   EXPECT_TRUE(ManifestFileKontrol(files, manifest).value());
 }
@@ -80,7 +94,7 @@ TEST_F(EngineOnWindows, HiddenSystemReadOnlyManifestIsRenamedOverAfterYes) {
   ASSERT_TRUE(writeBytes(manifest, "elle yazılmış"));
   ASSERT_TRUE(SetFileAttributesW(win32::ToWide(manifest).c_str(), kHiddenSystem | FILE_ATTRIBUTE_READONLY));
   messages.answers = {mb::kAnswerYes};
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[0].style, 308u);
   EXPECT_EQ(messages.shown[1].style, 64u);
@@ -97,9 +111,9 @@ TEST_F(EngineOnWindows, LinkAtTheManifestPathGetsTheErrorReport) {
   if (!testing::makeHostLink(victim, manifest)) GTEST_SKIP() << "no host link can be made here (not under Wine)";
   const Error refused = win32::ErrorFromCode(ERROR_CANT_RESOLVE_FILENAME);
   messages.answers = {mb::kAnswerYes};
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   controls.applyOption = false;
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   testing::removeHostLinks({manifest});
   ASSERT_EQ(messages.shown.size(), 3u);
   EXPECT_EQ(messages.shown[0].style, 308u);
@@ -113,7 +127,7 @@ TEST_F(EngineOnWindows, LinkAtTheManifestPathGetsTheErrorReport) {
 TEST_F(EngineOnWindows, AnswerNoLeavesTheOldManifest) {
   ASSERT_TRUE(writeBytes(manifest, "eski"));
   messages.answers = {mb::kAnswerNo};
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   EXPECT_EQ(readBytes(manifest), "eski");
   EXPECT_TRUE(controls.applyEnabled);
 }
@@ -128,7 +142,7 @@ TEST_F(EngineOnWindows, FolderNamedLikeTheManifestGivesThePlatformsError) {
   const Error platform = win32::LastError();
   ASSERT_TRUE(DeleteFileW(win32::ToWide(probe).c_str()));
 
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, ErrorReportText(kApplyHeadline, kNumberLabel, platform));
   EXPECT_EQ(messages.shown[0].style, 16u);
@@ -136,7 +150,7 @@ TEST_F(EngineOnWindows, FolderNamedLikeTheManifestGivesThePlatformsError) {
   EXPECT_NE(attributesOf(manifest) & FILE_ATTRIBUTE_DIRECTORY, 0u) << "the folder stays";
 
   controls.applyOption = false;
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].style, 48u) << "undo finds nothing to remove";
 }
@@ -148,27 +162,27 @@ TEST_F(EngineOnWindows, UndoRemovesHiddenVisibleAndReadOnlyManifests) {
     messages.shown.clear();
     ASSERT_TRUE(writeBytes(manifest, "m"));
     ASSERT_TRUE(SetFileAttributesW(win32::ToWide(manifest).c_str(), attributes));
-    ManifestGeriAl(target, messages, files);
+    ManifestGeriAl(target, controls, services());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Seçtiğiniz programa yapılmış XP Stili Görünüm düzenlemesi geri alındı");
     EXPECT_EQ(attributesOf(manifest), INVALID_FILE_ATTRIBUTES);
   }
-  EXPECT_EQ(readBytes(target.path), "MZ");
+  EXPECT_EQ(readBytes(target.path), testing::BuildPe({}).bytes);
 }
 
 TEST_F(EngineOnWindows, MissingFolderIsNotFoundOnApplyAndNothingToUndo) {
   target.path = folder / "gitti\\prog.exe";
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Belirttiğiniz dosya bulunamadı");
   EXPECT_EQ(controls.pathText, "");
 
   // The lookup of a path whose folder is gone finds nothing; it is no failure.
   controls.applyOption = false;
-  cmdUygulaClick(target, controls, messages, files);
+  cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].style, 48u);
 }
 
 }  // namespace
-}  // namespace kovrena::manifest
+}  // namespace kovrena::app

@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "manifest/engine.h"
+#include "app/error_report.h"
+#include "app/manifest_messages.h"
 #include "tests/fakes/message_box.h"
 
-namespace kovrena::manifest {
+namespace kovrena::app {
 namespace {
 
 struct ReportCase {
@@ -54,4 +55,4 @@ TEST(ErrorReport, ShownOnceAsCriticalBoxTitledKovrena) {
 }
 
 }  // namespace
-}  // namespace kovrena::manifest
+}  // namespace kovrena::app

@@ -5,12 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "app/error_report.h"
+#include "app/manifest_messages.h"
+#include "app/manifest_procedures.h"
 #include "manifest/engine.h"
-#include "tests/fakes/memory_file_system.h"
 #include "tests/fakes/apply_controls.h"
+#include "tests/fakes/memory_file_system.h"
 #include "tests/fakes/message_box.h"
+#include "tests/fakes/pe_builder.h"
 
-namespace kovrena::manifest {
+namespace kovrena::app {
 namespace {
 
 using testing::Fault;
@@ -23,6 +27,15 @@ using testing::ShownMessage;
 const Target kTarget{"C:\\Programlar\\notepad.exe", "notepad.exe"};
 const std::string kManifest = "C:\\Programlar\\notepad.exe.manifest";
 const std::string kOldBytes = "el yazısı manifest";
+// An x86 program: it gets exactly the document the window program has always written.
+const std::string kProgramBytes = testing::BuildPe({}).bytes;
+
+using manifest::BuildManifestText;
+
+// Windows XP: the file beside a program is the one in force.
+ManifestServices servicesOf(MessageBoxService& messages, MemoryFileSystem& files) {
+  return ManifestServices{messages, files, files, HostSystem{System::Xp, false}, nullptr};
+}
 
 const ShownMessage kQuestion{
     "Bu programa daha önceden XP Görünüm Stili desteği verilmiş\r\n\r\nÜzerine yazmak istiyor musunuz?",
@@ -69,7 +82,7 @@ void withOldFile(MemoryFileSystem& files, std::uint32_t attributes) {
 void runClick(const ClickCase& c, bool applyOption) {
   SCOPED_TRACE(c.label);
   MemoryFileSystem files;
-  files.addFile(kTarget.path, "MZ");
+  files.addFile(kTarget.path, kProgramBytes);
   if (c.arrange) c.arrange(files);
   RecordingMessageBox messages;
   messages.answers.assign(c.answers.begin(), c.answers.end());
@@ -77,7 +90,7 @@ void runClick(const ClickCase& c, bool applyOption) {
   controls.applyOption = applyOption;
   controls.pathText = kTarget.path;
 
-  cmdUygulaClick(kTarget, controls, messages, files);
+  cmdUygulaClick(kTarget, controls, servicesOf(messages, files));
 
   EXPECT_EQ(messages.shown, c.messages);
   EXPECT_EQ(controls.applyEnabled, c.applyEnabledAfter);
@@ -108,8 +121,11 @@ void runClick(const ClickCase& c, bool applyOption) {
   }
 }
 
+// Right after the manifest has been looked at, before anything is done to it.
 void pullAwayAfterCheck(MemoryFileSystem& files) {
-  files.afterFind = [&files] { files.entries.erase(kManifest); };
+  files.afterCall = [&files](const std::string& call) {
+    if (call == "getattributes " + kManifest) files.entries.erase(kManifest);
+  };
 }
 
 TEST(Apply, EveryOutcomeOfOneClick) {
@@ -217,19 +233,20 @@ TEST(ApplyButton, IsDisabledBeforeTheFirstBoxOpensEitherWay) {
     controls.applyOption = applyOption;
     std::vector<bool> enabledWhileShown;
     messages.onShow = [&] { enabledWhileShown.push_back(controls.applyEnabled); };
-    cmdUygulaClick(kTarget, controls, messages, files);
+    cmdUygulaClick(kTarget, controls, servicesOf(messages, files));
     EXPECT_EQ(enabledWhileShown, std::vector<bool>{false}) << applyOption;
   }
 }
 
 TEST(ApplyButton, EachNoReenablesAndAsksAgainOnTheNextClick) {
   MemoryFileSystem files;
+  files.addFile(kTarget.path, kProgramBytes);
   withOldFile(files, attr::kArchive);
   RecordingMessageBox messages;
   messages.answers = {mb::kAnswerNo, mb::kAnswerNo, mb::kAnswerYes};
   RecordingControls controls;
   for (int click = 0; click < 3 && controls.applyEnabled; ++click) {
-    cmdUygulaClick(kTarget, controls, messages, files);
+    cmdUygulaClick(kTarget, controls, servicesOf(messages, files));
   }
   const std::vector<ShownMessage> expected = {kQuestion, kQuestion, kQuestion, kApplied};
   EXPECT_EQ(messages.shown, expected);
@@ -239,13 +256,13 @@ TEST(ApplyButton, EachNoReenablesAndAsksAgainOnTheNextClick) {
 
 TEST(ApplyThenUndo, RoundTripLeavesTheFolderAsItWas) {
   MemoryFileSystem files;
-  files.addFile(kTarget.path, "MZ");
+  files.addFile(kTarget.path, kProgramBytes);
   const auto before = files.entries.size();
   RecordingMessageBox messages;
   RecordingControls controls;
-  ManifestYaz(kTarget, controls, messages, files);
+  ManifestYaz(kTarget, controls, servicesOf(messages, files));
   EXPECT_EQ(files.entries.size(), before + 1);
-  ManifestGeriAl(kTarget, messages, files);
+  ManifestGeriAl(kTarget, controls, servicesOf(messages, files));
   EXPECT_EQ(files.entries.size(), before);
   const std::vector<ShownMessage> expected = {kApplied, kUndone};
   EXPECT_EQ(messages.shown, expected);
@@ -254,9 +271,10 @@ TEST(ApplyThenUndo, RoundTripLeavesTheFolderAsItWas) {
 TEST(Apply, SuccessMessageShowsTheNameAsChosenNotAsEscaped) {
   const Target target{"C:\\A & B\\Ses & Görüntü.exe", "Ses & Görüntü.exe"};
   MemoryFileSystem files;
+  files.addFile(target.path, kProgramBytes);
   RecordingMessageBox messages;
   RecordingControls controls;
-  ManifestYaz(target, controls, messages, files);
+  ManifestYaz(target, controls, servicesOf(messages, files));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Seçtiğiniz programa (Ses & Görüntü.exe) XP Görünüm Stili uygulandı");
   const std::string& bytes = files.entries["C:\\A & B\\Ses & Görüntü.exe.manifest"].bytes;
@@ -264,4 +282,4 @@ TEST(Apply, SuccessMessageShowsTheNameAsChosenNotAsEscaped) {
 }
 
 }  // namespace
-}  // namespace kovrena::manifest
+}  // namespace kovrena::app

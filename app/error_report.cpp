@@ -1,10 +1,10 @@
 #include <string>
 
-#include "manifest/engine.h"
-#include "manifest/messages.h"
+#include "app/error_report.h"
+#include "app/manifest_messages.h"
 #include "platform/product.h"
 
-namespace kovrena::manifest {
+namespace kovrena::app {
 
 std::string ErrorReportText(std::string_view headline, std::string_view numberLabel, const Error& error) {
   std::string text(headline);
@@ -26,4 +26,4 @@ void ShowErrorReport(MessageBoxService& messages, std::string_view headline,
   messages.show(ErrorReportText(headline, numberLabel, error), mb::kOk | mb::kIconCritical);
 }
 
-}  // namespace kovrena::manifest
+}  // namespace kovrena::app

@@ -1,0 +1,160 @@
+#include "app/manifest_procedures.h"
+
+#include <string>
+
+#include "app/error_report.h"
+#include "app/manifest_messages.h"
+#include "manifest/engine.h"
+
+namespace kovrena::app {
+
+namespace {
+
+using manifest::Consent;
+using manifest::ManifestState;
+using manifest::Outcome;
+
+manifest::Services engineServices(const ManifestServices& services) { return {services.disk, services.files}; }
+
+bool ask(const ManifestServices& services, const std::string& question) {
+  return services.messages.show(question, kOverwriteStyle) == mb::kAnswerYes;
+}
+
+// A manifest the program did not write that declares more than the common
+// controls: the program it came with may need it.
+bool foreignWithDependencies(const manifest::Examined& program) {
+  return program.manifest && program.manifest->state == ManifestState::Foreign &&
+         !program.manifest->otherDependencies.empty();
+}
+
+std::string foreignQuestion(const manifest::Examined& program, std::string_view after) {
+  std::string question(kForeignManifestBefore);
+  question += manifest::DependencyList(program.manifest->otherDependencies);
+  question += after;
+  return question;
+}
+
+void showInformation(const ManifestServices& services, std::string_view text) {
+  services.messages.show(std::string(text), mb::kOk | mb::kIconInformation);
+}
+
+void showApplied(const Target& target, const manifest::Report& report, const ManifestServices& services) {
+  std::string applied(kAppliedBefore);
+  applied += target.programName;
+  applied += kAppliedAfter;
+  const std::optional<bool> preferExternal =
+      services.host.system == System::Wine || services.registry == nullptr
+          ? std::nullopt
+          : manifest::PreferExternalManifest(*services.registry);
+  if (report.facts && manifest::OwnManifestWins(services.host.system, preferExternal, *report.facts)) {
+    applied += kOwnManifestWinsSentence;
+  }
+  showInformation(services, applied);
+}
+
+// The steps of applying; the first failure stops them and is returned.
+Status applyStyle(const Target& target, ApplyControls& controls, const ManifestServices& services) {
+  const manifest::Examined program = manifest::Examine(target.path, engineServices(services));
+  Consent consent = Consent::None;
+  if (!manifest::ApplyRefusal(program)) {
+    const std::vector<manifest::AssemblyIdentity> hidden = manifest::DependenciesHiddenOnXp(program);
+    if (!hidden.empty()) {
+      std::string question(kHiddenDependenciesBefore);
+      question += manifest::DependencyList(hidden);
+      question += kHiddenDependenciesAfter;
+      if (!ask(services, question)) {
+        controls.setApplyEnabled(true);
+        return std::nullopt;
+      }
+      consent = Consent::Given;
+    }
+    const bool manifestThere = program.manifest && program.manifest->state != ManifestState::None &&
+                               program.manifest->state != ManifestState::NotAFile;
+    if (manifestThere) {
+      const std::string question = foreignWithDependencies(program)
+                                       ? foreignQuestion(program, kForeignOverwriteAfter)
+                                       : std::string(kOverwriteQuestion);
+      if (!ask(services, question)) {
+        controls.setApplyEnabled(true);
+        return std::nullopt;
+      }
+      consent = Consent::Given;
+    }
+  }
+  const manifest::Report report = manifest::ApplyTo(program, consent, engineServices(services));
+  switch (report.outcome) {
+    case Outcome::Applied:
+    case Outcome::Replaced: showApplied(target, report, services); return std::nullopt;
+    case Outcome::NotFound: return Error{kErrFileNotFound, std::string(kNotFoundMessage)};
+    case Outcome::Failed:
+    case Outcome::ManifestBlocked:
+      // A folder with the manifest's name: the platform's own refusal.
+      return report.error.value_or(Error{kErrFileNotFound, std::string(kNotFoundMessage)});
+    case Outcome::Library: showInformation(services, kLibraryMessage); return std::nullopt;
+    case Outcome::WrongMachine: showInformation(services, kWrongMachineMessage); return std::nullopt;
+    case Outcome::BadName: showInformation(services, kBadNameMessage); return std::nullopt;
+    case Outcome::NotWindowsProgram:
+    case Outcome::Folder:
+    case Outcome::NotAFile: showInformation(services, kNotAProgramMessage); return std::nullopt;
+    default:
+      // Every question has been asked before, so nothing else is left to
+      // come of it; whatever does leaves the files as they were.
+      controls.setApplyEnabled(true);
+      return std::nullopt;
+  }
+}
+
+// The steps of undoing; the first failure stops them and is returned.
+Status undoStyle(ApplyControls& controls, const Target& target, const ManifestServices& services) {
+  const manifest::Examined program = manifest::Examine(target.path, engineServices(services));
+  if (foreignWithDependencies(program) && !ask(services, foreignQuestion(program, kForeignDeleteAfter))) {
+    controls.setApplyEnabled(true);
+    return std::nullopt;
+  }
+  // Choosing undo for this program is the consent for a manifest that only
+  // binds the common controls, whoever wrote it.
+  const manifest::Report report = manifest::UndoFor(program, Consent::Given, engineServices(services));
+  switch (report.outcome) {
+    case Outcome::Undone:
+      services.messages.show(std::string(kUndoneMessage), mb::kOk | mb::kIconInformation);
+      return std::nullopt;
+    case Outcome::Failed: return report.error.value_or(Error{});
+    default:
+      services.messages.show(std::string(kNothingToUndoMessage), mb::kOk | mb::kIconExclamation);
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+void ManifestYaz(const Target& target, ApplyControls& controls, const ManifestServices& services) {
+  const Status failure = applyStyle(target, controls, services);
+  if (!failure) return;
+  if (failure->number == kErrFileNotFound) {
+    services.messages.show(std::string(kNotFoundMessage), mb::kOk | mb::kIconInformation);
+    controls.setApplyEnabled(false);
+    controls.setPathText("");
+    return;
+  }
+  ShowErrorReport(services.messages, kApplyHeadline, kNumberLabel, *failure);
+}
+
+void ManifestGeriAl(const Target& target, ApplyControls& controls, const ManifestServices& services) {
+  // Unlike applying, "not found" gets no message of its own here.
+  if (const Status failure = undoStyle(controls, target, services)) {
+    ShowErrorReport(services.messages, kUndoHeadline, kNumberLabel, *failure);
+  }
+}
+
+void cmdUygulaClick(const Target& target, ApplyControls& controls, const ManifestServices& services) {
+  // Disabled first: the run shows modal boxes, and a second click must not
+  // start a second run meanwhile.
+  controls.setApplyEnabled(false);
+  if (controls.applyOptionSelected()) {
+    ManifestYaz(target, controls, services);
+  } else {
+    ManifestGeriAl(target, controls, services);
+  }
+}
+
+}  // namespace kovrena::app

@@ -1,0 +1,109 @@
+#include <memory>
+#include <span>
+#include <string>
+#include <utility>
+
+#include "manifest/engine.h"
+
+namespace kovrena::manifest {
+
+namespace {
+
+// The file's bytes, when it holds no more than limit of them.
+Result<std::optional<std::string>> readUpTo(Disk& disk, const std::string& path, std::uint64_t limit) {
+  Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(path);
+  if (!opened) return opened.error();
+  ByteSource& file = *opened.value();
+  if (file.size() > limit) return std::optional<std::string>();
+  std::string bytes(static_cast<std::size_t>(file.size()), '\0');
+  const std::span<std::uint8_t> out(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size());
+  if (Status failed = file.read(0, out)) return *failed;
+  return std::optional<std::string>(std::move(bytes));
+}
+
+}  // namespace
+
+std::optional<bool> PreferExternalManifest(Registry& registry) {
+  constexpr std::uint32_t kWow64SixtyFourKey = 0x0100;  // the 64-bit view from a 32-bit process
+  Result<std::unique_ptr<RegistryKey>> key =
+      registry.openKey(reg::kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SideBySide",
+                       reg::kReadAccess | kWow64SixtyFourKey);
+  if (!key) return std::nullopt;
+  const Result<RegistryValue> value = key.value()->queryValue("PreferExternalManifest", 4);
+  if (!value || value.value().type != reg::kTypeDword || value.value().bytes.size() != 4) return std::nullopt;
+  return value.value().bytes != std::string(4, '\0');
+}
+
+const ManifestReading* InForce(System system, const CheckFindings& findings, bool& fromExternal) {
+  bool externalFirst = system == System::Xp;
+  if (system == System::Server2003Sp1AndLater && findings.preferExternal.value_or(false)) externalFirst = true;
+  const ManifestReading* external = findings.external ? &*findings.external : nullptr;
+  const ManifestReading* embedded = findings.embedded ? &*findings.embedded : nullptr;
+  const ManifestReading* first = externalFirst ? external : embedded;
+  const ManifestReading* second = externalFirst ? embedded : external;
+  fromExternal = first != nullptr ? externalFirst : !externalFirst;
+  return first != nullptr ? first : second;
+}
+
+bool OwnManifestWins(System system, std::optional<bool> preferExternal, const ProgramFacts& facts) {
+  if (facts.embedded == EmbeddedManifest::None || system == System::Xp) return false;
+  return system == System::Wine || !preferExternal.value_or(false);
+}
+
+Binding BindingOn(System system, const CheckFindings& findings, const ProgramFacts& facts) {
+  if (system == System::Xp && facts.machine != program::machine::kX86) return Binding::DoesNotStart;
+  bool fromExternal = false;
+  const ManifestReading* reading = InForce(system, findings, fromExternal);
+  if (reading == nullptr) return Binding::SystemControls;
+  if (system != System::Wine) return program::OnWindows(*reading);
+  // A Wine without its 32-bit half has no x86 assembly to refuse: a
+  // 64-bit program with an x86 dependency starts on the system's controls.
+  const bool x86ForSixtyFour = reading->problem == program::ManifestProblem::WrongArchitecture &&
+                               facts.machine == program::machine::kX64 && reading->commonControls &&
+                               reading->commonControls->processorArchitecture == "x86";
+  if (x86ForSixtyFour && !findings.wineRuns32Bit) return Binding::SystemControls;
+  return program::OnWine(*reading);
+}
+
+Report CheckOf(const Examined& program, const HostSystem& host, Registry* registry, Services services) {
+  Report report = StatusOf(program);
+  if (report.outcome != Outcome::Status) return report;
+  report.outcome = Outcome::Checked;
+  const ProgramFacts& facts = *program.facts;
+  CheckFindings findings;
+  findings.wine = host.system == System::Wine;
+  findings.wineRuns32Bit = host.wineRuns32Bit;
+  // Through a link too: the loader reads whatever the path leads to.
+  const ManifestState state = program.manifest->state;
+  if (state == ManifestState::Ours || state == ManifestState::OursOtherArchitecture ||
+      state == ManifestState::Foreign) {
+    constexpr std::uint64_t kLargestManifest = 1u << 20;
+    Result<std::optional<std::string>> bytes = readUpTo(services.disk, program.manifestPath, kLargestManifest);
+    if (!bytes) {
+      const Result<EntryKind> target = services.disk.kindOf(program.manifestPath, true);
+      // A dangling link is no manifest for the loader either.
+      if (!target || target.value() != EntryKind::Missing) {
+        Report failed = report;
+        failed.outcome = Outcome::Failed;
+        failed.error = bytes.error();
+        failed.failedAt = FailedAt::Manifest;
+        failed.check.reset();
+        return failed;
+      }
+    } else if (!bytes.value()) {
+      findings.external = ManifestReading{program::ManifestProblem::TooLarge, "1 MB'tan büyük", {}, {}, {}, {}};
+    } else {
+      findings.external = program::ReadManifest(*bytes.value(), program.architecture, facts.machine);
+    }
+  }
+  if (facts.embedded == EmbeddedManifest::Unreadable) {
+    findings.embedded = ManifestReading{program::ManifestProblem::NotXml, "baytları dosyanın dışında", {}, {}, {}, {}};
+  } else if (facts.embedded != EmbeddedManifest::None) {
+    findings.embedded = program::ReadManifest(facts.embeddedText, program.architecture, facts.machine);
+  }
+  if (host.system != System::Wine && registry != nullptr) findings.preferExternal = PreferExternalManifest(*registry);
+  report.check = std::move(findings);
+  return report;
+}
+
+}  // namespace kovrena::manifest

@@ -1,0 +1,164 @@
+#include <memory>
+#include <span>
+#include <string>
+#include <utility>
+
+#include "manifest/engine.h"
+#include "platform/path_text.h"
+#include "program/architecture.h"
+
+namespace kovrena::manifest {
+
+namespace {
+
+using program::ArchitectureFor;
+using program::ProcessorArchitectureOf;
+
+Result<ProgramFacts> readFacts(const std::string& path, Disk& disk) {
+  Result<std::unique_ptr<ByteSource>> file = disk.openForReading(path);
+  if (!file) return file.error();
+  return program::ReadProgramFacts(*file.value());
+}
+
+// The program's name as the disk spells it (Windows keeps the letter case
+// of the file, whatever case the user typed), as the file dialog of the
+// window program reports it; the typed name when the lookup finds nothing.
+std::string programName(const std::string& path, Services services) {
+  const Result<std::string> found = services.files.findFile(path, attr::kAnyFileLookup);
+  if (found && !found.value().empty()) return found.value();
+  return std::string(FileNameOf(path, services.disk.style()));
+}
+
+// The file's bytes, when it holds no more than limit of them.
+Result<std::optional<std::string>> readUpTo(Disk& disk, const std::string& path, std::uint64_t limit) {
+  Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(path);
+  if (!opened) return opened.error();
+  ByteSource& file = *opened.value();
+  if (file.size() > limit) return std::optional<std::string>();
+  std::string bytes(static_cast<std::size_t>(file.size()), '\0');
+  const std::span<std::uint8_t> out(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size());
+  if (Status failed = file.read(0, out)) return *failed;
+  return std::optional<std::string>(std::move(bytes));
+}
+
+// Every manifest the tool writes for a program of this name, the one that
+// suits it first: the tool's own for any processor is still the tool's
+// (the window program once wrote x86 beside everything, and a program may
+// since have been replaced by its build for another processor).
+std::vector<std::string> ownManifests(const std::string& name, ManifestArchitecture suits) {
+  std::vector<std::string> texts;
+  if (suits != ManifestArchitecture::None) texts.push_back(BuildManifestText(name, ProcessorArchitectureOf(suits)));
+  for (const ManifestArchitecture each : {ManifestArchitecture::X86, ManifestArchitecture::Amd64, ManifestArchitecture::Any}) {
+    if (each != suits) texts.push_back(BuildManifestText(name, ProcessorArchitectureOf(each)));
+  }
+  return texts;
+}
+
+// The manifest path of a program, or, where nothing has exactly that name,
+// the file whose name differs from it only in letter case: Wine loads that
+// one as the program's manifest, so it is the one reported and acted on. A
+// lookup that fails is a failure: "no manifest" would let apply write a
+// second one beside it.
+Result<std::string> manifestPathOf(const std::string& path, Services services) {
+  const std::string exact = ManifestPath(path);
+  const Result<EntryKind> kind = services.disk.kindOf(exact, false);
+  if (!kind) return kind.error();
+  if (kind.value() != EntryKind::Missing) return exact;
+  const Result<std::string> found = services.files.findFile(exact, attr::kAnyFileLookup);
+  if (!found) return found.error();
+  if (found.value().empty()) return exact;
+  const std::string_view name = FileNameOf(exact, services.disk.style());
+  return exact.substr(0, exact.size() - name.size()) + found.value();
+}
+
+// What lies at the manifest path. Links are never followed: whatever one
+// points at is not the manifest, and is neither judged nor touched.
+Result<ManifestInfo> inspectManifest(const Examined& program, Services services) {
+  const std::string& path = program.manifestPath;
+  const Result<EntryKind> kind = services.disk.kindOf(path, false);
+  if (!kind) return kind.error();
+  ManifestInfo info;
+  switch (kind.value()) {
+    case EntryKind::Missing: return info;
+    case EntryKind::Link:
+      info.state = ManifestState::Foreign;
+      info.link = true;
+      return info;
+    case EntryKind::File: break;
+    case EntryKind::Folder:
+      info.state = ManifestState::NotAFile;
+      info.folder = true;
+      return info;
+    case EntryKind::Other: info.state = ManifestState::NotAFile; return info;
+  }
+  // Larger than any manifest the tool writes, and than any a loader takes.
+  constexpr std::uint64_t kLargestManifest = 1u << 20;
+  Result<std::optional<std::string>> bytes = readUpTo(services.disk, path, kLargestManifest);
+  if (!bytes) return bytes.error();
+  info.state = ManifestState::Foreign;
+  if (bytes.value()) {
+    for (std::size_t i = 0; i < program.own.size(); ++i) {
+      if (*bytes.value() != program.own[i]) continue;
+      const bool suits = i == 0 && program.architecture != ManifestArchitecture::None;
+      info.state = suits ? ManifestState::Ours : ManifestState::OursOtherArchitecture;
+      break;
+    }
+    if (info.state == ManifestState::Foreign) {
+      const std::uint16_t machine = program.facts ? program.facts->machine : 0;
+      info.otherDependencies = program::ReadManifest(*bytes.value(), program.architecture, machine).otherDependencies;
+    }
+  }
+  const Result<std::uint32_t> attributes = services.files.getAttributes(path);
+  if (!attributes) return attributes.error();
+  constexpr std::uint32_t kHiddenSystem = attr::kHidden | attr::kSystem;
+  info.hiddenSystem = (attributes.value() & kHiddenSystem) == kHiddenSystem;
+  return info;
+}
+
+}  // namespace
+
+Examined Examine(const std::string& path, Services services) {
+  Examined program;
+  program.path = path;
+  program.kind = services.disk.kindOf(path, true);
+  if (!program.kind) return program;
+  const EntryKind kind = program.kind.value();
+  // A manifest may outlive its program: it is still looked at, so that it
+  // can be undone.
+  if (kind != EntryKind::File && kind != EntryKind::Missing) return program;
+  if (kind == EntryKind::File) {
+    program.name = programName(path, services);
+    Result<ProgramFacts> facts = readFacts(path, services.disk);
+    if (!facts) {
+      program.programError = facts.error();
+      return program;
+    }
+    program.facts = std::move(facts).value();
+    program.architecture = ArchitectureFor(*program.facts);
+  } else {
+    program.name = std::string(FileNameOf(path, services.disk.style()));
+  }
+  program.own = ownManifests(program.name, program.architecture);
+  Result<std::string> manifestPath = manifestPathOf(path, services);
+  if (!manifestPath) {
+    program.manifestPath = ManifestPath(path);
+    program.manifestError = manifestPath.error();
+    return program;
+  }
+  program.manifestPath = std::move(manifestPath).value();
+  Result<ManifestInfo> manifest = inspectManifest(program, services);
+  if (!manifest) {
+    program.manifestError = manifest.error();
+    return program;
+  }
+  program.manifest = std::move(manifest).value();
+  return program;
+}
+
+std::vector<AssemblyIdentity> DependenciesHiddenOnXp(const Examined& program) {
+  if (!program.facts || program.facts->embedded == EmbeddedManifest::None) return {};
+  return program::ReadManifest(program.facts->embeddedText, program.architecture, program.facts->machine)
+      .otherDependencies;
+}
+
+}  // namespace kovrena::manifest

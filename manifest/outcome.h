@@ -1,0 +1,97 @@
+#pragma once
+// What the engine found and did for one program: the values both programs
+// present, the window program in message boxes, kovrena-cli as text, JSON
+// and an exit code.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/error.h"
+#include "program/manifest_check.h"
+#include "program/program_facts.h"
+
+namespace kovrena::manifest {
+
+using program::AssemblyIdentity;
+using program::Binding;
+using program::EmbeddedManifest;
+using program::ManifestArchitecture;
+using program::ManifestReading;
+using program::ProgramFacts;
+
+enum class ManifestState {
+  None,
+  Ours,      // byte for byte the manifest the tool writes for this program
+  OursOtherArchitecture,  // one the tool writes, for another processor: it stops this program
+  Foreign,   // another file, a link, or a file with other names (hard links) at the manifest path
+  NotAFile,  // a folder, device or pipe at the manifest path
+};
+
+struct ManifestInfo {
+  ManifestState state = ManifestState::None;
+  bool hiddenSystem = false;  // both attributes set, as the engine leaves them
+  bool folder = false;        // NotAFile: a folder rather than a device or pipe
+  bool link = false;          // Foreign: a symbolic link, never followed
+  // Foreign: what the file asks for beyond the common controls. A program
+  // that came with such a manifest may not start without it.
+  std::vector<AssemblyIdentity> otherDependencies;
+  friend bool operator==(const ManifestInfo&, const ManifestInfo&) = default;
+};
+
+// What check found beyond the status: both manifests read as the loader
+// reads them, and what decides between them.
+struct CheckFindings {
+  std::optional<ManifestReading> external;  // a file at the manifest path, read
+  std::optional<ManifestReading> embedded;  // the program's own, when it has one
+  bool wine = false;                        // the tool runs under Wine (always so on Linux)
+  bool wineRuns32Bit = true;                // that Wine has its 32-bit half
+  std::optional<bool> preferExternal;       // PreferExternalManifest, read on Windows when set
+};
+
+enum class Outcome {
+  Status,          // the program was looked at
+  Checked,         // the program and its manifests were judged
+  Applied,         // the manifest was written
+  Replaced,        // an existing manifest was replaced by the manifest
+  AlreadyApplied,  // the engine's own manifest was already there: left as it was
+  ManifestExists,  // another manifest is there: left alone without consent
+  ManifestBlocked, // a folder or special file has the manifest's name: left alone
+  Undone,          // the manifest was deleted
+  NothingToUndo,   // no manifest beside an existing program
+  ForeignManifest, // not the engine's manifest: left alone without consent
+  HidesDependencies, // its own manifest needs other assemblies, which the external file hides on XP
+  NotFound,
+  Folder,          // a folder given as the program
+  NotAFile,        // a device, pipe or socket given as the program
+  NotWindowsProgram,
+  Library,
+  WrongMachine,    // a program for a processor no manifest of the tool suits (ARM64, …)
+  BadName,         // a name that cannot stand in a well-formed manifest
+  NoPrograms,      // a folder with no .exe below it
+  Failed,          // a platform failure; error holds it
+};
+
+// Where a failure happened: reading the program, or at its manifest path.
+enum class FailedAt { Program, Manifest };
+
+struct Report {
+  std::string path;
+  Outcome outcome = Outcome::Failed;
+  std::optional<ProgramFacts> facts;
+  std::optional<ManifestInfo> manifest;  // as found, before anything was changed
+  std::optional<Error> error;
+  FailedAt failedAt = FailedAt::Program;
+  std::optional<CheckFindings> check;
+};
+
+// Written, but beside a program whose own manifest the systems after XP
+// and Wine go by: there it has no effect.
+inline bool Overridden(const Report& report) {
+  return (report.outcome == Outcome::Applied || report.outcome == Outcome::Replaced) && report.facts &&
+         report.facts->embedded != EmbeddedManifest::None;
+}
+
+// "Microsoft.VC90.CRT 9.0.21022.8 (x86), …": assemblies as a user reads them.
+std::string DependencyList(const std::vector<AssemblyIdentity>& dependencies);
+
+}  // namespace kovrena::manifest
