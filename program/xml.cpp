@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <unordered_set>
 
 #include "text/utf.h"
 
@@ -174,22 +173,22 @@ class Parser {
     if (depth > kMaxDepth) return fail("öğeler çok derin");
     ++at_;  // '<'
     if (!name(out.name)) return false;
-    // The names seen so far, once there are more than a few to compare.
-    std::unordered_set<std::string> seen;
-    constexpr std::size_t kFewAttributes = 16;
+    // Where each attribute begins: a duplicate is reported at its place.
+    std::vector<std::size_t> starts;
     while (true) {
       const std::size_t before = at_;
       skipBlanks();
       if (at_ >= text_.size()) return fail("etiket kapanmamış: " + out.name);
       if (startsHere("/>")) {
         at_ += 2;
-        return true;
+        return indexAttributes(out, starts);
       }
       if (text_[at_] == '>') {
         ++at_;
         break;
       }
       if (at_ == before) return fail("özniteliklerin arasında boşluk yok");
+      starts.push_back(at_);
       std::string attributeName;
       if (!name(attributeName)) return false;
       skipBlanks();
@@ -198,28 +197,31 @@ class Parser {
       skipBlanks();
       std::string value;
       if (!attributeValue(value)) return false;
-      if (out.attributes.size() < kFewAttributes) {
-        for (const auto& [key, ignored] : out.attributes) {
-          if (key == attributeName) return fail("yinelenen öznitelik: " + attributeName);
-        }
-      } else {
-        if (seen.empty()) {
-          for (const auto& [key, ignored] : out.attributes) seen.insert(key);
-        }
-        if (!seen.insert(attributeName).second) return fail("yinelenen öznitelik: " + attributeName);
-      }
       out.attributes.emplace_back(std::move(attributeName), std::move(value));
     }
-    indexAttributes(out);
+    if (!indexAttributes(out, starts)) return false;
     return content(out, depth);
   }
 
-  static void indexAttributes(XmlElement& out) {
+  // Sorts the attributes' positions by name, and refuses a name written
+  // twice, at the first place where one repeats: linear after the sort,
+  // however many attributes a hostile element carries.
+  bool indexAttributes(XmlElement& out, const std::vector<std::size_t>& starts) {
     out.byName.resize(out.attributes.size());
     for (std::size_t i = 0; i < out.byName.size(); ++i) out.byName[i] = static_cast<std::uint32_t>(i);
     std::sort(out.byName.begin(), out.byName.end(), [&](std::uint32_t a, std::uint32_t b) {
-      return out.attributes[a].first < out.attributes[b].first;
+      const int order = out.attributes[a].first.compare(out.attributes[b].first);
+      return order != 0 ? order < 0 : a < b;
     });
+    std::size_t repeated = out.attributes.size();
+    for (std::size_t i = 1; i < out.byName.size(); ++i) {
+      if (out.attributes[out.byName[i]].first == out.attributes[out.byName[i - 1]].first) {
+        repeated = std::min<std::size_t>(repeated, out.byName[i]);
+      }
+    }
+    if (repeated == out.attributes.size()) return true;
+    at_ = starts[repeated];
+    return fail("yinelenen öznitelik: " + out.attributes[repeated].first);
   }
 
   bool content(XmlElement& out, std::size_t depth) {
