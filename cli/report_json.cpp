@@ -69,6 +69,7 @@ std::string_view problemName(ManifestProblem problem) {
     case ManifestProblem::None: return "none";
     case ManifestProblem::Empty: return "empty";
     case ManifestProblem::NotXml: return "not-xml";
+    case ManifestProblem::TooLarge: return "too-large";
     case ManifestProblem::NotAnAssembly: return "not-an-assembly";
     case ManifestProblem::IdentityIncomplete: return "identity-incomplete";
     case ManifestProblem::NoCommonControlsV6: return "no-common-controls-v6";

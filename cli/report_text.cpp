@@ -104,6 +104,7 @@ std::string problemText(const ManifestReading& reading) {
     case ManifestProblem::None: return std::string(text::kProblemNone);
     case ManifestProblem::Empty: return std::string(text::kProblemEmpty);
     case ManifestProblem::NotXml: return std::string(text::kProblemNotXml) + reading.fault;
+    case ManifestProblem::TooLarge: return std::string(text::kProblemTooLarge) + reading.fault;
     case ManifestProblem::NotAnAssembly: return std::string(text::kProblemNotAnAssembly);
     case ManifestProblem::IdentityIncomplete: return std::string(text::kProblemIdentity);
     case ManifestProblem::NoCommonControlsV6: return std::string(text::kProblemNoV6);

@@ -8,6 +8,7 @@
 #include "manifest/engine.h"
 #include "cli/report.h"
 #include "cli/targets.h"
+#include "platform/path_text.h"
 
 namespace kovrena::cli {
 
@@ -27,6 +28,83 @@ ProgramReport carryOut(const Request& request, const std::string& path, manifest
   return {};
 }
 
+// The folder part of a program's path, its manifest's folder.
+std::string_view folderOf(std::string_view path, PathStyle style) {
+  return path.substr(0, path.size() - FileNameOf(path, style).size());
+}
+
+bool changedTheDisk(Outcome outcome) {
+  return outcome == Outcome::Applied || outcome == Outcome::Replaced || outcome == Outcome::Undone;
+}
+
+// Prints the reports as a run goes. A run that writes or deletes holds the
+// reports of one folder back until the folder is on the disk, and tells
+// the changes the sync could not make sure of as failures.
+class Reporter {
+ public:
+  Reporter(const Request& request, FileSystem& files, Console& console, PathStyle style)
+      : request_(request), files_(files), console_(console), style_(style),
+        changes_(request.command == Command::Apply || request.command == Command::Undo) {
+    if (changes_) files_.deferFolderSyncs();
+  }
+
+  // Before the work on path: the folder before it is done with, and synced
+  // before anything in another folder changes.
+  void next(const std::string& path) {
+    if (changes_ && !held_.empty() && folderOf(path, style_) != folderOf(held_.front().path, style_)) settle();
+  }
+
+  void add(ProgramReport report) {
+    if (changes_) held_.push_back(std::move(report));
+    else emit(std::move(report));
+  }
+
+  // The reports held back, settled; then every report, for the JSON document.
+  std::vector<ProgramReport>& finish() {
+    settle();
+    return reports_;
+  }
+  Verdict worst() const { return worst_; }
+
+ private:
+  void settle() {
+    if (held_.empty()) return;
+    if (Status failed = files_.syncFolders()) {
+      for (ProgramReport& report : held_) {
+        if (!changedTheDisk(report.outcome)) continue;
+        report.outcome = Outcome::Failed;
+        report.error = *failed;
+        report.failedAt = manifest::FailedAt::Manifest;
+      }
+    }
+    for (ProgramReport& report : held_) emit(std::move(report));
+    held_.clear();
+  }
+
+  void emit(ProgramReport report) {
+    worst_ = std::max(worst_, VerdictOf(report));
+    // Line by line as the work goes, so a long run over a folder shows
+    // progress. What did not succeed goes to standard error, with --json too:
+    // a script that reads only the document still shows the user why.
+    const bool done = Succeeded(report.outcome);
+    if (!request_.json || !done) {
+      const std::string line = ReportLine(request_, report);
+      if (done) console_.out(line);
+      else console_.err(line);
+    }
+    reports_.push_back(std::move(report));
+  }
+
+  const Request& request_;
+  FileSystem& files_;
+  Console& console_;
+  PathStyle style_;
+  bool changes_;
+  std::vector<ProgramReport> held_;
+  std::vector<ProgramReport> reports_;
+  Verdict worst_ = Verdict::Done;
+};
+
 int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console,
         const Host& host) {
   const ParsedCommandLine parsed = ParseCommandLine(arguments);
@@ -36,25 +114,24 @@ int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files
 
   const Request& request = *parsed.request;
   const manifest::Services services{disk, files};
-  std::vector<ProgramReport> reports;
-  Verdict worst = Verdict::Done;
+  Reporter reporter(request, files, console, disk.style());
   for (const WorkItem& item : CollectPrograms(request.programs, request.recursive, disk)) {
-    ProgramReport report = item.settled ? *item.settled : carryOut(request, item.path, services, host);
-    worst = std::max(worst, VerdictOf(report));
-    // Line by line as the work goes, so a long run over a folder shows
-    // progress. What did not succeed goes to standard error, with --json too:
-    // a script that reads only the document still shows the user why.
-    const bool done = Succeeded(report.outcome);
-    if (!request.json || !done) {
-      const std::string line = ReportLine(request, report);
-      if (done) console.out(line);
-      else console.err(line);
-    }
-    reports.push_back(std::move(report));
+    reporter.next(item.path);
+    reporter.add(item.settled ? *item.settled : carryOut(request, item.path, services, host));
   }
+  const std::vector<ProgramReport>& reports = reporter.finish();
   if (request.json) console.out(JsonReport(request, reports));
   else if (const std::string notes = ReportNotes(request, reports); !notes.empty()) console.out(notes);
-  return ExitCodeOf(worst);
+  return ExitCodeOf(reporter.worst());
+}
+
+// Results that never reached their reader make a failed run, however the
+// work went: a script must not take silence for "nothing to report".
+int checkOutput(int code, Console& console) {
+  const std::optional<std::string> lost = console.outputFailure();
+  if (!lost) return code;
+  console.err("kovrena-cli: sonuçlar standart çıktıya yazılamadı: " + *lost + "\n");
+  return kExitFailed;
 }
 
 }  // namespace
@@ -65,7 +142,7 @@ int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& fi
   // as a failure with its reason, never as a crash.
   std::string reason;
   try {
-    return run(arguments, disk, files, console, host);
+    return checkOutput(run(arguments, disk, files, console, host), console);
   } catch (const std::exception& error) {
     reason = error.what();
   } catch (...) {

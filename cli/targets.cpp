@@ -16,19 +16,39 @@ WorkItem settled(const std::string& path, Outcome outcome, std::optional<Error> 
   return WorkItem{path, std::move(report)};
 }
 
-void walk(const std::string& folder, Disk& disk, std::vector<WorkItem>& items) {
-  Result<std::vector<FolderEntry>> listed = disk.list(folder);
-  if (!listed) {
-    items.push_back(settled(folder, Outcome::Failed, listed.error()));
-    return;
-  }
-  std::vector<FolderEntry>& entries = listed.value();
-  std::sort(entries.begin(), entries.end(),
-            [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
-  for (const FolderEntry& entry : entries) {
-    const std::string path = JoinPath(folder, entry.name, disk.style());
+// A folder being walked: its entries in name order, and the next one to take.
+struct Level {
+  std::string folder;
+  std::vector<FolderEntry> entries;
+  std::size_t next = 0;
+};
+
+// Depth first, in name order, with the folders on the way kept on the heap:
+// no depth of nesting runs the program out of stack.
+void walk(const std::string& top, Disk& disk, std::vector<WorkItem>& items) {
+  std::vector<Level> stack;
+  const auto enter = [&](const std::string& folder) {
+    Result<std::vector<FolderEntry>> listed = disk.list(folder);
+    if (!listed) {
+      items.push_back(settled(folder, Outcome::Failed, listed.error()));
+      return;
+    }
+    std::vector<FolderEntry>& entries = listed.value();
+    std::sort(entries.begin(), entries.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    stack.push_back(Level{folder, std::move(entries), 0});
+  };
+  enter(top);
+  while (!stack.empty()) {
+    Level& level = stack.back();
+    if (level.next == level.entries.size()) {
+      stack.pop_back();
+      continue;
+    }
+    const FolderEntry entry = std::move(level.entries[level.next++]);
+    const std::string path = JoinPath(level.folder, entry.name, disk.style());
     if (entry.kind == EntryKind::Folder) {
-      walk(path, disk, items);
+      enter(path);  // level is not used after this
     } else if (IsExeName(entry.name)) {
       if (entry.kind == EntryKind::File) {
         items.push_back(WorkItem{path, std::nullopt});

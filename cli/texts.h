@@ -120,6 +120,7 @@ inline constexpr std::string_view kUncertain = "belirsiz: Wine'ın okuyucusu baz
 inline constexpr std::string_view kProblemNone = "ortak denetimler v6'yı istiyor";
 inline constexpr std::string_view kProblemEmpty = "boş dosya";
 inline constexpr std::string_view kProblemNotXml = "XML olarak okunamıyor: ";
+inline constexpr std::string_view kProblemTooLarge = "okunmadı: ";
 inline constexpr std::string_view kProblemNotAnAssembly =
     "manifest değil (asm.v1 ad alanında, manifestVersion=\"1.0\" olan bir assembly öğesi yok)";
 inline constexpr std::string_view kProblemIdentity = "kendi assemblyIdentity öğesinde name, version ya da type eksik";

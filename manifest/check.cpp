@@ -75,7 +75,7 @@ Report CheckOf(const Examined& program, const HostSystem& host, Registry* regist
         return failed;
       }
     } else if (!bytes.value()) {
-      findings.external = ManifestReading{program::ManifestProblem::NotXml, "1 MB'tan büyük", {}, {}, {}, {}};
+      findings.external = ManifestReading{program::ManifestProblem::TooLarge, "1 MB'tan büyük", {}, {}, {}, {}};
     } else {
       findings.external = program::ReadManifest(*bytes.value(), program.architecture, facts.machine);
     }

@@ -31,8 +31,8 @@ Result<bool> ManifestFileKontrol(FileSystem& files, const std::string& path);
 // What WriteManifestFile does with a file already at the manifest path.
 enum class OldManifest {
   None,     // none is expected: a rename into an empty place
-  Replace,  // its attributes are cleared to 0 right before the rename, so that
-            // a read-only one is replaced too, and given back if the rename fails
+  Replace,  // its read-only bit is cleared right before the rename, so that a
+            // read-only one is replaced too, and given back if the rename fails
 };
 // Writes the manifest file in one step: the whole text goes to a temporary
 // file beside it, Hidden from its creation, flushed to the disk and made
@@ -43,8 +43,11 @@ enum class OldManifest {
 Status WriteManifestFile(FileSystem& files, const std::string& manifestPath, std::string_view text,
                          OldManifest old);
 
-// Deletes the manifest file: its attributes made plain first, so that a
-// hidden, system or read-only one goes too.
+// Deletes the manifest file: its attributes plain first (unless the file
+// has other names), deleted, found gone, its folder on the disk (see
+// FileSystem::deleteFile). On any failure the file keeps the attributes it
+// had; a delete that reports success but leaves the file is a failure.
+inline constexpr std::string_view kStillThereMessage = "Dosya silinemedi: silindi bildirildiği halde hâlâ yerinde";
 Status RemoveManifestFile(FileSystem& files, const std::string& manifestPath);
 
 struct Services {

@@ -23,15 +23,23 @@ void removeTemporaryFile(FileSystem& files, const std::string& path) {
   (void)files.deleteFile(path);
 }
 
-// Clears the old manifest's attributes, so that a read-only one can be
-// replaced, renames the finished file over it, and gives the old one its
-// attributes back when the rename fails.
+// Renames the finished file over the old manifest. Windows refuses to
+// replace a read-only file, so that bit alone is cleared first, and given
+// back when the rename fails: Hidden and System stay, so that a run killed
+// in between leaves the old manifest as hidden as it was. A file with other
+// names is never changed in place (its other names would change too): the
+// rename replaces this name only.
 Status replaceOld(FileSystem& files, const std::string& finished, const std::string& manifestPath) {
   const Result<std::uint32_t> old = files.getAttributes(manifestPath);
   if (!old) return old.error();
-  if (Status failure = files.setAttributes(manifestPath, attr::kNormal)) return failure;
+  const Result<std::uint32_t> links = files.linkCount(manifestPath);
+  if (!links) return links.error();
+  const bool clear = (old.value() & attr::kReadOnly) != 0 && links.value() == 1;
+  if (clear) {
+    if (Status failure = files.setAttributes(manifestPath, old.value() & ~attr::kReadOnly)) return failure;
+  }
   Status failure = files.replaceFile(finished, manifestPath);
-  if (failure) (void)files.setAttributes(manifestPath, old.value());
+  if (failure && clear) (void)files.setAttributes(manifestPath, old.value());
   return failure;
 }
 
@@ -41,11 +49,6 @@ Result<bool> ManifestFileKontrol(FileSystem& files, const std::string& path) {
   Result<std::string> name = files.findFile(path, attr::kAnyFileLookup);
   if (!name) return name.error();
   return !name.value().empty();
-}
-
-Status RemoveManifestFile(FileSystem& files, const std::string& manifestPath) {
-  if (Status failure = files.setAttributes(manifestPath, attr::kNormal)) return failure;
-  return files.deleteFile(manifestPath);
 }
 
 Status WriteManifestFile(FileSystem& files, const std::string& manifestPath, std::string_view text,
@@ -69,6 +72,30 @@ Status WriteManifestFile(FileSystem& files, const std::string& manifestPath, std
   // The manifest path has held the old file all along; only the temporary
   // one is left to remove.
   if (failure) removeTemporaryFile(files, temporary.path);
+  return failure;
+}
+
+Status RemoveManifestFile(FileSystem& files, const std::string& manifestPath) {
+  const Result<std::uint32_t> old = files.getAttributes(manifestPath);
+  if (!old) return old.error();
+  const Result<std::uint32_t> links = files.linkCount(manifestPath);
+  if (!links) return links.error();
+  // Plain attributes first, so that a hidden, system or read-only one can
+  // be deleted; never on a file with other names, which would keep them.
+  const bool clear = old.value() != attr::kNormal && links.value() == 1;
+  if (clear) {
+    if (Status failure = files.setAttributes(manifestPath, attr::kNormal)) return failure;
+  }
+  Status failure = files.deleteFile(manifestPath);
+  if (!failure) {
+    // A delete may report success and leave the file (Wine, in a folder the
+    // user cannot write): only a file no longer there is deleted.
+    const Result<std::uint32_t> after = files.getAttributes(manifestPath);
+    if (after) failure = Error{kErrPathFileAccess, std::string(kStillThereMessage)};
+    else if (after.error().number != kErrFileNotFound) failure = after.error();
+    else return std::nullopt;
+  }
+  if (clear) (void)files.setAttributes(manifestPath, old.value());
   return failure;
 }
 

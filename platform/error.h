@@ -20,6 +20,8 @@ struct Error {
 // The only numbers the logic gives a meaning to; every other number comes
 // from the platform and is shown unchanged.
 inline constexpr std::int32_t kErrFileNotFound = 53;
+// A file that could not be reached as asked: deleted, yet still there.
+inline constexpr std::int32_t kErrPathFileAccess = 75;
 inline constexpr std::int32_t kErrDialogCancelled = 32755;
 
 // A Status or Result read the wrong way (the failure of a success, the value

@@ -3,19 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include "text/letter_case.h"
+#include "text/utf.h"
+
 namespace kovrena {
 
 namespace {
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool startsIgnoringCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (lowerAscii(text[i]) != lowerAscii(prefix[i])) return false;
-  }
-  return true;
-}
 
 // A run of decimal digits that fits 32 bits, nothing else.
 std::optional<std::uint32_t> numberOf(std::string_view digits) {
@@ -29,31 +22,73 @@ std::optional<std::uint32_t> numberOf(std::string_view digits) {
   return static_cast<std::uint32_t>(value);
 }
 
+std::size_t nameStart(std::string_view path, NameUnits units) {
+  const std::size_t separator = units == NameUnits::Utf16 ? path.find_last_of("/\\:") : path.find_last_of('/');
+  return separator == std::string_view::npos ? 0 : separator + 1;
+}
+
 }  // namespace
 
-std::string TemporaryPathFor(std::string_view path, Writer writer, std::uint32_t attempt) {
-  std::string temporary(path);
-  temporary += '.';
-  temporary += writer.platform;
-  temporary += std::to_string(writer.process);
-  temporary += '-';
-  temporary += std::to_string(attempt);
-  temporary += kTemporaryEnding;
+std::size_t NameLength(std::string_view name, NameUnits units) {
+  if (units == NameUnits::Bytes) return name.size();
+  std::size_t length = 0;
+  for (std::size_t at = 0; at < name.size();) {
+    const std::size_t sequence = text::Utf8SequenceLength(name, at);
+    // Four bytes of UTF-8 are a surrogate pair in UTF-16.
+    length += sequence == 4 ? 2 : 1;
+    at += sequence == 0 ? 1 : sequence;
+  }
+  return length;
+}
+
+std::string TemporaryPathFor(std::string_view path, Writer writer, std::uint32_t attempt, NameUnits units,
+                             std::size_t longest) {
+  std::string ending = ".";
+  ending += writer.platform;
+  ending += std::to_string(writer.process);
+  ending += '-';
+  ending += std::to_string(attempt);
+  ending += kTemporaryEnding;
+  const std::size_t start = nameStart(path, units);
+  std::string_view name = path.substr(start);
+  const std::size_t room = longest > ending.size() ? longest - ending.size() : 1;
+  // Whole characters come off the end until the name fits; one is always kept.
+  while (NameLength(name, units) > room && name.size() > 1) {
+    std::size_t cut = name.size() - 1;
+    while (cut > 1 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+    name = name.substr(0, cut);
+  }
+  std::string temporary(path.substr(0, start));
+  temporary += name;
+  temporary += ending;
   return temporary;
 }
 
-std::optional<Writer> TemporaryWriterOf(std::string_view name, std::string_view entry) {
-  if (!startsIgnoringCase(entry, name) || !entry.ends_with(kTemporaryEnding)) return std::nullopt;
-  std::string_view rest = entry.substr(name.size(), entry.size() - name.size() - kTemporaryEnding.size());
-  // ".u4711-0"
-  if (rest.size() < 5 || rest[0] != '.' || (rest[1] != 'u' && rest[1] != 'w')) return std::nullopt;
-  const char platform = rest[1];
-  rest.remove_prefix(2);
+std::optional<TemporaryName> TemporaryNameOf(std::string_view entry) {
+  if (!entry.ends_with(kTemporaryEnding)) return std::nullopt;
+  entry.remove_suffix(kTemporaryEnding.size());
+  // ".u4711-0" after the name
+  const std::size_t dot = entry.find_last_of('.');
+  if (dot == std::string_view::npos || dot == 0) return std::nullopt;
+  std::string_view rest = entry.substr(dot + 1);
+  if (rest.size() < 4 || (rest[0] != 'u' && rest[0] != 'w')) return std::nullopt;
+  const char platform = rest[0];
+  rest.remove_prefix(1);
   const std::size_t dash = rest.find('-');
   if (dash == std::string_view::npos) return std::nullopt;
   const std::optional<std::uint32_t> process = numberOf(rest.substr(0, dash));
   if (!process || !numberOf(rest.substr(dash + 1))) return std::nullopt;
-  return Writer{platform, *process};
+  return TemporaryName{entry.substr(0, dot), Writer{platform, *process}};
+}
+
+std::optional<Writer> TemporaryWriterOf(std::string_view name, std::string_view entry) {
+  const std::optional<TemporaryName> temporary = TemporaryNameOf(entry);
+  if (!temporary) return std::nullopt;
+  if (text::SameIgnoringCase(temporary->name, name)) return temporary->writer;
+  if (temporary->name.size() < name.size() && text::UpperCased(name).starts_with(text::UpperCased(temporary->name))) {
+    return temporary->writer;
+  }
+  return std::nullopt;
 }
 
 }  // namespace kovrena

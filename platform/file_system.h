@@ -63,11 +63,30 @@ struct Writer {
   friend bool operator==(const Writer&, const Writer&) = default;
 };
 
-// "prog.exe.manifest" -> "prog.exe.manifest.u4711-0.kovrena-tmp"
-std::string TemporaryPathFor(std::string_view path, Writer writer, std::uint32_t attempt);
+// How long a file name may be: 255 bytes of UTF-8 on Linux, 255 UTF-16
+// units on Windows (where the whole path must also stay within MAX_PATH).
+enum class NameUnits { Bytes, Utf16 };
+inline constexpr std::size_t kLongestName = 255;
+// The length of a name in those units; a byte outside valid UTF-8 counts one.
+std::size_t NameLength(std::string_view name, NameUnits units);
+
+// "prog.exe.manifest" -> "prog.exe.manifest.u4711-0.kovrena-tmp". Where
+// that name would be longer than longest, the file's own name is cut short
+// (whole characters only) so that it fits: any manifest name that can
+// exist has a temporary file beside it.
+std::string TemporaryPathFor(std::string_view path, Writer writer, std::uint32_t attempt,
+                             NameUnits units = NameUnits::Bytes, std::size_t longest = kLongestName);
 // The writer of the folder entry named entry, when it is a temporary file
-// of the file named name (letter case aside, as Windows matches names).
+// of the file named name (letter case aside, as Windows matches names; a
+// name cut short matches every name it begins).
 std::optional<Writer> TemporaryWriterOf(std::string_view name, std::string_view entry);
+// The name a temporary file was written for (cut short where it was), and
+// its writer; nothing when entry is no temporary file.
+struct TemporaryName {
+  std::string_view name;
+  Writer writer;
+};
+std::optional<TemporaryName> TemporaryNameOf(std::string_view entry);
 
 class FileSystem {
  public:
@@ -88,11 +107,24 @@ class FileSystem {
   // cannot keep Hidden or System reports it rather than dropping them.
   virtual Status setAttributes(const std::string& path, std::uint32_t attributes) = 0;
   virtual Result<std::uint32_t> getAttributes(const std::string& path) = 0;
+  // Removes the file and, where the platform can, waits until its folder
+  // no longer holds it on the disk either.
   virtual Status deleteFile(const std::string& path) = 0;
   // Puts the file at from in the place of to in one step, replacing the
   // file there if any, and waits until the change is on the disk. At every
   // instant to names the old file or the new one.
   virtual Status replaceFile(const std::string& from, const std::string& to) = 0;
+  // The number of names the file at path has: more than one means that
+  // changing it in place changes another name too. A link is refused, as
+  // by setAttributes.
+  virtual Result<std::uint32_t> linkCount(const std::string& path) = 0;
+  // From now on deleteFile and replaceFile leave waiting for the folder to
+  // syncFolders(), which waits once for every folder changed since: a run
+  // over many programs in one folder pays for it once. A change is not on
+  // the disk for sure before syncFolders() succeeds, so nothing may be
+  // reported done before that. Platforms that always wait ignore it.
+  virtual void deferFolderSyncs() {}
+  virtual Status syncFolders() { return std::nullopt; }
   // None of them acts through a symbolic link on the file it leads to.
   // Where the platform can delete or replace the link itself (POSIX) it does;
   // where it cannot (Windows, Wine above all) every operation above but the

@@ -80,7 +80,7 @@ ManifestReading ReadManifest(std::string_view bytes, ManifestArchitecture progra
   if (bytes.empty()) return reading;
   const XmlReading xml = ReadXml(bytes);
   if (!xml.root) {
-    reading.problem = ManifestProblem::NotXml;
+    reading.problem = xml.tooLarge ? ManifestProblem::TooLarge : ManifestProblem::NotXml;
     reading.fault = xml.fault;
     return reading;
   }
@@ -139,7 +139,8 @@ Binding OnWine(const ManifestReading& reading) {
       reading.problem == ManifestProblem::IdentityIncomplete ? reading.commonControlsAlone : reading.problem;
   switch (problem) {
     case ManifestProblem::None: return Binding::CommonControlsV6;
-    case ManifestProblem::NotXml: return Binding::Uncertain;
+    case ManifestProblem::NotXml:
+    case ManifestProblem::TooLarge: return Binding::Uncertain;
     case ManifestProblem::WrongArchitecture: return Binding::DoesNotStart;
     default: return Binding::SystemControls;
   }

@@ -27,6 +27,7 @@ enum class ManifestProblem {
   None,               // a dependency on common controls 6 that binds for this program
   Empty,              // no bytes at all
   NotXml,             // not a well-formed XML document
+  TooLarge,           // longer than any manifest: not read
   NotAnAssembly,      // no assembly element (asm.v1 to v3 namespace) with manifestVersion "1.0"
   IdentityIncomplete, // its own assemblyIdentity lacks name, version or type
   NoCommonControlsV6, // a readable manifest that does not ask for common controls 6

@@ -1,5 +1,6 @@
 #include "program/xml.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "text/utf.h"
@@ -189,19 +190,22 @@ class Parser {
     if (depth > kMaxDepth) return fail("öğeler çok derin");
     ++at_;  // '<'
     if (!name(out.name)) return false;
+    // Where each attribute begins: a duplicate is reported at its place.
+    std::vector<std::size_t> starts;
     while (true) {
       const std::size_t before = at_;
       skipBlanks();
       if (at_ >= text_.size()) return fail("etiket kapanmamış: " + out.name);
       if (startsHere("/>")) {
         at_ += 2;
-        return true;
+        return indexAttributes(out, starts);
       }
       if (text_[at_] == '>') {
         ++at_;
         break;
       }
       if (at_ == before) return fail("özniteliklerin arasında boşluk yok");
+      starts.push_back(at_);
       std::string attributeName;
       if (!name(attributeName)) return false;
       skipBlanks();
@@ -210,10 +214,31 @@ class Parser {
       skipBlanks();
       std::string value;
       if (!attributeValue(value)) return false;
-      if (out.attribute(attributeName)) return fail("yinelenen öznitelik: " + attributeName);
       out.attributes.emplace_back(std::move(attributeName), std::move(value));
     }
+    if (!indexAttributes(out, starts)) return false;
     return content(out, depth);
+  }
+
+  // Sorts the attributes' positions by name, and refuses a name written
+  // twice, at the first place where one repeats: linear after the sort,
+  // however many attributes a hostile element carries.
+  bool indexAttributes(XmlElement& out, const std::vector<std::size_t>& starts) {
+    out.byName.resize(out.attributes.size());
+    for (std::size_t i = 0; i < out.byName.size(); ++i) out.byName[i] = static_cast<std::uint32_t>(i);
+    std::sort(out.byName.begin(), out.byName.end(), [&](std::uint32_t a, std::uint32_t b) {
+      const int order = out.attributes[a].first.compare(out.attributes[b].first);
+      return order != 0 ? order < 0 : a < b;
+    });
+    std::size_t repeated = out.attributes.size();
+    for (std::size_t i = 1; i < out.byName.size(); ++i) {
+      if (out.attributes[out.byName[i]].first == out.attributes[out.byName[i - 1]].first) {
+        repeated = std::min<std::size_t>(repeated, out.byName[i]);
+      }
+    }
+    if (repeated == out.attributes.size()) return true;
+    at_ = starts[repeated];
+    return fail("yinelenen öznitelik: " + out.attributes[repeated].first);
   }
 
   bool content(XmlElement& out, std::size_t depth) {
@@ -263,6 +288,12 @@ class Parser {
 }  // namespace
 
 std::optional<std::string_view> XmlElement::attribute(std::string_view attributeName) const {
+  if (byName.size() == attributes.size()) {
+    const auto found = std::lower_bound(byName.begin(), byName.end(), attributeName,
+                                        [&](std::uint32_t i, std::string_view key) { return attributes[i].first < key; });
+    if (found != byName.end() && attributes[*found].first == attributeName) return std::string_view(attributes[*found].second);
+    return std::nullopt;
+  }
   for (const auto& [key, value] : attributes) {
     if (key == attributeName) return std::string_view(value);
   }
@@ -270,6 +301,7 @@ std::optional<std::string_view> XmlElement::attribute(std::string_view attribute
 }
 
 XmlReading ReadXml(std::string_view bytes) {
+  if (bytes.size() > kLargestXml) return XmlReading{std::nullopt, "belge " + std::to_string(kLargestXml / 1024) + " KB'tan büyük", true};
   const std::string text = utf8Of(bytes);
   return Parser(text).read();
 }

@@ -1,14 +1,26 @@
 #pragma once
+#include <optional>
+#include <string>
+
 #include "cli/console.h"
 
 namespace kovrena::cli::posix {
 
 // Standard output and standard error, written straight through so that the
-// two streams keep their order on a terminal.
+// two streams keep their order on a terminal. Made before the run opens any
+// file: a standard stream that is closed is taken by /dev/null, so that no
+// file the run opens gets its number and the run's words; output to a closed
+// standard output is lost, and said so.
 class PosixConsole final : public Console {
  public:
+  PosixConsole();
   void out(std::string_view text) override;
   void err(std::string_view text) override;
+  std::optional<std::string> outputFailure() const override { return outFailure_; }
+
+ private:
+  std::optional<std::string> outFailure_;
+  bool outClosed_ = false;
 };
 
 }  // namespace kovrena::cli::posix

@@ -21,9 +21,11 @@ int main(int argc, char** argv) {
   std::setlocale(LC_CTYPE, "");
   std::setlocale(LC_MESSAGES, "");
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-  kovrena::posix::PosixDisk disk;
-  kovrena::posix::PosixFileSystem files;
+  // First: a closed standard stream is taken before any file can get its number.
   kovrena::cli::posix::PosixConsole console;
+  kovrena::posix::PosixFileSystem files;
+  // The walk's listings serve the lookups too: each folder is read once.
+  kovrena::posix::PosixDisk disk(files.index());
   const kovrena::cli::Host host{
       kovrena::posix::HostSystemOfPrefix(kovrena::posix::WinePrefixFromEnvironment()), nullptr};
   return kovrena::cli::RunCli(arguments, disk, files, console, host);

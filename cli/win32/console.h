@@ -1,4 +1,7 @@
 #pragma once
+#include <optional>
+#include <string>
+
 #include "cli/console.h"
 
 namespace kovrena::cli::win32 {
@@ -10,6 +13,11 @@ class Win32Console final : public Console {
  public:
   void out(std::string_view text) override;
   void err(std::string_view text) override;
+  // A closed or full standard output loses the results, and says so.
+  std::optional<std::string> outputFailure() const override { return outFailure_; }
+
+ private:
+  std::optional<std::string> outFailure_;
 };
 
 }  // namespace kovrena::cli::win32

@@ -61,8 +61,9 @@ Result<EntryKind> PosixDisk::kindOf(const std::string& path, bool followLinks) {
   struct stat info {};
   const int result = followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
   if (result != 0) {
-    // Nothing there, or a folder on the way is missing or is a file.
-    if (errno == ENOENT || errno == ENOTDIR) return EntryKind::Missing;
+    // Nothing there, or a folder on the way is missing or is a file, or a
+    // name longer than any the file system can hold.
+    if (errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG) return EntryKind::Missing;
     return lastErrno();
   }
   return kindOfMode(info.st_mode);
@@ -77,7 +78,12 @@ Result<std::vector<FolderEntry>> PosixDisk::list(const std::string& folder) {
     ::close(fd);
     return error;
   }
+  // The folder's state before it is read: a change during the listing
+  // makes the index read it again.
+  struct stat folderState {};
+  if (::fstat(fd, &folderState) != 0) return lastErrno();
   std::vector<FolderEntry> entries;
+  std::vector<std::string> names;
   while (true) {
     errno = 0;
     const dirent* entry = ::readdir(dir.get());
@@ -94,8 +100,10 @@ Result<std::vector<FolderEntry>> PosixDisk::list(const std::string& folder) {
       if (errno == ENOENT) continue;  // gone meanwhile
       return lastErrno();
     }
+    names.push_back(name);
     entries.push_back(FolderEntry{name, kindOfMode(info.st_mode)});
   }
+  if (index_ != nullptr) index_->remember(folderState, names);
   return entries;
 }
 

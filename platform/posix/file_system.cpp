@@ -1,6 +1,5 @@
 #include "platform/posix/file_system.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -81,33 +80,19 @@ std::string folderPrefixOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// Wine matches file names without regard to letter case; A to Z is what
-// program and manifest names are made of, and what is compared here.
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (lower(a[i]) != lower(b[i])) return false;
+// Waits until the folder's entries are on the disk. A file system that
+// keeps no separate state for folders says so with EINVAL: nothing to wait for.
+Status syncFolder(const std::string& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return lastErrno();
+  Status failure;
+  while (::fsync(fd) != 0) {
+    if (errno == EINTR) continue;
+    if (errno != EINVAL) failure = lastErrno();
+    break;
   }
-  return true;
-}
-
-struct DirCloser {
-  void operator()(DIR* dir) const { ::closedir(dir); }
-};
-
-// The path of an entry in path's folder whose name differs from path's only
-// in letter case: the file Wine would open for path. The first one listed
-// when there are several, as Wine takes it.
-std::optional<std::string> caseVariantOf(const std::string& path) {
-  const std::string prefix = folderPrefixOf(path);
-  const std::string name = nameOf(path);
-  std::unique_ptr<DIR, DirCloser> dir(::opendir(prefix.empty() ? "." : prefix.c_str()));
-  if (!dir) return std::nullopt;
-  while (const dirent* entry = ::readdir(dir.get())) {
-    if (sameIgnoringCase(entry->d_name, name)) return prefix + entry->d_name;
-  }
-  return std::nullopt;
+  ::close(fd);
+  return failure;
 }
 
 constexpr char kWriterPlatform = 'u';
@@ -124,6 +109,14 @@ bool writerEnded(std::uint32_t process) {
   return ::kill(static_cast<pid_t>(process), 0) != 0 && errno == ESRCH;
 }
 
+// A name longer than the file system allows names nothing; a new file of
+// that name is refused with a reason the user can act on.
+Error nameTooLong(const std::string& name) {
+  return Error{ENAMETOOLONG, "\"" + name + "\" adı " + std::to_string(name.size()) +
+                                 " bayt; bu dosya sisteminde bir dosya adı en çok " + std::to_string(kLongestName) +
+                                 " bayt olabilir"};
+}
+
 }  // namespace
 
 Result<std::string> PosixFileSystem::findFile(const std::string& path, std::uint32_t mask) {
@@ -131,12 +124,18 @@ Result<std::string> PosixFileSystem::findFile(const std::string& path, std::uint
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) {
     // A listing that finds nothing is an answer, not a failure.
-    if (errno == ENOTDIR) return std::string();
+    if (errno == ENOTDIR || errno == ENAMETOOLONG) return std::string();
     if (errno != ENOENT) return lastErrno();
     // Wine loads a manifest of that name in any letter case; so does the lookup.
-    const std::optional<std::string> variant = caseVariantOf(path);
-    if (!variant || ::stat(variant->c_str(), &info) != 0) return std::string();
-    found = *variant;
+    const std::string prefix = folderPrefixOf(path);
+    const Result<std::string> variant = index_.caseVariant(prefix, nameOf(path));
+    if (!variant) return variant.error();
+    if (variant.value().empty()) return std::string();
+    found = prefix + variant.value();
+    if (::stat(found.c_str(), &info) != 0) {
+      if (errno == ENOENT) return std::string();  // gone meanwhile
+      return lastErrno();
+    }
   }
   if (S_ISDIR(info.st_mode)) return std::string();
   const Result<std::uint32_t> stored = readDosAttrib(found);
@@ -146,31 +145,31 @@ Result<std::string> PosixFileSystem::findFile(const std::string& path, std::uint
 }
 
 Result<NewFile> PosixFileSystem::createTemporaryFile(const std::string& path) {
+  if (nameOf(path).size() > kLongestName) return nameTooLong(nameOf(path));
   const Writer writer = thisProcess();
   // A name taken already (a run killed before it could tidy up, say) is
   // passed over, never opened.
   for (std::uint32_t attempt = 0;; ++attempt) {
     std::string temporary = TemporaryPathFor(path, writer, attempt);
     Result<std::unique_ptr<OutputFile>> created = createHiddenFile(temporary);
-    if (created) return NewFile{std::move(temporary), std::move(created).value()};
+    if (created) {
+      index_.added(folderPrefixOf(temporary), nameOf(temporary));
+      return NewFile{std::move(temporary), std::move(created).value()};
+    }
     if (created.error().number != EEXIST || attempt == 99) return created.error();
   }
 }
 
 void PosixFileSystem::removeLeftovers(const std::string& path) {
   const std::string prefix = folderPrefixOf(path);
-  std::unique_ptr<DIR, DirCloser> dir(::opendir(prefix.empty() ? "." : prefix.c_str()));
-  if (!dir) return;
-  std::vector<std::string> stale;
-  while (const dirent* entry = ::readdir(dir.get())) {
-    const std::optional<Writer> writer = TemporaryWriterOf(nameOf(path), entry->d_name);
-    if (writer && writer->platform == kWriterPlatform && writerEnded(writer->process)) {
-      stale.push_back(prefix + entry->d_name);
-    }
+  const Result<std::vector<std::string>> entries = index_.temporariesOf(prefix, nameOf(path));
+  if (!entries) return;
+  for (const std::string& entry : entries.value()) {
+    const std::optional<Writer> writer = TemporaryWriterOf(nameOf(path), entry);
+    if (!writer || writer->platform != kWriterPlatform || !writerEnded(writer->process)) continue;
+    if (::unlink((prefix + entry).c_str()) == 0) index_.removed(prefix, entry);
   }
-  for (const std::string& file : stale) ::unlink(file.c_str());
 }
-
 Status PosixFileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
   struct stat info {};
   if (::lstat(path.c_str(), &info) != 0) return lastErrno();
@@ -201,21 +200,44 @@ Result<std::uint32_t> PosixFileSystem::getAttributes(const std::string& path) {
 Status PosixFileSystem::deleteFile(const std::string& path) {
   // unlink and rename act on a link itself, never on what it leads to.
   if (::unlink(path.c_str()) != 0) return lastErrno();
-  return std::nullopt;
+  index_.removed(folderPrefixOf(path), nameOf(path));
+  // Until the folder is on the disk, a power cut may bring the file back.
+  return folderChanged(folderPrefixOf(path));
 }
 
 Status PosixFileSystem::replaceFile(const std::string& from, const std::string& to) {
   if (::rename(from.c_str(), to.c_str()) != 0) return lastErrno();
-  // The rename reaches the disk with the folder. Should that flush fail,
-  // the folder holds the old file or the new one after a power cut either
-  // way, and the new one is in place now: nothing to report.
-  const std::string prefix = folderPrefixOf(to);
-  const int folder = ::open(prefix.empty() ? "." : prefix.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder >= 0) {
-    (void)::fsync(folder);
-    ::close(folder);
+  index_.removed(folderPrefixOf(from), nameOf(from));
+  index_.added(folderPrefixOf(to), nameOf(to));
+  // The rename reaches the disk with the folder; until then a power cut
+  // may undo it, so a failure to wait for it is a failure of the change.
+  return folderChanged(folderPrefixOf(to));
+}
+
+Result<std::uint32_t> PosixFileSystem::linkCount(const std::string& path) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0) return lastErrno();
+  // As setAttributes: what a link leads to is not asked about through it.
+  if (S_ISLNK(info.st_mode)) return errorFromErrno(ELOOP);
+  return static_cast<std::uint32_t>(info.st_nlink);
+}
+
+Status PosixFileSystem::folderChanged(const std::string& folder) {
+  if (deferSyncs_) {
+    unsynced_.insert(folder);
+    return std::nullopt;
   }
-  return std::nullopt;
+  return syncFolder(folder);
+}
+
+Status PosixFileSystem::syncFolders() {
+  Status first;
+  for (const std::string& folder : unsynced_) {
+    Status failure = syncFolder(folder);
+    if (failure && !first) first = std::move(failure);
+  }
+  unsynced_.clear();
+  return first;
 }
 
 }  // namespace kovrena::posix

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -128,10 +129,21 @@ Result<std::string> Win32FileSystem::findFile(const std::string& path, std::uint
 
 Result<NewFile> Win32FileSystem::createTemporaryFile(const std::string& path) {
   const Writer writer{kWriterPlatform, static_cast<std::uint32_t>(GetCurrentProcessId())};
+  // The temporary name fits wherever the file's own name fits: within a
+  // component's 255 units and, the folder included, within MAX_PATH.
+  const std::wstring wide = ToWide(path);
+  const std::size_t separator = wide.find_last_of(L"\\/:");
+  const std::size_t nameLength = wide.size() - (separator == std::wstring::npos ? 0 : separator + 1);
+  if (nameLength > kLongestName) return ErrorFromCode(ERROR_FILENAME_EXCED_RANGE);
+  std::size_t longest = kLongestName;
+  if (const std::optional<std::wstring> full = fullPathOf(wide); full && full->size() >= nameLength) {
+    const std::size_t folderLength = full->size() - nameLength;
+    if (folderLength + nameLength < MAX_PATH) longest = std::min<std::size_t>(longest, MAX_PATH - 1 - folderLength);
+  }
   // A name taken already (a run killed before it could tidy up, say) is
   // passed over, never opened.
   for (std::uint32_t attempt = 0;; ++attempt) {
-    std::string temporary = TemporaryPathFor(path, writer, attempt);
+    std::string temporary = TemporaryPathFor(path, writer, attempt, NameUnits::Utf16, longest);
     Result<std::unique_ptr<OutputFile>> created = createHiddenFile(temporary);
     if (created) return NewFile{std::move(temporary), std::move(created).value()};
     const auto code = static_cast<DWORD>(created.error().number);
@@ -206,6 +218,17 @@ Status Win32FileSystem::replaceFile(const std::string& from, const std::string& 
     return LastError();
   }
   return std::nullopt;
+}
+
+Result<std::uint32_t> Win32FileSystem::linkCount(const std::string& path) {
+  const std::wstring wide = ToWide(path);
+  if (Status failure = refuseLink(wide)) return *failure;
+  UniqueHandle handle(CreateFileW(wide.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!handle) return LastError();
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(handle.get(), &info)) return LastError();
+  return static_cast<std::uint32_t>(info.nNumberOfLinks);
 }
 
 }  // namespace kovrena::win32

@@ -18,6 +18,7 @@ class Win32FileSystem final : public FileSystem {
   Result<std::uint32_t> getAttributes(const std::string& path) override;
   Status deleteFile(const std::string& path) override;
   Status replaceFile(const std::string& from, const std::string& to) override;
+  Result<std::uint32_t> linkCount(const std::string& path) override;
 };
 
 // Whether path is a symbolic link or another reparse point. Windows marks

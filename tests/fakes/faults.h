@@ -8,7 +8,9 @@
 
 namespace kovrena::testing {
 
-enum class FileOp { Find, Create, Write, Flush, Close, SetAttributes, GetAttributes, Delete, Replace, Kind, List, Read };
+enum class FileOp {
+  Find, Create, Write, Flush, Close, SetAttributes, GetAttributes, Delete, Replace, Kind, List, Read, LinkCount, SyncFolders
+};
 
 struct Fault {
   FileOp op;

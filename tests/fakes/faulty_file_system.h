@@ -49,6 +49,13 @@ class FaultyFileSystem final : public FileSystem {
   Status replaceFile(const std::string& from, const std::string& to) override {
     return step(FileOp::Replace, std::nullopt, [&] { return real_.replaceFile(from, to); });
   }
+  Result<std::uint32_t> linkCount(const std::string& path) override {
+    return step(FileOp::LinkCount, std::nullopt, [&] { return real_.linkCount(path); });
+  }
+  void deferFolderSyncs() override { real_.deferFolderSyncs(); }
+  Status syncFolders() override {
+    return step(FileOp::SyncFolders, std::nullopt, [&] { return real_.syncFolders(); });
+  }
 
  private:
   // onFault: what the operation still does when it fails.

@@ -165,6 +165,14 @@ Status MemoryFileSystem::replaceFile(const std::string& from, const std::string&
   return std::nullopt;
 }
 
+Result<std::uint32_t> MemoryFileSystem::linkCount(const std::string& path) {
+  log.push_back("links " + path);
+  if (auto fault = faultFor(FileOp::LinkCount)) return *fault;
+  const auto entry = entries.find(path);
+  if (entry == entries.end()) return notFoundError();
+  return entry->second.links;
+}
+
 Result<EntryKind> MemoryFileSystem::kindOf(const std::string& path, bool) {
   log.push_back("kind " + path);
   if (auto fault = faultFor(FileOp::Kind)) return *fault;

@@ -23,6 +23,7 @@ struct MemoryEntry {
   std::uint32_t attributes = attr::kArchive;
   bool directory = false;
   int openHandles = 0;
+  std::uint32_t links = 1;
 };
 
 // It is also the disk the engine reads programs and manifests from, with
@@ -57,6 +58,7 @@ class MemoryFileSystem final : public FileSystem, public Disk {
   Result<std::uint32_t> getAttributes(const std::string& path) override;
   Status deleteFile(const std::string& path) override;
   Status replaceFile(const std::string& from, const std::string& to) override;
+  Result<std::uint32_t> linkCount(const std::string& path) override;
 
   PathStyle style() const override { return PathStyle::Windows; }
   Result<EntryKind> kindOf(const std::string& path, bool followLinks) override;

@@ -179,12 +179,12 @@ TEST(Apply, EveryOutcomeOfOneClick) {
          f.faults = {{FileOp::Write, kDiskFull, {}}};
        },
        {mb::kAnswerYes}, {kQuestion, applyReport(kDiskFull)}, false, false, {Expected::OldFile, attr::kReadOnly}},
-      {"attribute reset refused: old manifest untouched",
+      {"read-only bit reset refused: old manifest untouched",
        [&](auto& f) {
-         withOldFile(f, hs);
-         f.faults = {{FileOp::SetAttributes, kDenied, 0u}};
+         withOldFile(f, hs | attr::kReadOnly);
+         f.faults = {{FileOp::SetAttributes, kDenied, hs}};
        },
-       {mb::kAnswerYes}, {kQuestion, applyReport(kDenied)}, false, false, {Expected::OldFile, hs}},
+       {mb::kAnswerYes}, {kQuestion, applyReport(kDenied)}, false, false, {Expected::OldFile, hs | attr::kReadOnly}},
   };
   for (const ClickCase& c : cases) runClick(c, /*applyOption=*/true);
 }
@@ -207,12 +207,12 @@ TEST(Undo, EveryOutcomeOfOneClick) {
          pullAwayAfterCheck(f);
        },
        {}, {undoReport(testing::notFoundError())}, false, false, {Expected::Nothing}},
-      {"delete fails: the file keeps normal attributes",
+      {"delete fails: the file gets its attributes back",
        [&](auto& f) {
          withOldFile(f, hs);
          f.faults = {{FileOp::Delete, testing::sharingViolationError(), {}}};
        },
-       {}, {undoReport(testing::sharingViolationError())}, false, false, {Expected::OldFile, 0u}},
+       {}, {undoReport(testing::sharingViolationError())}, false, false, {Expected::OldFile, hs}},
       {"attribute reset refused",
        [&](auto& f) {
          withOldFile(f, hs);

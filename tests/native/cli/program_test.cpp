@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -122,6 +124,51 @@ TEST(ProgramTest, ClosedOutputDoesNotStopTheRun) {
   EXPECT_EQ(WEXITSTATUS(status), 0);
   for (int i = 0; i < 50; ++i) {
     EXPECT_TRUE(testing::readFile(folder / ("p" + std::to_string(i) + ".exe.manifest")).has_value()) << i;
+  }
+}
+
+struct OutputCase {
+  const char* label;
+  std::function<void(posix_spawn_file_actions_t&)> output;
+  int exit;
+};
+
+// Results that cannot reach standard output make a failed run, said on
+// standard error; the work itself is done, and no file the run opens takes
+// the place of a closed standard output.
+TEST(ProgramTest, OutputThatCannotBeWrittenFailsTheRun) {
+  const std::vector<OutputCase> cases = {
+      {"full disk", [](auto& a) { posix_spawn_file_actions_addopen(&a, 1, "/dev/full", O_WRONLY, 0); }, 1},
+      {"closed", [](auto& a) { posix_spawn_file_actions_addclose(&a, 1); }, 1},
+      {"a file", [](auto& a) { posix_spawn_file_actions_addopen(&a, 1, "/dev/null", O_WRONLY, 0); }, 0},
+  };
+  for (const OutputCase& c : cases) {
+    SCOPED_TRACE(c.label);
+    TempFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const std::string program = folder / "p.exe";
+    testing::writeFile(program, testing::BuildPe({}).bytes);
+    const std::string errPath = folder / "stderr";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    c.output(actions);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<std::string> all = {KOVRENA_CLI_PATH, "apply", "--json", program};
+    std::vector<char*> argv;
+    for (std::string& arg : all) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, KOVRENA_CLI_PATH, &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), c.exit);
+    const std::string err = testing::readFile(errPath).value_or("");
+    EXPECT_EQ(err.find("standart çıktıya yazılamadı") != std::string::npos, c.exit != 0) << err;
+    const std::optional<std::string> manifest = testing::readFile(program + ".manifest");
+    ASSERT_TRUE(manifest.has_value());
+    EXPECT_TRUE(manifest->starts_with("<?xml")) << "nothing else written into it";
   }
 }
 

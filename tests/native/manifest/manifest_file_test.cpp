@@ -35,7 +35,7 @@ TEST(WriteManifestFile, WritesATemporaryFileToTheDiskThenRenamesItOverThePath) {
   EXPECT_EQ(files.log, expectedLog);
 }
 
-TEST(WriteManifestFile, ClearsTheOldOnesAttributesRightBeforeTheRename) {
+TEST(WriteManifestFile, ClearsOnlyTheOldOnesReadOnlyBitRightBeforeTheRename) {
   MemoryFileSystem files;
   files.addFile(kManifest, kOldBytes, kOldAttributes);
   EXPECT_EQ(WriteManifestFile(files, kManifest, "yeni", OldManifest::Replace), std::nullopt);
@@ -43,7 +43,7 @@ TEST(WriteManifestFile, ClearsTheOldOnesAttributesRightBeforeTheRename) {
   EXPECT_EQ(files.entries[kManifest].attributes, 6u);
   EXPECT_EQ(files.entries.size(), 1u);
   const std::vector<std::string> tail(files.log.end() - 3, files.log.end());
-  const std::vector<std::string> expected = {"getattributes " + kManifest, "attributes " + kManifest + " 0",
+  const std::vector<std::string> expected = {"links " + kManifest, "attributes " + kManifest + " 6",
                                              "replace " + kTemporary + " " + kManifest};
   EXPECT_EQ(tail, expected);
 }
@@ -91,7 +91,8 @@ TEST(WriteManifestFile, AnyFailureLeavesThePathAsItWasAndNoTemporaryFile) {
 TEST(WriteManifestFile, OldManifestThatCannotBeResetOrVanishedIsReportedAndKept) {
   const std::vector<WriteFaultCase> cases = {
       {"attributes unreadable", {{FileOp::GetAttributes, testing::notFoundError(), {}}}, testing::notFoundError()},
-      {"reset refused", {{FileOp::SetAttributes, testing::accessDeniedError(), 0u}}, testing::accessDeniedError()},
+      {"reset refused", {{FileOp::SetAttributes, testing::accessDeniedError(), 6u}}, testing::accessDeniedError()},
+      {"link count unreadable", {{FileOp::LinkCount, testing::accessDeniedError(), {}}}, testing::accessDeniedError()},
   };
   for (const WriteFaultCase& c : cases) {
     SCOPED_TRACE(c.label);
@@ -162,6 +163,82 @@ TEST(ManifestFileKontrol, ListingFailureGoesToTheCaller) {
   const Result<bool> found = ManifestFileKontrol(files, kManifest);
   ASSERT_FALSE(found.ok());
   EXPECT_EQ(found.error(), (Error{21, "Aygıt hazır değil."}));
+}
+
+// A file system whose delete reports success and leaves the file, as Wine's
+// does in a folder the user cannot write.
+class DeleteThatLies final : public FileSystem {
+ public:
+  explicit DeleteThatLies(MemoryFileSystem& real) : real_(real) {}
+  Result<std::string> findFile(const std::string& path, std::uint32_t mask) override { return real_.findFile(path, mask); }
+  Result<NewFile> createTemporaryFile(const std::string& path) override { return real_.createTemporaryFile(path); }
+  void removeLeftovers(const std::string& path) override { real_.removeLeftovers(path); }
+  Status setAttributes(const std::string& path, std::uint32_t value) override { return real_.setAttributes(path, value); }
+  Result<std::uint32_t> getAttributes(const std::string& path) override { return real_.getAttributes(path); }
+  Status deleteFile(const std::string&) override { return std::nullopt; }
+  Status replaceFile(const std::string& from, const std::string& to) override { return real_.replaceFile(from, to); }
+  Result<std::uint32_t> linkCount(const std::string& path) override { return real_.linkCount(path); }
+
+ private:
+  MemoryFileSystem& real_;
+};
+
+struct RemoveCase {
+  const char* label;
+  std::uint32_t links;
+  std::vector<Fault> faults;
+  bool lyingDelete;
+  std::optional<Error> expected;  // nothing: removed
+};
+
+// Whichever step fails, the manifest is still there with the attributes it
+// had; a file with other names never has its attributes changed at all.
+TEST(RemoveManifestFile, AFailureAtAnyStepLeavesTheFileWithItsAttributes) {
+  const Error denied = testing::accessDeniedError();
+  const Error stillThere{kErrPathFileAccess, std::string(kStillThereMessage)};
+  const std::vector<RemoveCase> cases = {
+      {"removed", 1, {}, false, std::nullopt},
+      {"attributes unreadable", 1, {{FileOp::GetAttributes, denied, {}}}, false, denied},
+      {"link count unreadable", 1, {{FileOp::LinkCount, denied, {}}}, false, denied},
+      {"attributes cannot be cleared", 1, {{FileOp::SetAttributes, denied, attr::kNormal}}, false, denied},
+      {"delete fails", 1, {{FileOp::Delete, testing::sharingViolationError(), {}}}, false,
+       testing::sharingViolationError()},
+      {"delete reports success and leaves the file", 1, {}, true, stillThere},
+      {"other names: read-only refuses the delete", 2, {}, false, denied},
+  };
+  for (const RemoveCase& c : cases) {
+    SCOPED_TRACE(c.label);
+    MemoryFileSystem memory;
+    memory.addFile(kManifest, kOldBytes, kOldAttributes);
+    memory.entries[kManifest].links = c.links;
+    memory.faults = c.faults;
+    DeleteThatLies lying(memory);
+    FileSystem& files = c.lyingDelete ? static_cast<FileSystem&>(lying) : memory;
+    EXPECT_EQ(RemoveManifestFile(files, kManifest), Status(c.expected));
+    if (!c.expected) {
+      EXPECT_FALSE(memory.exists(kManifest));
+      continue;
+    }
+    ASSERT_TRUE(memory.exists(kManifest));
+    EXPECT_EQ(memory.entries[kManifest].attributes, kOldAttributes);
+    if (c.links > 1) {
+      for (const std::string& line : memory.log) EXPECT_FALSE(line.starts_with("attributes ")) << line;
+    }
+  }
+}
+
+// The same for a replacement: the old manifest keeps Hidden and System at
+// every instant, so a run killed before the rename leaves it hidden.
+TEST(WriteManifestFile, TheOldManifestIsNeverVisibleAndAFileWithOtherNamesIsNotTouched) {
+  for (const std::uint32_t links : {1u, 2u}) {
+    SCOPED_TRACE(links);
+    MemoryFileSystem files;
+    files.addFile(kManifest, kOldBytes, kOldAttributes & ~attr::kReadOnly);
+    files.entries[kManifest].links = links;
+    EXPECT_EQ(WriteManifestFile(files, kManifest, "yeni", OldManifest::Replace), std::nullopt);
+    EXPECT_EQ(files.entries[kManifest].bytes, "yeni");
+    for (const std::string& line : files.log) EXPECT_FALSE(line.starts_with("attributes " + kManifest + " ")) << line;
+  }
 }
 
 }  // namespace

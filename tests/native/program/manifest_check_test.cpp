@@ -104,6 +104,14 @@ TEST(XmlTest, WellFormedOrRefused) {
   std::string deep;
   for (int i = 0; i < 100000; ++i) deep += "<a>";
   EXPECT_FALSE(ReadXml(deep).root.has_value());
+  // Among many attributes, the first one written again is the one named,
+  // on its own line; the rest are found by name.
+  std::string many = "<a";
+  for (int i = 0; i < 1000; ++i) many += " n" + std::to_string(i) + "='" + std::to_string(i) + "'";
+  EXPECT_EQ(ReadXml(many + "/>").root->attribute("n999"), "999");
+  EXPECT_FALSE(ReadXml(many + "/>").root->attribute("n1000").has_value());
+  EXPECT_EQ(ReadXml(many + "\n n7='x' n5='y'/>").fault, "satır 2: yinelenen öznitelik: n7");
+  EXPECT_TRUE(ReadXml(std::string(kLargestXml + 1, ' ')).tooLarge);
 }
 
 }  // namespace
