@@ -96,6 +96,11 @@ Result<ManifestInfo> inspectManifest(const Examined& program, Services services)
       info.otherDependencies = program::ReadManifest(*bytes.value(), program.architecture, machine).otherDependencies;
     }
   }
+  // A file with other names is not the tool's to change, whatever it holds:
+  // whatever is done to it in place happens to the other names too.
+  const Result<std::uint32_t> names = services.files.linkCount(path);
+  if (!names) return names.error();
+  if (names.value() > 1) info.state = ManifestState::Foreign;
   const Result<std::uint32_t> attributes = services.files.getAttributes(path);
   if (!attributes) return attributes.error();
   constexpr std::uint32_t kHiddenSystem = attr::kHidden | attr::kSystem;
