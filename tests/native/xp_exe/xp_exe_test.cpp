@@ -29,9 +29,9 @@ struct Build {
 };
 
 const Build kBuilds[] = {
-    {"i686", KOVRENA_XP_EXE, 0x14c, 0x10b, 140 * 1024},
+    {"i686", KOVRENA_XP_EXE, 0x14c, 0x10b, 180 * 1024},
     // x86_64 code and its unwind tables take a little more room.
-    {"x86_64", KOVRENA_XP_X64_EXE, 0x8664, 0x20b, 140 * 1024},
+    {"x86_64", KOVRENA_XP_X64_EXE, 0x8664, 0x20b, 190 * 1024},
 };
 
 class XpExecutable : public ::testing::TestWithParam<Build> {
