@@ -38,7 +38,10 @@ function(kovrena_window_program_code target)
   set_target_properties(${target} PROPERTIES KOVRENA_WINDOW_PROGRAM ON)
   if(KOVRENA_COMPACT)
     set_target_properties(${target} PROPERTIES INTERPROCEDURAL_OPTIMIZATION ON)
-    target_compile_options(${target} PRIVATE ${KOVRENA_WINDOW_STACK_OPTIONS})
+    # Smallest code rather than small and fast: nothing in it is busy for
+    # long enough to notice. No frame pointer either (this target keeps one
+    # by default, which costs every function a few bytes and a register).
+    target_compile_options(${target} PRIVATE -Oz -fomit-frame-pointer ${KOVRENA_WINDOW_STACK_OPTIONS})
   endif()
 endfunction()
 
