@@ -219,9 +219,12 @@ EmbeddedManifest embeddedManifest(Reader& r, const Image& image, std::string& te
   if (dataSize > kMaxManifestBytes) return EmbeddedManifest::Unreadable;
   const std::optional<std::uint64_t> dataAt = image.offsetOf(dataRva, dataSize);
   if (!dataAt) return EmbeddedManifest::Unreadable;
-  const std::optional<std::vector<std::uint8_t>> data = r.bytes(*dataAt, dataSize);
-  if (!data) return EmbeddedManifest::Unreadable;
-  text.assign(reinterpret_cast<const char*>(data->data()), data->size());
+  // Read straight into the text: up to a megabyte, and not copied again.
+  text.resize(dataSize);
+  if (!r.read(*dataAt, std::span(reinterpret_cast<std::uint8_t*>(text.data()), text.size()))) {
+    text.clear();
+    return EmbeddedManifest::Unreadable;
+  }
   return EmbeddedManifest::WithoutCommonControlsV6;  // judged once the program's processor is known
 }
 
