@@ -57,7 +57,7 @@ endfunction()
 set(KOVRENA_WINDOW_STACK_OPTIONS)
 if(KOVRENA_COMPACT AND WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(KOVRENA_WINDOW_STACK_OPTIONS -mno-stack-arg-probe -mno-accumulate-outgoing-args
-    -Wframe-larger-than=3072)
+    -Werror=frame-larger-than=3072)
 endif()
 
 # A library made of every .cpp in one folder of the calling area: the area's
@@ -158,7 +158,7 @@ if(KOVRENA_COMPACT AND WIN32)
     if(CMAKE_SIZEOF_VOID_P EQUAL 4)
       # Windows on x86 keeps the stack 4-byte aligned, and the program has no
       # code that needs more: no padding to 16 bytes around every call.
-      list(APPEND options -mpreferred-stack-boundary=2 ${KOVRENA_WINDOW_STACK_OPTIONS} -Werror)
+      list(APPEND options -mpreferred-stack-boundary=2 ${KOVRENA_WINDOW_STACK_OPTIONS})
     endif()
     foreach(helper
         _ZN9__gnu_cxx27__verbose_terminate_handlerEv
