@@ -42,8 +42,27 @@ function(kovrena_window_program_code target)
   set_target_properties(${target} PROPERTIES KOVRENA_WINDOW_PROGRAM ON)
   if(KOVRENA_COMPACT)
     set_target_properties(${target} PROPERTIES INTERPROCEDURAL_OPTIMIZATION ON)
+    # Smallest code rather than small and fast: nothing in it is busy for
+    # long enough to notice. No frame pointer either (this target keeps one
+    # by default, which costs every function a few bytes and a register).
+    target_compile_options(${target} PRIVATE -Oz -fomit-frame-pointer ${KOVRENA_WINDOW_STACK_OPTIONS})
   endif()
 endfunction()
+
+# On 32-bit Windows the compiler probes every stack frame larger than a
+# page, and for that passes arguments by storing them below a frame
+# reserved up front instead of pushing them: larger code at every call
+# (about 8 KB of the window program). The window program's frames are all
+# well under a page (the largest about 2.8 KB), so each first touch of new
+# stack lands in the guard page below the committed part, as Windows wants,
+# without a probe. The compiler is held to that, here and where the
+# optimisation across files lays out the frames again at the link: a frame
+# above 3 KB fails the build.
+set(KOVRENA_WINDOW_STACK_OPTIONS)
+if(KOVRENA_COMPACT AND WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(KOVRENA_WINDOW_STACK_OPTIONS -mno-stack-arg-probe -mno-accumulate-outgoing-args
+    -Werror=frame-larger-than=3072)
+endif()
 
 # A library made of every .cpp in one folder of the calling area: the area's
 # own folder, or FOLDER (its win32/ or posix/ subfolder). Header-only while
@@ -156,7 +175,7 @@ if(KOVRENA_COMPACT AND WIN32)
     if(CMAKE_SIZEOF_VOID_P EQUAL 4)
       # Windows on x86 keeps the stack 4-byte aligned, and the program has no
       # code that needs more: no padding to 16 bytes around every call.
-      list(APPEND options -mpreferred-stack-boundary=2)
+      list(APPEND options -mpreferred-stack-boundary=2 ${KOVRENA_WINDOW_STACK_OPTIONS})
     endif()
     foreach(helper
         _ZN9__gnu_cxx27__verbose_terminate_handlerEv

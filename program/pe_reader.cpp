@@ -166,9 +166,9 @@ std::optional<std::vector<ResourceEntry>> resourceEntries(Reader& r, const Image
   const std::uint64_t rva = std::uint64_t{image.resourceRva} + offset;
   const std::optional<std::uint64_t> headerAt = image.offsetOf(rva, 16);
   if (!headerAt) return std::nullopt;
-  const std::optional<std::vector<std::uint8_t>> header = r.bytes(*headerAt, 16);
-  if (!header) return std::nullopt;
-  const std::uint64_t count = std::uint64_t{le16(header->data() + 12)} + le16(header->data() + 14);
+  std::array<std::uint8_t, 16> header;
+  if (!r.read(*headerAt, header)) return std::nullopt;
+  const std::uint64_t count = std::uint64_t{le16(&header[12])} + le16(&header[14]);
   const std::optional<std::uint64_t> entriesAt = image.offsetOf(rva + 16, count * 8);
   if (!entriesAt) return std::nullopt;
   const std::optional<std::vector<std::uint8_t>> raw = r.bytes(*entriesAt, count * 8);
@@ -212,16 +212,19 @@ EmbeddedManifest embeddedManifest(Reader& r, const Image& image, std::string& te
   const std::optional<std::uint64_t> entryAt =
       image.offsetOf(std::uint64_t{image.resourceRva} + languages->front().offset, 16);
   if (!entryAt) return EmbeddedManifest::Unreadable;
-  const std::optional<std::vector<std::uint8_t>> entry = r.bytes(*entryAt, 16);
-  if (!entry) return EmbeddedManifest::Unreadable;
-  const std::uint32_t dataRva = le32(entry->data());
-  const std::uint32_t dataSize = le32(entry->data() + 4);
+  std::array<std::uint8_t, 16> entry;
+  if (!r.read(*entryAt, entry)) return EmbeddedManifest::Unreadable;
+  const std::uint32_t dataRva = le32(&entry[0]);
+  const std::uint32_t dataSize = le32(&entry[4]);
   if (dataSize > kMaxManifestBytes) return EmbeddedManifest::Unreadable;
   const std::optional<std::uint64_t> dataAt = image.offsetOf(dataRva, dataSize);
   if (!dataAt) return EmbeddedManifest::Unreadable;
-  const std::optional<std::vector<std::uint8_t>> data = r.bytes(*dataAt, dataSize);
-  if (!data) return EmbeddedManifest::Unreadable;
-  text.assign(reinterpret_cast<const char*>(data->data()), data->size());
+  // Read straight into the text: up to a megabyte, and not copied again.
+  text.resize(dataSize);
+  if (!r.read(*dataAt, std::span(reinterpret_cast<std::uint8_t*>(text.data()), text.size()))) {
+    text.clear();
+    return EmbeddedManifest::Unreadable;
+  }
   return EmbeddedManifest::WithoutCommonControlsV6;  // judged once the program's processor is known
 }
 
@@ -231,9 +234,9 @@ std::optional<std::uint32_t> runtimeFlags(Reader& r, const Image& image) {
   if (image.runtimeRva == 0 || image.runtimeSize < kRuntimeHeaderSize) return std::nullopt;
   const std::optional<std::uint64_t> at = image.offsetOf(image.runtimeRva, kRuntimeHeaderSize);
   if (!at) return std::nullopt;
-  const std::optional<std::vector<std::uint8_t>> header = r.bytes(*at, kRuntimeHeaderSize);
-  if (!header || le32(header->data()) < kRuntimeHeaderSize) return std::nullopt;
-  return le32(header->data() + 16);
+  std::array<std::uint8_t, kRuntimeHeaderSize> header;
+  if (!r.read(*at, header) || le32(&header[0]) < kRuntimeHeaderSize) return std::nullopt;
+  return le32(&header[16]);
 }
 
 }  // namespace
