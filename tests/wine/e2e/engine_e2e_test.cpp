@@ -8,9 +8,11 @@
 
 #include <string>
 
+#include "app/error_report.h"
 #include "app/manifest_messages.h"
 #include "main_window_fixture.h"
 #include "manifest/engine.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
 #include "tests/fakes/pe_builder.h"
 #include "tests/wine/loader/probe_run.h"
@@ -144,6 +146,69 @@ TEST_F(EngineThroughTheWindow, WhereTheProgramsOwnManifestWinsTheSuccessMessageS
   SetFileAttributesW((program + L".manifest").c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileW((program + L".manifest").c_str());
   DeleteFileW(program.c_str());
+}
+
+// Windows and Wine match names letter case aside beyond ASCII too: the
+// vendor's "Çizim.exe.manifest" is the manifest of "çizim.exe", and the
+// window program sees it as such.
+TEST_F(EngineThroughTheWindow, AManifestInAnotherTurkishLetterCaseIsTheProgramsManifest) {
+  const std::wstring program = folder_ + L"\\çizim.exe";
+  const std::wstring manifestPath = folder_ + L"\\Çizim.exe.manifest";
+  ASSERT_TRUE(CopyFileW(kProbeExe.c_str(), program.c_str(), FALSE));
+  writeFile(manifestPath, kVendorManifest);
+  choose(program);
+  waitUntilProgramIdle();
+  EXPECT_TRUE(checked(control(L"Button", L"Önceden yapılmış değişikliği geri al")));
+  pressButton(control(L"Button", L"Uygula"));
+  expectMessage(ToWide(std::string(app::kForeignManifestBefore) + "Microsoft.VC90.CRT 9.0.21022.8 (amd64)" +
+                       std::string(app::kForeignDeleteAfter)),
+                IDNO);
+  EXPECT_EQ(bytesOf(manifestPath), kVendorManifest);
+  DeleteFileW(manifestPath.c_str());
+  DeleteFileW(program.c_str());
+}
+
+// A change that fails halfway leaves the old manifest as it was, its
+// attributes included: the replacement's rename and the undo's delete
+// refused while another program holds the file open without sharing.
+TEST_F(EngineThroughTheWindow, AFailedChangeLeavesTheOldManifestWithItsAttributes) {
+  const std::wstring manifestPath = target_ + L".manifest";
+  constexpr DWORD kOld = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
+  const auto holdOpen = [&] {
+    return win32::UniqueHandle(
+        CreateFileW(manifestPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  };
+  for (const bool undo : {false, true}) {
+    SCOPED_TRACE(undo ? "undo" : "apply over it");
+    SetFileAttributesW(manifestPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(manifestPath.c_str());
+    if (undo) writeFile(manifestPath, "<assembly/>");
+    SetFileAttributesW(manifestPath.c_str(), kOld);
+    choose(target_);
+    waitUntilProgramIdle();
+    // Applying over a manifest: one that came into being since the choice.
+    if (!undo) {
+      writeFile(manifestPath, "<assembly/>");
+      SetFileAttributesW(manifestPath.c_str(), kOld);
+    }
+    {
+      const win32::UniqueHandle held = holdOpen();
+      ASSERT_TRUE(held);
+      pressButton(control(L"Button", L"Uygula"));
+      if (!undo) expectMessage(ToWide(app::kOverwriteQuestion), IDYES);
+      HWND box = messageBox();
+      ASSERT_NE(box, nullptr) << "no error report";
+      const std::wstring headline = ToWide(undo ? app::kUndoHeadline : app::kApplyHeadline);
+      bool reported = false;
+      for (const std::wstring& shown : staticTexts(box)) reported = reported || shown.starts_with(headline);
+      EXPECT_TRUE(reported);
+      PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+      ASSERT_TRUE(waitUntil([&] { return gone(box); }));
+    }
+    EXPECT_EQ(GetFileAttributesW(manifestPath.c_str()) & kOld, kOld);
+    EXPECT_EQ(bytesOf(manifestPath), "<assembly/>");
+  }
+  SetFileAttributesW(manifestPath.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace
