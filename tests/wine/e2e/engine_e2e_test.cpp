@@ -170,13 +170,14 @@ TEST_F(EngineThroughTheWindow, AManifestInAnotherTurkishLetterCaseIsTheProgramsM
 
 // A change that fails halfway leaves the old manifest as it was, its
 // attributes included: the replacement's rename and the undo's delete
-// refused while another program holds the file open without sharing.
+// refused while another program reads the file and lets nobody delete it.
 TEST_F(EngineThroughTheWindow, AFailedChangeLeavesTheOldManifestWithItsAttributes) {
   const std::wstring manifestPath = target_ + L".manifest";
   constexpr DWORD kOld = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
   const auto holdOpen = [&] {
     return win32::UniqueHandle(
-        CreateFileW(manifestPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        CreateFileW(manifestPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                    nullptr));
   };
   for (const bool undo : {false, true}) {
     SCOPED_TRACE(undo ? "undo" : "apply over it");
