@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/posix/errno_error.h"
+#include "platform/posix/folder_reading.h"
 
 namespace kovrena::posix {
 
@@ -51,9 +52,6 @@ class FileSource final : public ByteSource {
 };
 
 // Closes a directory stream at scope end.
-struct DirCloser {
-  void operator()(DIR* dir) const { ::closedir(dir); }
-};
 
 }  // namespace
 
@@ -72,37 +70,27 @@ Result<EntryKind> PosixDisk::kindOf(const std::string& path, bool followLinks) {
 Result<std::vector<FolderEntry>> PosixDisk::list(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return lastErrno();
-  std::unique_ptr<DIR, DirCloser> dir(::fdopendir(fd));
-  if (!dir) {
-    const Error error = lastErrno();
-    ::close(fd);
-    return error;
-  }
+  Result<UniqueDir> dir = OpenDir(fd);
+  if (!dir) return dir.error();
   // The folder's state before it is read: a change during the listing
   // makes the index read it again.
   struct stat folderState {};
   if (::fstat(fd, &folderState) != 0) return lastErrno();
   std::vector<FolderEntry> entries;
   std::vector<std::string> names;
-  while (true) {
-    errno = 0;
-    const dirent* entry = ::readdir(dir.get());
-    if (entry == nullptr) {
-      if (errno != 0) return lastErrno();
-      break;
-    }
-    const std::string name = entry->d_name;
-    if (name == "." || name == "..") continue;
+  const Status failure = ReadEntries(dir.value().get(), [&](const char* name) -> Status {
     // d_type is a hint some file systems leave unknown; the entry itself
     // is asked then, without following a link.
     struct stat info {};
-    if (::fstatat(::dirfd(dir.get()), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
-      if (errno == ENOENT) continue;  // gone meanwhile
+    if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+      if (errno == ENOENT) return std::nullopt;  // gone meanwhile
       return lastErrno();
     }
-    names.push_back(name);
+    names.emplace_back(name);
     entries.push_back(FolderEntry{name, kindOfMode(info.st_mode)});
-  }
+    return std::nullopt;
+  });
+  if (failure) return *failure;
   if (index_ != nullptr) index_->remember(folderState, names);
   return entries;
 }

@@ -11,6 +11,7 @@
 
 #include "platform/file_system.h"
 #include "platform/posix/errno_error.h"
+#include "platform/posix/folder_reading.h"
 #include "text/letter_case.h"
 
 namespace kovrena::posix {
@@ -22,10 +23,6 @@ namespace {
 constexpr std::size_t kShortenedFrom = kLongestName - 32;
 
 const char* folderOf(const std::string& folder) { return folder.empty() ? "." : folder.c_str(); }
-
-struct DirCloser {
-  void operator()(DIR* dir) const { ::closedir(dir); }
-};
 
 bool sameTime(const struct stat& state, std::int64_t seconds, std::int64_t nanoseconds) {
   return state.st_mtim.tv_sec == seconds && state.st_mtim.tv_nsec == nanoseconds;
@@ -87,25 +84,14 @@ Result<FolderIndex::Listing*> FolderIndex::current(const std::string& folder) {
     if (errno == ENOENT || errno == ENOTDIR) return static_cast<Listing*>(nullptr);
     return lastErrno();
   }
-  std::unique_ptr<DIR, DirCloser> dir(::fdopendir(fd));
-  if (!dir) {
-    const Error error = lastErrno();
-    ::close(fd);
-    return error;
-  }
+  Result<UniqueDir> dir = OpenDir(fd);
+  if (!dir) return dir.error();
   std::vector<std::string> names;
-  while (true) {
-    errno = 0;
-    const dirent* entry = ::readdir(dir.get());
-    if (entry == nullptr) {
-      // A listing cut off by an error would be taken for a folder without
-      // the file.
-      if (errno != 0) return lastErrno();
-      break;
-    }
-    const std::string_view name = entry->d_name;
-    if (name != "." && name != "..") names.emplace_back(name);
-  }
+  const Status failure = ReadEntries(dir.value().get(), [&](const char* name) -> Status {
+    names.emplace_back(name);
+    return std::nullopt;
+  });
+  if (failure) return *failure;
   remember(state, names);
   return &folders_[key];
 }
