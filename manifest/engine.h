@@ -64,6 +64,9 @@ struct Examined {
   std::optional<ProgramFacts> facts;     // when the program could be read
   std::optional<Error> programError;     // when it could not
   ManifestArchitecture architecture = ManifestArchitecture::None;
+  // What the program's own manifest needs beyond the common controls, read
+  // once here (see DependenciesHiddenOnXp).
+  std::vector<AssemblyIdentity> hiddenOnXp;
   // The documents the tool writes for this program, the one that suits it
   // first (when one does): any of them at the manifest path is the tool's.
   std::vector<std::string> own;

@@ -128,6 +128,11 @@ Examined Examine(const std::string& path, Services services) {
     }
     program.facts = std::move(facts).value();
     program.architecture = ArchitectureFor(*program.facts);
+    if (program.facts->embedded != EmbeddedManifest::None) {
+      program.hiddenOnXp =
+          program::ReadManifest(program.facts->embeddedText, program.architecture, program.facts->machine)
+              .otherDependencies;
+    }
   } else {
     program.name = std::string(FileNameOf(path, services.disk.style()));
   }
@@ -148,11 +153,7 @@ Examined Examine(const std::string& path, Services services) {
   return program;
 }
 
-std::vector<AssemblyIdentity> DependenciesHiddenOnXp(const Examined& program) {
-  if (!program.facts || program.facts->embedded == EmbeddedManifest::None) return {};
-  return program::ReadManifest(program.facts->embeddedText, program.architecture, program.facts->machine)
-      .otherDependencies;
-}
+std::vector<AssemblyIdentity> DependenciesHiddenOnXp(const Examined& program) { return program.hiddenOnXp; }
 
 Result<std::optional<std::string>> ReadUpTo(Disk& disk, const std::string& path, std::uint64_t limit) {
   Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(path);

@@ -31,6 +31,21 @@ struct Process {
 
 // Runs kovrena-cli with these arguments; standard output and standard error
 // go to files so that neither pipe can fill up and stall the other.
+// Starts kovrena-cli with these arguments and its streams as actions set
+// them; its exit status, or -1 when it did not end normally.
+int spawnCli(const std::vector<std::string>& args, posix_spawn_file_actions_t& actions) {
+  std::vector<std::string> all = {KOVRENA_CLI_PATH};
+  all.insert(all.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& arg : all) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawn(&pid, KOVRENA_CLI_PATH, &actions, nullptr, argv.data(), environ) != 0) return -1;
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 Process runProgram(const std::vector<std::string>& args, const TempFolder& folder) {
   const std::string outPath = folder / "stdout";
   const std::string errPath = folder / "stderr";
@@ -109,19 +124,11 @@ TEST(ProgramTest, ClosedOutputDoesNotStopTheRun) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
-  std::vector<std::string> all = {KOVRENA_CLI_PATH};
-  all.insert(all.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& arg : all) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  ASSERT_EQ(posix_spawn(&pid, KOVRENA_CLI_PATH, &actions, nullptr, argv.data(), environ), 0);
+  posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
+  const int exit = spawnCli(args, actions);
   posix_spawn_file_actions_destroy(&actions);
   ::close(pipeEnds[1]);
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(exit, 0);
   for (int i = 0; i < 50; ++i) {
     EXPECT_TRUE(testing::readFile(folder / ("p" + std::to_string(i) + ".exe.manifest")).has_value()) << i;
   }
@@ -153,17 +160,8 @@ TEST(ProgramTest, OutputThatCannotBeWrittenFailsTheRun) {
     posix_spawn_file_actions_init(&actions);
     c.output(actions);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<std::string> all = {KOVRENA_CLI_PATH, "apply", "--json", program};
-    std::vector<char*> argv;
-    for (std::string& arg : all) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, KOVRENA_CLI_PATH, &actions, nullptr, argv.data(), environ), 0);
+    EXPECT_EQ(spawnCli({"apply", "--json", program}, actions), c.exit);
     posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), c.exit);
     const std::string err = testing::readFile(errPath).value_or("");
     EXPECT_EQ(err.find("standart çıktıya yazılamadı") != std::string::npos, c.exit != 0) << err;
     const std::optional<std::string> manifest = testing::readFile(program + ".manifest");
