@@ -14,8 +14,6 @@
    "KAPAT" "KAPATALT" "KAPATUST" "SIMGE" "SIMGEALT" "SIMGEUST"  19 x 19, 24 bpp
    "ZEMIN"          main window background, 444 x 339
    "BASLIK"         title picture "Kovrena", 163 x 24
-   "YARDIMISARETI"  the "?" picture, 17 x 17
-   "YARDIMZEMIN"    help window background, 410 x 300
-   "HAKKINDAZEMIN"  about window background, 378 x 281 */
+   "YARDIMISARETI"  the "?" picture, 17 x 17 */
 
 #endif

@@ -12,17 +12,14 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from resgen import buttons, cursors, formats, icons, manifest, palette, panels  # noqa: E402
+from resgen import buttons, cursors, formats, icons, manifest, panels  # noqa: E402
 
 # The large pictures are palette bitmaps with run-length encoded rows, a
-# tenth of their 24-bit size or less. The main background, the title and
-# the help mark keep every colour exactly (the window outline is cut by
-# colour); the two gradient backgrounds are reduced to 256 colours. The
-# picture buttons stay 24-bit DIBs of their designed size.
+# tenth of their 24-bit size or less, every colour kept exactly (the window
+# outline is cut by colour). The picture buttons stay 24-bit DIBs of their
+# designed size.
 OUTPUTS = {
     'zemin.bmp': lambda: formats.bmp8_rle(panels.zemin()),
-    'yardimzemin.bmp': lambda: formats.bmp8_rle(palette.reduce_colours(panels.yardim_zemin())),
-    'hakkindazemin.bmp': lambda: formats.bmp8_rle(palette.reduce_colours(panels.hakkinda_zemin())),
     'baslik.bmp': lambda: formats.bmp8_rle(buttons.baslik()),
     'yardimisareti.bmp': lambda: formats.bmp8_rle(buttons.yardim_isareti()),
     'kovrena.ico': lambda: formats.icon256(icons.kovrena()),

@@ -23,7 +23,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"KovrenaFrmHakkında";
 constexpr int kFirstControlId = 1000;
-// The plain colour when the picture is missing: the deep blue of the panel.
+// The plain colour when the picture cannot be drawn: the deep blue of the panel.
 constexpr ui::Rgb kPlainBackground{0x1E, 0x4E, 0xA8};
 
 int controlId(AboutControl control) {
@@ -43,7 +43,7 @@ HICON loadIcon(int id, int size) {
 }  // namespace
 
 frmHakkında::frmHakkında(const AboutServices& services)
-    : services_(services), background_(L"HAKKINDAZEMIN", kPlainBackground) {}
+    : services_(services), background_(kAboutBackground, kPlainBackground) {}
 
 bool frmHakkında::create(HWND owner) {
   InitCommonControls();

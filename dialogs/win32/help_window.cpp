@@ -19,13 +19,13 @@ namespace {
 constexpr wchar_t kClassName[] = L"KovrenaFrmYardım";
 constexpr int kLabelId = 100;
 constexpr int kTextBoxId = 101;
-// The plain colour when the picture is missing: the pink of the panel.
+// The plain colour when the picture cannot be drawn: the pink of the panel.
 constexpr ui::Rgb kPlainBackground{0xD8, 0x5A, 0x8C};
 
 }  // namespace
 
 frmYardım::frmYardım()
-    : background_(L"YARDIMZEMIN", kPlainBackground), move_(*this, LoadCursorW(nullptr, IDC_ARROW)) {}
+    : background_(kHelpBackground, kPlainBackground), move_(*this, LoadCursorW(nullptr, IDC_ARROW)) {}
 
 bool frmYardım::create(HWND owner) {
   // Frameless: the client area is the whole window.

@@ -4,13 +4,23 @@
 
 namespace kovrena::dialogs::win32 {
 
-PictureBackground::PictureBackground(const wchar_t* resourceName, ui::Rgb plainColour)
-    : picture_(static_cast<HBITMAP>(
-          LoadImageW(GetModuleHandleW(nullptr), resourceName, IMAGE_BITMAP, 0, 0, 0))),
-      plain_(CreateSolidBrush(ui::win32::ColorRef(plainColour))) {
-  if (!picture_) return;
-  BITMAP info{};
-  if (GetObjectW(picture_.get(), sizeof info, &info) != 0) size_ = {info.bmWidth, info.bmHeight};
+PictureBackground::PictureBackground(const PanelPicture& picture, ui::Rgb plainColour)
+    : plain_(CreateSolidBrush(ui::win32::ColorRef(plainColour))) {
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = picture.width;
+  format.bmiHeader.biHeight = -picture.height;  // top-down, as the picture is drawn
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  picture_.reset(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!picture_ || !bits) {
+    picture_.reset();
+    return;
+  }
+  picture.draw(static_cast<std::uint32_t*>(bits));
+  size_ = {picture.width, picture.height};
   pattern_.reset(CreatePatternBrush(picture_.get()));
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// A window background drawn from a named bitmap resource, and the brush that
-// lets transparent child controls show the same picture through them.
+// A window background drawn from a panel picture, and the brush that lets
+// transparent child controls show the same picture through them.
 #include <windows.h>
 
+#include "dialogs/backgrounds.h"
 #include "ui/design.h"
 #include "platform/win32/scoped.h"
 
@@ -10,9 +11,9 @@ namespace kovrena::dialogs::win32 {
 
 class PictureBackground {
  public:
-  // Loads the bitmap from the program's own resources. Without it (a build
-  // without resources) the window is filled with the plain colour instead.
-  PictureBackground(const wchar_t* resourceName, ui::Rgb plainColour);
+  // Draws the picture into a bitmap of its own. Where that cannot be made
+  // (no memory for it) the window is filled with the plain colour instead.
+  PictureBackground(const PanelPicture& picture, ui::Rgb plainColour);
 
   bool hasPicture() const { return static_cast<bool>(picture_); }
   // Draws the picture at the client area's top-left corner, the plain colour

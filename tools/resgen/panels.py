@@ -1,8 +1,7 @@
-"""The three window backgrounds."""
+"""The main window's background (the help and about windows draw theirs
+themselves: dialogs/backgrounds.cpp)."""
 
-import math
-
-from .raster import Canvas, lerp_stops, mix
+from .raster import Canvas
 
 PANEL_YELLOW = (255, 255, 38)
 SURROUND = (255, 0, 128)
@@ -81,59 +80,3 @@ def zemin():
                         and in_panel(x, y - 1) and in_panel(x, y + 1))
             c.set(x, y, PANEL_RIM if edge else PANEL_YELLOW)
     return c
-
-
-def _glossy(width, height, base_at, rim, rim_width, gloss_rows, gloss_strength):
-    """A panel coloured by base_at(x, y), lit from above: a soft sheen over
-    its upper rows and a lighter rim that fades inwards."""
-    c = Canvas(width, height)
-    white = (255, 255, 255)
-    for y in range(height):
-        sheen = 0.0
-        if y < gloss_rows:
-            sheen = gloss_strength * (1.0 - y / gloss_rows) ** 2
-        for x in range(width):
-            col = base_at(x, y)
-            if sheen:
-                col = mix(col, white, sheen)
-            d = min(x, y, width - 1 - x, height - 1 - y)
-            if d < rim_width:
-                col = mix(col, rim, 0.65 * (1.0 - d / rim_width))
-            c.set(x, y, col)
-    return c
-
-
-def yardim_zemin():
-    """Help window background: glossy pink, a bright line along the top edge
-    where the light catches it. The title text on it is white, so the pink
-    is kept deep enough behind it. The pink changes from row to row only,
-    which keeps each row one run of the palette picture."""
-    stops = [(0.0, (236, 76, 156)), (0.45, (222, 52, 138)), (1.0, (178, 22, 104))]
-
-    def base(x, y):
-        return lerp_stops(stops, y / 299.0)
-
-    c = _glossy(410, 300, base, (255, 190, 225), 4, 120, 0.18)
-    for x in range(2, 408):
-        fade = min(1.0, min(x - 2, 407 - x) / 30.0)
-        c.set(x, 1, mix(c.get(x, 1), (255, 255, 255), 0.9 * fade))
-        c.set(x, 2, mix(c.get(x, 2), (255, 235, 245), 0.5 * fade))
-    return c
-
-
-def hakkinda_zemin():
-    """About window background: light cyan in the top-left corner where the
-    dark title sits, deep blue towards the bottom right under the light
-    coloured link texts, lighter edges. The light spreads from the corner
-    as a flat ellipse, twice as wide as tall: the colour changes mostly
-    from row to row, so the palette picture's rows keep long runs."""
-    stops = [(0.0, (168, 236, 255)), (0.16, (88, 190, 246)), (0.42, (30, 110, 214)),
-             (0.75, (12, 58, 170)), (1.0, (6, 26, 112))]
-    width, height = 378, 281
-    flat = 0.5
-
-    def base(x, y):
-        t = math.hypot(x / (width - 1) * flat, y / (height - 1)) / math.hypot(flat, 1.0)
-        return lerp_stops(stops, t)
-
-    return _glossy(width, height, base, (190, 240, 255), 5, 90, 0.12)

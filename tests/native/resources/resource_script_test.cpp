@@ -23,7 +23,7 @@ TEST(ResourceScript, EveryNamedFileIsGenerated) {
   std::set<std::string> named;
   for (auto it = std::sregex_iterator(rc.begin(), rc.end(), quotedFile); it != std::sregex_iterator(); ++it)
     named.insert((*it)[1]);
-  EXPECT_EQ(named.size(), 18u);  // 11 bitmaps, 3 icons, 2 cursors, the manifest for x86 and x64
+  EXPECT_EQ(named.size(), 16u);  // 9 bitmaps, 3 icons, 2 cursors, the manifest for x86 and x64
   for (const std::string& name : named)
     EXPECT_TRUE(std::filesystem::is_regular_file(std::string(KOVRENA_GENERATED_RESOURCES) + "/" + name)) << name;
 }

@@ -135,14 +135,11 @@ COLORREF ClientPicture::at(int x, int y) const {
   return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
 }
 
-COLORREF resourcePixel(const wchar_t* name, int x, int y) {
-  const win32::UniqueBitmap bitmap(
-      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, 0)));
-  if (!bitmap) return CLR_INVALID;
-  const win32::WindowDC screen(nullptr);
-  const win32::MemoryDC memory(screen.get());
-  const win32::SelectedObject reading(memory.get(), bitmap.get());
-  return GetPixel(memory.get(), x, y);
+COLORREF panelPixel(const dialogs::PanelPicture& picture, int x, int y) {
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
+  picture.draw(pixels.data());
+  const std::uint32_t p = pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) + static_cast<std::size_t>(x)];
+  return RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF);
 }
 
 OwnerWindow::OwnerWindow() {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/backgrounds.h"
+
 
 namespace kovrena::testing {
 
@@ -62,8 +64,8 @@ class ClientPicture {
   int height_ = 0;
   std::vector<COLORREF> pixels_;
 };
-// A pixel of a named bitmap resource of this program; CLR_INVALID without it.
-COLORREF resourcePixel(const wchar_t* name, int x, int y);
+// A pixel of a window's background picture as the program draws it.
+COLORREF panelPixel(const dialogs::PanelPicture& picture, int x, int y);
 
 // A plain top-level window to stand for the main window.
 class OwnerWindow {
