@@ -1,7 +1,10 @@
 #include "cli/run.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <new>
 #include <string>
 
 #include "cli/command_line.h"
@@ -127,6 +130,16 @@ int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files
 
 // Results that never reached their reader make a failed run, however the
 // work went: a script must not take silence for "nothing to report".
+// Memory running out ends the run as a failure with its reason. It ends it
+// on the spot: the libraries are built without exceptions, so std::bad_alloc
+// could not pass through them to the handler below. A write half done is
+// safe (manifests are written beside and renamed into place), and what was
+// not written yet is what the exit status reports as failed.
+[[noreturn]] void outOfMemory() {
+  std::fputs("kovrena-cli: bellek yetmedi\n", stderr);
+  std::_Exit(kExitFailed);
+}
+
 int checkOutput(int code, Console& console) {
   const std::optional<std::string> lost = console.outputFailure();
   if (!lost) return code;
@@ -138,8 +151,9 @@ int checkOutput(int code, Console& console) {
 
 int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console,
            const Host& host) {
-  // Whatever escapes (memory running out on a huge folder, say) ends the run
-  // as a failure with its reason, never as a crash.
+  std::set_new_handler(outOfMemory);
+  // Whatever else escapes the command-line parser or this program's own code
+  // ends the run as a failure with its reason, never as a crash.
   std::string reason;
   try {
     return checkOutput(run(arguments, disk, files, console, host), console);

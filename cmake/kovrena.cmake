@@ -29,23 +29,32 @@ target_include_directories(kovrena_options INTERFACE ${KOVRENA_GENERATED_INCLUDE
 # the xp-x64 preset for its x86_64 build; other builds are left as they are).
 option(KOVRENA_COMPACT "Size options for the shipping Kovrena.exe" OFF)
 
-# The window program's own code (Kovrena.exe and the libraries only it uses)
-# is built without exceptions, run-time type information, unwind tables or
-# guarded local statics: nothing in it throws, catches or asks a type, it has
-# one thread, and the compiler now holds it to that. Its program target is
-# marked KOVRENA_WINDOW_PROGRAM, which picks the window program's build of
-# the code it shares with kovrena-cli (see kovrena_library). The shipping
-# build also optimises it across files at the link.
-function(kovrena_window_program_code target)
+# The code of the rooms (every library, and Kovrena.exe's own files) is
+# built without exceptions, run-time type information, unwind tables or
+# guarded local statics: errors are values here, nothing throws, catches or
+# asks a type, and the programs have one thread; the compiler holds the code
+# to that. Both programs link the same build of each library. Only
+# kovrena-cli's own code (its command-line parser throws) is built with
+# exceptions, and nothing it throws passes through a library: a library
+# calls no code of the CLI, and where memory runs out each program's own
+# operator new ends it (app/win32/memory.cpp, cli/out_of_memory.cpp) instead
+# of throwing. The shipping build also optimises it across files at the
+# link.
+function(kovrena_room_code target)
   target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
     -fno-threadsafe-statics)
-  set_target_properties(${target} PROPERTIES KOVRENA_WINDOW_PROGRAM ON)
   if(KOVRENA_COMPACT)
     set_target_properties(${target} PROPERTIES INTERPROCEDURAL_OPTIMIZATION ON)
     # Smallest code rather than small and fast: nothing in it is busy for
     # long enough to notice. No frame pointer either (this target keeps one
     # by default, which costs every function a few bytes and a register).
     target_compile_options(${target} PRIVATE -Oz -fomit-frame-pointer ${KOVRENA_WINDOW_STACK_OPTIONS})
+    # kovrena-cli links the same objects without optimising across them
+    # (this compiler fails on its parser's code there, or gives both forms of
+    # an inline function twice): each object carries its machine code too.
+    if(NOT target STREQUAL "Kovrena")
+      target_compile_options(${target} PRIVATE -ffat-lto-objects)
+    endif()
   endif()
 endfunction()
 
@@ -65,38 +74,23 @@ if(KOVRENA_COMPACT AND WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
 endif()
 
 # A library made of every .cpp in one folder of the calling area: the area's
-# own folder, or FOLDER (its win32/ or posix/ subfolder). Header-only while
-# the folder has none. LINK: what it uses; WINDOW_PROGRAM: code of the window
-# program alone (see above).
-#
-# SHARED_WITH_CLI: code both programs use (the engine, the platform layer).
-# kovrena-cli's command-line parser throws and catches, and what it calls
-# keeps the unwind tables an exception passes through; the window program
-# wants none of that. On Windows such a library is built twice, as
-# name_with_exceptions and name_window_program, and name itself only chooses:
-# the program that is finally linked gets the build that suits it, however
-# many libraries lie between. Tests get the build with exceptions.
+# own folder, or FOLDER (its win32/ or posix/ subfolder), but for a main.cpp,
+# which is a program's own. Header-only while the folder has none. LINK:
+# what it uses; EXCEPTIONS: kovrena-cli's own code, which throws and catches
+# (see kovrena_room_code).
 function(kovrena_library name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "WINDOW_PROGRAM;SHARED_WITH_CLI" "FOLDER" "LINK")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "EXCEPTIONS" "FOLDER" "LINK")
   set(folder ${CMAKE_CURRENT_SOURCE_DIR})
   if(arg_FOLDER)
     set(folder ${folder}/${arg_FOLDER})
   endif()
   file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
-  if(sources AND arg_SHARED_WITH_CLI AND WIN32)
-    foreach(build with_exceptions window_program)
-      add_library(${name}_${build} STATIC ${sources})
-      target_link_libraries(${name}_${build} PUBLIC kovrena_options ${arg_LINK})
-    endforeach()
-    kovrena_window_program_code(${name}_window_program)
-    add_library(${name} INTERFACE)
-    target_link_libraries(${name} INTERFACE
-      "$<IF:$<BOOL:$<TARGET_PROPERTY:KOVRENA_WINDOW_PROGRAM>>,${name}_window_program,${name}_with_exceptions>")
-  elseif(sources)
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  if(sources)
     add_library(${name} STATIC ${sources})
     target_link_libraries(${name} PUBLIC kovrena_options ${arg_LINK})
-    if(arg_WINDOW_PROGRAM)
-      kovrena_window_program_code(${name})
+    if(NOT arg_EXCEPTIONS)
+      kovrena_room_code(${name})
     endif()
   else()
     add_library(${name} INTERFACE)

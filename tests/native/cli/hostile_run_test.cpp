@@ -5,6 +5,8 @@
 
 #include <pthread.h>
 
+#include <cstdint>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -133,6 +135,37 @@ TEST(LongNames, ApplyWorksWhereverTheManifestNameFits) {
     }
     EXPECT_EQ(folder.entries().size(), c.applyExit == kExitDone ? 2u : 1u) << "no temporary file left";
   }
+}
+
+// Memory running out in the middle of a run (here: a folder listing that
+// asks for more than there is) ends it at once, as a failure with its reason,
+// wherever it happens: an exception could not pass the libraries, which are
+// built without them.
+class HungryDisk final : public Disk {
+ public:
+  PathStyle style() const override { return PathStyle::Posix; }
+  Result<EntryKind> kindOf(const std::string&, bool) override { return EntryKind::Folder; }
+  Result<std::vector<FolderEntry>> list(const std::string&) override {
+    std::vector<FolderEntry> entries;
+    entries.reserve(SIZE_MAX / sizeof(FolderEntry) / 2);
+    return entries;
+  }
+  Result<std::unique_ptr<ByteSource>> openForReading(const std::string&) override { return Error{5, "okunmaz"}; }
+};
+
+TEST(OutOfMemory, EndsTheRunAsAFailureWithItsReason) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizer's allocator answers a request this large itself";
+#else
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        HungryDisk disk;
+        posix::PosixFileSystem files;
+        RunCliWith({"status", "--recursive", "/klasor"}, disk, files);
+      },
+      ::testing::ExitedWithCode(kExitFailed), "kovrena-cli: bellek yetmedi");
+#endif
 }
 
 }  // namespace

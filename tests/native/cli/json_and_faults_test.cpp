@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <new>
 #include <stdexcept>
 #include <string>
 #include <variant>
@@ -165,19 +164,20 @@ TEST(CliLines, NamesAreShownOnOneLineAndRecoverably) {
   EXPECT_EQ(ReportLine(Request{}, report), "d/a\\xFF?\xC3\xA7.exe: Belirttiğiniz dosya bulunamadı\n");
 }
 
-// What escapes the work (memory running out, say) ends the run as a
-// failure with its reason, never as a crash.
+// What escapes kovrena-cli's own work (its walk through folders here) ends
+// the run as a failure with its reason, never as a crash. (Memory running
+// out anywhere ends it the same way, without an exception: OutOfMemory.)
 TEST(CliEscapes, AreReportedAsFailures) {
   class ThrowingDisk final : public Disk {
    public:
     explicit ThrowingDisk(bool standard) : standard_(standard) {}
     PathStyle style() const override { return PathStyle::Posix; }
-    Result<EntryKind> kindOf(const std::string&, bool) override {
-      if (standard_) throw std::bad_alloc();
+    Result<EntryKind> kindOf(const std::string&, bool) override { return EntryKind::Folder; }
+    Result<std::vector<FolderEntry>> list(const std::string&) override {
+      if (standard_) throw std::length_error("vector");
       throw 7;
     }
-    Result<std::vector<FolderEntry>> list(const std::string&) override { return std::vector<FolderEntry>{}; }
-    Result<std::unique_ptr<ByteSource>> openForReading(const std::string&) override { throw std::bad_alloc(); }
+    Result<std::unique_ptr<ByteSource>> openForReading(const std::string&) override { return Error{5, "okunmaz"}; }
 
    private:
     bool standard_;
@@ -185,9 +185,9 @@ TEST(CliEscapes, AreReportedAsFailures) {
   for (const bool standard : {true, false}) {
     ThrowingDisk disk(standard);
     posix::PosixFileSystem files;
-    const testing::CliRun run = testing::RunCliWith({"status", "a.exe"}, disk, files);
+    const testing::CliRun run = testing::RunCliWith({"status", "--recursive", "d"}, disk, files);
     EXPECT_EQ(run.exit, kExitFailed);
-    EXPECT_EQ(run.err, standard ? "kovrena-cli: beklenmeyen hata: std::bad_alloc\n" : "kovrena-cli: beklenmeyen hata\n");
+    EXPECT_EQ(run.err, standard ? "kovrena-cli: beklenmeyen hata: vector\n" : "kovrena-cli: beklenmeyen hata\n");
   }
 }
 
