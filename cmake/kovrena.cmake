@@ -36,10 +36,10 @@ option(KOVRENA_COMPACT "Size options for the shipping Kovrena.exe" OFF)
 # to that. Both programs link the same build of each library. Only
 # kovrena-cli's own code (its command-line parser throws) is built with
 # exceptions, and nothing it throws passes through a library: a library
-# calls no code of the CLI, and where memory runs out each program's own
-# operator new ends it (app/win32/memory.cpp, cli/out_of_memory.cpp) instead
-# of throwing. The shipping build also optimises it across files at the
-# link.
+# calls no code of the CLI, and where memory runs out the window program's
+# operator new (app/win32/memory.cpp) and kovrena-cli's new handler
+# (cli/run.cpp) end the program instead of throwing. The shipping build also
+# optimises it across files at the link.
 function(kovrena_room_code target)
   target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
     -fno-threadsafe-statics)
@@ -61,8 +61,8 @@ endfunction()
 # On 32-bit Windows the compiler probes every stack frame larger than a
 # page, and for that passes arguments by storing them below a frame
 # reserved up front instead of pushing them: larger code at every call
-# (about 8 KB of the window program). The window program's frames are all
-# well under a page (the largest about 2.8 KB), so each first touch of new
+# (about 8 KB of the window program). The rooms' frames are all well under
+# a page (the largest about 2.8 KB), so each first touch of new
 # stack lands in the guard page below the committed part, as Windows wants,
 # without a probe. The compiler is held to that, here and where the
 # optimisation across files lays out the frames again at the link: a frame
