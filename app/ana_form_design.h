@@ -109,7 +109,7 @@ inline constexpr ControlDesign kAnaFormControls[] = {
     {.id = AnaFormControl::cmdUygula, .kind = ControlKind::PushButton, .caption = "Uygula", .rect = {176, 279, 87, 24},
      .tabStop = true, .groupStart = true, .enabled = false, .backColour = kPanelYellow},
     {.id = AnaFormControl::Image2, .kind = ControlKind::Picture, .caption = "", .rect = {17, 19, 17, 17},
-     .picture = "YARDIMISARETI", .tooltip = "Yardım", .handPointer = true},
+     .handPointer = true, .picture = "YARDIMISARETI", .tooltip = "Yardım"},
     {.id = AnaFormControl::Image1, .kind = ControlKind::Picture, .caption = "", .rect = {140, 21, 163, 24},
      .takesMouse = false, .picture = "BASLIK"},
     {.id = AnaFormControl::imgSimge, .kind = ControlKind::Picture, .caption = "", .rect = {389, 18, 19, 19},

@@ -75,8 +75,6 @@ inline constexpr std::array<ControlDesign, 10> kAboutControls{{
     {.id = AboutControl::Image1, .kind = ControlKind::Icon, .rect = {24, 21, 32, 32}, .takesMouse = false},
 }};
 
-constexpr const ControlDesign& AboutDesign(AboutControl control) { return *ui::DesignOf(kAboutControls, control); }
-
 // Line1: an etched separator, the grey element above the white one.
 struct LineDesign {
   int x1, y1, x2, y2;

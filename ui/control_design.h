@@ -3,6 +3,7 @@
 // created, which is the tab order. Every window declares its table in this
 // one type; the windows number their controls and fonts with enumerations
 // of their own.
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -20,7 +21,7 @@ class EnumNumber {
   constexpr EnumNumber() = default;
   template <class Enum>
     requires std::is_enum_v<Enum>
-  constexpr EnumNumber(Enum value) : number_(static_cast<int>(value)) {}
+  constexpr EnumNumber(Enum value) : number_(static_cast<std::int16_t>(value)) {}
   template <class Enum>
     requires std::is_enum_v<Enum>
   constexpr operator Enum() const {
@@ -30,14 +31,15 @@ class EnumNumber {
   friend constexpr bool operator==(EnumNumber, EnumNumber) = default;
 
  private:
-  int number_ = 0;
+  // Small: the tables are part of the program's size.
+  std::int16_t number_ = 0;
 };
 
 // The system's number for OK: Enter presses the control that carries it,
 // which is therefore the default button.
 inline constexpr int kOkId = 1;
 
-enum class ControlKind { Label, TextField, PushButton, OptionButton, Picture, Icon };
+enum class ControlKind : std::uint8_t { Label, TextField, PushButton, OptionButton, Picture, Icon };
 
 struct ControlDesign {
   EnumNumber id;  // also the control's window identifier
@@ -53,9 +55,9 @@ struct ControlDesign {
   bool takesMouse = true;     // labels, pictures, icons; false: the mouse falls through to the parent
   bool multiLine = false;     // text fields: lines under one another and a vertical scroll bar
   bool holdsControls = false; // a picture that is the parent of other controls
+  bool handPointer = false;   // shows the pointing hand instead of the arrow
   std::string_view picture = {};  // pictures: the bitmap resource shown at start
   std::string_view tooltip = {};
-  bool handPointer = false;       // shows the pointing hand instead of the arrow
   std::optional<Rgb> textColour = {};  // none: the system's
   std::optional<Rgb> backColour = {};  // none: transparent over the window's picture (text fields: the system's)
 };
