@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/product.h"
+#include "ui/control_design.h"
 #include "ui/design.h"
 
 namespace kovrena::app {
@@ -75,24 +76,13 @@ constexpr std::optional<PictureButton> PictureButtonAt(AnaFormControl control) {
   return std::nullopt;
 }
 
-enum class ControlKind { Label, TextField, PushButton, OptionButton, Picture };
+using ui::ControlDesign;
+using ui::ControlKind;
 
-struct ControlDesign {
-  AnaFormControl id;
-  ControlKind kind;
-  std::string_view caption = {};  // also what screen readers announce; pictures have none
-  ui::Rect rect;
-  ui::Align align = ui::Align::Left;
-  bool tabStop = false;
-  bool groupStart = false;  // starts a group of the keyboard interface
-  bool enabled = true;
-  bool selected = false;    // option buttons
-  bool takesMouse = true;   // false: the mouse falls through to PictureZemin
-  std::string_view picture = {};  // pictures: the bitmap resource shown at start
-  std::string_view tooltip = {};
-  bool handPointer = false;  // shows the pointing hand instead of the arrow
-  std::optional<ui::Rgb> textColour = {};
-  std::optional<ui::Rgb> backColour = {};  // none: transparent over the picture (text fields: the system's)
+// The window's one control; every other control lies on it.
+inline constexpr ControlDesign kAnaFormZemin[] = {
+    {.id = AnaFormControl::PictureZemin, .kind = ControlKind::Picture, .rect = kPictureZeminRect,
+     .holdsControls = true, .picture = kPictureZeminPicture},
 };
 
 // Creation order is the tab order (z-order of siblings): PictureZemin's
@@ -119,7 +109,7 @@ inline constexpr ControlDesign kAnaFormControls[] = {
     {.id = AnaFormControl::cmdUygula, .kind = ControlKind::PushButton, .caption = "Uygula", .rect = {176, 279, 87, 24},
      .tabStop = true, .groupStart = true, .enabled = false, .backColour = kPanelYellow},
     {.id = AnaFormControl::Image2, .kind = ControlKind::Picture, .caption = "", .rect = {17, 19, 17, 17},
-     .picture = "YARDIMISARETI", .tooltip = "Yardım", .handPointer = true},
+     .handPointer = true, .picture = "YARDIMISARETI", .tooltip = "Yardım"},
     {.id = AnaFormControl::Image1, .kind = ControlKind::Picture, .caption = "", .rect = {140, 21, 163, 24},
      .takesMouse = false, .picture = "BASLIK"},
     {.id = AnaFormControl::imgSimge, .kind = ControlKind::Picture, .caption = "", .rect = {389, 18, 19, 19},
@@ -129,10 +119,7 @@ inline constexpr ControlDesign kAnaFormControls[] = {
 };
 
 constexpr const ControlDesign* AnaFormDesign(AnaFormControl control) {
-  for (const ControlDesign& design : kAnaFormControls) {
-    if (design.id == control) return &design;
-  }
-  return nullptr;
+  return ui::DesignOf(kAnaFormControls, control);
 }
 
 // The popup menu mnuPop, its items in this order.

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/product.h"
+#include "ui/control_design.h"
 #include "ui/design.h"
 
 namespace kovrena::dialogs {
@@ -25,12 +26,14 @@ constexpr const ui::FontDesign& AboutFontDesign(AboutFont font) {
   return kAboutFonts[static_cast<std::size_t>(font)];
 }
 
-enum class ControlKind { Label, Link, Button, Icon };
+using ui::ControlDesign;
+using ui::ControlKind;
 
-// The controls in tab order (cmdOK first); Image1, which takes no focus, last.
+// The controls in tab order (cmdOK first); Image1, which takes no focus,
+// last. The numbers are their window identifiers as well.
 enum class AboutControl {
-  cmdOK,
-  cmdSysInfo,
+  cmdOK = ui::kOkId,
+  cmdSysInfo = 1001,
   lblDisclaimer,
   lblTitle,
   lblVersion,
@@ -41,59 +44,36 @@ enum class AboutControl {
   Image1,
 };
 
-struct ControlDesign {
-  AboutControl id;
-  ControlKind kind;
-  ui::Rect rect;
-  std::string_view caption;
-  std::optional<ui::Rgb> colour;  // none: the system's own text colour
-  AboutFont font;
-  ui::Align align;
-  std::string_view tooltip;
-};
-
 inline constexpr std::string_view kEmailTooltip = "e-mail gönder";
 inline constexpr std::string_view kSysInfoCaption = "&Sistem Bilgisi";
 inline constexpr std::string_view kLabel1Caption =
     "Program hakkında soru, görüş ve önerileriniz ile program hatalarını aşağıdaki adrese mail "
     "atabilirsiniz";
 
-// One row per control, in the order of AboutControl.
+// One row per control, in tab order. The labels leave the mouse to the
+// window, which tells them apart by position as the design does; a link's
+// tip shows over its place.
 inline constexpr std::array<ControlDesign, 10> kAboutControls{{
-    {AboutControl::cmdOK, ControlKind::Button, {263, 201, 92, 23}, "Tamam", std::nullopt, AboutFont::Window,
-     ui::Align::Centre, {}},
-    {AboutControl::cmdSysInfo, ControlKind::Button, {264, 230, 91, 23}, kSysInfoCaption, std::nullopt,
-     AboutFont::Window, ui::Align::Centre, {}},
+    {.id = AboutControl::cmdOK, .kind = ControlKind::PushButton, .caption = "Tamam", .rect = {263, 201, 92, 23},
+     .tabStop = true},
+    {.id = AboutControl::cmdSysInfo, .kind = ControlKind::PushButton, .caption = kSysInfoCaption,
+     .rect = {264, 230, 91, 23}, .tabStop = true},
     // The caption is empty by design.
-    {AboutControl::lblDisclaimer, ControlKind::Label, {22, 202, 233, 39}, "", ui::Rgb{0, 0, 0}, AboutFont::Window,
-     ui::Align::Left, {}},
-    {AboutControl::lblTitle, ControlKind::Label, {83, 20, 259, 24}, "", ui::Rgb{0, 0, 0}, AboutFont::Window,
-     ui::Align::Left, {}},
-    {AboutControl::lblVersion, ControlKind::Label, {83, 41, 259, 15}, "", std::nullopt, AboutFont::Window,
-     ui::Align::Left, {}},
-    {AboutControl::emailgönder, ControlKind::Link, {70, 157, 238, 20}, kSupportEmail, ui::Rgb{0xB9, 0xFF, 0xB9},
-     AboutFont::Link, ui::Align::Centre, kEmailTooltip},
-    {AboutControl::Label1, ControlKind::Label, {32, 67, 321, 33}, kLabel1Caption, ui::Rgb{0xFF, 0xFF, 0x00},
-     AboutFont::Verdana, ui::Align::Centre, {}},
-    {AboutControl::lblDrenvikElectronics, ControlKind::Link, {96, 129, 179, 18}, kWebHost,
-     ui::Rgb{0xFF, 0xFF, 0xC0}, AboutFont::Link, ui::Align::Centre, kWebUrl},
-    {AboutControl::Label2, ControlKind::Label, {99, 104, 179, 18}, "Drenvik Electronics", ui::Rgb{0x00, 0xFF, 0xFF},
-     AboutFont::Link, ui::Align::Centre, {}},
-    {AboutControl::Image1, ControlKind::Icon, {24, 21, 32, 32}, "", std::nullopt, AboutFont::Window,
-     ui::Align::Left, {}},
+    {.id = AboutControl::lblDisclaimer, .rect = {22, 202, 233, 39}, .takesMouse = false,
+     .textColour = ui::Rgb{0, 0, 0}},
+    {.id = AboutControl::lblTitle, .rect = {83, 20, 259, 24}, .takesMouse = false, .textColour = ui::Rgb{0, 0, 0}},
+    {.id = AboutControl::lblVersion, .rect = {83, 41, 259, 15}, .takesMouse = false},
+    {.id = AboutControl::emailgönder, .caption = kSupportEmail, .rect = {70, 157, 238, 20}, .align = ui::Align::Centre,
+     .font = AboutFont::Link, .takesMouse = false, .tooltip = kEmailTooltip, .textColour = ui::Rgb{0xB9, 0xFF, 0xB9}},
+    {.id = AboutControl::Label1, .caption = kLabel1Caption, .rect = {32, 67, 321, 33}, .align = ui::Align::Centre,
+     .font = AboutFont::Verdana, .takesMouse = false, .textColour = ui::Rgb{0xFF, 0xFF, 0x00}},
+    {.id = AboutControl::lblDrenvikElectronics, .caption = kWebHost, .rect = {96, 129, 179, 18},
+     .align = ui::Align::Centre, .font = AboutFont::Link, .takesMouse = false, .tooltip = kWebUrl,
+     .textColour = ui::Rgb{0xFF, 0xFF, 0xC0}},
+    {.id = AboutControl::Label2, .caption = "Drenvik Electronics", .rect = {99, 104, 179, 18},
+     .align = ui::Align::Centre, .font = AboutFont::Link, .takesMouse = false, .textColour = ui::Rgb{0x00, 0xFF, 0xFF}},
+    {.id = AboutControl::Image1, .kind = ControlKind::Icon, .rect = {24, 21, 32, 32}, .takesMouse = false},
 }};
-
-constexpr bool RowsFollowTheirIds() {
-  for (std::size_t i = 0; i < kAboutControls.size(); ++i) {
-    if (static_cast<std::size_t>(kAboutControls[i].id) != i) return false;
-  }
-  return true;
-}
-static_assert(RowsFollowTheirIds(), "kAboutControls lists the controls in the order of AboutControl");
-
-constexpr const ControlDesign& AboutDesign(AboutControl control) {
-  return kAboutControls[static_cast<std::size_t>(control)];
-}
 
 // Line1: an etched separator, the grey element above the white one.
 struct LineDesign {

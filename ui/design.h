@@ -44,6 +44,6 @@ inline constexpr int kTurkishCharset = 162;
 // without their own.
 inline constexpr FontDesign kWindowFont{"Tahoma", 825, 700, false, kTurkishCharset};
 
-enum class Align { Left, Right, Centre };
+enum class Align : std::uint8_t { Left, Right, Centre };
 
 }  // namespace kovrena::ui

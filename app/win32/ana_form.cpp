@@ -2,15 +2,13 @@
 
 #include <commctrl.h>
 
-#include <utility>
+#include <span>
 
 #include "app/win32/ana_form_services.h"
-#include "dialogs/win32/about_window.h"
-#include "dialogs/win32/help_window.h"
 #include "manifest/engine.h"
 #include "platform/win32/text.h"
 #include "resources/resource_ids.h"
-#include "ui/mouse_buttons.h"
+#include "ui/win32/control_factory.h"
 #include "ui/win32/gdi_design.h"
 
 namespace kovrena::app::win32 {
@@ -37,74 +35,24 @@ constexpr bool backColoursAreThePanel() {
 }
 static_assert(backColoursAreThePanel());
 
-const wchar_t* windowClassOf(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::TextField:
-      return L"EDIT";
-    case ControlKind::PushButton:
-    case ControlKind::OptionButton:
-      return L"BUTTON";
-    case ControlKind::Label:
-    case ControlKind::Picture:
-      break;
-  }
-  return L"STATIC";
-}
-
-DWORD styleOf(const ControlDesign& design) {
-  // Without SS_NOTIFY a static control is transparent to the mouse.
-  const DWORD notify = design.takesMouse ? SS_NOTIFY : 0;
-  DWORD style = 0;
-  switch (design.kind) {
-    case ControlKind::Label:
-      style = ui::win32::StaticAlignment(design.align) | notify;
-      break;
-    case ControlKind::TextField:
-      style = ES_READONLY | ES_AUTOHSCROLL;  // locked against typing
-      break;
-    case ControlKind::PushButton:
-      style = BS_PUSHBUTTON;
-      break;
-    case ControlKind::OptionButton:
-      style = BS_AUTORADIOBUTTON;
-      break;
-    case ControlKind::Picture:
-      style = SS_BITMAP | notify;
-      break;
-  }
-  if (design.tabStop) style |= WS_TABSTOP;
-  if (design.groupStart) style |= WS_GROUP;
-  if (!design.enabled) style |= WS_DISABLED;
-  return style;
-}
-
 HBITMAP loadBitmap(std::string_view resourceName) {
   // Loaded anew each time, as a device-dependent bitmap at the display's depth.
   return static_cast<HBITMAP>(
       LoadImageW(GetModuleHandleW(nullptr), ToWide(resourceName).c_str(), IMAGE_BITMAP, 0, 0, 0));
 }
 
+// A bitmap control takes the size of its picture; the design's stays.
+void showDesignedPicture(shaping::win32::PictureControl& picture, const ControlDesign& design) {
+  // A picture the control does not take leaves it as it was.
+  static_cast<void>(picture.show(kovrena::win32::UniqueBitmap(loadBitmap(design.picture))));
+  SetWindowPos(picture.window(), nullptr, design.rect.left, design.rect.top, design.rect.width, design.rect.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 HICON loadIcon(int width, int height) {
   return static_cast<HICON>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KOVRENA), IMAGE_ICON, width, height, 0));
 }
-
-MouseButton buttonOf(UINT message) {
-  switch (message) {
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_RBUTTONUP:
-      return MouseButton::Right;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-    case WM_MBUTTONUP:
-      return MouseButton::Middle;
-    default:
-      return MouseButton::Left;
-  }
-}
-
-int buttonSetOf(WPARAM keys) { return ui::ButtonSetFromKeyFlags(static_cast<std::uint32_t>(keys)); }
 
 }  // namespace
 
@@ -154,19 +102,18 @@ void AnaForm::show(int showCommand) {
   // The tool tips only once the window is on screen and the program waits
   // for the user: a timer message comes when nothing else is waiting, long
   // before a pointer can rest on a control for a tip to show.
-  if (SetTimer(handle(), kToolTipsTimer, USER_TIMER_MINIMUM, nullptr) == 0) createToolTips();
+  if (SetTimer(handle(), kToolTipsTimer, USER_TIMER_MINIMUM, nullptr) == 0) {
+    ui::win32::CreateToolTips(zemin_, kAnaFormControls);
+  }
 }
 
 void AnaForm::createControls() {
-  zemin_ = ui::win32::CreateControl(handle(), L"STATIC", L"", WS_CLIPCHILDREN | SS_BITMAP | SS_NOTIFY,
-                                    kPictureZeminRect, idOf(AnaFormControl::PictureZemin), nullptr,
-                                    WS_EX_CONTROLPARENT);
-  zeminPicture_ = std::make_unique<shaping::win32::PictureControl>(zemin_);
+  const std::span<const kovrena::win32::UniqueFont> fonts(&font_, 1);
+  static_cast<void>(ui::win32::CreateControls(handle(), kAnaFormZemin, fonts));
+  zemin_ = GetDlgItem(handle(), idOf(AnaFormControl::PictureZemin));
   // Without the picture PictureZemin stays empty and the window keeps its frame.
-  static_cast<void>(zeminPicture_->show(kovrena::win32::UniqueBitmap(loadBitmap(kPictureZeminPicture))));
-  // The picture stays 443 x 340 whatever the bitmap's size, as designed.
-  SetWindowPos(zemin_, nullptr, kPictureZeminRect.left, kPictureZeminRect.top, kPictureZeminRect.width,
-               kPictureZeminRect.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  zeminPicture_ = std::make_unique<shaping::win32::PictureControl>(zemin_);
+  showDesignedPicture(*zeminPicture_, kAnaFormZemin[0]);
   subclass(zemin_);
 
   // Labels lie on the picture: they are painted with the picture itself as
@@ -174,40 +121,13 @@ void AnaForm::createControls() {
   // showing that picture, so it outlives the brush.
   if (HBITMAP picture = zeminPicture_->image()) backgroundBrush_.reset(CreatePatternBrush(picture));
 
+  static_cast<void>(ui::win32::CreateControls(zemin_, kAnaFormControls, fonts));
   for (const ControlDesign& design : kAnaFormControls) {
-    const HWND child = ui::win32::CreateControl(zemin_, windowClassOf(design.kind), ToWide(design.caption),
-                                                styleOf(design), design.rect, idOf(design.id), font_.get(),
-                                                design.kind == ControlKind::TextField ? WS_EX_CLIENTEDGE : 0);
     if (design.kind == ControlKind::Picture) {
-      pictures_[static_cast<std::size_t>(PictureSlot(design.id))].emplace(child);
-      showBitmap(design.id, design.picture);
-      // A bitmap control takes the size of its picture; the design's stays.
-      SetWindowPos(child, nullptr, design.rect.left, design.rect.top, design.rect.width, design.rect.height,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+      showDesignedPicture(pictures_[static_cast<std::size_t>(PictureSlot(design.id))].emplace(control(design.id)),
+                          design);
     }
-    if (HasMouseHandlers(design.id)) subclass(child);
-  }
-  for (const ControlDesign& design : kAnaFormControls) {
-    if (design.selected) SendMessageW(control(design.id), BM_SETCHECK, BST_CHECKED, 0);
-  }
-}
-
-void AnaForm::createToolTips() {
-  const HWND toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(),
-                                        nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (toolTips == nullptr) return;  // owned by the window: destroyed with it
-  for (const ControlDesign& design : kAnaFormControls) {
-    if (design.tooltip.empty()) continue;
-    toolTipTexts_.push_back(ToWide(design.tooltip));
-    TOOLINFOW info{};
-    // The version-2 size is understood by every common-controls version.
-    info.cbSize = TTTOOLINFOW_V2_SIZE;
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = zemin_;
-    info.uId = reinterpret_cast<UINT_PTR>(control(design.id));
-    info.lpszText = toolTipTexts_.back().data();
-    SendMessageW(toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    if (HasMouseHandlers(design.id)) subclass(control(design.id));
   }
 }
 
@@ -229,10 +149,6 @@ void AnaForm::showBitmap(AnaFormControl id, std::string_view resourceName) {
   // A picture the control does not take leaves it as it was.
   static_cast<void>(picture.show(kovrena::win32::UniqueBitmap(loadBitmap(resourceName))));
   InvalidateRect(picture.window(), nullptr, FALSE);
-}
-
-void AnaForm::showPicture(PictureButton button, std::string_view resourceName) {
-  showBitmap(PictureButtonOf(button).control, resourceName);
 }
 
 HBRUSH AnaForm::colourFor(HWND child, HDC dc) {
@@ -292,71 +208,6 @@ void AnaForm::onCommand(int id, int code) {
   // Enter and Esc (IDOK, IDCANCEL) have no effect of their own.
 }
 
-void AnaForm::captureMouse(AnaFormControl id) { SetCapture(control(id)); }
-
-void AnaForm::releaseMouse(AnaFormControl id) {
-  if (GetCapture() == control(id)) ReleaseCapture();
-}
-
-void AnaForm::minimise() { ShowWindow(handle(), SW_MINIMIZE); }
-
-void AnaForm::close() { DestroyWindow(handle()); }
-
-void AnaForm::showPopupMenu(MenuPlace place) {
-  POINT at{};
-  if (place == MenuPlace::Pointer) {
-    GetCursorPos(&at);
-  } else {
-    // Below the picture's left edge, as a menu hangs from what opened it.
-    RECT mark{};
-    GetWindowRect(control(AnaFormControl::Image2), &mark);
-    at = {mark.left, mark.bottom};
-  }
-  TrackPopupMenu(popup_.get(), 0, at.x, at.y, 0, handle(), nullptr);
-}
-
-void AnaForm::showHelp() { dialogs::win32::ShowHelpWindow(handle()); }
-
-void AnaForm::showAbout() { dialogs::win32::ShowAboutWindow(handle()); }
-
-// --- controls the logic changes ------------------------------------------------
-
-void AnaForm::enableControl(AnaFormControl id, bool enabled) {
-  HWND target = control(id);
-  // A disabled control cannot keep the focus; hand it on so the keyboard still works.
-  if (!enabled && GetFocus() == target) SetFocus(control(AnaFormControl::cmdGözat));
-  EnableWindow(target, enabled);
-}
-
-void AnaForm::setApplyEnabled(bool enabled) { enableControl(AnaFormControl::cmdUygula, enabled); }
-
-bool AnaForm::applyOptionSelected() const {
-  return SendMessageW(control(AnaFormControl::optXPUygula), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void AnaForm::setPathText(const std::string& text) {
-  SetWindowTextW(control(AnaFormControl::txtExeYolu), ToWide(text).c_str());
-}
-
-void AnaForm::setApplyOptionEnabled(bool enabled) { enableControl(AnaFormControl::optXPUygula, enabled); }
-
-void AnaForm::setUndoOptionEnabled(bool enabled) { enableControl(AnaFormControl::optGeriAl, enabled); }
-
-void AnaForm::selectApplyOption() {
-  SendMessageW(control(AnaFormControl::optXPUygula), BM_SETCHECK, BST_CHECKED, 0);
-  SendMessageW(control(AnaFormControl::optGeriAl), BM_SETCHECK, BST_UNCHECKED, 0);
-}
-
-void AnaForm::selectUndoOption() {
-  SendMessageW(control(AnaFormControl::optGeriAl), BM_SETCHECK, BST_CHECKED, 0);
-  SendMessageW(control(AnaFormControl::optXPUygula), BM_SETCHECK, BST_UNCHECKED, 0);
-}
-
-void AnaForm::setUndoLabelEnabled(bool enabled) {
-  EnableWindow(control(AnaFormControl::lblGeriAl), enabled);
-  InvalidateRect(control(AnaFormControl::lblGeriAl), nullptr, TRUE);
-}
-
 // --- message handling ----------------------------------------------------------
 
 // Back in front (a message box closed, say): the focus goes back where it
@@ -365,22 +216,6 @@ void AnaForm::setUndoLabelEnabled(bool enabled) {
 bool AnaForm::restoreFocus() {
   if (lastFocus_ == nullptr || !IsWindow(lastFocus_)) return false;
   SetFocus(IsWindowEnabled(lastFocus_) ? lastFocus_ : control(AnaFormControl::cmdGözat));
-  return true;
-}
-
-bool AnaForm::takeKey(const MSG& message) {
-  const bool shift = GetKeyState(VK_SHIFT) < 0;
-  const bool withControl = GetKeyState(VK_CONTROL) < 0;
-  std::optional<ChromeKey> key;
-  if (message.wParam == VK_F1 && !shift && !withControl && message.message != WM_SYSKEYDOWN) key = ChromeKey::Help;
-  if (message.wParam == VK_APPS || (message.wParam == VK_F10 && shift && !withControl)) key = ChromeKey::Menu;
-  if (!key) return false;
-  // Bit 30: the key was down already, a repeat while it is held.
-  const bool firstPress = (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&
-                          (message.lParam & (1L << 30)) == 0;
-  if (firstPress) chrome_.keyPressed(*key);
-  // Its release as well: left to the controls, it would open a control's own
-  // context menu (the text field's) after ours.
   return true;
 }
 
@@ -408,7 +243,7 @@ LRESULT AnaForm::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam != kToolTipsTimer) break;
       KillTimer(handle(), kToolTipsTimer);
-      createToolTips();
+      ui::win32::CreateToolTips(zemin_, kAnaFormControls);
       return 0;
     case WM_DESTROY:
       // Unload: with the main window gone the program ends.
@@ -422,71 +257,6 @@ LRESULT AnaForm::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT AnaForm::onChildMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
   return child == zemin_ ? zeminMessage(message, wParam, lParam) : controlMessage(child, message, wParam, lParam);
-}
-
-LRESULT AnaForm::zeminMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto painted =
-      ui::win32::AnswerPaint(zemin_, message, wParam, [this](HDC dc, bool printing) { drawZemin(dc, !printing); });
-  if (painted) return *painted;
-  switch (message) {
-    // PictureZemin contains the controls: what they tell their parent goes to the window.
-    case WM_COMMAND:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-      return SendMessageW(handle(), message, wParam, lParam);
-    case WM_SETCURSOR:
-      if (move_.showPointer()) return TRUE;
-      break;
-    case WM_MOUSEMOVE:
-      chrome_.backgroundMouseMove(buttonSetOf(wParam));
-      return 0;
-    default:
-      break;
-  }
-  return childAnswer(zemin_, message, wParam, lParam);
-}
-
-LRESULT AnaForm::controlMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto id = static_cast<AnaFormControl>(GetDlgCtrlID(child));
-  switch (message) {
-    case WM_SETCURSOR: {
-      const ControlDesign* design = AnaFormDesign(id);
-      if (design != nullptr && design->handPointer && handCursor_ != nullptr) {
-        SetCursor(handCursor_);
-        return TRUE;
-      }
-      break;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      chrome_.buttonDown(id, buttonOf(message), false);
-      return 0;
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-      chrome_.buttonDown(id, buttonOf(message), true);
-      return 0;
-    case WM_MOUSEMOVE:
-      chrome_.mouseMove(id, buttonSetOf(wParam));
-      return 0;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-      const POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      RECT inside{};
-      GetClientRect(child, &inside);
-      chrome_.buttonUp(id, buttonOf(message), PtInRect(&inside, at) != FALSE);
-      return 0;
-    }
-    case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != child) chrome_.captureLost();
-      break;
-    default:
-      break;
-  }
-  return childAnswer(child, message, wParam, lParam);
 }
 
 }  // namespace kovrena::app::win32

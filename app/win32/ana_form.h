@@ -11,7 +11,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "app/ana_form_design.h"
 #include "app/ana_form_values.h"
@@ -80,7 +79,6 @@ class AnaForm final : public ui::win32::Window, public SelectionControls, public
   LRESULT controlMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam);
 
   void createControls();
-  void createToolTips();
   void createPopupMenu();
   HWND control(AnaFormControl id) const;
   void enableControl(AnaFormControl id, bool enabled);
@@ -99,7 +97,6 @@ class AnaForm final : public ui::win32::Window, public SelectionControls, public
   std::unique_ptr<shaping::win32::PictureControl> zeminPicture_;
   // The picture controls in the order the design lists them (PictureSlot).
   std::array<std::optional<shaping::win32::PictureControl>, kPictureCount> pictures_;
-  std::vector<std::wstring> toolTipTexts_;
   kovrena::win32::UniqueFont font_;
   kovrena::win32::UniqueBrush panelBrush_;
   kovrena::win32::UniqueBrush backgroundBrush_;  // the picture, for transparent labels

@@ -12,6 +12,7 @@
 #include "platform/win32/text.h"
 #include "resources/resource_ids.h"
 #include "resources/version.h"
+#include "ui/win32/control_factory.h"
 #include "ui/win32/gdi_design.h"
 
 namespace kovrena::dialogs::win32 {
@@ -22,15 +23,8 @@ using ui::win32::ColorRef;
 namespace {
 
 constexpr wchar_t kClassName[] = L"KovrenaFrmHakkında";
-constexpr int kFirstControlId = 1000;
 // The plain colour when the picture cannot be drawn: the deep blue of the panel.
 constexpr ui::Rgb kPlainBackground{0x1E, 0x4E, 0xA8};
-
-int controlId(AboutControl control) {
-  return control == AboutControl::cmdOK ? IDOK : kFirstControlId + static_cast<int>(control);
-}
-
-RECT toRect(const ui::Rect& rect) { return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height}; }
 
 // A separator element as the rectangle it covers: its width grows downwards
 // from its row, so the grey element stays visible above the white one.
@@ -61,7 +55,7 @@ bool frmHakkında::create(HWND owner) {
   }
   createFonts();
   createControls();
-  createTooltips();
+  ui::win32::CreateToolTips(handle(), kAboutControls);
   load();
   return true;
 }
@@ -74,14 +68,7 @@ void frmHakkında::createFonts() {
 
 HFONT frmHakkında::fontFor(AboutFont font) const { return fonts_[static_cast<std::size_t>(font)].get(); }
 
-HWND frmHakkında::control(AboutControl control) const { return controls_[static_cast<std::size_t>(control)]; }
-
-std::optional<AboutControl> frmHakkında::controlOf(HWND window) const {
-  for (const ControlDesign& design : kAboutControls) {
-    if (control(design.id) == window) return design.id;
-  }
-  return std::nullopt;
-}
+HWND frmHakkında::control(AboutControl control) const { return GetDlgItem(handle(), static_cast<int>(control)); }
 
 void frmHakkında::createControls() {
   bigIcon_.reset(loadIcon(IDI_HAKKINDA_PENCERE, GetSystemMetrics(SM_CXICON)));
@@ -92,59 +79,11 @@ void frmHakkında::createControls() {
   linkPointer_ = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_EL_BAGLANTI));
   if (linkPointer_ == nullptr) linkPointer_ = LoadCursorW(nullptr, IDC_HAND);
 
-  // Created in tab order, which is the design table's order. The labels
-  // have no SS_NOTIFY: they are transparent to the mouse, so every move
-  // over them reaches the window, which tells them apart by position as the
-  // design does.
-  for (const ControlDesign& design : kAboutControls) {
-    const int id = controlId(design.id);
-    const HFONT font = fontFor(design.font);
-    HWND created = nullptr;
-    switch (design.kind) {
-      case ControlKind::Button:
-        created = ui::win32::CreateControl(handle(), L"BUTTON", ToWide(design.caption),
-                                           WS_TABSTOP | (id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                                           design.rect, id, font);
-        break;
-      case ControlKind::Label:
-      case ControlKind::Link:
-        created = ui::win32::CreateControl(handle(), L"STATIC", ToWide(design.caption),
-                                           SS_NOPREFIX | ui::win32::StaticAlignment(design.align), design.rect,
-                                           id, font);
-        break;
-      case ControlKind::Icon:
-        created = ui::win32::CreateControl(handle(), L"STATIC", L"", SS_ICON, design.rect, id, nullptr);
-        if (created != nullptr && picture_) {
-          SendMessageW(created, STM_SETICON, reinterpret_cast<WPARAM>(picture_.get()), 0);
-        }
-        break;
-    }
-    controls_[static_cast<std::size_t>(design.id)] = created;
+  static_cast<void>(ui::win32::CreateControls(handle(), kAboutControls, fonts_));
+  if (picture_) {
+    SendMessageW(control(AboutControl::Image1), STM_SETICON, reinterpret_cast<WPARAM>(picture_.get()), 0);
   }
   setFirstFocus(control(AboutControl::cmdOK));
-}
-
-void frmHakkında::createTooltips() {
-  const HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
-                                       GetModuleHandleW(nullptr), nullptr);
-  if (tooltip == nullptr) return;  // owned by the window: destroyed with it
-  UINT_PTR toolId = 1;
-  for (const ControlDesign& design : kAboutControls) {
-    if (design.tooltip.empty()) continue;
-    tooltipTexts_.push_back(ToWide(design.tooltip));
-    // The size known to every comctl32 from XP's on, with or without the
-    // visual styles.
-    TOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_SUBCLASS;
-    tool.hwnd = handle();
-    tool.uId = toolId++;
-    tool.rect = toRect(design.rect);
-    tool.lpszText = tooltipTexts_.back().data();
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  }
 }
 
 void frmHakkında::load() {
@@ -185,9 +124,9 @@ LRESULT frmHakkında::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC: {
       const auto dc = reinterpret_cast<HDC>(wParam);
       const auto window = reinterpret_cast<HWND>(lParam);
-      const std::optional<AboutControl> owned = controlOf(window);
-      const std::optional<ui::Rgb> colour = owned ? AboutDesign(*owned).colour : std::nullopt;
-      SetTextColor(dc, colour ? ColorRef(*colour) : GetSysColor(COLOR_BTNTEXT));
+      const ControlDesign* design = ui::DesignOf(kAboutControls, AboutControl(GetDlgCtrlID(window)));
+      const bool coloured = design != nullptr && design->textColour;
+      SetTextColor(dc, coloured ? ColorRef(*design->textColour) : GetSysColor(COLOR_BTNTEXT));
       SetBkMode(dc, TRANSPARENT);
       return reinterpret_cast<LRESULT>(background_.brushFor(dc, window));
     }

@@ -4,9 +4,6 @@
 #include <windows.h>
 
 #include <array>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "dialogs/about.h"
 #include "dialogs/sys_info.h"
@@ -41,15 +38,12 @@ class frmHakkında final : public ModalForm {
   void paint(HDC dc) override;
   void createFonts();
   void createControls();
-  void createTooltips();
   void load();
   HFONT fontFor(AboutFont font) const;
-  std::optional<AboutControl> controlOf(HWND window) const;
   void setUnderline(Link link, bool underlined);
   void follow(Link link);
 
   AboutServices services_;
-  std::array<HWND, kAboutControls.size()> controls_{};
   PictureBackground background_;
   std::array<kovrena::win32::UniqueFont, kAboutFonts.size()> fonts_;
   kovrena::win32::UniqueFont linkFontUnderlined_;
@@ -57,7 +51,6 @@ class frmHakkında final : public ModalForm {
   kovrena::win32::UniqueIcon smallIcon_;
   kovrena::win32::UniqueIcon picture_;
   HCURSOR linkPointer_ = nullptr;
-  std::vector<std::wstring> tooltipTexts_;
   AboutMouse mouse_;
 };
 

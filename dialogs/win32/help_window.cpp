@@ -7,6 +7,7 @@
 #include "dialogs/help_text.h"
 #include "platform/win32/text.h"
 #include "ui/mouse_buttons.h"
+#include "ui/win32/control_factory.h"
 #include "ui/win32/gdi_design.h"
 
 namespace kovrena::dialogs::win32 {
@@ -17,8 +18,6 @@ using ui::win32::ColorRef;
 namespace {
 
 constexpr wchar_t kClassName[] = L"KovrenaFrmYardım";
-constexpr int kLabelId = 100;
-constexpr int kTextBoxId = 101;
 // The plain colour when the picture cannot be drawn: the pink of the panel.
 constexpr ui::Rgb kPlainBackground{0xD8, 0x5A, 0x8C};
 
@@ -41,27 +40,16 @@ bool frmYardım::create(HWND owner) {
 }
 
 void frmYardım::createControls() {
-  windowFont_ = ui::win32::CreateDesignFont(ui::kWindowFont);
-  textFont_ = ui::win32::CreateDesignFont(kHelpTextFont);
+  fonts_[static_cast<std::size_t>(HelpFont::Window)] = ui::win32::CreateDesignFont(ui::kWindowFont);
+  fonts_[static_cast<std::size_t>(HelpFont::Text)] = ui::win32::CreateDesignFont(kHelpTextFont);
   textBackground_.reset(CreateSolidBrush(ColorRef(kHelpTextBackground)));
-  setWindowFont(windowFont_.get());
-
-  // In tab order. Label1 is left without SS_NOTIFY: it is transparent to the
-  // mouse, so the moves over it reach the window and drag it like the
-  // background does.
-  label_ = ui::win32::CreateControl(handle(), L"STATIC", ToWide(kHelpLabelCaption), SS_CENTER | SS_NOPREFIX,
-                                    kHelpLabelRect, kLabelId, windowFont_.get());
-  // No ES_WANTRETURN: Enter belongs to the default button.
-  textBox_ = ui::win32::CreateControl(handle(), L"EDIT", L"",
-                                      WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                                      kHelpTextRect, kTextBoxId, textFont_.get(), WS_EX_CLIENTEDGE);
-  ok_ = ui::win32::CreateControl(handle(), L"BUTTON", ToWide(kOkCaption), WS_TABSTOP | BS_DEFPUSHBUTTON,
-                                 kHelpOkRect, IDOK, windowFont_.get());
-  subclass(textBox_);
-  setFirstFocus(textBox_);
+  setWindowFont(fonts_[static_cast<std::size_t>(HelpFont::Window)].get());
+  static_cast<void>(ui::win32::CreateControls(handle(), kHelpControls, fonts_));
+  subclass(textBox());
+  setFirstFocus(textBox());
 }
 
-void frmYardım::load() { SetWindowTextW(textBox_, ToWide(HelpText()).c_str()); }
+void frmYardım::load() { SetWindowTextW(textBox(), ToWide(HelpText()).c_str()); }
 
 void frmYardım::paint(HDC dc) {
   RECT client{};
@@ -87,7 +75,7 @@ LRESULT frmYardım::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLOREDIT: {
       const auto dc = reinterpret_cast<HDC>(wParam);
       const auto control = reinterpret_cast<HWND>(lParam);
-      if (control == textBox_) {
+      if (control == textBox()) {
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(dc, ColorRef(kHelpTextBackground));
         return reinterpret_cast<LRESULT>(textBackground_.get());

@@ -2,8 +2,10 @@
 // frmYardım: the frameless help window with the fixed help text.
 #include <windows.h>
 
+#include <array>
 #include <functional>
 
+#include "dialogs/help_design.h"
 #include "dialogs/win32/modal_form.h"
 #include "dialogs/win32/picture_background.h"
 #include "platform/win32/scoped.h"
@@ -17,9 +19,9 @@ class frmYardım final : public ModalForm {
 
   // Creates the window, hidden, owned by owner, and runs its load.
   [[nodiscard]] bool create(HWND owner);
-  HWND label() const { return label_; }      // Label1
-  HWND textBox() const { return textBox_; }  // txtYardım
-  HWND okButton() const { return ok_; }      // cmdTamam
+  HWND label() const { return control(HelpControl::Label1); }
+  HWND textBox() const { return control(HelpControl::txtYardım); }
+  HWND okButton() const { return control(HelpControl::cmdTamam); }
   HCURSOR pointer() const { return move_.pointer(); }
 
   // The system's interactive move (WM_NCLBUTTONDOWN with HTCAPTION, which
@@ -31,15 +33,12 @@ class frmYardım final : public ModalForm {
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT onChildMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam) override;
   void paint(HDC dc) override;
+  HWND control(HelpControl control) const { return GetDlgItem(handle(), static_cast<int>(control)); }
   void createControls();
   void load();
 
-  HWND label_ = nullptr;
-  HWND textBox_ = nullptr;
-  HWND ok_ = nullptr;
   PictureBackground background_;
-  kovrena::win32::UniqueFont windowFont_;
-  kovrena::win32::UniqueFont textFont_;
+  std::array<kovrena::win32::UniqueFont, 2> fonts_;  // by HelpFont
   kovrena::win32::UniqueBrush textBackground_;
   ui::win32::SystemMove move_;
 };

@@ -180,7 +180,7 @@ TEST_F(AboutWindow, OpensFromTheMenuAndTheMakerLabelWithItsDesign) {
       std::wstring caption = ToWide(design.caption);
       if (design.id == dialogs::AboutControl::lblTitle) caption = ToWide(loaded.lblTitle);
       if (design.id == dialogs::AboutControl::lblVersion) caption = ToWide(loaded.lblVersion);
-      const wchar_t* windowClass = design.kind == dialogs::ControlKind::Button ? L"Button" : L"Static";
+      const wchar_t* windowClass = design.kind == dialogs::ControlKind::PushButton ? L"Button" : L"Static";
       HWND control = nullptr;
       for (HWND child : descendants(about)) {
         if (control == nullptr && _wcsicmp(className(child).c_str(), windowClass) == 0 &&

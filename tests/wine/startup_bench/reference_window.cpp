@@ -60,6 +60,9 @@ DWORD styleOf(const ControlDesign& design) {
     case ControlKind::Picture:
       style = SS_BITMAP | (design.takesMouse ? SS_NOTIFY : 0);
       break;
+    case ControlKind::Icon:
+      style = SS_ICON;
+      break;
   }
   if (design.tabStop) style |= WS_TABSTOP;
   if (design.groupStart) style |= WS_GROUP;
