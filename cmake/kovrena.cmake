@@ -41,8 +41,13 @@ option(KOVRENA_COMPACT "Size options for the shipping Kovrena.exe" OFF)
 # (cli/run.cpp) end the program instead of throwing. The shipping build also
 # optimises it across files at the link.
 function(kovrena_room_code target)
-  target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+  target_compile_options(${target} PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables
     -fno-threadsafe-statics)
+  # UBSan checks each virtual call against the object's type information,
+  # which the programs and tests built with it then need from every library.
+  if(NOT KOVRENA_SANITIZE)
+    target_compile_options(${target} PRIVATE -fno-rtti)
+  endif()
   if(KOVRENA_COMPACT)
     set_target_properties(${target} PROPERTIES INTERPROCEDURAL_OPTIMIZATION ON)
     # Smallest code rather than small and fast: nothing in it is busy for
