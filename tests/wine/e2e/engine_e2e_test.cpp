@@ -212,5 +212,66 @@ TEST_F(EngineThroughTheWindow, AFailedChangeLeavesTheOldManifestWithItsAttribute
   SetFileAttributesW(manifestPath.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// A folder made immutable on the host for as long as it lives: nothing can
+// be made, renamed or deleted in it, not even by root. False where that
+// cannot be done.
+class FrozenFolder {
+ public:
+  explicit FrozenFolder(const std::wstring& folder) : folder_(folder) {
+    if (!runOnHost(L"chattr", L"+i", {win32::ToUtf8(folder)})) return;
+    // Wine does not wait for a host program to end: the folder is tried.
+    frozen_ = waitUntil([&] { return !canCreateIn(folder); });
+  }
+  ~FrozenFolder() {
+    runOnHost(L"chattr", L"-i", {win32::ToUtf8(folder_)});
+    waitUntil([&] { return canCreateIn(folder_); });
+  }
+  explicit operator bool() const { return frozen_; }
+
+ private:
+  static bool canCreateIn(const std::wstring& folder) {
+    const std::wstring probe = folder + L"\\yoklama";
+    {
+      const win32::UniqueHandle file(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+      if (!file) return false;
+    }
+    DeleteFileW(probe.c_str());
+    return true;
+  }
+  std::wstring folder_;
+  bool frozen_ = false;
+};
+
+// A folder the user may not change (on Windows: one without the right to
+// delete in it): Wine reports the delete of the manifest done, and the
+// manifest stays. The undo must say it failed, and leave the manifest as it
+// was, hidden and a system file.
+TEST_F(EngineThroughTheWindow, AnUndoThatDeletesNothingIsReportedAsFailed) {
+  const std::wstring manifestPath = target_ + L".manifest";
+  constexpr DWORD kOurs = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  applyTo(target_);
+  expectMessage(L"Seçtiğiniz programa (Örnek Program.exe) XP Görünüm Stili uygulandı");
+  const std::string written = bytesOf(manifestPath);
+  ASSERT_FALSE(written.empty());
+  {
+    const FrozenFolder frozen(folder_);
+    if (!frozen) GTEST_SKIP() << "no folder can be made immutable here (chattr, as root, on ext4)";
+    choose(target_);
+    waitUntilProgramIdle();
+    ASSERT_TRUE(checked(control(L"Button", L"Önceden yapılmış değişikliği geri al")));
+    pressButton(control(L"Button", L"Uygula"));
+    HWND box = messageBox();
+    ASSERT_NE(box, nullptr) << "no error report";
+    bool reported = false;
+    for (const std::wstring& shown : staticTexts(box)) reported = reported || shown.starts_with(ToWide(app::kUndoHeadline));
+    EXPECT_TRUE(reported) << "the undo was reported done";
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    ASSERT_TRUE(waitUntil([&] { return gone(box); }));
+  }
+  EXPECT_EQ(bytesOf(manifestPath), written);
+  EXPECT_EQ(GetFileAttributesW(manifestPath.c_str()) & kOurs, kOurs);
+}
+
 }  // namespace
 }  // namespace kovrena::testing
