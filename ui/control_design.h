@@ -29,6 +29,13 @@ class EnumNumber {
   }
   constexpr explicit operator int() const { return number_; }
   friend constexpr bool operator==(EnumNumber, EnumNumber) = default;
+  // Compared with the window's enumeration directly: through the conversion
+  // either way the comparison would be ambiguous.
+  template <class Enum>
+    requires std::is_enum_v<Enum>
+  friend constexpr bool operator==(EnumNumber number, Enum value) {
+    return number.number_ == static_cast<std::int16_t>(value);
+  }
 
  private:
   // Small: the tables are part of the program's size.
