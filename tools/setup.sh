@@ -23,7 +23,7 @@ packages=(
   locales fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
 )
 
-# shellcheck source=tools/i386.sh
+# shellcheck source=i386.sh
 . "$tools/i386.sh"
 i386=no
 if kovrena_runs_i386; then
@@ -55,7 +55,7 @@ if ! locale -a 2>/dev/null | grep -qix 'tr_TR\.utf-\?8'; then
   locale-gen >/dev/null
 fi
 
-# shellcheck source=tools/wine-env.sh
+# shellcheck source=wine-env.sh
 . "$tools/wine-env.sh"
 wine() { LC_ALL="$KOVRENA_WINE_LOCALE" "$KOVRENA_WINE" "$@"; }
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
