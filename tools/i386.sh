@@ -1,3 +1,4 @@
+# shellcheck shell=sh
 # Sourced (sh or bash): whether this machine can start the shipping, 32-bit
 # Kovrena.exe. Not every kernel executes i386 code; the one sure way to know
 # is to run some, which needs no package at all.

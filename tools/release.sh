@@ -44,7 +44,8 @@ export_source() {
 # Configures and builds one preset in a source copy; the output goes to a
 # log, shown when the build fails.
 build() {
-  local source=$1 preset=$2 log="$work/$preset-${3:-build}.log"
+  local source=$1 preset=$2
+  local log="$work/$preset-${3:-build}.log"
   if ! (cd "$source" && cmake --preset "$preset" && cmake --build --preset "$preset") >"$log" 2>&1; then
     tail -n 40 "$log" >&2
     fail "building $preset failed (the whole log: $log)"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Brings a fresh Debian 12 machine to the point where Kovrena builds and its
 # tests run: both MinGW-w64 cross compilers, 64-bit Wine, a virtual display,
-# GoogleTest, clang for the fuzzers, the Turkish locale and fonts with the
-# metrics the windows are designed for. Idempotent; quick when all is present.
+# GoogleTest, clang for the fuzzers, shellcheck for the scripts, the Turkish
+# locale and fonts with the metrics the windows are designed for.
+# Idempotent; quick when all is present.
 #
 # Kovrena.exe itself is built for i686 / Windows XP. Where the kernel
 # executes i386 code, 32-bit Wine is installed too and the shipping exe runs
@@ -19,11 +20,11 @@ packages=(
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth x11-utils x11-apps imagemagick
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-14-dev attr libattr1-dev libcli11-dev
+  clang libclang-rt-14-dev attr libattr1-dev libcli11-dev shellcheck
   locales fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
 )
 
-# shellcheck source=tools/i386.sh
+# shellcheck source=i386.sh
 . "$tools/i386.sh"
 i386=no
 if kovrena_runs_i386; then
@@ -55,7 +56,7 @@ if ! locale -a 2>/dev/null | grep -qix 'tr_TR\.utf-\?8'; then
   locale-gen >/dev/null
 fi
 
-# shellcheck source=tools/wine-env.sh
+# shellcheck source=wine-env.sh
 . "$tools/wine-env.sh"
 wine() { LC_ALL="$KOVRENA_WINE_LOCALE" "$KOVRENA_WINE" "$@"; }
 if [ ! -f "$WINEPREFIX/system.reg" ]; then

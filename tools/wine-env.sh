@@ -1,4 +1,5 @@
-# Sourced: the environment every Wine invocation of the project uses.
+# shellcheck shell=sh
+# Sourced (sh or bash): the environment every Wine invocation of the project uses.
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="

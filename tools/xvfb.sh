@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: starts a private virtual display when none is set, and a
 # persistent wineserver (a Wine program then starts in a fraction of the
 # time). kovrena_display_stop undoes both.

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "text/letter_case.h"
+
 namespace kovrena::testing {
 
 Error notFoundError() { return Error{kErrFileNotFound, "Dosya bulunamadı"}; }
@@ -72,6 +74,12 @@ std::string nameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The folder part with its separator ("" for a bare name).
+std::string folderPrefixOf(const std::string& path) {
+  const auto slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
 }  // namespace
 
 void MemoryFileSystem::addFile(const std::string& path, std::string bytes, std::uint32_t attributes) {
@@ -80,6 +88,27 @@ void MemoryFileSystem::addFile(const std::string& path, std::string bytes, std::
 
 void MemoryFileSystem::addDirectory(const std::string& path) {
   entries[path] = MemoryEntry{"", attr::kDirectory, true, 0};
+}
+
+std::map<std::string, MemoryEntry>::iterator MemoryFileSystem::findAnyCase(const std::string& path) {
+  const auto exact = entries.find(path);
+  if (exact != entries.end()) return exact;
+  const std::string prefix = folderPrefixOf(path);
+  const std::string name = nameOf(path);
+  for (auto entry = entries.lower_bound(prefix); entry != entries.end() && entry->first.starts_with(prefix); ++entry) {
+    const std::string_view rest = std::string_view(entry->first).substr(prefix.size());
+    if (rest.find_first_of("\\/") == std::string_view::npos && text::SameIgnoringCase(rest, name)) return entry;
+  }
+  return entries.end();
+}
+
+bool MemoryFileSystem::folderExists(const std::string& prefix) const {
+  if (prefix.empty()) return true;
+  const auto folder = entries.find(prefix.substr(0, prefix.size() - 1));
+  if (folder != entries.end()) return folder->second.directory;
+  // A folder nobody added exists when something lies in it.
+  const auto inside = entries.lower_bound(prefix);
+  return inside != entries.end() && inside->first.starts_with(prefix);
 }
 
 std::vector<std::string> MemoryFileSystem::lookups() const {
@@ -95,8 +124,8 @@ Result<std::string> MemoryFileSystem::findFile(const std::string& path, std::uin
   log.push_back("find " + path + " " + std::to_string(mask));
   if (auto fault = faultFor(FileOp::Find)) return *fault;
   std::string name;
-  const auto entry = entries.find(path);
-  if (entry != entries.end() && LookupAdmits(entry->second.attributes, mask)) name = nameOf(path);
+  const auto entry = findAnyCase(path);
+  if (entry != entries.end() && LookupAdmits(entry->second.attributes, mask)) name = nameOf(entry->first);
   if (afterFind) afterFind();
   return name;
 }
@@ -107,6 +136,7 @@ Result<NewFile> MemoryFileSystem::createTemporaryFile(const std::string& path) {
   std::string temporary = TemporaryPathFor(path, kWriter, attempt);
   log.push_back("create " + temporary);
   if (auto fault = faultFor(FileOp::Create)) return *fault;
+  if (!folderExists(folderPrefixOf(path))) return notFoundError();
   entries[temporary] = MemoryEntry{"", attr::kHidden, false, 0};
   auto file = std::make_unique<MemoryOutputFile>(*this, temporary);
   return NewFile{std::move(temporary), std::move(file)};

@@ -2,8 +2,11 @@
 // An in-memory file system that behaves like Windows where its callers can
 // tell the difference (read-only and open files refuse deletion, folders
 // refuse to be opened as files, lookups admit what the platform's lookups
-// admit) and that fails any operation on request. Paths are whole keys:
-// the name a lookup returns is what follows the last separator.
+// admit and find a name in any letter case) and that fails any operation on
+// request. It keeps the FileSystem contract the real ones keep
+// (tests/contracts). Paths are whole keys, matched exactly but by the
+// lookup: the name a lookup returns is what follows the last separator of
+// the key found. A folder exists when it was added or holds an entry.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -64,6 +67,12 @@ class MemoryFileSystem final : public FileSystem, public Disk {
   Result<EntryKind> kindOf(const std::string& path, bool followLinks) override;
   Result<std::vector<FolderEntry>> list(const std::string& folder) override;
   Result<std::unique_ptr<ByteSource>> openForReading(const std::string& path) override;
+
+  // The entry at path, else the one of its folder whose name differs from
+  // path's in letter case only.
+  std::map<std::string, MemoryEntry>::iterator findAnyCase(const std::string& path);
+  // Whether the folder named by prefix (ending in its separator) exists.
+  bool folderExists(const std::string& prefix) const;
 
   std::optional<Error> faultFor(FileOp op, std::optional<std::uint32_t> value = std::nullopt) const {
     return FaultFor(faults, op, value);

@@ -14,7 +14,8 @@ using testing::Fault;
 using testing::FileOp;
 using testing::MemoryFileSystem;
 
-const std::string kManifest = "C:\\Programlar\\notepad.exe.manifest";
+const std::string kFolder = "C:\\Programlar";
+const std::string kManifest = kFolder + "\\notepad.exe.manifest";
 
 const std::string kTemporary = TemporaryPathFor(kManifest, MemoryFileSystem::kWriter, 0);
 const std::string kOldBytes = "el yazısı manifest";
@@ -22,13 +23,14 @@ constexpr std::uint32_t kOldAttributes = attr::kReadOnly | attr::kHidden | attr:
 
 TEST(WriteManifestFile, WritesATemporaryFileToTheDiskThenRenamesItOverThePath) {
   MemoryFileSystem files;
+  files.addDirectory(kFolder);
   const std::string text = BuildManifestText("notepad.exe");
   EXPECT_EQ(WriteManifestFile(files, kManifest, text, OldManifest::None), std::nullopt);
   ASSERT_TRUE(files.exists(kManifest));
   EXPECT_EQ(files.entries[kManifest].bytes, text);
   // Exactly 6: the Archive bit a new file is born with is gone.
   EXPECT_EQ(files.entries[kManifest].attributes, 6u);
-  EXPECT_EQ(files.entries.size(), 1u);
+  EXPECT_EQ(files.entries.size(), 2u) << "the folder and the manifest, nothing else";
   const std::vector<std::string> expectedLog = {
       "leftovers " + kManifest, "create " + kTemporary, "write " + kTemporary,          "flush " + kTemporary,
       "close " + kTemporary,  "attributes " + kTemporary + " 6", "replace " + kTemporary + " " + kManifest};
@@ -75,6 +77,7 @@ TEST(WriteManifestFile, AnyFailureLeavesThePathAsItWasAndNoTemporaryFile) {
     for (const WriteFaultCase& c : cases) {
       SCOPED_TRACE(std::string(c.label) + (old == OldManifest::Replace ? ", replacing" : ""));
       MemoryFileSystem files;
+      files.addDirectory(kFolder);
       if (old == OldManifest::Replace) files.addFile(kManifest, kOldBytes, kOldAttributes);
       files.faults = c.faults;
       EXPECT_EQ(WriteManifestFile(files, kManifest, BuildManifestText("notepad.exe"), old), c.expected);

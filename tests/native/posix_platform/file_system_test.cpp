@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "platform/posix/file_system.h"
-#include "tests/contracts/file_system_contract.h"
 #include "tests/native/posix_platform/temp_folder.h"
 
 namespace kovrena::posix {
@@ -114,18 +113,8 @@ TEST_F(PosixFiles, FolderNamedLikeTheFileIsNeverAFile) {
   EXPECT_EQ(deleted->number, EISDIR);
 }
 
-TEST_F(PosixFiles, KeepsTheFileSystemContract) {
-  const contract::Place place{[this](const std::string& name) { return folder / name; },
-                              [](const std::string& path) {
-                                writeFile(path, "x");
-                                return readFile(path).has_value();
-                              },
-                              [](const std::string& path) { return ::mkdir(path.c_str(), 0755) == 0; },
-                              [](const std::string& path) { return readFile(path).value_or("(unreadable)"); }};
-  contract::RunAll(files, place);
-}
-
-// Beyond the shared cases: a path that runs through a file is missing too.
+// Beyond the contract (tests/contracts): a path that runs through a file is
+// missing too.
 TEST_F(PosixFiles, PathThroughAFileIsMissing) {
   writeFile(folder / "file", "x");
   const std::string path = folder / "file/under-a-file";

@@ -9,6 +9,7 @@ env -u KOVRENA_RUNS_I386 sh -c ". '$tools/i386.sh'; kovrena_runs_i386" && machin
 failures=0
 # KOVRENA_RUNS_I386 | the halves skipped
 for row in "unset $machine" "no i686" "yes $machine" "empty $machine"; do
+  # shellcheck disable=SC2086 # the words of a row are its fields
   set -- $row
   setting=$1 expected=${2:-}
   skipped=""

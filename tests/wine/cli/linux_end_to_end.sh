@@ -28,7 +28,7 @@ step() { echo "--- $*"; }
 [ -f "$probe64" ] || fail "no 64-bit probe at $probe64"
 [ -f "$program32" ] || fail "no 32-bit program at $program32: build the xp preset first"
 
-# shellcheck source=tools/wine-env.sh
+# shellcheck source=../../../tools/wine-env.sh
 . "$tools/wine-env.sh"
 [ -d "$WINEPREFIX/drive_c" ] || fail "no Wine prefix at $WINEPREFIX (tools/setup.sh makes it)"
 
@@ -58,7 +58,7 @@ wine_flags() {
   "$KOVRENA_WINE" cmd /c attrib "$1" 2>/dev/null | tr -d '\r' | sed 's/C:\\.*//'
 }
 # The comctl32 module the probe at this Windows path was bound to.
-probe_binding() { "$KOVRENA_WINE" "$1" 2>/dev/null | tr 'A-Z' 'a-z'; }
+probe_binding() { "$KOVRENA_WINE" "$1" 2>/dev/null | LC_ALL=C tr '[:upper:]' '[:lower:]'; }
 # Rewrites a file in place, so that its inode and so its DOS attributes stay.
 rewrite_in_place() {
   sed "$1" "$2" >"$folder/.rewrite"

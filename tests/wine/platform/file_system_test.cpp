@@ -1,6 +1,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,14 +51,25 @@ TEST_F(Win32Files, PlainLookupSkipsHiddenAndSystemMask39FindsEveryFile) {
   }
 }
 
-TEST_F(Win32Files, KeepsTheFileSystemContract) {
-  const contract::Place place{
-      [this](const std::string& name) { return folder / name; },
-      [](const std::string& path) { return writeBytes(path, "x"); },
-      [](const std::string& path) { return CreateDirectoryW(ToWide(path).c_str(), nullptr) != 0; },
-      [](const std::string& path) { return readBytes(path).value_or("(unreadable)"); }};
-  contract::RunAll(files, place);
-}
+// The Win32 file system keeps the contract the POSIX one and the fake keep.
+class Win32Subject final : public contract::Subject {
+ public:
+  bool ready() const override { return folder_.ok(); }
+  FileSystem& files() override { return files_; }
+  std::string path(const std::string& name) const override { return folder_ / name; }
+  bool makeFile(const std::string& path) override { return writeBytes(path, "x"); }
+  bool makeFolder(const std::string& path) override { return CreateDirectoryW(ToWide(path).c_str(), nullptr) != 0; }
+  std::optional<std::string> read(const std::string& path) override { return readBytes(path); }
+
+ private:
+  TempDir folder_;
+  Win32FileSystem files_;
+};
+
+using contract::FileSystemContract;
+INSTANTIATE_TEST_SUITE_P(Wine, FileSystemContract,
+                         ::testing::Values(contract::Maker{"Win32", [] { return std::make_unique<Win32Subject>(); }}),
+                         contract::MakerName);
 
 TEST_F(Win32Files, WildcardsNeverMatchOtherFiles) {
   ASSERT_TRUE(writeBytes(folder / "prog.exe.manifest", "x"));

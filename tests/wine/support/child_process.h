@@ -37,8 +37,10 @@ class ChildProcess {
       startup.hStdOutput = streams.output;
       startup.hStdError = streams.errors;
     }
-    if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, redirected ? TRUE : FALSE,
-                        creationFlags, nullptr, nullptr, &startup, &info_)) {
+    if (CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, redirected ? TRUE : FALSE,
+                       creationFlags, nullptr, nullptr, &startup, &info_)) {
+      launched_ = true;
+    } else {
       startError_ = GetLastError();
       info_ = {};
     }
@@ -53,6 +55,10 @@ class ChildProcess {
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   bool started() const { return info_.hProcess != nullptr; }
+  // Started, or handed to the host: Wine runs a Linux program (Z:\bin\ln)
+  // without giving a handle to it, so it can be neither waited for nor
+  // ended from here.
+  bool launched() const { return launched_; }
   DWORD startError() const { return startError_; }
   DWORD id() const { return info_.dwProcessId; }
   HANDLE handle() const { return info_.hProcess; }
@@ -69,6 +75,7 @@ class ChildProcess {
 
  private:
   PROCESS_INFORMATION info_{};
+  bool launched_ = false;
   DWORD startError_ = 0;
 };
 
