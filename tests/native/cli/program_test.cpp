@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -29,11 +31,9 @@ struct Process {
   std::string err;
 };
 
-// Runs kovrena-cli with these arguments; standard output and standard error
-// go to files so that neither pipe can fill up and stall the other.
 // Starts kovrena-cli with these arguments and its streams as actions set
-// them; its exit status, or -1 when it did not end normally.
-int spawnCli(const std::vector<std::string>& args, posix_spawn_file_actions_t& actions) {
+// them; its process, or -1 when it could not be started.
+pid_t startCli(const std::vector<std::string>& args, posix_spawn_file_actions_t& actions) {
   std::vector<std::string> all = {KOVRENA_CLI_PATH};
   all.insert(all.end(), args.begin(), args.end());
   std::vector<char*> argv;
@@ -41,11 +41,23 @@ int spawnCli(const std::vector<std::string>& args, posix_spawn_file_actions_t& a
   argv.push_back(nullptr);
   pid_t pid = 0;
   if (posix_spawn(&pid, KOVRENA_CLI_PATH, &actions, nullptr, argv.data(), environ) != 0) return -1;
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return pid;
 }
 
+// Its exit status, or 128 + the signal that ended it; -1 when it never ran.
+int waitCli(pid_t pid) {
+  if (pid < 0) return -1;
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+int spawnCli(const std::vector<std::string>& args, posix_spawn_file_actions_t& actions) {
+  return waitCli(startCli(args, actions));
+}
+
+// Runs kovrena-cli with these arguments; standard output and standard error
+// go to files so that neither pipe can fill up and stall the other.
 Process runProgram(const std::vector<std::string>& args, const TempFolder& folder) {
   const std::string outPath = folder / "stdout";
   const std::string errPath = folder / "stderr";
@@ -53,18 +65,8 @@ Process runProgram(const std::vector<std::string>& args, const TempFolder& folde
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  std::vector<std::string> all = {KOVRENA_CLI_PATH};
-  all.insert(all.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& arg : all) argv.push_back(arg.data());
-  argv.push_back(nullptr);
   Process result;
-  pid_t pid = 0;
-  if (posix_spawn(&pid, KOVRENA_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  }
+  result.exit = spawnCli(args, actions);
   posix_spawn_file_actions_destroy(&actions);
   result.out = testing::readFile(outPath).value_or("");
   result.err = testing::readFile(errPath).value_or("");
@@ -167,6 +169,50 @@ TEST(ProgramTest, OutputThatCannotBeWrittenFailsTheRun) {
     const std::optional<std::string> manifest = testing::readFile(program + ".manifest");
     ASSERT_TRUE(manifest.has_value());
     EXPECT_TRUE(manifest->starts_with("<?xml")) << "nothing else written into it";
+  }
+}
+
+// Two scripts applying to the same program at the same moment: each run
+// ends as done or declined, never as failed, and what stays beside the
+// program is one whole manifest with no temporary file left over.
+TEST(ProgramTest, TwoAppliesAtOnceLeaveOneWholeManifest) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  const std::string program = folder / "p.exe";
+  testing::writeFile(program, testing::BuildPe({}).bytes);
+  const std::string manifest = program + ".manifest";
+  ASSERT_EQ(runProgram({"apply", program}, folder).exit, 0);
+  const std::optional<std::string> whole = testing::readFile(manifest);
+  ASSERT_TRUE(whole.has_value());
+  const std::string errA = folder / "err-a", errB = folder / "err-b";
+  for (int round = 0; round < 50; ++round) {
+    SCOPED_TRACE(round);
+    (void)runProgram({"undo", program}, folder);
+    ASSERT_FALSE(testing::readFile(manifest).has_value());
+    posix_spawn_file_actions_t a, b;
+    posix_spawn_file_actions_init(&a);
+    posix_spawn_file_actions_init(&b);
+    posix_spawn_file_actions_addopen(&a, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&b, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&a, 2, errA.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&b, 2, errB.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const pid_t first = startCli({"apply", program}, a);
+    const pid_t second = startCli({"apply", program}, b);
+    const int exits[] = {waitCli(first), waitCli(second)};
+    posix_spawn_file_actions_destroy(&a);
+    posix_spawn_file_actions_destroy(&b);
+    for (const int exit : exits) {
+      EXPECT_TRUE(exit == 0 || exit == 3) << exit << ": " << testing::readFile(errA).value_or("")
+                                          << testing::readFile(errB).value_or("");
+    }
+    EXPECT_EQ(testing::readFile(manifest), whole);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"err-a", "err-b", "p.exe", "p.exe.manifest", "stderr", "stdout"}));
+    if (HasFailure()) break;
   }
 }
 
