@@ -104,6 +104,8 @@ std::wstring saveScreenshot(HWND window, const std::wstring& name) {
   if (!path.empty() && path.back() != L'\\' && path.back() != L'/') path += L"\\";
   // A Linux folder handed over in the environment is reached through Z:.
   if (!path.empty() && path[0] == L'/') path = windowsPathOf(win32::ToUtf8(path));
+  // Made here when the tests run without the test command, which makes it.
+  CreateDirectoryW(path.c_str(), nullptr);
   path += name + L".bmp";
 
   RECT area{};

@@ -187,6 +187,8 @@ void record(const std::vector<Measured>& all, const std::wstring& exe, UINT dpi)
   wchar_t folder[MAX_PATH] = {};
   if (GetEnvironmentVariableW(L"KOVRENA_ARTIFACTS", folder, MAX_PATH) == 0) return;
   std::wstring path = folder[0] == L'/' ? windowsPathOf(ToUtf8(folder)) : std::wstring(folder);
+  // Made here when the tests run without the test command, which makes it.
+  CreateDirectoryW(path.c_str(), nullptr);
   const std::wstring name = exe.substr(exe.find_last_of(L"\\/") + 1);
   // Both builds may run in one session: one table each, per setting.
   DWORD binary = 0;
