@@ -103,6 +103,16 @@ function(kovrena_library name)
   endif()
 endfunction()
 
+# The MinGW-w64 triplet of the Windows builds of 32 or of 64 bits, for the
+# test programs compiled outside the build's own toolchain.
+function(kovrena_mingw_triplet out bits)
+  if(bits EQUAL 32)
+    set(${out} i686-w64-mingw32 PARENT_SCOPE)
+  else()
+    set(${out} x86_64-w64-mingw32 PARENT_SCOPE)
+  endif()
+endfunction()
+
 # A test program made of every .cpp in a folder; ARGN: what it links.
 function(kovrena_test_program name folder)
   file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "app/error_report.h"
 #include "app/manifest_messages.h"
@@ -46,6 +47,17 @@ class EngineThroughTheWindow : public MainWindow {
       if (shown == text) return true;
     }
     return false;
+  }
+
+  // The error report that opens with headline, closed with its OK button.
+  void expectErrorReport(std::string_view headline) {
+    HWND box = messageBox();
+    ASSERT_NE(box, nullptr) << "no error report";
+    bool reported = false;
+    for (const std::wstring& shown : staticTexts(box)) reported = reported || shown.starts_with(ToWide(headline));
+    EXPECT_TRUE(reported) << "no report opening with its headline: the change was reported done";
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    ASSERT_TRUE(waitUntil([&] { return gone(box); }));
   }
 
   void applyTo(const std::wstring& program) {
@@ -197,14 +209,7 @@ TEST_F(EngineThroughTheWindow, AFailedChangeLeavesTheOldManifestWithItsAttribute
       ASSERT_TRUE(held);
       pressButton(control(L"Button", L"Uygula"));
       if (!undo) expectMessage(ToWide(app::kOverwriteQuestion), IDYES);
-      HWND box = messageBox();
-      ASSERT_NE(box, nullptr) << "no error report";
-      const std::wstring headline = ToWide(undo ? app::kUndoHeadline : app::kApplyHeadline);
-      bool reported = false;
-      for (const std::wstring& shown : staticTexts(box)) reported = reported || shown.starts_with(headline);
-      EXPECT_TRUE(reported);
-      PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-      ASSERT_TRUE(waitUntil([&] { return gone(box); }));
+      ASSERT_NO_FATAL_FAILURE(expectErrorReport(undo ? app::kUndoHeadline : app::kApplyHeadline));
     }
     EXPECT_EQ(GetFileAttributesW(manifestPath.c_str()) & kOld, kOld);
     EXPECT_EQ(bytesOf(manifestPath), "<assembly/>");
@@ -261,13 +266,7 @@ TEST_F(EngineThroughTheWindow, AnUndoThatDeletesNothingIsReportedAsFailed) {
     waitUntilProgramIdle();
     ASSERT_TRUE(checked(control(L"Button", L"Önceden yapılmış değişikliği geri al")));
     pressButton(control(L"Button", L"Uygula"));
-    HWND box = messageBox();
-    ASSERT_NE(box, nullptr) << "no error report";
-    bool reported = false;
-    for (const std::wstring& shown : staticTexts(box)) reported = reported || shown.starts_with(ToWide(app::kUndoHeadline));
-    EXPECT_TRUE(reported) << "the undo was reported done";
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-    ASSERT_TRUE(waitUntil([&] { return gone(box); }));
+    ASSERT_NO_FATAL_FAILURE(expectErrorReport(app::kUndoHeadline));
   }
   EXPECT_EQ(bytesOf(manifestPath), written);
   EXPECT_EQ(GetFileAttributesW(manifestPath.c_str()) & kOurs, kOurs);
