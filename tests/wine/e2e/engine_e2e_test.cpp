@@ -225,24 +225,28 @@ class FrozenFolder {
   explicit FrozenFolder(const std::wstring& folder) : folder_(folder) {
     if (!runOnHost(L"chattr", L"+i", {win32::ToUtf8(folder)})) return;
     // Wine does not wait for a host program to end: the folder is tried.
-    frozen_ = waitUntil([&] { return !canCreateIn(folder); });
+    frozen_ = waitUntil([&] { return !canChange(folder); });
   }
   ~FrozenFolder() {
     runOnHost(L"chattr", L"-i", {win32::ToUtf8(folder_)});
-    waitUntil([&] { return canCreateIn(folder_); });
+    waitUntil([&] { return canChange(folder_); });
   }
   explicit operator bool() const { return frozen_; }
 
  private:
-  static bool canCreateIn(const std::wstring& folder) {
+  // Whether an entry can be made and removed in folder. A probe made just
+  // before the folder froze stays; it is opened again, and only a folder
+  // that lets it go again counts as changeable (Wine reports the delete of a
+  // file that stays: it is looked for afterwards).
+  static bool canChange(const std::wstring& folder) {
     const std::wstring probe = folder + L"\\yoklama";
     {
-      const win32::UniqueHandle file(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+      const win32::UniqueHandle file(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                                  FILE_ATTRIBUTE_NORMAL, nullptr));
       if (!file) return false;
     }
     DeleteFileW(probe.c_str());
-    return true;
+    return GetFileAttributesW(probe.c_str()) == INVALID_FILE_ATTRIBUTES;
   }
   std::wstring folder_;
   bool frozen_ = false;
