@@ -43,6 +43,24 @@ inline constexpr std::string_view kForeignOverwriteAfter =
     "\r\n\r\nÜzerine yazılırsa program çalışmayabilir. Yine de üzerine yazmak istiyor musunuz?";
 inline constexpr std::string_view kForeignDeleteAfter =
     "\r\n\r\nSilinirse program çalışmayabilir. Yine de silmek istiyor musunuz?";
+// A file under the manifest's name that is no manifest at all (or cannot
+// be told to be one): it is somebody's data, and No is the default.
+inline constexpr std::string_view kNotAManifestBefore =
+    "Bu programın yanındaki manifest adlı dosya programımız tarafından yazılmış bir manifest değil: ";
+inline constexpr std::string_view kNotAManifestContent = "içindekiler bir manifest değil";
+inline constexpr std::string_view kNotAManifestTooLarge = "bir manifest olamayacak kadar büyük";
+inline constexpr std::string_view kNotAManifestUnreadable = "içindekiler okunamadı";
+inline constexpr std::string_view kNotAManifestOverwriteAfter =
+    "\r\n\r\nÜzerine yazılırsa bu dosya kaybolur. Yine de üzerine yazmak istiyor musunuz?";
+inline constexpr std::string_view kNotAManifestDeleteAfter =
+    "\r\n\r\nSilinirse bu dosya kaybolur. Yine de silmek istiyor musunuz?";
+// A folder or special file under the manifest's name: never touched.
+inline constexpr std::string_view kBlockedBefore = "Seçtiğiniz programın yanında manifest adında ";
+inline constexpr std::string_view kBlockedFolder = "bir klasör";
+inline constexpr std::string_view kBlockedSpecial = "özel bir dosya (aygıt ya da kanal)";
+inline constexpr std::string_view kBlockedApplyAfter = " var; ona dokunulmadı, XP Görünüm Stili uygulanmadı";
+inline constexpr std::string_view kBlockedUndoAfter =
+    " var; ona dokunulmadı, geri alınacak bir XP Stili Görünüm düzenlemesi yok";
 // The program's own manifest needs more than the common controls; on XP the
 // file beside it takes that manifest's place.
 inline constexpr std::string_view kHiddenDependenciesBefore =

@@ -1,6 +1,8 @@
 #include "app/manifest_procedures.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/error_report.h"
 #include "app/manifest_messages.h"
@@ -20,22 +22,42 @@ bool ask(const ManifestServices& services, const std::string& question) {
   return services.messages.show(question, kOverwriteStyle) == mb::kAnswerYes;
 }
 
-// A manifest the program did not write that declares more than the common
-// controls: the program it came with may need it.
-bool foreignWithDependencies(const manifest::Examined& program) {
-  return program.manifest && program.manifest->state == ManifestState::Foreign &&
-         !program.manifest->otherDependencies.empty();
-}
-
-std::string foreignQuestion(const manifest::Examined& program, std::string_view after) {
-  std::string question(kForeignManifestBefore);
-  question += manifest::DependencyList(program.manifest->otherDependencies);
-  question += after;
-  return question;
+// The question before what lies at the manifest path is replaced or
+// deleted, when the engine says it needs one beyond choosing the action;
+// after is the sentence that names the action.
+std::optional<std::string> riskQuestion(const manifest::Examined& program, std::string_view dependenciesAfter,
+                                        std::string_view dataAfter) {
+  if (!program.manifest) return std::nullopt;
+  const manifest::ManifestInfo& found = *program.manifest;
+  std::string question;
+  switch (manifest::RiskOf(found)) {
+    case manifest::ManifestRisk::None: return std::nullopt;
+    case manifest::ManifestRisk::OtherDependencies:
+      question = kForeignManifestBefore;
+      question += manifest::DependencyList(found.otherDependencies);
+      question += dependenciesAfter;
+      return question;
+    case manifest::ManifestRisk::NotAManifest:
+      question = kNotAManifestBefore;
+      question += found.content == manifest::ManifestContent::TooLarge     ? kNotAManifestTooLarge
+                  : found.content == manifest::ManifestContent::Unreadable ? kNotAManifestUnreadable
+                                                                           : kNotAManifestContent;
+      question += dataAfter;
+      return question;
+  }
+  return std::nullopt;
 }
 
 void showInformation(const ManifestServices& services, std::string_view text) {
   services.messages.show(std::string(text), mb::kOk | mb::kIconInformation);
+}
+
+// What stands at the manifest path instead of a file, and that it was left.
+void showBlocked(const ManifestServices& services, const manifest::Report& report, std::string_view after) {
+  std::string text(kBlockedBefore);
+  text += report.manifest && report.manifest->folder ? kBlockedFolder : kBlockedSpecial;
+  text += after;
+  showInformation(services, text);
 }
 
 void showApplied(const Target& target, const manifest::Report& report, const ManifestServices& services) {
@@ -71,9 +93,8 @@ Status applyStyle(const Target& target, ApplyControls& controls, const ManifestS
     const bool manifestThere = program.manifest && program.manifest->state != ManifestState::None &&
                                program.manifest->state != ManifestState::NotAFile;
     if (manifestThere) {
-      const std::string question = foreignWithDependencies(program)
-                                       ? foreignQuestion(program, kForeignOverwriteAfter)
-                                       : std::string(kOverwriteQuestion);
+      const std::string question = riskQuestion(program, kForeignOverwriteAfter, kNotAManifestOverwriteAfter)
+                                       .value_or(std::string(kOverwriteQuestion));
       if (!ask(services, question)) {
         controls.setApplyEnabled(true);
         return std::nullopt;
@@ -86,10 +107,8 @@ Status applyStyle(const Target& target, ApplyControls& controls, const ManifestS
     case Outcome::Applied:
     case Outcome::Replaced: showApplied(target, report, services); return std::nullopt;
     case Outcome::NotFound: return Error{kErrFileNotFound, std::string(kNotFoundMessage)};
-    case Outcome::Failed:
-    case Outcome::ManifestBlocked:
-      // A folder with the manifest's name: the platform's own refusal.
-      return report.error.value_or(Error{kErrFileNotFound, std::string(kNotFoundMessage)});
+    case Outcome::Failed: return report.error.value_or(Error{});
+    case Outcome::ManifestBlocked: showBlocked(services, report, kBlockedApplyAfter); return std::nullopt;
     case Outcome::Library: showInformation(services, kLibraryMessage); return std::nullopt;
     case Outcome::WrongMachine: showInformation(services, kWrongMachineMessage); return std::nullopt;
     case Outcome::BadName: showInformation(services, kBadNameMessage); return std::nullopt;
@@ -107,18 +126,21 @@ Status applyStyle(const Target& target, ApplyControls& controls, const ManifestS
 // The steps of undoing; the first failure stops them and is returned.
 Status undoStyle(ApplyControls& controls, const Target& target, const ManifestServices& services) {
   const manifest::Examined program = manifest::Examine(target.path, engineServices(services));
-  if (foreignWithDependencies(program) && !ask(services, foreignQuestion(program, kForeignDeleteAfter))) {
+  const std::optional<std::string> question = riskQuestion(program, kForeignDeleteAfter, kNotAManifestDeleteAfter);
+  if (question && !ask(services, *question)) {
     controls.setApplyEnabled(true);
     return std::nullopt;
   }
   // Choosing undo for this program is the consent for a manifest that only
-  // binds the common controls, whoever wrote it.
+  // binds the common controls, whoever wrote it; the question was the
+  // consent for anything else.
   const manifest::Report report = manifest::UndoFor(program, Consent::Given, engineServices(services));
   switch (report.outcome) {
     case Outcome::Undone:
       services.messages.show(std::string(kUndoneMessage), mb::kOk | mb::kIconInformation);
       return std::nullopt;
     case Outcome::Failed: return report.error.value_or(Error{});
+    case Outcome::ManifestBlocked: showBlocked(services, report, kBlockedUndoAfter); return std::nullopt;
     default:
       services.messages.show(std::string(kNothingToUndoMessage), mb::kOk | mb::kIconExclamation);
       return std::nullopt;

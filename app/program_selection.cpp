@@ -5,6 +5,7 @@
 #include "app/error_report.h"
 #include "app/manifest_messages.h"
 #include "manifest/engine.h"
+#include "platform/path_text.h"
 
 namespace kovrena::app {
 
@@ -16,8 +17,20 @@ namespace {
 // as a success.
 Status chooseAndCheck(AnaFormValues& values, SelectionControls& controls, OpenFileDialog& dialog,
                       FileSystem& files, MessageBoxService& messages, const OwnProgram& self) {
-  const Result<OpenFileChoice> choice = dialog.show(ProgramDialogSettings());
+  const OpenFileSettings settings = ProgramDialogSettings();
+  const Result<OpenFileChoice> choice = dialog.show(settings);
   if (!choice) return choice.error();
+  switch (choice.value().end) {
+    case DialogEnd::Chosen: break;
+    case DialogEnd::Cancelled: return std::nullopt;
+    case DialogEnd::NameTooLong:
+      messages.show(std::string(kPathTooLongBefore) + std::to_string(settings.maxFileLength) +
+                        std::string(kPathTooLongAfter),
+                    mb::kOk | mb::kIconInformation);
+      controls.setApplyEnabled(false);
+      controls.setPathText("");
+      return std::nullopt;
+  }
   const std::string& chosenPath = choice.value().fileName;
 
   const Result<std::string> found = files.findFile(chosenPath, attr::kPlainLookup);
@@ -37,8 +50,9 @@ Status chooseAndCheck(AnaFormValues& values, SelectionControls& controls, OpenFi
   values.targetPath = chosenPath;
   values.programName = choice.value().fileTitle;
   controls.setPathText(chosenPath);
-  const Result<bool> hasManifest =
-      manifest::ManifestFileKontrol(files, manifest::ManifestPath(values.targetPath));
+  // The manifest the loader reads, as the engine names it.
+  const Result<bool> hasManifest = manifest::ManifestFileKontrol(
+      files, manifest::ManifestPath(LoaderPathOf(values.targetPath, PathStyle::Windows)));
   if (!hasManifest) return hasManifest.error();
 
   if (hasManifest.value()) {
@@ -74,8 +88,6 @@ void cmdGözatClick(AnaFormValues& values, SelectionControls& controls, OpenFile
   const Status failure = chooseAndCheck(values, controls, dialog, files, messages, self);
   if (!failure) return;
   switch (failure->number) {
-    case kErrDialogCancelled:
-      return;
     case kErrFileNotFound:
       messages.show(std::string(kNotFoundMessage), mb::kOk | mb::kIconInformation);
       controls.setApplyEnabled(false);

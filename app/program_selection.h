@@ -22,15 +22,20 @@ struct OpenFileSettings {
   friend bool operator==(const OpenFileSettings&, const OpenFileSettings&) = default;
 };
 
+// How the dialog closed: with a file, cancelled, or on a name longer than
+// its buffer takes (maxFileLength), which is the user's doing, not a fault.
+enum class DialogEnd { Chosen, Cancelled, NameTooLong };
+
 struct OpenFileChoice {
   std::string fileName;   // the full path
   std::string fileTitle;  // the name without its folder
+  DialogEnd end = DialogEnd::Chosen;
 };
 
 class OpenFileDialog {
  public:
   virtual ~OpenFileDialog() = default;
-  // Shows the dialog modally; a cancel is the failure kErrDialogCancelled.
+  // Shows the dialog modally; a failure only where the dialog itself failed.
   virtual Result<OpenFileChoice> show(const OpenFileSettings& settings) = 0;
 };
 
@@ -53,6 +58,11 @@ struct OwnProgram {
 inline constexpr std::string_view kSelfChosenMessage =
     "Bu programa XP stili uygulamanıza gerek yoktur. Çünkü bu programın geliştirilme aşamasında "
     "denetimlerine XP görünüm desteği verilmiştir";
+
+// Shown when the dialog could not take the name: maxFileLength characters
+// between the two parts.
+inline constexpr std::string_view kPathTooLongBefore = "Seçtiğiniz dosyanın yolu çok uzun: en çok ";
+inline constexpr std::string_view kPathTooLongAfter = " karakterlik bir yol seçilebilir";
 
 OpenFileSettings ProgramDialogSettings();
 

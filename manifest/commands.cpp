@@ -78,6 +78,9 @@ Report StatusOf(const Examined& program) {
   if (auto unusable = unusableProgram(program)) return *unusable;
   Report report = reportOf(program, Outcome::Status);
   if (program.manifestError) return failure(report, *program.manifestError, FailedAt::Manifest);
+  // What a file holds is what status is asked for: one that cannot be read
+  // is a failure to tell it.
+  if (program.manifest->readError) return failure(report, *program.manifest->readError, FailedAt::Manifest);
   return report;
 }
 
@@ -107,18 +110,9 @@ Report ApplyTo(const Examined& program, Consent consent, Services services) {
   const ManifestInfo& found = *program.manifest;
   switch (found.state) {
     case ManifestState::NotAFile:
+      // No file can be renamed over a folder, and a device or pipe would be
+      // replaced: neither is tried, and the user is told what stands there.
       report.outcome = Outcome::ManifestBlocked;
-      // Nothing is lost by trying where a folder stands: no file can be
-      // renamed over one, and the platform says why in its own words. A
-      // device or pipe would be replaced, so it is not tried.
-      if (found.folder) {
-        if (Status refused = WriteManifestFile(services.files, program.manifestPath, program.own.front(), old)) {
-          report.error = *refused;
-          report.failedAt = FailedAt::Manifest;
-          return report;
-        }
-        report.outcome = Outcome::Applied;
-      }
       return report;
     case ManifestState::Ours:
     case ManifestState::Foreign:
@@ -149,7 +143,8 @@ Report UndoFor(const Examined& program, Consent consent, Services services) {
   const EntryKind kind = program.kind.value();
   if (kind == EntryKind::Folder) return bare(program, Outcome::Folder);
   if (kind != EntryKind::File && kind != EntryKind::Missing) return bare(program, Outcome::NotAFile);
-  if (program.programError) return failure(reportOf(program, Outcome::Failed), *program.programError, FailedAt::Program);
+  // A program that cannot be read is still undone: the manifest beside it
+  // is recognised without it.
   Report report = reportOf(program, Outcome::Undone);
   // Undoing is about the manifest alone; the program may be gone.
   report.facts.reset();
@@ -159,10 +154,12 @@ Report UndoFor(const Examined& program, Consent consent, Services services) {
 
   switch (program.manifest->state) {
     case ManifestState::None:
-    case ManifestState::NotAFile:
-      // A folder of the manifest's name is not a manifest: there is nothing
-      // to undo, and the folder stays.
       report.outcome = kind == EntryKind::File ? Outcome::NothingToUndo : Outcome::NotFound;
+      return report;
+    case ManifestState::NotAFile:
+      // A folder or special file of the manifest's name is not a manifest:
+      // it stays, and the user is told what stands there.
+      report.outcome = kind == EntryKind::File ? Outcome::ManifestBlocked : Outcome::NotFound;
       return report;
     case ManifestState::Foreign:
       if (consent == Consent::None) {

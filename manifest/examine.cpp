@@ -50,7 +50,7 @@ std::vector<std::string> ownManifests(const std::string& name, ManifestArchitect
 // lookup that fails is a failure: "no manifest" would let apply write a
 // second one beside it.
 Result<std::string> manifestPathOf(const std::string& path, Services services) {
-  const std::string exact = ManifestPath(path);
+  const std::string exact = ManifestPath(LoaderPathOf(path, services.disk.style()));
   const Result<EntryKind> kind = services.disk.kindOf(exact, false);
   if (!kind) return kind.error();
   if (kind.value() != EntryKind::Missing) return exact;
@@ -82,9 +82,16 @@ Result<ManifestInfo> inspectManifest(const Examined& program, Services services)
     case EntryKind::Other: info.state = ManifestState::NotAFile; return info;
   }
   Result<std::optional<std::string>> bytes = ReadUpTo(services.disk, path, kLargestManifest);
-  if (!bytes) return bytes.error();
   info.state = ManifestState::Foreign;
-  if (bytes.value()) {
+  if (!bytes) {
+    // A file whose bytes cannot be read is still there to be asked about:
+    // not knowing what it holds is no reason to delete it, nor to stop an
+    // undo that only needs to know it is not the tool's.
+    info.content = ManifestContent::Unreadable;
+    info.readError = bytes.error();
+  } else if (!bytes.value()) {
+    info.content = ManifestContent::TooLarge;
+  } else {
     for (std::size_t i = 0; i < program.own.size(); ++i) {
       if (*bytes.value() != program.own[i]) continue;
       const bool suits = i == 0 && program.architecture != ManifestArchitecture::None;
@@ -93,7 +100,9 @@ Result<ManifestInfo> inspectManifest(const Examined& program, Services services)
     }
     if (info.state == ManifestState::Foreign) {
       const std::uint16_t machine = program.facts ? program.facts->machine : 0;
-      info.otherDependencies = program::ReadManifest(*bytes.value(), program.architecture, machine).otherDependencies;
+      const ManifestReading reading = program::ReadManifest(*bytes.value(), program.architecture, machine);
+      info.otherDependencies = reading.otherDependencies;
+      if (!IsAssemblyManifest(reading.problem)) info.content = ManifestContent::NotAManifest;
     }
   }
   // A file with other names is not the tool's to change, whatever it holds:
@@ -123,15 +132,18 @@ Examined Examine(const std::string& path, Services services) {
     program.name = programName(path, services);
     Result<ProgramFacts> facts = readFacts(path, services.disk);
     if (!facts) {
+      // The manifest beside it is still looked at: undoing needs nothing
+      // of the program, and the tool's documents for every processor are
+      // recognised without knowing which one it is.
       program.programError = facts.error();
-      return program;
-    }
-    program.facts = std::move(facts).value();
-    program.architecture = ArchitectureFor(*program.facts);
-    if (program.facts->embedded != EmbeddedManifest::None) {
-      program.hiddenOnXp =
-          program::ReadManifest(program.facts->embeddedText, program.architecture, program.facts->machine)
-              .otherDependencies;
+    } else {
+      program.facts = std::move(facts).value();
+      program.architecture = ArchitectureFor(*program.facts);
+      if (program.facts->embedded != EmbeddedManifest::None) {
+        program.hiddenOnXp =
+            program::ReadManifest(program.facts->embeddedText, program.architecture, program.facts->machine)
+                .otherDependencies;
+      }
     }
   } else {
     program.name = std::string(FileNameOf(path, services.disk.style()));
@@ -139,7 +151,7 @@ Examined Examine(const std::string& path, Services services) {
   program.own = ownManifests(program.name, program.architecture);
   Result<std::string> manifestPath = manifestPathOf(path, services);
   if (!manifestPath) {
-    program.manifestPath = ManifestPath(path);
+    program.manifestPath = ManifestPath(LoaderPathOf(path, services.disk.style()));
     program.manifestError = manifestPath.error();
     return program;
   }

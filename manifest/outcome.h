@@ -27,8 +27,20 @@ enum class ManifestState {
   NotAFile,  // a folder, device or pipe at the manifest path
 };
 
+// Foreign: whether the file can be an assembly manifest at all. One that
+// is not (random bytes, a document of another kind) or cannot be told is
+// somebody's data, never replaced or deleted unasked.
+enum class ManifestContent {
+  Manifest,      // an assembly manifest the loader would read as one
+  NotAManifest,  // empty, not XML, or XML without an assembly element
+  TooLarge,      // larger than any manifest: never read whole
+  Unreadable,    // its bytes could not be read (readError says why)
+};
+
 struct ManifestInfo {
   ManifestState state = ManifestState::None;
+  ManifestContent content = ManifestContent::Manifest;
+  std::optional<Error> readError;  // Unreadable
   bool hiddenSystem = false;  // both attributes set, as the engine leaves them
   bool folder = false;        // NotAFile: a folder rather than a device or pipe
   bool link = false;          // Foreign: a symbolic link, never followed
@@ -37,6 +49,20 @@ struct ManifestInfo {
   std::vector<AssemblyIdentity> otherDependencies;
   friend bool operator==(const ManifestInfo&, const ManifestInfo&) = default;
 };
+
+// Why replacing or deleting what lies at the manifest path needs the
+// user's word beyond choosing the action: a manifest that binds only the
+// common controls, whoever wrote it, is the action's to replace or delete.
+enum class ManifestRisk {
+  None,
+  OtherDependencies,  // a vendor's manifest: the program may not start without it
+  NotAManifest,       // somebody's data under the manifest's name (see ManifestContent)
+};
+inline ManifestRisk RiskOf(const ManifestInfo& manifest) {
+  if (manifest.state != ManifestState::Foreign) return ManifestRisk::None;
+  if (manifest.content != ManifestContent::Manifest) return ManifestRisk::NotAManifest;
+  return manifest.otherDependencies.empty() ? ManifestRisk::None : ManifestRisk::OtherDependencies;
+}
 
 // What check found beyond the status: both manifests read as the loader
 // reads them, and what decides between them.

@@ -22,7 +22,6 @@ struct Error {
 inline constexpr std::int32_t kErrFileNotFound = 53;
 // A file that could not be reached as asked: deleted, yet still there.
 inline constexpr std::int32_t kErrPathFileAccess = 75;
-inline constexpr std::int32_t kErrDialogCancelled = 32755;
 
 // A Status or Result read the wrong way (the failure of a success, the value
 // of a failure) is a fault of the program, not a failure to report: it ends

@@ -24,6 +24,15 @@ std::string JoinPath(std::string_view folder, std::string_view name, PathStyle s
   return path;
 }
 
+std::string_view LoaderPathOf(std::string_view path, PathStyle style) {
+  if (style != PathStyle::Windows || path.starts_with("\\\\?\\")) return path;
+  const std::size_t nameStart = path.size() - FileNameOf(path, style).size();
+  std::size_t end = path.size();
+  while (end > nameStart && (path[end - 1] == '.' || path[end - 1] == ' ')) --end;
+  // A name of dots alone ("..") is a folder's, and is left to say so.
+  return end == nameStart ? path : path.substr(0, end);
+}
+
 bool IsExeName(std::string_view name) {
   constexpr std::string_view kExtension = ".exe";
   if (name.size() <= kExtension.size()) return false;

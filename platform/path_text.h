@@ -13,6 +13,11 @@ namespace kovrena {
 std::string_view FileNameOf(std::string_view path, PathStyle style);
 // A child of folder, with exactly one separator between the two.
 std::string JoinPath(std::string_view folder, std::string_view name, PathStyle style);
+// The path a Windows program opens for this text: Win32 drops the dots and
+// blanks that end the last part ("prog.exe. " opens prog.exe), so the
+// manifest the loader reads is named after what is left. A "\\?\" path is
+// taken as it stands, and so is every POSIX path.
+std::string_view LoaderPathOf(std::string_view path, PathStyle style);
 // Whether a file name ends in ".exe", in any letter case.
 bool IsExeName(std::string_view name);
 

@@ -47,6 +47,12 @@ struct ManifestReading {
   std::vector<AssemblyIdentity> otherDependencies; // everything else it depends on
 };
 
+// Whether the reading found an assembly manifest at all, whatever it binds.
+constexpr bool IsAssemblyManifest(ManifestProblem problem) {
+  return problem != ManifestProblem::Empty && problem != ManifestProblem::NotXml &&
+         problem != ManifestProblem::TooLarge && problem != ManifestProblem::NotAnAssembly;
+}
+
 // program: the process the manifest is for. machine tells an ARM64 or other
 // program's own processor, for which no manifest architecture exists.
 ManifestReading ReadManifest(std::string_view bytes, ManifestArchitecture program, std::uint16_t machine);

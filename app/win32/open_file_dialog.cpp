@@ -52,12 +52,12 @@ Result<OpenFileChoice> Win32OpenFileDialog::show(const OpenFileSettings& setting
     return Error{static_cast<std::int32_t>(error != 0 ? error : ERROR_MOD_NOT_FOUND), "The file dialog failed"};
   }
   if (getOpenFileName(&request)) {
-    return OpenFileChoice{ToUtf8(file.data()), ToUtf8(fileTitle.data())};
+    return OpenFileChoice{ToUtf8(file.data()), ToUtf8(fileTitle.data()), DialogEnd::Chosen};
   }
   const DWORD code = extendedError();
-  if (code == 0) return Error{kErrDialogCancelled, "Cancel was selected."};
+  if (code == 0) return OpenFileChoice{{}, {}, DialogEnd::Cancelled};
+  if (code == FNERR_BUFFERTOOSMALL) return OpenFileChoice{{}, {}, DialogEnd::NameTooLong};
   std::string description = "The file dialog failed";
-  if (code == FNERR_BUFFERTOOSMALL) description = "The file name is too long";
   if (code == FNERR_INVALIDFILENAME) description = "The file name is invalid";
   return Error{static_cast<std::int32_t>(code), description};
 }

@@ -209,6 +209,7 @@ Result<EntryKind> MemoryFileSystem::kindOf(const std::string& path, bool) {
   const auto entry = entries.find(path);
   const EntryKind kind = entry == entries.end() ? EntryKind::Missing
                          : entry->second.directory ? EntryKind::Folder
+                         : entry->second.special   ? EntryKind::Other
                                                    : EntryKind::File;
   if (afterCall) afterCall(log.back());
   return kind;
@@ -228,7 +229,7 @@ Result<std::vector<FolderEntry>> MemoryFileSystem::list(const std::string& folde
 
 Result<std::unique_ptr<ByteSource>> MemoryFileSystem::openForReading(const std::string& path) {
   log.push_back("read " + path);
-  if (auto fault = faultFor(FileOp::Read)) return *fault;
+  if (auto fault = faultFor(FileOp::Read, std::nullopt, &path)) return *fault;
   const auto entry = entries.find(path);
   if (entry == entries.end()) return notFoundError();
   if (entry->second.directory) return accessDeniedError();

@@ -27,6 +27,7 @@ struct MemoryEntry {
   bool directory = false;
   int openHandles = 0;
   std::uint32_t links = 1;
+  bool special = false;  // a device or pipe: there, but no file
 };
 
 // It is also the disk the engine reads programs and manifests from, with
@@ -74,8 +75,9 @@ class MemoryFileSystem final : public FileSystem, public Disk {
   // Whether the folder named by prefix (ending in its separator) exists.
   bool folderExists(const std::string& prefix) const;
 
-  std::optional<Error> faultFor(FileOp op, std::optional<std::uint32_t> value = std::nullopt) const {
-    return FaultFor(faults, op, value);
+  std::optional<Error> faultFor(FileOp op, std::optional<std::uint32_t> value = std::nullopt,
+                                const std::string* path = nullptr) const {
+    return FaultFor(faults, op, value, path);
   }
 };
 

@@ -26,7 +26,8 @@ using testing::ShownMessage;
 
 const Target kTarget{"C:\\Programlar\\notepad.exe", "notepad.exe"};
 const std::string kManifest = "C:\\Programlar\\notepad.exe.manifest";
-const std::string kOldBytes = "el yazısı manifest";
+// Written by hand: a manifest that binds the common controls and nothing else.
+const std::string kOldBytes = testing::EmbeddedManifestText(true);
 // An x86 program: it gets exactly the document the window program has always written.
 const std::string kProgramBytes = testing::BuildPe({}).bytes;
 
@@ -47,6 +48,13 @@ const ShownMessage kNothingToUndo{
     "Seçtiğiniz programa ait daha önceden programımız tarafından yapılmış bir XP Stili Görünüm "
     "düzenlemesi bulunamadı",
     48};
+
+const ShownMessage kBlockedFolderApply{
+    "Seçtiğiniz programın yanında manifest adında bir klasör var; ona dokunulmadı, XP Görünüm Stili uygulanmadı", 64};
+const ShownMessage kBlockedFolderUndo{
+    "Seçtiğiniz programın yanında manifest adında bir klasör var; ona dokunulmadı, geri alınacak bir XP Stili Görünüm "
+    "düzenlemesi yok",
+    64};
 
 ShownMessage applyReport(const Error& error) {
   return {ErrorReportText(kApplyHeadline, kNumberLabel, error), 16};
@@ -146,7 +154,7 @@ TEST(Apply, EveryOutcomeOfOneClick) {
        [](auto& f) { withOldFile(f, attr::kReadOnly | attr::kHidden | attr::kSystem); },
        {mb::kAnswerYes}, {kQuestion, kApplied}, false, false, {Expected::NewManifest}},
       {"folder named like the manifest", [](auto& f) { f.addDirectory(kManifest); }, {},
-       {applyReport(kDenied)}, false, false, {Expected::Folder}},
+       {kBlockedFolderApply}, false, false, {Expected::Folder}},
       {"manifest vanishes before the attribute reset",
        [](auto& f) {
          withOldFile(f, hs);
@@ -200,7 +208,7 @@ TEST(Undo, EveryOutcomeOfOneClick) {
        false, {Expected::Nothing}},
       {"no manifest", nullptr, {}, {kNothingToUndo}, false, false, {Expected::Nothing}},
       {"folder named like the manifest is left alone", [](auto& f) { f.addDirectory(kManifest); }, {},
-       {kNothingToUndo}, false, false, {Expected::Folder}},
+       {kBlockedFolderUndo}, false, false, {Expected::Folder}},
       {"manifest vanishes: 53 is an ordinary failure here",
        [&](auto& f) {
          withOldFile(f, hs);

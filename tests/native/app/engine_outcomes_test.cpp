@@ -2,6 +2,7 @@
 // program says it: both front ends on the same examined file.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "app/manifest_messages.h"
 #include "app/manifest_procedures.h"
 #include "manifest/engine.h"
+#include "manifest/file_bytes.h"
 #include "tests/fakes/apply_controls.h"
 #include "tests/fakes/memory_file_system.h"
 #include "tests/fakes/message_box.h"
@@ -140,7 +142,8 @@ TEST(WindowAsks, BeforeWhatMayStopTheProgram) {
        std::nullopt, false},
       {"hand-written manifest binding only the common controls, apply", x86, ours + " ",
        true, {mb::kAnswerYes}, {overwrite, kApplied}, ours, false},
-      {"hand-written manifest binding only the common controls, undo: unasked", x86, "<assembly/>", false, {},
+      {"hand-written manifest binding only the common controls, undo: unasked", x86,
+       testing::EmbeddedManifestText(true), false, {},
        {undone}, std::nullopt, false},
       {"the program's own manifest needs a C runtime, No", BuildPe(PeRecipe{}.withManifest(withCrt("x86"))).bytes,
        std::nullopt, true, {mb::kAnswerNo}, {{hides, kRiskyQuestion}}, std::nullopt, true},
@@ -202,6 +205,133 @@ TEST(WindowSays, WhereTheProgramsOwnManifestWins) {
     cmdUygulaClick(kTarget, controls, on(c.system, messages, files, &registry));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, kApplied.text + (c.sentence ? std::string(kOwnManifestWinsSentence) : ""));
+  }
+}
+
+}  // namespace
+}  // namespace kovrena::app
+
+namespace kovrena::app {
+namespace {
+
+using testing::Fault;
+using testing::FileOp;
+using testing::MemoryEntry;
+
+enum class Action { Apply, Undo };
+
+struct AtTheManifestPath {
+  const char* kind;
+  std::function<void(MemoryFileSystem&)> arrange;
+  Action action;
+  bool windowAsks;         // a question, No by default, before anything is touched
+  Outcome cli;             // kovrena-cli without --force
+  Outcome cliForced;       // with --force: what the window's Yes does too
+  bool programUnreadable = false;
+};
+
+std::optional<MemoryEntry> manifestOf(MemoryFileSystem& files) {
+  if (!files.exists(kManifest)) return std::nullopt;
+  return files.entries[kManifest];
+}
+
+bool same(const std::optional<MemoryEntry>& a, const std::optional<MemoryEntry>& b) {
+  if (a.has_value() != b.has_value()) return false;
+  return !a || (a->bytes == b->bytes && a->attributes == b->attributes && a->directory == b->directory &&
+                a->special == b->special);
+}
+
+// Whatever lies at the manifest path, both programs come to the same
+// files: the window program asks where kovrena-cli wants --force for
+// somebody's data, keeps it byte for byte on No, and on Yes does what
+// --force does. Only a manifest that binds just the common controls is
+// the window's action to replace or delete unasked.
+TEST(AtTheManifestPath, BothProgramsComeToTheSameFiles) {
+  const std::string x86 = BuildPe({}).bytes;
+  const auto put = [](std::string bytes, std::uint32_t attributes = attr::kArchive) {
+    return [bytes, attributes](MemoryFileSystem& f) { f.addFile(kManifest, bytes, attributes); };
+  };
+  const auto ours = put(manifest::BuildManifestText("Çizim.exe"), attr::kHidden | attr::kSystem);
+  const auto handWritten = put(testing::EmbeddedManifestText(true), attr::kReadOnly);
+  const auto vendor = put(withCrt("x86"));
+  const auto randomBytes = put(std::string("\x8f\x02\xff\x00\x13zz", 7) + std::string(4000, '\xa5'), attr::kHidden);
+  const auto otherXml = put("<?xml version=\"1.0\"?><rapor><satır/></rapor>");
+  const auto tooLarge = put("<assembly>" + std::string(manifest::kLargestManifest, ' ') + "</assembly>");
+  const auto unreadable = [&](MemoryFileSystem& f) {
+    handWritten(f);
+    f.faults.push_back(Fault{FileOp::Read, testing::sharingViolationError(), {}, kManifest});
+  };
+  const auto folder = [](MemoryFileSystem& f) { f.addDirectory(kManifest); };
+  const auto fifo = [](MemoryFileSystem& f) {
+    f.addFile(kManifest);
+    f.entries[kManifest].special = true;
+  };
+  using A = Action;
+  using O = Outcome;
+  const std::vector<AtTheManifestPath> cases = {
+      {"nothing", nullptr, A::Apply, false, O::Applied, O::Applied},
+      {"the tool's own", ours, A::Apply, true, O::AlreadyApplied, O::Replaced},
+      {"hand-written", handWritten, A::Apply, true, O::ManifestExists, O::Replaced},
+      {"a vendor's", vendor, A::Apply, true, O::ManifestExists, O::Replaced},
+      {"random bytes", randomBytes, A::Apply, true, O::ManifestExists, O::Replaced},
+      {"XML of another kind", otherXml, A::Apply, true, O::ManifestExists, O::Replaced},
+      {"too large to be a manifest", tooLarge, A::Apply, true, O::ManifestExists, O::Replaced},
+      {"unreadable", unreadable, A::Apply, true, O::ManifestExists, O::Replaced},
+      {"a folder", folder, A::Apply, false, O::ManifestBlocked, O::ManifestBlocked},
+      {"a pipe", fifo, A::Apply, false, O::ManifestBlocked, O::ManifestBlocked},
+      {"nothing", nullptr, A::Undo, false, O::NothingToUndo, O::NothingToUndo},
+      {"the tool's own", ours, A::Undo, false, O::Undone, O::Undone},
+      {"hand-written", handWritten, A::Undo, false, O::ForeignManifest, O::Undone},
+      {"a vendor's", vendor, A::Undo, true, O::ForeignManifest, O::Undone},
+      {"random bytes", randomBytes, A::Undo, true, O::ForeignManifest, O::Undone},
+      {"XML of another kind", otherXml, A::Undo, true, O::ForeignManifest, O::Undone},
+      {"too large to be a manifest", tooLarge, A::Undo, true, O::ForeignManifest, O::Undone},
+      {"unreadable", unreadable, A::Undo, true, O::ForeignManifest, O::Undone},
+      {"a folder", folder, A::Undo, false, O::ManifestBlocked, O::ManifestBlocked},
+      {"a pipe", fifo, A::Undo, false, O::ManifestBlocked, O::ManifestBlocked},
+      {"the tool's own, beside an unreadable program", ours, A::Undo, false, O::Undone, O::Undone, true},
+      {"random bytes, beside an unreadable program", randomBytes, A::Undo, true, O::ForeignManifest, O::Undone,
+       true},
+  };
+  for (const AtTheManifestPath& c : cases) {
+    SCOPED_TRACE(std::string(c.kind) + (c.action == A::Apply ? ", apply" : ", undo"));
+    const auto arrange = [&](MemoryFileSystem& f) {
+      f.addFile(kProgram, x86);
+      if (c.arrange) c.arrange(f);
+      if (c.programUnreadable) f.faults.push_back(Fault{FileOp::Read, testing::accessDeniedError(), {}, kProgram});
+    };
+    std::optional<MemoryEntry> forcedAfter;
+    for (const manifest::Consent consent : {manifest::Consent::None, manifest::Consent::Given}) {
+      MemoryFileSystem files;
+      arrange(files);
+      const manifest::Services services{files, files};
+      const manifest::Examined program = manifest::Examine(kProgram, services);
+      const manifest::Report report = c.action == A::Apply ? manifest::ApplyTo(program, consent, services)
+                                                           : manifest::UndoFor(program, consent, services);
+      EXPECT_EQ(report.outcome, consent == manifest::Consent::None ? c.cli : c.cliForced);
+      if (consent == manifest::Consent::Given) forcedAfter = manifestOf(files);
+    }
+    for (const int answer : {mb::kAnswerNo, mb::kAnswerYes}) {
+      MemoryFileSystem files;
+      arrange(files);
+      const std::optional<MemoryEntry> before = manifestOf(files);
+      RecordingMessageBox messages;
+      messages.answers = {answer};
+      RecordingControls controls;
+      controls.applyOption = c.action == A::Apply;
+      cmdUygulaClick(kTarget, controls, on(System::Xp, messages, files));
+      ASSERT_FALSE(messages.shown.empty());
+      const bool asked = messages.shown[0].style == kRiskyQuestion;
+      EXPECT_EQ(asked, c.windowAsks) << messages.shown[0].text;
+      if (asked && answer == mb::kAnswerNo) {
+        EXPECT_EQ(messages.shown.size(), 1u);
+        EXPECT_TRUE(same(manifestOf(files), before)) << "No keeps it byte for byte with its attributes";
+        EXPECT_TRUE(controls.applyEnabled);
+      } else {
+        EXPECT_TRUE(same(manifestOf(files), forcedAfter)) << "the same files as kovrena-cli --force";
+        EXPECT_NE(messages.shown.back().style, 16u) << messages.shown.back().text;
+      }
+    }
   }
 }
 

@@ -40,7 +40,7 @@ TEST_F(ProgramSelection, EveryShowingStartsFromTheDesignedSettings) {
   files.addFile(kNotepad);
   choose(kNotepad, "notepad.exe");
   click();
-  dialog.failure = Error{kErrDialogCancelled, "Cancel"};
+  dialog.choice.end = DialogEnd::Cancelled;
   click();
   ASSERT_EQ(dialog.seen.size(), 2u);
   for (const OpenFileSettings& s : dialog.seen) EXPECT_EQ(s, ProgramDialogSettings());
@@ -60,6 +60,7 @@ struct OutcomeRow {
   std::string pathText, targetPath, programName;
   bool applyEnabled, applyOptionEnabled, undoOptionEnabled, applySelected, undoLabelEnabled;
   std::vector<std::string> messages;
+  DialogEnd end = DialogEnd::Chosen;
 };
 
 const std::string kEarlier = "C:\\Eski\\eski.exe";
@@ -67,8 +68,11 @@ const std::string kNotepadManifest = std::string(kNotepad) + ".manifest";
 
 TEST(ProgramSelectionOutcome, EveryOutcomeRow) {
   const OutcomeRow rows[] = {
-      {"cancelled", Error{kErrDialogCancelled, "Cancel"}, "", "", {},
-       kEarlier, kEarlier, "eski.exe", true, true, false, true, false, {}},
+      {"cancelled", std::nullopt, "", "", {},
+       kEarlier, kEarlier, "eski.exe", true, true, false, true, false, {}, DialogEnd::Cancelled},
+      {"a name longer than the dialog takes", std::nullopt, "", "", {}, "", kEarlier, "eski.exe", false, true, false,
+       true, false, {"Seçtiğiniz dosyanın yolu çok uzun: en çok 260 karakterlik bir yol seçilebilir"},
+       DialogEnd::NameTooLong},
       {"not found", std::nullopt, "C:\\yok\\yok.exe", "yok.exe", {},
        "", kEarlier, "eski.exe", false, true, false, true, false, {"Belirttiğiniz dosya bulunamadı"}},
       {"itself", std::nullopt, "C:\\Araçlar\\Kovrena.exe", "Kovrena.exe", {{"C:\\Araçlar\\Kovrena.exe", attr::kNormal}},
@@ -92,7 +96,7 @@ TEST(ProgramSelectionOutcome, EveryOutcomeRow) {
     ASSERT_TRUE(m.shown.empty());
 
     d.failure = row.dialogFailure;
-    d.choice = {row.chosenPath, row.chosenTitle};
+    d.choice = {row.chosenPath, row.chosenTitle, row.end};
     for (const auto& [path, attributes] : row.files) f.addFile(path, attributes);
     cmdGözatClick(v, c, d, f, m, kSelf);
 

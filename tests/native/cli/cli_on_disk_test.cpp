@@ -256,9 +256,9 @@ const std::vector<Scenario>& undoScenarios() {
          d.program(kName);
          ::mkdir((d / (kName + ".manifest")).c_str(), 0755);
        },
-       {"undo", "--force", "{d}/" + kName}, kExitDeclined,
-       "{d}/Eski Oyun.exe: daha önceden programımız tarafından yapılmış bir XP Stili Görünüm düzenlemesi bulunamadı\n",
-       "", [](const Folder& d) { EXPECT_TRUE(exists(d / (kName + ".manifest/."))); }},
+       {"undo", "--force", "{d}/" + kName}, kExitDeclined, "",
+       "{d}/Eski Oyun.exe: manifest adında bir klasör ya da özel dosya var, dokunulmadı\n",
+       [](const Folder& d) { EXPECT_TRUE(exists(d / (kName + ".manifest/."))); }},
       {"every manifest the tool writes for an x64 program is its own",
        [](const Folder& d) {
          d.program("a.exe", PeRecipe().forMachine(program::machine::kX64));

@@ -54,6 +54,23 @@ TEST(PathsTest, JoinPutsExactlyOneSeparator) {
   }
 }
 
+// The manifest the loader reads is named after the file Windows opens.
+TEST(PathsTest, WindowsDropsTheDotsAndBlanksThatEndAName) {
+  const struct {
+    std::string_view path;
+    PathStyle style;
+    std::string_view opened;
+  } cases[] = {
+      {"C:\\a\\prog.exe.", PathStyle::Windows, "C:\\a\\prog.exe"},
+      {"C:\\a\\prog.exe . .", PathStyle::Windows, "C:\\a\\prog.exe"},
+      {"C:\\a. \\prog.exe", PathStyle::Windows, "C:\\a. \\prog.exe"},
+      {"C:\\a\\..", PathStyle::Windows, "C:\\a\\.."},
+      {"\\\\?\\C:\\a\\prog.exe.", PathStyle::Windows, "\\\\?\\C:\\a\\prog.exe."},
+      {"/a/prog.exe.", PathStyle::Posix, "/a/prog.exe."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(LoaderPathOf(c.path, c.style), c.opened) << c.path;
+}
+
 TEST(PathsTest, ExeNamesInAnyLetterCase) {
   const std::pair<const char*, bool> cases[] = {
       {"a.exe", true},  {"SETUP.EXE", true}, {"Oyun.Exe", true}, {".exe", false},
