@@ -80,7 +80,7 @@ Report StatusOf(const Examined& program) {
   if (program.manifestError) return failure(report, *program.manifestError, FailedAt::Manifest);
   // What a file holds is what status is asked for: one that cannot be read
   // is a failure to tell it.
-  if (program.manifest->readError) return failure(report, *program.manifest->readError, FailedAt::Manifest);
+  if (program.manifestReadError) return failure(report, *program.manifestReadError, FailedAt::Manifest);
   return report;
 }
 

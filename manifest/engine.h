@@ -72,6 +72,7 @@ struct Examined {
   std::vector<std::string> own;
   std::optional<ManifestInfo> manifest;  // what lies at the manifest path
   std::optional<Error> manifestError;    // when that could not be told
+  std::optional<Error> manifestReadError;  // a file there whose bytes could not be read
 };
 
 Examined Examine(const std::string& path, Services services);

@@ -63,7 +63,7 @@ Result<std::string> manifestPathOf(const std::string& path, Services services) {
 
 // What lies at the manifest path. Links are never followed: whatever one
 // points at is not the manifest, and is neither judged nor touched.
-Result<ManifestInfo> inspectManifest(const Examined& program, Services services) {
+Result<ManifestInfo> inspectManifest(Examined& program, Services services) {
   const std::string& path = program.manifestPath;
   const Result<EntryKind> kind = services.disk.kindOf(path, false);
   if (!kind) return kind.error();
@@ -88,7 +88,7 @@ Result<ManifestInfo> inspectManifest(const Examined& program, Services services)
     // not knowing what it holds is no reason to delete it, nor to stop an
     // undo that only needs to know it is not the tool's.
     info.content = ManifestContent::Unreadable;
-    info.readError = bytes.error();
+    program.manifestReadError = bytes.error();
   } else if (!bytes.value()) {
     info.content = ManifestContent::TooLarge;
   } else {

@@ -34,13 +34,12 @@ enum class ManifestContent {
   Manifest,      // an assembly manifest the loader would read as one
   NotAManifest,  // empty, not XML, or XML without an assembly element
   TooLarge,      // larger than any manifest: never read whole
-  Unreadable,    // its bytes could not be read (readError says why)
+  Unreadable,    // its bytes could not be read
 };
 
 struct ManifestInfo {
   ManifestState state = ManifestState::None;
   ManifestContent content = ManifestContent::Manifest;
-  std::optional<Error> readError;  // Unreadable
   bool hiddenSystem = false;  // both attributes set, as the engine leaves them
   bool folder = false;        // NotAFile: a folder rather than a device or pipe
   bool link = false;          // Foreign: a symbolic link, never followed

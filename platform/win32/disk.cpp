@@ -65,6 +65,11 @@ Result<EntryKind> Win32Disk::kindOf(const std::string& path, bool followLinks) {
     if (attributes == INVALID_FILE_ATTRIBUTES) {
       const DWORD code = GetLastError();
       if (namesNothing(code)) return EntryKind::Missing;
+      // Wine answers a named pipe of the host with "invalid parameter"; the
+      // entry itself, opened without any access, says what it is.
+      const UniqueHandle entry(CreateFileW(wide.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                                           FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+      if (entry && GetFileType(entry.get()) != FILE_TYPE_DISK) return EntryKind::Other;
       return ErrorFromCode(code);
     }
     // Wine shows a link to a file as the file itself.

@@ -37,6 +37,9 @@ const std::string kVendorManifest =
     "</dependentAssembly></dependency>\r\n"
     "</assembly>\r\n";
 
+// Written by hand: it binds the common controls and nothing else.
+const std::string kHandWritten = EmbeddedManifestText(true);
+
 class EngineThroughTheWindow : public MainWindow {
  protected:
   // The program's message box, once it is open.
@@ -195,13 +198,13 @@ TEST_F(EngineThroughTheWindow, AFailedChangeLeavesTheOldManifestWithItsAttribute
     SCOPED_TRACE(undo ? "undo" : "apply over it");
     SetFileAttributesW(manifestPath.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(manifestPath.c_str());
-    if (undo) writeFile(manifestPath, "<assembly/>");
+    if (undo) writeFile(manifestPath, kHandWritten);
     SetFileAttributesW(manifestPath.c_str(), kOld);
     choose(target_);
     waitUntilProgramIdle();
     // Applying over a manifest: one that came into being since the choice.
     if (!undo) {
-      writeFile(manifestPath, "<assembly/>");
+      writeFile(manifestPath, kHandWritten);
       SetFileAttributesW(manifestPath.c_str(), kOld);
     }
     {
@@ -212,7 +215,7 @@ TEST_F(EngineThroughTheWindow, AFailedChangeLeavesTheOldManifestWithItsAttribute
       ASSERT_NO_FATAL_FAILURE(expectErrorReport(undo ? app::kUndoHeadline : app::kApplyHeadline));
     }
     EXPECT_EQ(GetFileAttributesW(manifestPath.c_str()) & kOld, kOld);
-    EXPECT_EQ(bytesOf(manifestPath), "<assembly/>");
+    EXPECT_EQ(bytesOf(manifestPath), kHandWritten);
   }
   SetFileAttributesW(manifestPath.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
@@ -274,6 +277,78 @@ TEST_F(EngineThroughTheWindow, AnUndoThatDeletesNothingIsReportedAsFailed) {
   }
   EXPECT_EQ(bytesOf(manifestPath), written);
   EXPECT_EQ(GetFileAttributesW(manifestPath.c_str()) & kOurs, kOurs);
+}
+
+// Random bytes under the manifest's name are somebody's data: the undo the
+// window preselects for them asks first, No by default, and No keeps the
+// file byte for byte, hidden as it was.
+TEST_F(EngineThroughTheWindow, AFileThatIsNoManifestIsDeletedOnlyAfterAsking) {
+  const std::wstring manifestPath = target_ + L".manifest";
+  std::string data(64 * 1024, '\0');
+  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>((i * 2654435761u) >> 13);
+  writeFile(manifestPath, data);
+  SetFileAttributesW(manifestPath.c_str(), FILE_ATTRIBUTE_HIDDEN);
+  choose(target_);
+  waitUntilProgramIdle();
+  ASSERT_TRUE(checked(control(L"Button", L"Önceden yapılmış değişikliği geri al")));
+  pressButton(control(L"Button", L"Uygula"));
+  HWND box = messageBox();
+  ASSERT_NE(box, nullptr) << "deleted without a question";
+  const std::string question = std::string(app::kNotAManifestBefore) + std::string(app::kNotAManifestContent) +
+                               std::string(app::kNotAManifestDeleteAfter);
+  EXPECT_TRUE(shows(box, ToWide(question)));
+  EXPECT_EQ(GetWindowLongW(GetDlgItem(box, IDNO), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON) << "No must be the default";
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
+  ASSERT_TRUE(waitUntil([&] { return gone(box); }));
+  EXPECT_EQ(bytesOf(manifestPath), data);
+  EXPECT_EQ(GetFileAttributesW(manifestPath.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
+  SetFileAttributesW(manifestPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// A named pipe of the host under the manifest's name: both ways the window
+// says what stands there, and it stays.
+TEST_F(EngineThroughTheWindow, APipeUnderTheManifestsNameIsNamedAndLeftBothWays) {
+  // A name the host's mkfifo gets unchanged from Wine's command line.
+  const std::wstring program = folder_ + L"\\boru.exe";
+  ASSERT_TRUE(CopyFileW(target_.c_str(), program.c_str(), FALSE));
+  const std::wstring manifestPath = program + L".manifest";
+  choose(program);
+  waitUntilProgramIdle();
+  if (!runOnHost(L"mkfifo", L"", {ToUtf8(manifestPath)})) GTEST_SKIP() << "no host pipe can be made here";
+  // Found by a listing: Wine's GetFileAttributes refuses a pipe.
+  const auto there = [&] {
+    WIN32_FIND_DATAW found{};
+    return static_cast<bool>(win32::UniqueFind(FindFirstFileW(manifestPath.c_str(), &found)));
+  };
+  ASSERT_TRUE(waitUntil(there));
+  const std::string special = std::string(app::kBlockedBefore) + std::string(app::kBlockedSpecial);
+  pressButton(control(L"Button", L"Uygula"));
+  expectMessage(ToWide(special + std::string(app::kBlockedApplyAfter)));
+  choose(program);
+  waitUntilProgramIdle();
+  ASSERT_TRUE(checked(control(L"Button", L"Önceden yapılmış değişikliği geri al")));
+  pressButton(control(L"Button", L"Uygula"));
+  expectMessage(ToWide(special + std::string(app::kBlockedUndoAfter)));
+  EXPECT_TRUE(there()) << "the pipe is not ours to remove";
+  runOnHost(L"rm", L"-f", {ToUtf8(manifestPath)});
+  waitUntil([&] { return !there(); });
+  DeleteFileW(program.c_str());
+}
+
+// A name longer than the dialog takes is the user's to shorten, not a
+// fault to report: a message with the limit, and the path field emptied.
+TEST_F(EngineThroughTheWindow, ANameLongerThanTheDialogTakesIsSaidSo) {
+  const int limit = app::ProgramDialogSettings().maxFileLength;
+  std::wstring path = folder_ + L"\\";
+  path += std::wstring(static_cast<std::size_t>(limit) + 1 - path.size() - 4, L'a') + L".exe";
+  ASSERT_EQ(path.size(), static_cast<std::size_t>(limit) + 1);
+  choose(target_);
+  waitUntilProgramIdle();
+  choose(path);
+  expectMessage(ToWide(std::string(app::kPathTooLongBefore) + std::to_string(limit) +
+                       std::string(app::kPathTooLongAfter)));
+  EXPECT_EQ(windowText(pathField()), L"");
+  EXPECT_FALSE(IsWindowEnabled(control(L"Button", L"Uygula")));
 }
 
 }  // namespace
