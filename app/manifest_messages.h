@@ -58,6 +58,7 @@ inline constexpr std::string_view kNotAManifestDeleteAfter =
 inline constexpr std::string_view kBlockedBefore = "Seçtiğiniz programın yanında manifest adında ";
 inline constexpr std::string_view kBlockedFolder = "bir klasör";
 inline constexpr std::string_view kBlockedSpecial = "özel bir dosya (aygıt ya da kanal)";
+inline constexpr std::string_view kBlockedLink = "izlenemeyen bir bağlantı (örneğin kendine dönen)";
 inline constexpr std::string_view kBlockedApplyAfter = " var; ona dokunulmadı, XP Görünüm Stili uygulanmadı";
 inline constexpr std::string_view kBlockedUndoAfter =
     " var; ona dokunulmadı, geri alınacak bir XP Stili Görünüm düzenlemesi yok";

@@ -55,7 +55,8 @@ void showInformation(const ManifestServices& services, std::string_view text) {
 // What stands at the manifest path instead of a file, and that it was left.
 void showBlocked(const ManifestServices& services, const manifest::Report& report, std::string_view after) {
   std::string text(kBlockedBefore);
-  text += report.manifest && report.manifest->folder ? kBlockedFolder : kBlockedSpecial;
+  const bool folder = report.manifest && report.manifest->folder;
+  text += folder ? kBlockedFolder : report.manifest && report.manifest->unresolvable ? kBlockedLink : kBlockedSpecial;
   text += after;
   showInformation(services, text);
 }

@@ -70,10 +70,15 @@ Result<ManifestInfo> inspectManifest(Examined& program, Services services) {
   ManifestInfo info;
   switch (kind.value()) {
     case EntryKind::Missing: return info;
-    case EntryKind::Link:
-      info.state = ManifestState::Foreign;
-      info.link = true;
+    case EntryKind::Link: {
+      // A link that cannot be followed (one that leads round to itself) is
+      // nothing a loader reads, nor anything to delete in its place.
+      const Result<EntryKind> target = services.disk.kindOf(path, true);
+      info.state = target ? ManifestState::Foreign : ManifestState::NotAFile;
+      info.link = target.ok();
+      info.unresolvable = !target.ok();
       return info;
+    }
     case EntryKind::File: break;
     case EntryKind::Folder:
       info.state = ManifestState::NotAFile;

@@ -42,6 +42,7 @@ struct ManifestInfo {
   ManifestContent content = ManifestContent::Manifest;
   bool hiddenSystem = false;  // both attributes set, as the engine leaves them
   bool folder = false;        // NotAFile: a folder rather than a device or pipe
+  bool unresolvable = false;  // NotAFile: a link that leads nowhere it can be followed (round to itself)
   bool link = false;          // Foreign: a symbolic link, never followed
   // Foreign: what the file asks for beyond the common controls. A program
   // that came with such a manifest may not start without it.

@@ -65,6 +65,8 @@ Result<EntryKind> Win32Disk::kindOf(const std::string& path, bool followLinks) {
     if (attributes == INVALID_FILE_ATTRIBUTES) {
       const DWORD code = GetLastError();
       if (namesNothing(code)) return EntryKind::Missing;
+      // Only a link can make a name that cannot be resolved.
+      if (code == ERROR_CANT_RESOLVE_FILENAME) return EntryKind::Link;
       // Wine answers a named pipe of the host with "invalid parameter"; the
       // entry itself, opened without any access, says what it is.
       const UniqueHandle entry(CreateFileW(wide.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,

@@ -116,7 +116,9 @@ Result<std::string> Win32FileSystem::findFile(const std::string& path, std::uint
   if (!search) {
     const DWORD code = GetLastError();
     // Nothing there, or no such folder: the listing is simply empty.
-    if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || code == ERROR_NO_MORE_FILES) {
+    // A link that leads round to itself names no file either.
+    if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || code == ERROR_NO_MORE_FILES ||
+        code == ERROR_CANT_RESOLVE_FILENAME) {
       return std::string();
     }
     return ErrorFromCode(code);

@@ -335,6 +335,23 @@ TEST_F(EngineThroughTheWindow, APipeUnderTheManifestsNameIsNamedAndLeftBothWays)
   DeleteFileW(program.c_str());
 }
 
+// A host link under the manifest's name that leads round to itself: Wine
+// cannot resolve it, and the window says so and leaves it.
+TEST_F(EngineThroughTheWindow, ALinkThatLeadsRoundToItselfIsNamedAndLeft) {
+  const std::wstring program = folder_ + L"\\halka.exe";
+  ASSERT_TRUE(CopyFileW(target_.c_str(), program.c_str(), FALSE));
+  const std::string manifestPath = ToUtf8(program + L".manifest");
+  choose(program);
+  waitUntilProgramIdle();
+  if (!makeHostLinkLoop(manifestPath)) GTEST_SKIP() << "no host link can be made here";
+  pressButton(control(L"Button", L"Uygula"));
+  expectMessage(ToWide(std::string(app::kBlockedBefore) + std::string(app::kBlockedLink) +
+                       std::string(app::kBlockedApplyAfter)));
+  EXPECT_EQ(GetLastErrorOfAttributes(manifestPath), DWORD{ERROR_CANT_RESOLVE_FILENAME}) << "the link stays";
+  removeHostLinks({manifestPath});
+  DeleteFileW(program.c_str());
+}
+
 // A name longer than the dialog takes is the user's to shorten, not a
 // fault to report: a message with the limit, and the path field emptied.
 TEST_F(EngineThroughTheWindow, ANameLongerThanTheDialogTakesIsSaidSo) {

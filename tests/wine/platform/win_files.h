@@ -115,6 +115,25 @@ inline bool makeHostLink(const std::string& target, const std::string& link) {
   return false;
 }
 
+// A host link at link that leads to itself. False where none can be made.
+inline bool makeHostLinkLoop(const std::string& link) {
+  if (!runOnHost(L"ln", L"-s", {link, link})) return false;
+  for (int wait = 0; wait < 100; ++wait) {
+    if (GetFileAttributesW(win32::ToWide(link).c_str()) == INVALID_FILE_ATTRIBUTES &&
+        GetLastError() == ERROR_CANT_RESOLVE_FILENAME) {
+      return true;
+    }
+    Sleep(50);
+  }
+  return false;
+}
+
+// Why the attributes of path cannot be read; 0 when they can.
+inline DWORD GetLastErrorOfAttributes(const std::string& path) {
+  if (GetFileAttributesW(win32::ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES) return 0;
+  return GetLastError();
+}
+
 // Removes host links before their folder goes: Wine's own deletion would
 // remove what they lead to.
 inline void removeHostLinks(const std::vector<std::string>& links) {
