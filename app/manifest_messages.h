@@ -69,7 +69,6 @@ inline constexpr std::string_view kHiddenDependenciesBefore =
 inline constexpr std::string_view kHiddenDependenciesAfter =
     "\r\n\r\nWindows XP'de yanına yazılacak manifest onları gizler ve program çalışmayabilir. Yine de XP "
     "Görünüm Stili uygulamak istiyor musunuz?";
-inline constexpr std::uint32_t kRiskyQuestionStyle = kOverwriteStyle;
 
 // Files Windows would not start as a program with a manifest beside it.
 inline constexpr std::string_view kNotAProgramMessage =

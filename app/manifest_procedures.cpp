@@ -80,7 +80,7 @@ Status applyStyle(const Target& target, ApplyControls& controls, const ManifestS
   const manifest::Examined program = manifest::Examine(target.path, engineServices(services));
   Consent consent = Consent::None;
   if (!manifest::ApplyRefusal(program)) {
-    const std::vector<manifest::AssemblyIdentity> hidden = manifest::DependenciesHiddenOnXp(program);
+    const std::vector<manifest::AssemblyIdentity>& hidden = program.hiddenOnXp;
     if (!hidden.empty()) {
       std::string question(kHiddenDependenciesBefore);
       question += manifest::DependencyList(hidden);

@@ -100,7 +100,7 @@ Report ApplyTo(const Examined& program, Consent consent, Services services) {
   if (auto refused = ApplyRefusal(program)) return *refused;
   // On XP the external file takes the place of the program's own manifest
   // entirely: a C runtime it names would no longer be found.
-  if (consent == Consent::None && !DependenciesHiddenOnXp(program).empty()) {
+  if (consent == Consent::None && !program.hiddenOnXp.empty()) {
     return reportOf(program, Outcome::HidesDependencies);
   }
   Report report = reportOf(program, Outcome::Applied);

@@ -65,7 +65,8 @@ struct Examined {
   std::optional<Error> programError;     // when it could not
   ManifestArchitecture architecture = ManifestArchitecture::None;
   // What the program's own manifest needs beyond the common controls, read
-  // once here (see DependenciesHiddenOnXp).
+  // once here: on XP the file beside it takes that manifest's place, and
+  // they are no longer found. Empty when there are none.
   std::vector<AssemblyIdentity> hiddenOnXp;
   // The documents the tool writes for this program, the one that suits it
   // first (when one does): any of them at the manifest path is the tool's.
@@ -92,10 +93,6 @@ Report ApplyTo(const Examined& program, Consent consent, Services services);
 // Deletes the manifest beside the program.
 Report UndoFor(const Examined& program, Consent consent, Services services);
 
-// The assemblies the program's own manifest needs beyond the common
-// controls: on XP the file beside it takes its place, and they are no
-// longer found. Empty when there are none.
-std::vector<AssemblyIdentity> DependenciesHiddenOnXp(const Examined& program);
 
 // What a system's loader does with the program, the manifests in force.
 Binding BindingOn(System system, const CheckFindings& findings, const ProgramFacts& facts);

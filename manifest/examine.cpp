@@ -170,7 +170,6 @@ Examined Examine(const std::string& path, Services services) {
   return program;
 }
 
-std::vector<AssemblyIdentity> DependenciesHiddenOnXp(const Examined& program) { return program.hiddenOnXp; }
 
 Result<std::optional<std::string>> ReadUpTo(Disk& disk, const std::string& path, std::uint64_t limit) {
   Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(path);

@@ -25,7 +25,6 @@ inline constexpr std::uint32_t kReadAccess = 0x20019;
 inline constexpr std::uint32_t kTypeNone = 0;
 inline constexpr std::uint32_t kTypeSz = 1;
 inline constexpr std::uint32_t kTypeExpandSz = 2;
-inline constexpr std::uint32_t kTypeBinary = 3;
 inline constexpr std::uint32_t kTypeDword = 4;
 inline constexpr std::uint32_t kTypeLink = 6;
 inline constexpr std::uint32_t kTypeMultiSz = 7;

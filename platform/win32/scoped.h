@@ -62,7 +62,6 @@ using UniqueBrush = Unique<HBRUSH, NullTraits<HBRUSH, &DeleteObject>>;
 using UniquePen = Unique<HPEN, NullTraits<HPEN, &DeleteObject>>;
 using UniqueKey = Unique<HKEY, NullTraits<HKEY, &RegCloseKey>>;
 using UniqueIcon = Unique<HICON, NullTraits<HICON, &DestroyIcon>>;
-using UniqueCursor = Unique<HCURSOR, NullTraits<HCURSOR, &DestroyCursor>>;
 using UniqueMenu = Unique<HMENU, NullTraits<HMENU, &DestroyMenu>>;
 // A window destroyed with its owner; release() when the window is gone
 // already (after its WM_NCDESTROY).

@@ -13,6 +13,8 @@ namespace {
 using testing::dwordValue;
 using testing::FakeRegistry;
 using testing::textValue;
+
+constexpr std::uint32_t kRegBinary = 3;  // REG_BINARY: what no reader here asks for
 using testing::utf16Bytes;
 
 constexpr std::uint32_t kRoot = reg::kLocalMachine;
@@ -63,8 +65,8 @@ TEST(GetKeyValue, ConvertsStoredValuesByType) {
       {"number stored in two bytes", {reg::kTypeDword, "\x34\x12"}, {Outcome::True, "&h1234"}},
       {"expandable text leaves the text", {reg::kTypeExpandSz, utf16Bytes(u"%SystemRoot%")}, {Outcome::True, kBefore}},
       {"list of texts leaves the text", {reg::kTypeMultiSz, utf16Bytes(u"a") + utf16Bytes(u"")}, {Outcome::True, kBefore}},
-      {"1024 binary bytes are read", {reg::kTypeBinary, std::string(1024, '\1')}, {Outcome::True, kBefore}},
-      {"1025 binary bytes are not", {reg::kTypeBinary, std::string(1025, '\1')}, {Outcome::False, ""}},
+      {"1024 binary bytes are read", {kRegBinary, std::string(1024, '\1')}, {Outcome::True, kBefore}},
+      {"1025 binary bytes are not", {kRegBinary, std::string(1025, '\1')}, {Outcome::False, ""}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);

@@ -22,6 +22,10 @@ using kovrena::resources_test::kBiRle8;
 using kovrena::resources_test::parseDib;
 using kovrena::resources_test::Rgb;
 
+// The program loads its cursors shared and never destroys one; a test that
+// loads one of its own does.
+using UniqueCursor = kovrena::win32::Unique<HCURSOR, kovrena::win32::NullTraits<HCURSOR, &DestroyCursor>>;
+
 HMODULE self() { return GetModuleHandleW(nullptr); }
 
 std::string_view resourceBytes(const wchar_t* name, const wchar_t* type) {
@@ -135,7 +139,7 @@ TEST(LoadedResources, HandCursorsHaveTheirHotSpots) {
   constexpr Case kCases[] = {{IDC_EL_ANA, 5, 0}, {IDC_EL_BAGLANTI, 7, 1}};
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.id);
-    const kovrena::win32::UniqueCursor cursor(
+    const UniqueCursor cursor(
         static_cast<HCURSOR>(LoadImageW(self(), MAKEINTRESOURCEW(c.id), IMAGE_CURSOR, 32, 32, 0)));
     ASSERT_TRUE(cursor);
     ICONINFO info{};
