@@ -61,9 +61,11 @@ void ProgressLine::show(std::size_t done, std::size_t found, std::string_view fo
     wanted_ = false;
     return;
   }
-  const std::string whole =
-      std::to_string(done) + " / " + std::to_string(found) + std::string(text::kProgressPrograms) +
-      PrintablePath(std::string(folder));
+  std::string whole = std::to_string(done);
+  whole += " / ";
+  whole += std::to_string(found);
+  whole += text::kProgressPrograms;
+  whole += PrintablePath(std::string(folder));
   const std::string_view line = cut(whole, *width - 1);
   const std::size_t length = characters(line);
   std::string drawn = "\r";
@@ -76,7 +78,10 @@ void ProgressLine::show(std::size_t done, std::size_t found, std::string_view fo
 
 void ProgressLine::hide() {
   if (shown_ == 0) return;
-  console_.err("\r" + std::string(shown_, ' ') + "\r");
+  std::string blank(shown_ + 2, ' ');
+  blank.front() = '\r';
+  blank.back() = '\r';
+  console_.err(blank);
   shown_ = 0;
 }
 
