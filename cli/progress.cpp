@@ -37,10 +37,12 @@ bool WantsProgress(const Request& request, const Console& console) {
 }
 
 ProgressLine::ProgressLine(Console& console, bool wanted, Clock::duration after)
-    : console_(console), wanted_(wanted), from_(Clock::now() + after), next_(from_) {}
+    : console_(console), wanted_(wanted), outIsTerminal_(wanted && console.outIsTerminal()),
+      next_(Clock::now() + after) {}
 
+// Results that go elsewhere leave the line where it is.
 void ProgressLine::out(std::string_view text) {
-  hide();
+  if (outIsTerminal_) hide();
   console_.out(text);
 }
 

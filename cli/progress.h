@@ -36,8 +36,8 @@ class ProgressLine final : public Console {
  private:
   Console& console_;
   bool wanted_;
-  Clock::time_point from_;   // when it may first show
-  Clock::time_point next_;   // when it may show again
+  bool outIsTerminal_;  // standard output shares the screen
+  Clock::time_point next_;   // when it may show (again)
   std::size_t shown_ = 0;    // characters on the terminal's last line
 };
 

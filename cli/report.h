@@ -47,10 +47,9 @@ std::string ReportNotes(const Request& request, const NoteFlags& flags);
 class JsonDocument {
  public:
   JsonDocument(const Request& request, Console& console);
+  // Written at once when "ok" is known: a run that writes hands its
+  // programs in once their folder is on the disk.
   void add(const ProgramReport& report);
-  // A run that writes hands its programs in once their folder is on the
-  // disk; they are written then rather than gathered for longer.
-  void flush();
   void finish();
   // The document is not whole: what waited could not be read back.
   bool lost() const { return lost_; }
@@ -63,7 +62,7 @@ class JsonDocument {
   Console& console_;
   bool opened_ = false;
   bool any_ = false;
-  std::string waiting_;  // written, or in the spool, when it has grown
+  std::string waiting_;  // until "ok" is known; in the spool once it has grown
   std::unique_ptr<Spool> spool_;
   bool noSpool_ = false;  // none could be had, or it failed: what waits stays in memory
   bool lost_ = false;

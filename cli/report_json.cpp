@@ -174,8 +174,7 @@ std::string programJson(const Request& request, const ProgramReport& report) {
 
 namespace {
 
-// What waits in memory before it goes to the spool, and what goes to the
-// console in one piece once the document is open.
+// What waits in memory before it goes to the spool.
 constexpr std::size_t kWaitingInMemory = 256 * 1024;
 
 }  // namespace
@@ -184,7 +183,7 @@ JsonDocument::JsonDocument(const Request& request, Console& console) : request_(
 
 void JsonDocument::hold(std::string_view text) {
   waiting_ += text;
-  if (opened_ || waiting_.size() < kWaitingInMemory || noSpool_) return;
+  if (waiting_.size() < kWaitingInMemory || noSpool_) return;
   if (!spool_) spool_ = console_.spool();
   if (!spool_ || spool_->write(waiting_)) {
     // Kept in memory from here on (a spool keeps what it took before): the
@@ -215,20 +214,16 @@ void JsonDocument::add(const ProgramReport& report) {
   std::string json = any_ ? "," : "";
   json += programJson(request_, report);
   any_ = true;
-  hold(json);
-  if (opened_ && waiting_.size() >= kWaitingInMemory) flush();
-}
-
-void JsonDocument::flush() {
-  if (!opened_ || waiting_.empty()) return;
-  console_.out(waiting_);
-  waiting_.clear();
+  if (!opened_) {
+    hold(json);
+    return;
+  }
+  console_.out(json);
 }
 
 void JsonDocument::finish() {
   if (!opened_) open(true);
-  waiting_ += "]}\n";
-  flush();
+  console_.out("]}\n");
 }
 
 }  // namespace kovrena::cli

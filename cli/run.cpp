@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <cstdlib>
 #include <exception>
 #include <new>
@@ -62,8 +63,14 @@ class Reporter {
   }
 
   void add(ProgramReport report) {
-    if (changes_) held_.push_back(std::move(report));
-    else emit(report);
+    if (!changes_) {
+      emit(report);
+      return;
+    }
+    // A folder of thousands waits here: what a change's report says, done or
+    // failed at the sync, needs none of the program's own manifest text.
+    if (changedTheDisk(report.outcome) && report.facts) report.facts->embeddedText = std::string();
+    held_.push_back(std::move(report));
   }
 
   // The reports held back, settled; the JSON document closed, or the notes.
@@ -88,7 +95,6 @@ class Reporter {
     }
     for (const ProgramReport& report : held_) emit(report);
     held_.clear();
-    if (request_.json) json_.flush();
   }
 
   void emit(const ProgramReport& report) {
@@ -112,7 +118,7 @@ class Reporter {
   Console& console_;
   PathStyle style_;
   bool changes_;
-  std::vector<ProgramReport> held_;  // one folder's
+  std::deque<ProgramReport> held_;  // one folder's, without the peak of a vector's growth
   NoteFlags notes_;
   JsonDocument json_;
   Verdict worst_ = Verdict::Done;
