@@ -70,6 +70,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   app.set_version_flag("--version", VersionText());
   // A flag takes no value: "--recursive=yes" is a mistake, not a yes.
   app.add_flag("--json", request.json)->disable_flag_override();
+  app.add_flag("--quiet", request.quiet)->disable_flag_override();
   app.require_subcommand(1);
 
   for (const CommandName& each : kCommandNames) {

@@ -51,7 +51,9 @@ constexpr std::string_view kForceOption =
 constexpr std::string_view kShowEmbeddedOption =
     "  --show-embedded  check: programın kendi manifestinin metnini de yazar\n";
 constexpr std::string_view kOtherOptions =
-    "  --recursive  klasör verilirse altındaki bütün .exe dosyaları\n"
+    "  --recursive  klasör verilirse altındaki bütün .exe dosyaları; uzun süren\n"
+    "               işte uçbirimde bir ilerleme satırı gösterir\n"
+    "  --quiet      ilerleme satırını göstermez\n"
     "  --json       sonuçları tek bir JSON belgesi olarak standart çıktıya yazar;\n"
     "               geçerli UTF-8 olmayan bir yol \"path\" içinde U+FFFD ile,\n"
     "               \"pathBytes\" içinde baytlarıyla (onaltılık) yer alır\n"
@@ -74,7 +76,7 @@ std::string usageLine(Command command) {
   std::string line = "  " + std::string(kName) + " " + std::string(NameOf(command));
   if (command == Command::Apply || command == Command::Undo) line += " [--force]";
   if (command == Command::Check) line += " [--show-embedded]";
-  return line + " [--recursive] [--json] PROGRAM...\n";
+  return line + " [--recursive] [--quiet] [--json] PROGRAM...\n";
 }
 
 std::string_view description(Command command) {

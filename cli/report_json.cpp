@@ -3,6 +3,7 @@
 #include "cli/json.h"
 #include "program/architecture.h"
 #include "cli/report.h"
+#include "cli/texts.h"
 #include "manifest/engine.h"
 #include "text/hex.h"
 #include "text/utf.h"
@@ -171,16 +172,58 @@ std::string programJson(const Request& request, const ProgramReport& report) {
 
 }  // namespace
 
-std::string JsonReport(const Request& request, const std::vector<ProgramReport>& reports) {
-  bool allOk = true;
-  std::string programs;
-  for (const ProgramReport& report : reports) {
-    allOk = allOk && Succeeded(report.outcome);
-    if (!programs.empty()) programs += ',';
-    programs += programJson(request, report);
+namespace {
+
+// What waits in memory before it goes to the spool.
+constexpr std::size_t kWaitingInMemory = 256 * 1024;
+
+}  // namespace
+
+JsonDocument::JsonDocument(const Request& request, Console& console) : request_(request), console_(console) {}
+
+void JsonDocument::hold(std::string_view text) {
+  waiting_ += text;
+  if (waiting_.size() < kWaitingInMemory || noSpool_) return;
+  if (!spool_) spool_ = console_.spool();
+  if (!spool_ || spool_->write(waiting_)) {
+    // Kept in memory from here on (a spool keeps what it took before): the
+    // document stays whole.
+    noSpool_ = true;
+    return;
   }
-  return "{\"command\":" + JsonString(NameOf(request.command)) + ",\"ok\":" + boolean(allOk) + ",\"programs\":[" +
-         programs + "]}\n";
+  waiting_.clear();
+}
+
+void JsonDocument::open(bool ok) {
+  opened_ = true;
+  console_.out("{\"command\":" + JsonString(NameOf(request_.command)) + ",\"ok\":" + boolean(ok) +
+               ",\"programs\":[");
+  if (spool_) {
+    if (Status failed = spool_->replay([this](std::string_view piece) { console_.out(piece); })) {
+      lost_ = true;
+      console_.err(std::string(text::kSpoolLost) + failed->description + "\n");
+    }
+  }
+  spool_.reset();
+  console_.out(waiting_);
+  waiting_.clear();
+}
+
+void JsonDocument::add(const ProgramReport& report) {
+  if (!opened_ && !Succeeded(report.outcome)) open(false);
+  std::string json = any_ ? "," : "";
+  json += programJson(request_, report);
+  any_ = true;
+  if (!opened_) {
+    hold(json);
+    return;
+  }
+  console_.out(json);
+}
+
+void JsonDocument::finish() {
+  if (!opened_) open(true);
+  console_.out("]}\n");
 }
 
 }  // namespace kovrena::cli

@@ -187,7 +187,9 @@ std::string checkBlock(const Request& request, const ProgramReport& report, cons
   return block;
 }
 
-std::string printablePath(const std::string& path) {
+}  // namespace
+
+std::string PrintablePath(const std::string& path) {
   std::string printable = ::kovrena::text::EscapeInvalidUtf8(path);
   for (char& c : printable) {
     const auto byte = static_cast<unsigned char>(c);
@@ -195,8 +197,6 @@ std::string printablePath(const std::string& path) {
   }
   return printable;
 }
-
-}  // namespace
 
 std::string WhatItIs(const ProgramFacts& facts) {
   if (!facts.windowsProgram) return std::string(text::kNotWindowsProgram);
@@ -216,7 +216,7 @@ std::string WhatItIs(const ProgramFacts& facts) {
 }
 
 std::string ReportLine(const Request& request, const ProgramReport& report) {
-  const std::string path = printablePath(report.path);
+  const std::string path = PrintablePath(report.path);
   if (report.outcome == Outcome::Status) {
     return StatusColumns(report, true) + "  " + path + "\n";
   }
@@ -224,21 +224,20 @@ std::string ReportLine(const Request& request, const ProgramReport& report) {
   return path + ": " + OutcomeMessage(request.command, report) + "\n";
 }
 
-std::string ReportNotes(const Request& request, const std::vector<ProgramReport>& reports) {
-  bool anyMarked = false;
-  bool anyChecked = false;
-  for (const ProgramReport& report : reports) {
-    anyMarked = anyMarked || (report.outcome == Outcome::Status && marked(report)) || Overridden(report);
-    anyChecked = anyChecked || report.outcome == Outcome::Checked;
-  }
+void NoteFlags::take(const ProgramReport& report) {
+  anyMarked = anyMarked || (report.outcome == Outcome::Status && marked(report)) || Overridden(report);
+  anyChecked = anyChecked || report.outcome == Outcome::Checked;
+}
+
+std::string ReportNotes(const Request& request, const NoteFlags& flags) {
   std::string notes;
-  if (anyMarked && request.command == Command::Status) {
+  if (flags.anyMarked && request.command == Command::Status) {
     notes += "* ";
     notes += text::kPrecedence;
     notes += text::kSeeCheck;
     notes += "\n";
   }
-  if (anyChecked) {
+  if (flags.anyChecked) {
     notes += text::kCacheNote;
     notes += "\n";
   }

@@ -35,6 +35,7 @@ struct Request {
   bool json = false;
   std::vector<std::string> programs;  // as given: programs, or folders with recursive
   bool showEmbedded = false;  // check: print the program's own manifest
+  bool quiet = false;         // no progress line on the terminal
   friend bool operator==(const Request&, const Request&) = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <cstdlib>
 #include <exception>
 #include <new>
@@ -9,6 +10,7 @@
 
 #include "cli/command_line.h"
 #include "manifest/engine.h"
+#include "cli/progress.h"
 #include "cli/report.h"
 #include "cli/targets.h"
 #include "platform/path_text.h"
@@ -40,14 +42,17 @@ bool changedTheDisk(Outcome outcome) {
   return outcome == Outcome::Applied || outcome == Outcome::Replaced || outcome == Outcome::Undone;
 }
 
-// Prints the reports as a run goes. A run that writes or deletes holds the
-// reports of one folder back until the folder is on the disk, and tells
-// the changes the sync could not make sure of as failures.
+// Prints the reports as a run goes, and keeps of them only what the end of
+// the run needs: a run over a whole disk takes no more memory than one over
+// a folder. A run that writes or deletes holds the reports of one folder
+// back until the folder is on the disk, and tells the changes the sync
+// could not make sure of as failures.
 class Reporter {
  public:
   Reporter(const Request& request, FileSystem& files, Console& console, PathStyle style)
       : request_(request), files_(files), console_(console), style_(style),
-        changes_(request.command == Command::Apply || request.command == Command::Undo) {
+        changes_(request.command == Command::Apply || request.command == Command::Undo),
+        json_(request, console) {
     if (changes_) files_.deferFolderSyncs();
   }
 
@@ -58,16 +63,24 @@ class Reporter {
   }
 
   void add(ProgramReport report) {
-    if (changes_) held_.push_back(std::move(report));
-    else emit(std::move(report));
+    if (!changes_) {
+      emit(report);
+      return;
+    }
+    // A folder of thousands waits here: what a change's report says, done or
+    // failed at the sync, needs none of the program's own manifest text.
+    if (changedTheDisk(report.outcome) && report.facts) report.facts->embeddedText = std::string();
+    held_.push_back(std::move(report));
   }
 
-  // The reports held back, settled; then every report, for the JSON document.
-  std::vector<ProgramReport>& finish() {
+  // The reports held back, settled; the JSON document closed, or the notes.
+  void finish() {
     settle();
-    return reports_;
+    if (request_.json) json_.finish();
+    else if (const std::string notes = ReportNotes(request_, notes_); !notes.empty()) console_.out(notes);
   }
-  Verdict worst() const { return worst_; }
+  Verdict worst() const { return json_.lost() ? Verdict::Failed : worst_; }
+  std::size_t done() const { return done_; }
 
  private:
   void settle() {
@@ -80,12 +93,14 @@ class Reporter {
         report.failedAt = manifest::FailedAt::Manifest;
       }
     }
-    for (ProgramReport& report : held_) emit(std::move(report));
+    for (const ProgramReport& report : held_) emit(report);
     held_.clear();
   }
 
-  void emit(ProgramReport report) {
+  void emit(const ProgramReport& report) {
+    ++done_;
     worst_ = std::max(worst_, VerdictOf(report));
+    notes_.take(report);
     // Line by line as the work goes, so a long run over a folder shows
     // progress. What did not succeed goes to standard error, with --json too:
     // a script that reads only the document still shows the user why.
@@ -95,7 +110,7 @@ class Reporter {
       if (done) console_.out(line);
       else console_.err(line);
     }
-    reports_.push_back(std::move(report));
+    if (request_.json) json_.add(report);
   }
 
   const Request& request_;
@@ -103,9 +118,11 @@ class Reporter {
   Console& console_;
   PathStyle style_;
   bool changes_;
-  std::vector<ProgramReport> held_;
-  std::vector<ProgramReport> reports_;
+  std::deque<ProgramReport> held_;  // one folder's, without the peak of a vector's growth
+  NoteFlags notes_;
+  JsonDocument json_;
   Verdict worst_ = Verdict::Done;
+  std::size_t done_ = 0;
 };
 
 int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console,
@@ -117,14 +134,16 @@ int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files
 
   const Request& request = *parsed.request;
   const manifest::Services services{disk, files};
-  Reporter reporter(request, files, console, disk.style());
-  for (const WorkItem& item : CollectPrograms(request.programs, request.recursive, disk)) {
-    reporter.next(item.path);
-    reporter.add(item.settled ? *item.settled : carryOut(request, item.path, services, host));
+  ProgressLine progress(console, WantsProgress(request, console), host.progressAfter);
+  Reporter reporter(request, files, progress, disk.style());
+  ProgramWalk walk(request.programs, request.recursive, disk);
+  while (std::optional<WorkItem> item = walk.next()) {
+    reporter.next(item->path);
+    reporter.add(item->settled ? std::move(*item->settled) : carryOut(request, item->path, services, host));
+    progress.show(reporter.done(), walk.found(), walk.folder());
   }
-  const std::vector<ProgramReport>& reports = reporter.finish();
-  if (request.json) console.out(JsonReport(request, reports));
-  else if (const std::string notes = ReportNotes(request, reports); !notes.empty()) console.out(notes);
+  reporter.finish();
+  progress.hide();
   return ExitCodeOf(reporter.worst());
 }
 

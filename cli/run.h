@@ -1,6 +1,7 @@
 #pragma once
 // The whole command line program above the platform: arguments in, words
 // out, the exit status back.
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ namespace kovrena::cli {
 struct Host {
   HostSystem system;               // Linux runs Windows programs under Wine only
   Registry* registry = nullptr;    // Windows: where PreferExternalManifest is read
+  // How long a recursive run goes on before a terminal shows its progress.
+  std::chrono::steady_clock::duration progressAfter = std::chrono::seconds(1);
 };
 
 // arguments: what followed the program's own name, as UTF-8.

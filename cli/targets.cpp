@@ -16,73 +16,71 @@ WorkItem settled(const std::string& path, Outcome outcome, std::optional<Error> 
   return WorkItem{path, std::move(report)};
 }
 
-// A folder being walked: its entries in name order, and the next one to take.
-struct Level {
-  std::string folder;
-  std::vector<FolderEntry> entries;
-  std::size_t next = 0;
-};
+}  // namespace
 
-// Depth first, in name order, with the folders on the way kept on the heap:
-// no depth of nesting runs the program out of stack.
-void walk(const std::string& top, Disk& disk, std::vector<WorkItem>& items) {
-  std::vector<Level> stack;
-  const auto enter = [&](const std::string& folder) {
-    Result<std::vector<FolderEntry>> listed = disk.list(folder);
-    if (!listed) {
-      items.push_back(settled(folder, Outcome::Failed, listed.error()));
-      return;
-    }
-    std::vector<FolderEntry>& entries = listed.value();
-    std::sort(entries.begin(), entries.end(),
-              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
-    stack.push_back(Level{folder, std::move(entries), 0});
-  };
-  enter(top);
-  while (!stack.empty()) {
-    Level& level = stack.back();
+ProgramWalk::ProgramWalk(const std::vector<std::string>& paths, bool recursive, Disk& disk)
+    : paths_(paths), recursive_(recursive), disk_(disk) {}
+
+// A folder that cannot be listed is an item of its own.
+std::optional<WorkItem> ProgramWalk::enter(const std::string& folder) {
+  Result<std::vector<FolderEntry>> listed = disk_.list(folder);
+  if (!listed) return settled(folder, Outcome::Failed, listed.error());
+  std::vector<FolderEntry>& entries = listed.value();
+  std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+  levels_.push_back(Level{folder, std::move(entries), 0});
+  return std::nullopt;
+}
+
+std::optional<WorkItem> ProgramWalk::fromTree() {
+  while (!levels_.empty()) {
+    Level& level = levels_.back();
     if (level.next == level.entries.size()) {
-      stack.pop_back();
+      levels_.pop_back();
       continue;
     }
     const FolderEntry entry = std::move(level.entries[level.next++]);
-    const std::string path = JoinPath(level.folder, entry.name, disk.style());
+    const std::string path = JoinPath(level.folder, entry.name, disk_.style());
     if (entry.kind == EntryKind::Folder) {
-      enter(path);  // level is not used after this
+      if (std::optional<WorkItem> failed = enter(path)) return failed;  // level is not used after this
     } else if (IsExeName(entry.name)) {
-      if (entry.kind == EntryKind::File) {
-        items.push_back(WorkItem{path, std::nullopt});
-      } else if (entry.kind == EntryKind::Link) {
-        const Result<EntryKind> target = disk.kindOf(path, true);
-        if (target && target.value() == EntryKind::File) items.push_back(WorkItem{path, std::nullopt});
+      if (entry.kind == EntryKind::File) return WorkItem{path, std::nullopt};
+      if (entry.kind == EntryKind::Link) {
+        const Result<EntryKind> target = disk_.kindOf(path, true);
+        if (target && target.value() == EntryKind::File) return WorkItem{path, std::nullopt};
       }
     }
   }
+  return std::nullopt;
 }
 
-}  // namespace
-
-std::vector<WorkItem> CollectPrograms(const std::vector<std::string>& paths, bool recursive, Disk& disk) {
-  std::vector<WorkItem> items;
-  for (const std::string& path : paths) {
-    if (!recursive) {
-      items.push_back(WorkItem{path, std::nullopt});
-      continue;
+std::optional<WorkItem> ProgramWalk::next() {
+  for (;;) {
+    if (walking_) {
+      std::optional<WorkItem> item = fromTree();
+      if (item) {
+        topHeldAny_ = true;
+        if (!item->settled) ++found_;
+        return item;
+      }
+      walking_ = false;
+      if (!topHeldAny_) return settled(paths_[nextPath_ - 1], Outcome::NoPrograms);
     }
-    const Result<EntryKind> kind = disk.kindOf(path, true);
-    if (!kind) {
-      items.push_back(settled(path, Outcome::Failed, kind.error()));
-      continue;
+    if (nextPath_ == paths_.size()) return std::nullopt;
+    const std::string& path = paths_[nextPath_++];
+    if (!recursive_) {
+      ++found_;
+      return WorkItem{path, std::nullopt};
     }
+    const Result<EntryKind> kind = disk_.kindOf(path, true);
+    if (!kind) return settled(path, Outcome::Failed, kind.error());
     if (kind.value() != EntryKind::Folder) {
-      items.push_back(WorkItem{path, std::nullopt});
-      continue;
+      ++found_;
+      return WorkItem{path, std::nullopt};
     }
-    const std::size_t before = items.size();
-    walk(path, disk, items);
-    if (items.size() == before) items.push_back(settled(path, Outcome::NoPrograms));
+    if (std::optional<WorkItem> failed = enter(path)) return failed;
+    walking_ = true;
+    topHeldAny_ = false;
   }
-  return items;
 }
 
 }  // namespace kovrena::cli

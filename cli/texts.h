@@ -129,4 +129,9 @@ inline constexpr std::string_view kProblemToken = "ortak denetimler v6'yı yanl�
 inline constexpr std::string_view kProblemNoArchitecture = "ortak denetimler v6'yı processorArchitecture olmadan istiyor";
 inline constexpr std::string_view kProblemArchitecture = "ortak denetimler v6'yı başka bir işlemci için istiyor: ";
 
+// The JSON document waits in a spool until its "ok" is known.
+inline constexpr std::string_view kSpoolLost = "kovrena-cli: JSON belgesinin bekletilen kısmı geri okunamadı: ";
+// The line on a terminal while a long walk goes on: "1200 / 5000 program  /mnt/eski".
+inline constexpr std::string_view kProgressPrograms = " program  ";
+
 }  // namespace kovrena::cli::text

@@ -17,6 +17,11 @@ class PosixConsole final : public Console {
   void out(std::string_view text) override;
   void err(std::string_view text) override;
   std::optional<std::string> outputFailure() const override { return outFailure_; }
+  std::optional<std::size_t> errLineWidth() const override;
+  bool outIsTerminal() const override;
+  // A file without a name in $TMPDIR (or /tmp): it goes when the run ends,
+  // however it ends.
+  std::unique_ptr<Spool> spool() override;
 
  private:
   std::optional<std::string> outFailure_;

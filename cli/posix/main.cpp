@@ -1,7 +1,9 @@
 // kovrena-cli on Linux: the manifest engine for programs that run under Wine,
 // which reads Hidden and System from user.DOSATTRIB as the platform writes it.
 #include <clocale>
+#include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -26,7 +28,11 @@ int main(int argc, char** argv) {
   kovrena::posix::PosixFileSystem files;
   // The walk's listings serve the lookups too: each folder is read once.
   kovrena::posix::PosixDisk disk(files.index());
-  const kovrena::cli::Host host{
+  kovrena::cli::Host host{
       kovrena::posix::HostSystemOfPrefix(kovrena::posix::WinePrefixFromEnvironment()), nullptr};
+  // For the tests of the progress line, which cannot wait a second each.
+  if (const char* after = std::getenv("KOVRENA_PROGRESS_AFTER_MS")) {
+    host.progressAfter = std::chrono::milliseconds(std::strtol(after, nullptr, 10));
+  }
   return kovrena::cli::RunCli(arguments, disk, files, console, host);
 }

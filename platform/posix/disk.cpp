@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/posix/errno_error.h"
 #include "platform/posix/folder_reading.h"
@@ -31,7 +33,41 @@ class FileSource final : public ByteSource {
 
   std::uint64_t size() const override { return size_; }
 
+  // The headers a program is known by lie in its first pages, read in
+  // many small pieces: those come from one read of them.
   Status read(std::uint64_t offset, std::span<std::uint8_t> out) override {
+    if (offset + out.size() <= kHead) {
+      if (!headRead_) {
+        if (Status failed = readHead()) return failed;
+      }
+      // The file shrank since it was opened.
+      if (offset + out.size() > head_.size()) return errorFromErrno(EIO);
+      std::memcpy(out.data(), head_.data() + offset, out.size());
+      return std::nullopt;
+    }
+    return readFromDisk(offset, out);
+  }
+
+ private:
+  static constexpr std::uint64_t kHead = 4096;
+
+  Status readHead() {
+    head_.resize(static_cast<std::size_t>(std::min(size_, kHead)));
+    for (std::size_t got = 0; got < head_.size();) {
+      const ssize_t now = ::pread(fd_, head_.data() + got, head_.size() - got, static_cast<off_t>(got));
+      if (now < 0 && errno == EINTR) continue;
+      if (now < 0) return lastErrno();
+      if (now == 0) {
+        head_.resize(got);
+        break;
+      }
+      got += static_cast<std::size_t>(now);
+    }
+    headRead_ = true;
+    return std::nullopt;
+  }
+
+  Status readFromDisk(std::uint64_t offset, std::span<std::uint8_t> out) {
     while (!out.empty()) {
       const ssize_t got = ::pread(fd_, out.data(), out.size(), static_cast<off_t>(offset));
       if (got < 0) {
@@ -46,9 +82,10 @@ class FileSource final : public ByteSource {
     return std::nullopt;
   }
 
- private:
   int fd_;
   std::uint64_t size_;
+  std::vector<std::uint8_t> head_;
+  bool headRead_ = false;
 };
 
 // Closes a directory stream at scope end.

@@ -21,6 +21,8 @@ namespace {
 // A temporary file's name is only cut short when the name it was written
 // for leaves no room for its ending; shorter ones are whole names.
 constexpr std::size_t kShortenedFrom = kLongestName - 32;
+// Enough for a program's folder and the few a run goes back to.
+constexpr std::size_t kFoldersKept = 8;
 
 const char* folderOf(const std::string& folder) { return folder.empty() ? "." : folder.c_str(); }
 
@@ -58,14 +60,28 @@ void FolderIndex::remember(const struct stat& folderState, const std::vector<std
   listing.seconds = folderState.st_mtim.tv_sec;
   listing.nanoseconds = folderState.st_mtim.tv_nsec;
   for (const std::string& name : names) enter(listing, name);
-  folders_[Key{folderState.st_dev, folderState.st_ino}] = std::move(listing);
+  keep(Key{folderState.st_dev, folderState.st_ino}, std::move(listing));
+}
+
+FolderIndex::Listing& FolderIndex::keep(const Key& key, Listing listing) {
+  folders_.erase(key);
+  if (folders_.size() >= kFoldersKept) {
+    const auto oldest = std::min_element(folders_.begin(), folders_.end(), [](const auto& a, const auto& b) {
+      return a.second.used < b.second.used;
+    });
+    folders_.erase(oldest);
+  }
+  listing.used = ++uses_;
+  return folders_[key] = std::move(listing);
 }
 
 FolderIndex::Listing* FolderIndex::known(const std::string& folder) {
   struct stat state {};
   if (::stat(folderOf(folder), &state) != 0) return nullptr;
   const auto found = folders_.find(Key{state.st_dev, state.st_ino});
-  return found == folders_.end() ? nullptr : &found->second;
+  if (found == folders_.end()) return nullptr;
+  found->second.used = ++uses_;
+  return &found->second;
 }
 
 Result<FolderIndex::Listing*> FolderIndex::current(const std::string& folder) {
@@ -77,6 +93,7 @@ Result<FolderIndex::Listing*> FolderIndex::current(const std::string& folder) {
   const Key key{state.st_dev, state.st_ino};
   const auto found = folders_.find(key);
   if (found != folders_.end() && sameTime(state, found->second.seconds, found->second.nanoseconds)) {
+    found->second.used = ++uses_;
     return &found->second;
   }
   const int fd = ::open(folderOf(folder), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -93,7 +110,7 @@ Result<FolderIndex::Listing*> FolderIndex::current(const std::string& folder) {
   });
   if (failure) return *failure;
   remember(state, names);
-  return &folders_[key];
+  return &folders_.at(key);
 }
 
 Result<std::string> FolderIndex::caseVariant(const std::string& folder, std::string_view name) {

@@ -4,7 +4,9 @@
 // again for every program that has no manifest of exactly its name. The
 // run's own creations, renames and deletions are entered as they happen; a
 // folder that changed otherwise (its modification time moved) is listed
-// afresh.
+// afresh. Only the folders looked into last are kept: a run over a whole
+// disk looks into each folder while it works there, and keeping every
+// listing would grow with the disk.
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -47,6 +49,7 @@ class FolderIndex {
     // those cut short to fit the longest name are kept apart, few as they are.
     std::unordered_map<std::string, std::vector<std::string>> temporaries;
     std::vector<std::string> shortenedTemporaries;
+    std::uint64_t used = 0;  // when it was last looked into
   };
   using Key = std::pair<dev_t, ino_t>;
 
@@ -56,7 +59,10 @@ class FolderIndex {
   Result<Listing*> current(const std::string& folder);
   Listing* known(const std::string& folder);
 
+  Listing& keep(const Key& key, Listing listing);
+
   std::map<Key, Listing> folders_;
+  std::uint64_t uses_ = 0;
 };
 
 }  // namespace kovrena::posix

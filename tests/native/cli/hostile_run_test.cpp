@@ -64,7 +64,9 @@ TEST(Walk, AnyDepthOfFoldersWithoutRunningOutOfStack) {
                 [](void* argument) -> void* {
                   auto* w = static_cast<WalkOnSmallStack*>(argument);
                   DeepDisk disk(w->depth);
-                  w->found = CollectPrograms({"."}, true, disk).size();
+                  const std::vector<std::string> top = {"."};
+                  ProgramWalk programs(top, true, disk);
+                  while (programs.next()) ++w->found;
                   return nullptr;
                 },
                 &walk),
