@@ -67,12 +67,10 @@ Report CheckOf(const Examined& program, const HostSystem& host, Registry* regist
       const Result<EntryKind> target = services.disk.kindOf(program.manifestPath, true);
       // A dangling link is no manifest for the loader either.
       if (!target || target.value() != EntryKind::Missing) {
-        Report failed = report;
-        failed.outcome = Outcome::Failed;
-        failed.error = bytes.error();
-        failed.failedAt = FailedAt::Manifest;
-        failed.check.reset();
-        return failed;
+        report.outcome = Outcome::Failed;
+        report.error = bytes.error();
+        report.failedAt = FailedAt::Manifest;
+        return report;
       }
     } else if (!bytes.value()) {
       findings.external = ManifestReading{program::ManifestProblem::TooLarge, "1 MB'tan büyük", {}, {}, {}, {}};

@@ -132,7 +132,7 @@ Report ApplyTo(const Examined& program, Consent consent, Services services) {
     case ManifestState::None:
       break;
   }
-  if (Status failed = WriteManifestFile(services.files, program.manifestPath, program.own.front(), old)) {
+  if (Status failed = WriteManifestFile(services.files, program.manifestPath, OwnManifestText(program), old)) {
     return failure(report, *failed, FailedAt::Manifest);
   }
   return report;

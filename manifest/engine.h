@@ -70,6 +70,7 @@ struct Examined {
   std::vector<AssemblyIdentity> hiddenOnXp;
   // The documents the tool writes for this program, the one that suits it
   // first (when one does): any of them at the manifest path is the tool's.
+  // Made only when a file lies there.
   std::vector<std::string> own;
   std::optional<ManifestInfo> manifest;  // what lies at the manifest path
   std::optional<Error> manifestError;    // when that could not be told
@@ -77,6 +78,8 @@ struct Examined {
 };
 
 Examined Examine(const std::string& path, Services services);
+// The document that suits the program, to be written beside it.
+std::string OwnManifestText(const Examined& program);
 
 // What the user has allowed beyond the tool's own files: to replace or
 // delete a manifest the tool did not write, or to hide the program's own

@@ -25,6 +25,8 @@ Result<ProgramFacts> readFacts(const std::string& path, Disk& disk) {
 // of the file, whatever case the user typed), as the file dialog of the
 // window program reports it; the typed name when the lookup finds nothing.
 std::string programName(const std::string& path, Services services) {
+  // A POSIX path that leads to a file names it exactly as the disk spells it.
+  if (services.disk.style() == PathStyle::Posix) return std::string(FileNameOf(path, PathStyle::Posix));
   const Result<std::string> found = services.files.findFile(path, attr::kAnyFileLookup);
   if (found && !found.value().empty()) return found.value();
   return std::string(FileNameOf(path, services.disk.style()));
@@ -49,26 +51,32 @@ std::vector<std::string> ownManifests(const std::string& name, ManifestArchitect
 // one as the program's manifest, so it is the one reported and acted on. A
 // lookup that fails is a failure: "no manifest" would let apply write a
 // second one beside it.
-Result<std::string> manifestPathOf(const std::string& path, Services services) {
+// What it found there comes along, links not followed.
+struct FoundManifest {
+  std::string path;
+  EntryKind kind;
+};
+Result<FoundManifest> manifestPathOf(const std::string& path, Services services) {
   const std::string exact = ManifestPath(LoaderPathOf(path, services.disk.style()));
   const Result<EntryKind> kind = services.disk.kindOf(exact, false);
   if (!kind) return kind.error();
-  if (kind.value() != EntryKind::Missing) return exact;
+  if (kind.value() != EntryKind::Missing) return FoundManifest{exact, kind.value()};
   const Result<std::string> found = services.files.findFile(exact, attr::kAnyFileLookup);
   if (!found) return found.error();
-  if (found.value().empty()) return exact;
+  if (found.value().empty()) return FoundManifest{exact, EntryKind::Missing};
   const std::string_view name = FileNameOf(exact, services.disk.style());
-  return exact.substr(0, exact.size() - name.size()) + found.value();
+  std::string other = exact.substr(0, exact.size() - name.size()) + found.value();
+  const Result<EntryKind> otherKind = services.disk.kindOf(other, false);
+  if (!otherKind) return otherKind.error();
+  return FoundManifest{std::move(other), otherKind.value()};
 }
 
 // What lies at the manifest path. Links are never followed: whatever one
 // points at is not the manifest, and is neither judged nor touched.
-Result<ManifestInfo> inspectManifest(Examined& program, Services services) {
+Result<ManifestInfo> inspectManifest(Examined& program, EntryKind kind, Services services) {
   const std::string& path = program.manifestPath;
-  const Result<EntryKind> kind = services.disk.kindOf(path, false);
-  if (!kind) return kind.error();
   ManifestInfo info;
-  switch (kind.value()) {
+  switch (kind) {
     case EntryKind::Missing: return info;
     case EntryKind::Link: {
       // A link that cannot be followed (one that leads round to itself) is
@@ -86,6 +94,8 @@ Result<ManifestInfo> inspectManifest(Examined& program, Services services) {
       return info;
     case EntryKind::Other: info.state = ManifestState::NotAFile; return info;
   }
+  // Made only where a file is there to be compared with them.
+  program.own = ownManifests(program.name, program.architecture);
   Result<std::optional<std::string>> bytes = ReadUpTo(services.disk, path, kLargestManifest);
   info.state = ManifestState::Foreign;
   if (!bytes) {
@@ -153,15 +163,14 @@ Examined Examine(const std::string& path, Services services) {
   } else {
     program.name = std::string(FileNameOf(path, services.disk.style()));
   }
-  program.own = ownManifests(program.name, program.architecture);
-  Result<std::string> manifestPath = manifestPathOf(path, services);
+  Result<FoundManifest> manifestPath = manifestPathOf(path, services);
   if (!manifestPath) {
     program.manifestPath = ManifestPath(LoaderPathOf(path, services.disk.style()));
     program.manifestError = manifestPath.error();
     return program;
   }
-  program.manifestPath = std::move(manifestPath).value();
-  Result<ManifestInfo> manifest = inspectManifest(program, services);
+  program.manifestPath = std::move(manifestPath.value().path);
+  Result<ManifestInfo> manifest = inspectManifest(program, manifestPath.value().kind, services);
   if (!manifest) {
     program.manifestError = manifest.error();
     return program;
@@ -170,6 +179,10 @@ Examined Examine(const std::string& path, Services services) {
   return program;
 }
 
+
+std::string OwnManifestText(const Examined& program) {
+  return BuildManifestText(program.name, ProcessorArchitectureOf(program.architecture));
+}
 
 Result<std::optional<std::string>> ReadUpTo(Disk& disk, const std::string& path, std::uint64_t limit) {
   Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(path);

@@ -12,6 +12,8 @@
 #include "app/manifest_messages.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
+#include "tests/fakes/pe_builder.h"
+#include "tests/wine/platform/win_files.h"
 
 namespace kovrena::testing {
 namespace {
@@ -35,7 +37,9 @@ TEST_F(MainWindow, OpenDialogAndOverwriteQuestionSpeakTurkish) {
   // Its own check at selection must be over before the manifest appears.
   waitUntilProgramIdle();
   const std::wstring manifest = target_ + L".manifest";
-  ASSERT_TRUE(win32::UniqueHandle(CreateFileW(manifest.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)));
+  // Written by hand, binding the common controls: the question of a
+  // manifest given before.
+  ASSERT_TRUE(writeBytes(win32::ToUtf8(manifest), EmbeddedManifestText(true)));
   pressButton(control(L"Button", L"Uygula"));
   HWND box = dialogTitled(L"Kovrena");
   ASSERT_NE(box, nullptr) << "no question";
