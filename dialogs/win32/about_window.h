@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 #include "dialogs/about.h"
 #include "dialogs/sys_info.h"
@@ -32,9 +33,12 @@ class frmHakkında final : public ModalForm {
   [[nodiscard]] bool create(HWND owner);
   HWND control(AboutControl control) const;
   const LinkHover& hover() const { return mouse_.hover(); }
+  bool takeKey(const MSG& message) override;
 
  private:
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT onChildMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam) override;
+  std::optional<Link> linkOf(HWND window) const;
   void paint(HDC dc) override;
   void createFonts();
   void createControls();
