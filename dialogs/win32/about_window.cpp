@@ -85,6 +85,7 @@ void frmHakkında::createControls() {
   }
   // The links hear of the keyboard focus, which they show as the pointer's underline.
   for (const Link link : {Link::Web, Link::Email}) subclass(control(LinkControl(link)));
+  linkRoles_.emplace(std::initializer_list<HWND>{control(LinkControl(Link::Web)), control(LinkControl(Link::Email))});
   setFirstFocus(control(AboutControl::cmdOK));
 }
 

@@ -12,6 +12,7 @@
 #include "dialogs/win32/picture_background.h"
 #include "dialogs/win32/shell_opener.h"
 #include "platform/win32/scoped.h"
+#include "ui/win32/link_role.h"
 
 namespace kovrena::dialogs::win32 {
 
@@ -56,6 +57,8 @@ class frmHakkında final : public ModalForm {
   kovrena::win32::UniqueIcon picture_;
   HCURSOR linkPointer_ = nullptr;
   AboutMouse mouse_;
+  // Gone before the window, whose links it annotated.
+  std::optional<ui::win32::LinkRole> linkRoles_;
 };
 
 // Shows a new about window modally over owner (which may be null) and
