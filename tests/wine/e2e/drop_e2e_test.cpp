@@ -1,5 +1,5 @@
-// Programs dropped on the main window as Explorer drops them, set beside the
-// same files chosen in the open-file dialog.
+// Files dropped on the main window as Explorer drops them, beside the same
+// first file chosen in the open-file dialog.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -16,44 +16,30 @@
 namespace kovrena::testing {
 namespace {
 
-// What the user sees of a selection.
-struct Shown {
-  std::wstring path;
-  bool apply, applyOption, applyChecked, undoOption, undoChecked;
-  friend bool operator==(const Shown&, const Shown&) = default;
-};
-
 class Drop : public MainWindow {
  protected:
   // The shell's drop: a DROPFILES block with the wide paths in the
-  // receiver's memory, whose handle comes with WM_DROPFILES.
+  // receiver's memory, whose handle WM_DROPFILES brings.
   void drop(const std::vector<std::wstring>& paths) {
-    DROPFILES header{};
-    header.pFiles = sizeof header;
-    header.pt = {60, 120};
-    header.fWide = TRUE;
-    std::vector<char> block(sizeof header);
+    std::wstring files;
+    for (const std::wstring& path : paths) files += path + L'\0';
+    const DROPFILES header{sizeof(DROPFILES), {60, 120}, FALSE, TRUE};
+    std::vector<char> block(sizeof header + (files.size() + 1) * sizeof(wchar_t));
     std::memcpy(block.data(), &header, sizeof header);
-    for (const std::wstring& path : paths) {
-      const auto* bytes = reinterpret_cast<const char*>(path.c_str());
-      block.insert(block.end(), bytes, bytes + (path.size() + 1) * sizeof(wchar_t));
-    }
-    block.insert(block.end(), sizeof(wchar_t), '\0');
+    std::memcpy(block.data() + sizeof header, files.c_str(), (files.size() + 1) * sizeof(wchar_t));
     void* there = VirtualAllocEx(process_->handle(), nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    ASSERT_NE(there, nullptr);
-    ASSERT_TRUE(WriteProcessMemory(process_->handle(), there, block.data(), block.size(), nullptr));
+    ASSERT_TRUE(there && WriteProcessMemory(process_->handle(), there, block.data(), block.size(), nullptr));
     ASSERT_TRUE(PostMessageW(window_, WM_DROPFILES, reinterpret_cast<WPARAM>(there), 0));
   }
-
-  Shown shown() {
-    const HWND applyOption = control(L"Button", L"XP Tarzı görünüm desteği ver");
-    const HWND undoOption = control(L"Button", L"Önceden yapılmış değişikliği geri al");
-    return {windowText(pathField()), IsWindowEnabled(control(L"Button", L"Uygula")) != FALSE,
-            IsWindowEnabled(applyOption) != FALSE, checked(applyOption), IsWindowEnabled(undoOption) != FALSE,
-            checked(undoOption)};
+  // The path field, and whether "Uygula" and the two options are enabled and checked.
+  std::vector<std::wstring> shown() {
+    std::vector<std::wstring> seen{windowText(pathField())};
+    for (const wchar_t* caption : {L"Uygula", L"XP Tarzı görünüm desteği ver", L"Önceden yapılmış değişikliği geri al"}) {
+      const HWND button = control(L"Button", caption);
+      seen.push_back(std::to_wstring(IsWindowEnabled(button)) + std::to_wstring(checked(button)));
+    }
+    return seen;
   }
-
-  // Every message box the program shows next, in order, closed with OK.
   void expectMessages(const std::vector<std::wstring>& texts) {
     for (const std::wstring& text : texts) expectMessage(text);
     waitUntilProgramIdle();
@@ -61,60 +47,41 @@ class Drop : public MainWindow {
   }
 };
 
-TEST_F(Drop, ADroppedProgramIsSelectedAsTheDialogWouldSelectIt) {
-  const std::wstring manifested = folder_ + L"\\Eski Program.exe";
-  ASSERT_TRUE(CopyFileW(kProbeExe.c_str(), manifested.c_str(), FALSE));
-  const std::wstring manifest = manifested + L".manifest";
-  HANDLE file = CreateFileW(manifest.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  CloseHandle(file);
+TEST_F(Drop, TakesTheFirstFileAsTheDialogWouldAndNothingUnderAMessageBox) {
+  const std::wstring missing = folder_ + L"\\Yok.exe";
   const std::wstring notFound = win32::ToWide(app::kNotFoundMessage);
-  const std::wstring oneAtATime = win32::ToWide(app::kOneProgramAtATimeMessage);
   struct Row {
     const char* what;
     std::vector<std::wstring> dropped;
-    std::vector<std::wstring> messages;  // the drop's; the dialog's are the same but the first of several
-    bool selects;                        // the first file ends in the path field
-    bool throughTheDialog;               // a folder named in the dialog opens the folder
+    bool manifestBeside, selects;
+    std::vector<std::wstring> messages;  // the dialog's lack the first of several
   };
   const Row rows[] = {
-      {"a program", {target_}, {}, true, true},
-      {"a program with a manifest beside it", {manifested}, {}, true, true},
-      {"a missing program", {folder_ + L"\\Yok.exe"}, {notFound}, false, true},
-      {"a folder", {folder_}, {notFound}, false, false},
-      {"two programs", {manifested, target_}, {oneAtATime}, true, true},
-      {"Kovrena itself", {kKovrenaExe}, {win32::ToWide(app::kSelfChosenMessage)}, false, true},
+      {"a program", {target_}, false, true, {}},
+      {"one with a manifest beside it", {target_}, true, true, {}},
+      {"a missing one", {missing}, true, false, {notFound}},
+      {"two, the first a program", {target_, missing}, true, true, {win32::ToWide(app::kOneProgramAtATimeMessage)}},
+      {"Kovrena itself", {kKovrenaExe}, true, false, {win32::ToWide(app::kSelfChosenMessage)}},
+      // Named in the dialog, a folder opens: no dialog to set beside it.
+      {"a folder", {folder_}, true, false, {notFound}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
+    if (row.manifestBeside) CopyFileW(kProbeExe.c_str(), (target_ + L".manifest").c_str(), FALSE);
     drop(row.dropped);
     expectMessages(row.messages);
-    const Shown dropped = shown();
-    EXPECT_EQ(dropped.path, row.selects ? row.dropped.front() : L"");
-    EXPECT_EQ(dropped.apply, row.selects);
-    if (!row.throughTheDialog) continue;
-    choose(row.dropped.front());
-    std::vector<std::wstring> dialogMessages(row.messages);
-    if (row.dropped.size() > 1) dialogMessages.erase(dialogMessages.begin());
-    expectMessages(dialogMessages);
+    const std::vector<std::wstring> dropped = shown();
+    EXPECT_EQ(dropped[0], row.selects ? row.dropped[0] : L"");
+    if (row.dropped[0] == folder_) continue;
+    choose(row.dropped[0]);
+    expectMessages(row.dropped.size() > 1 ? std::vector<std::wstring>() : row.messages);
     EXPECT_EQ(dropped, shown());
-    saveScreenshot(window_, L"drop");
   }
-  SetFileAttributesW(manifest.c_str(), FILE_ATTRIBUTE_NORMAL);
-  DeleteFileW(manifest.c_str());
-  DeleteFileW(manifested.c_str());
-}
-
-// While a message box of the program is open, a drop is not taken: neither
-// then nor once the box is closed.
-TEST_F(Drop, IsNotTakenWhileAMessageBoxIsOpen) {
-  drop({folder_ + L"\\Yok.exe"});
+  drop({missing});
   ASSERT_NE(dialogTitled(L"Kovrena"), nullptr);
   drop({target_});
-  expectMessages({win32::ToWide(app::kNotFoundMessage)});
-  EXPECT_EQ(windowText(pathField()), L"");
-  EXPECT_FALSE(IsWindowEnabled(control(L"Button", L"Uygula")));
+  expectMessages({notFound});
+  EXPECT_EQ(windowText(pathField()), L"") << "taken under the message box";
 }
 
 }  // namespace
