@@ -1,5 +1,6 @@
-// Files dropped on the main window as Explorer drops them, beside the same
-// first file chosen in the open-file dialog.
+// Files dropped on the main window as Explorer drops them (a DROPFILES block
+// in the receiver's memory, its handle posted as WM_DROPFILES), beside the
+// same first file chosen in the open-file dialog.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -18,11 +19,7 @@ namespace {
 
 class Drop : public MainWindow {
  protected:
-  // The shell's drop: a DROPFILES block with the wide paths in the
-  // receiver's memory, whose handle WM_DROPFILES brings.
-  void drop(const std::vector<std::wstring>& paths) {
-    std::wstring files;
-    for (const std::wstring& path : paths) files += path + L'\0';
+  void drop(std::wstring files) {  // NUL after each path
     const DROPFILES header{sizeof(DROPFILES), {60, 120}, FALSE, TRUE};
     std::vector<char> block(sizeof header + (files.size() + 1) * sizeof(wchar_t));
     std::memcpy(block.data(), &header, sizeof header);
@@ -31,12 +28,12 @@ class Drop : public MainWindow {
     ASSERT_TRUE(there && WriteProcessMemory(process_->handle(), there, block.data(), block.size(), nullptr));
     ASSERT_TRUE(PostMessageW(window_, WM_DROPFILES, reinterpret_cast<WPARAM>(there), 0));
   }
-  // The path field, and whether "Uygula" and the two options are enabled and checked.
-  std::vector<std::wstring> shown() {
-    std::vector<std::wstring> seen{windowText(pathField())};
+  // The path field; "Uygula" and the options: enabled (1) and checked (x).
+  std::wstring shown() {
+    std::wstring seen = windowText(pathField());
     for (const wchar_t* caption : {L"Uygula", L"XP Tarzı görünüm desteği ver", L"Önceden yapılmış değişikliği geri al"}) {
       const HWND button = control(L"Button", caption);
-      seen.push_back(std::to_wstring(IsWindowEnabled(button)) + std::to_wstring(checked(button)));
+      seen += std::to_wstring(IsWindowEnabled(button)) + (checked(button) ? L"x" : L"");
     }
     return seen;
   }
@@ -48,38 +45,35 @@ class Drop : public MainWindow {
 };
 
 TEST_F(Drop, TakesTheFirstFileAsTheDialogWouldAndNothingUnderAMessageBox) {
-  const std::wstring missing = folder_ + L"\\Yok.exe";
-  const std::wstring notFound = win32::ToWide(app::kNotFoundMessage);
+  const std::wstring missing = folder_ + L"\\Yok.exe", notFound = win32::ToWide(app::kNotFoundMessage);
   struct Row {
-    const char* what;
-    std::vector<std::wstring> dropped;
+    std::wstring first, second;
     bool manifestBeside, selects;
-    std::vector<std::wstring> messages;  // the dialog's lack the first of several
+    std::wstring message;  // the dialog's lacks the one about several files
   };
   const Row rows[] = {
-      {"a program", {target_}, false, true, {}},
-      {"one with a manifest beside it", {target_}, true, true, {}},
-      {"a missing one", {missing}, true, false, {notFound}},
-      {"two, the first a program", {target_, missing}, true, true, {win32::ToWide(app::kOneProgramAtATimeMessage)}},
-      {"Kovrena itself", {kKovrenaExe}, true, false, {win32::ToWide(app::kSelfChosenMessage)}},
-      // Named in the dialog, a folder opens: no dialog to set beside it.
-      {"a folder", {folder_}, true, false, {notFound}},
+      {target_, L"", false, true, L""},
+      {target_, L"", true, true, L""},
+      {missing, L"", true, false, notFound},
+      {target_, missing, true, true, win32::ToWide(app::kOneProgramAtATimeMessage)},
+      {kKovrenaExe, L"", true, false, win32::ToWide(app::kSelfChosenMessage)},
+      {folder_, L"", true, false, notFound},  // in the dialog a folder opens: nothing to compare
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
+    SCOPED_TRACE(row.first + L" " + row.second);
     if (row.manifestBeside) CopyFileW(kProbeExe.c_str(), (target_ + L".manifest").c_str(), FALSE);
-    drop(row.dropped);
-    expectMessages(row.messages);
-    const std::vector<std::wstring> dropped = shown();
-    EXPECT_EQ(dropped[0], row.selects ? row.dropped[0] : L"");
-    if (row.dropped[0] == folder_) continue;
-    choose(row.dropped[0]);
-    expectMessages(row.dropped.size() > 1 ? std::vector<std::wstring>() : row.messages);
+    drop(row.first + L'\0' + (row.second.empty() ? L"" : row.second + L'\0'));
+    expectMessages(row.message.empty() ? std::vector<std::wstring>() : std::vector{row.message});
+    const std::wstring dropped = shown();
+    EXPECT_EQ(windowText(pathField()), row.selects ? row.first : L"");
+    if (row.first == folder_) continue;
+    choose(row.first);
+    expectMessages(row.message.empty() || !row.second.empty() ? std::vector<std::wstring>() : std::vector{row.message});
     EXPECT_EQ(dropped, shown());
   }
-  drop({missing});
+  drop(missing + L'\0');
   ASSERT_NE(dialogTitled(L"Kovrena"), nullptr);
-  drop({target_});
+  drop(target_ + L'\0');
   expectMessages({notFound});
   EXPECT_EQ(windowText(pathField()), L"") << "taken under the message box";
 }
