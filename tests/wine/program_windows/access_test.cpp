@@ -1,13 +1,10 @@
-// The three windows as a screen reader and a keyboard user meet them. (The
-// frameless main window keeps its system menu: Alt+Space, then the system's
-// access keys of Minimise and Close.)
+// The three windows as a screen reader and a keyboard user meet them.
 #include <windows.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cwctype>
 #include <string>
 #include <vector>
@@ -43,12 +40,6 @@ std::wstring accessible(HWND control) {
   return read;
 }
 
-HWND focusOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
 using Access = RunningProgram;
 
 // Reached by the user: the tab stops, the options (by the arrows) and the
@@ -76,7 +67,6 @@ TEST_F(Access, EveryReachableControlHasItsNameAndTabFollowsTheReadingOrder) {
         key = std::wstring(L"Alt+") + static_cast<wchar_t>(std::towupper(name[mark + 1]));
         name.erase(mark, 1);
       }
-      std::printf("%d: %s\n", int(row.id), win32::ToUtf8(accessible(control)).c_str());  // for the record
       EXPECT_EQ(accessible(control), name + L"|" + key + L"|") << int(row.id);
       if (row.tabStop && row.enabled) round.push_back(control);
     }
