@@ -85,8 +85,14 @@ inline constexpr ControlDesign kAnaFormZemin[] = {
      .holdsControls = true, .picture = kPictureZeminPicture},
 };
 
+// What the picture buttons are called, in their tips and by screen readers.
+inline constexpr std::string_view kSimgeName = "Simge Durumuna Küçült";
+inline constexpr std::string_view kKapatName = "Çıkış";
+
 // Creation order is the tab order (z-order of siblings): PictureZemin's
-// children by tab index, then the pictures, which take no focus.
+// children by tab index, then the pictures, which take no focus. A picture's
+// caption is not shown: it is the name screen readers give it, which the
+// system's accessibility reads from the window text.
 inline constexpr ControlDesign kAnaFormControls[] = {
     {.id = AnaFormControl::Label1, .kind = ControlKind::Label, .caption = "Program :", .rect = {18, 116, 77, 20},
      .align = ui::Align::Right},
@@ -108,14 +114,14 @@ inline constexpr ControlDesign kAnaFormControls[] = {
     // 2633 twips = 175.53 px: placed at the nearest pixel, 176.
     {.id = AnaFormControl::cmdUygula, .kind = ControlKind::PushButton, .caption = "Uygula", .rect = {176, 279, 87, 24},
      .tabStop = true, .groupStart = true, .enabled = false, .backColour = kPanelYellow},
-    {.id = AnaFormControl::Image2, .kind = ControlKind::Picture, .caption = "", .rect = {17, 19, 17, 17},
+    {.id = AnaFormControl::Image2, .kind = ControlKind::Picture, .caption = "Yardım ve Hakkında", .rect = {17, 19, 17, 17},
      .handPointer = true, .picture = "YARDIMISARETI", .tooltip = "Yardım"},
-    {.id = AnaFormControl::Image1, .kind = ControlKind::Picture, .caption = "", .rect = {140, 21, 163, 24},
+    {.id = AnaFormControl::Image1, .kind = ControlKind::Picture, .caption = kAnaFormTitle, .rect = {140, 21, 163, 24},
      .takesMouse = false, .picture = "BASLIK"},
-    {.id = AnaFormControl::imgSimge, .kind = ControlKind::Picture, .caption = "", .rect = {389, 18, 19, 19},
-     .picture = PictureResource(PictureButton::Simge, PictureState::Normal), .tooltip = "Simge Durumuna Küçült"},
-    {.id = AnaFormControl::imgKapat, .kind = ControlKind::Picture, .caption = "", .rect = {409, 18, 19, 19},
-     .picture = PictureResource(PictureButton::Kapat, PictureState::Normal), .tooltip = "Çıkış"},
+    {.id = AnaFormControl::imgSimge, .kind = ControlKind::Picture, .caption = kSimgeName, .rect = {389, 18, 19, 19},
+     .picture = PictureResource(PictureButton::Simge, PictureState::Normal), .tooltip = kSimgeName},
+    {.id = AnaFormControl::imgKapat, .kind = ControlKind::Picture, .caption = kKapatName, .rect = {409, 18, 19, 19},
+     .picture = PictureResource(PictureButton::Kapat, PictureState::Normal), .tooltip = kKapatName},
 };
 
 constexpr const ControlDesign* AnaFormDesign(AnaFormControl control) {

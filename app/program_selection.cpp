@@ -11,27 +11,13 @@ namespace kovrena::app {
 
 namespace {
 
-// The selection up to its end: the dialog, the checks, storing the choice and
+// The selection after the dialog: the checks, storing the choice and
 // preselecting apply or undo. A failure stops it and is returned, for the
 // caller to end the procedure by its number; the self-chosen message ends it
 // as a success.
-Status chooseAndCheck(AnaFormValues& values, SelectionControls& controls, OpenFileDialog& dialog,
-                      FileSystem& files, MessageBoxService& messages, const OwnProgram& self) {
-  const OpenFileSettings settings = ProgramDialogSettings();
-  const Result<OpenFileChoice> choice = dialog.show(settings);
-  if (!choice) return choice.error();
-  switch (choice.value().end) {
-    case DialogEnd::Chosen: break;
-    case DialogEnd::Cancelled: return std::nullopt;
-    case DialogEnd::NameTooLong:
-      messages.show(std::string(kPathTooLongBefore) + std::to_string(settings.maxFileLength) +
-                        std::string(kPathTooLongAfter),
-                    mb::kOk | mb::kIconInformation);
-      controls.setApplyEnabled(false);
-      controls.setPathText("");
-      return std::nullopt;
-  }
-  const std::string& chosenPath = choice.value().fileName;
+Status checkAndStore(AnaFormValues& values, SelectionControls& controls, FileSystem& files,
+                     MessageBoxService& messages, const OwnProgram& self, const OpenFileChoice& choice) {
+  const std::string& chosenPath = choice.fileName;
 
   const Result<std::string> found = files.findFile(chosenPath, attr::kPlainLookup);
   if (!found) return found.error();
@@ -48,7 +34,7 @@ Status chooseAndCheck(AnaFormValues& values, SelectionControls& controls, OpenFi
 
   controls.setApplyEnabled(true);
   values.targetPath = chosenPath;
-  values.programName = choice.value().fileTitle;
+  values.programName = choice.fileTitle;
   controls.setPathText(chosenPath);
   // The manifest the loader reads, as the engine names it.
   const Result<bool> hasManifest = manifest::ManifestFileKontrol(
@@ -69,6 +55,20 @@ Status chooseAndCheck(AnaFormValues& values, SelectionControls& controls, OpenFi
   return std::nullopt;
 }
 
+// Ends the selection by the failure's number.
+void endSelection(SelectionControls& controls, MessageBoxService& messages, const Status& failure) {
+  if (!failure) return;
+  switch (failure->number) {
+    case kErrFileNotFound:
+      messages.show(std::string(kNotFoundMessage), mb::kOk | mb::kIconInformation);
+      controls.setApplyEnabled(false);
+      controls.setPathText("");
+      return;
+    default:
+      ShowErrorReport(messages, kApplyHeadline, kSelectionNumberLabel, *failure);
+  }
+}
+
 }  // namespace
 
 OpenFileSettings ProgramDialogSettings() {
@@ -85,17 +85,25 @@ OpenFileSettings ProgramDialogSettings() {
 
 void cmdGözatClick(AnaFormValues& values, SelectionControls& controls, OpenFileDialog& dialog,
                    FileSystem& files, MessageBoxService& messages, const OwnProgram& self) {
-  const Status failure = chooseAndCheck(values, controls, dialog, files, messages, self);
-  if (!failure) return;
-  switch (failure->number) {
-    case kErrFileNotFound:
-      messages.show(std::string(kNotFoundMessage), mb::kOk | mb::kIconInformation);
+  const OpenFileSettings settings = ProgramDialogSettings();
+  const Result<OpenFileChoice> choice = dialog.show(settings);
+  if (!choice) return endSelection(controls, messages, choice.error());
+  switch (choice.value().end) {
+    case DialogEnd::Chosen: return SelectProgram(values, controls, files, messages, self, choice.value());
+    case DialogEnd::Cancelled: return;
+    case DialogEnd::NameTooLong:
+      messages.show(std::string(kPathTooLongBefore) + std::to_string(settings.maxFileLength) +
+                        std::string(kPathTooLongAfter),
+                    mb::kOk | mb::kIconInformation);
       controls.setApplyEnabled(false);
       controls.setPathText("");
       return;
-    default:
-      ShowErrorReport(messages, kApplyHeadline, kSelectionNumberLabel, *failure);
   }
+}
+
+void SelectProgram(AnaFormValues& values, SelectionControls& controls, FileSystem& files,
+                   MessageBoxService& messages, const OwnProgram& self, const OpenFileChoice& choice) {
+  endSelection(controls, messages, checkAndStore(values, controls, files, messages, self, choice));
 }
 
 }  // namespace kovrena::app

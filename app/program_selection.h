@@ -69,4 +69,9 @@ OpenFileSettings ProgramDialogSettings();
 void cmdGözatClick(AnaFormValues& values, SelectionControls& controls, OpenFileDialog& dialog,
                    FileSystem& files, MessageBoxService& messages, const OwnProgram& self);
 
+// The selection from a chosen path on, as after the dialog: the checks, the
+// stored choice, the preselection and the messages, whoever chose the path.
+void SelectProgram(AnaFormValues& values, SelectionControls& controls, FileSystem& files,
+                   MessageBoxService& messages, const OwnProgram& self, const OpenFileChoice& choice);
+
 }  // namespace kovrena::app

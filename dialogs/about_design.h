@@ -29,8 +29,7 @@ constexpr const ui::FontDesign& AboutFontDesign(AboutFont font) {
 using ui::ControlDesign;
 using ui::ControlKind;
 
-// The controls in tab order (cmdOK first); Image1, which takes no focus,
-// last. The numbers are their window identifiers as well.
+// The controls; the numbers are their window identifiers as well.
 enum class AboutControl {
   cmdOK = ui::kOkId,
   cmdSysInfo = 1001,
@@ -50,28 +49,32 @@ inline constexpr std::string_view kLabel1Caption =
     "Program hakkında soru, görüş ve önerileriniz ile program hatalarını aşağıdaki adrese mail "
     "atabilirsiniz";
 
-// One row per control, in tab order. The labels leave the mouse to the
+// One row per control, in the window's reading order, which is the order
+// screen readers walk and the tab order: the links (tab stops, so that the
+// keyboard reaches them; Enter or the space bar follows one), then the
+// buttons, cmdOK taking the first focus. The labels leave the mouse to the
 // window, which tells them apart by position as the design does; a link's
 // tip shows over its place.
 inline constexpr std::array<ControlDesign, 10> kAboutControls{{
+    {.id = AboutControl::lblTitle, .rect = {83, 20, 259, 24}, .takesMouse = false, .textColour = ui::Rgb{0, 0, 0}},
+    {.id = AboutControl::lblVersion, .rect = {83, 41, 259, 15}, .takesMouse = false},
+    {.id = AboutControl::Label1, .caption = kLabel1Caption, .rect = {32, 67, 321, 33}, .align = ui::Align::Centre,
+     .font = AboutFont::Verdana, .takesMouse = false, .textColour = ui::Rgb{0xFF, 0xFF, 0x00}},
+    {.id = AboutControl::Label2, .caption = "Drenvik Electronics", .rect = {99, 104, 179, 18},
+     .align = ui::Align::Centre, .font = AboutFont::Link, .takesMouse = false, .textColour = ui::Rgb{0x00, 0xFF, 0xFF}},
+    {.id = AboutControl::lblDrenvikElectronics, .caption = kWebHost, .rect = {96, 129, 179, 18},
+     .align = ui::Align::Centre, .font = AboutFont::Link, .tabStop = true, .takesMouse = false, .tooltip = kWebUrl,
+     .textColour = ui::Rgb{0xFF, 0xFF, 0xC0}},
+    {.id = AboutControl::emailgönder, .caption = kSupportEmail, .rect = {70, 157, 238, 20}, .align = ui::Align::Centre,
+     .font = AboutFont::Link, .tabStop = true, .takesMouse = false, .tooltip = kEmailTooltip,
+     .textColour = ui::Rgb{0xB9, 0xFF, 0xB9}},
+    // The caption is empty by design.
+    {.id = AboutControl::lblDisclaimer, .rect = {22, 202, 233, 39}, .takesMouse = false,
+     .textColour = ui::Rgb{0, 0, 0}},
     {.id = AboutControl::cmdOK, .kind = ControlKind::PushButton, .caption = "Tamam", .rect = {263, 201, 92, 23},
      .tabStop = true},
     {.id = AboutControl::cmdSysInfo, .kind = ControlKind::PushButton, .caption = kSysInfoCaption,
      .rect = {264, 230, 91, 23}, .tabStop = true},
-    // The caption is empty by design.
-    {.id = AboutControl::lblDisclaimer, .rect = {22, 202, 233, 39}, .takesMouse = false,
-     .textColour = ui::Rgb{0, 0, 0}},
-    {.id = AboutControl::lblTitle, .rect = {83, 20, 259, 24}, .takesMouse = false, .textColour = ui::Rgb{0, 0, 0}},
-    {.id = AboutControl::lblVersion, .rect = {83, 41, 259, 15}, .takesMouse = false},
-    {.id = AboutControl::emailgönder, .caption = kSupportEmail, .rect = {70, 157, 238, 20}, .align = ui::Align::Centre,
-     .font = AboutFont::Link, .takesMouse = false, .tooltip = kEmailTooltip, .textColour = ui::Rgb{0xB9, 0xFF, 0xB9}},
-    {.id = AboutControl::Label1, .caption = kLabel1Caption, .rect = {32, 67, 321, 33}, .align = ui::Align::Centre,
-     .font = AboutFont::Verdana, .takesMouse = false, .textColour = ui::Rgb{0xFF, 0xFF, 0x00}},
-    {.id = AboutControl::lblDrenvikElectronics, .caption = kWebHost, .rect = {96, 129, 179, 18},
-     .align = ui::Align::Centre, .font = AboutFont::Link, .takesMouse = false, .tooltip = kWebUrl,
-     .textColour = ui::Rgb{0xFF, 0xFF, 0xC0}},
-    {.id = AboutControl::Label2, .caption = "Drenvik Electronics", .rect = {99, 104, 179, 18},
-     .align = ui::Align::Centre, .font = AboutFont::Link, .takesMouse = false, .textColour = ui::Rgb{0x00, 0xFF, 0xFF}},
     {.id = AboutControl::Image1, .kind = ControlKind::Icon, .rect = {24, 21, 32, 32}, .takesMouse = false},
 }};
 

@@ -51,7 +51,9 @@ enum class ControlKind : std::uint8_t { Label, TextField, PushButton, OptionButt
 struct ControlDesign {
   EnumNumber id;  // also the control's window identifier
   ControlKind kind = ControlKind::Label;
-  std::string_view caption = {};  // also what screen readers announce; labels show it as written
+  // Also what screen readers announce; labels show it as written, pictures
+  // not at all (it is only their name).
+  std::string_view caption = {};
   Rect rect;                      // in the parent's client area
   Align align = Align::Left;      // labels
   EnumNumber font = {};           // one of the window's fonts; the first unless named

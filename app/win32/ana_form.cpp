@@ -76,8 +76,10 @@ bool AnaForm::create() {
   const std::wstring title = ToWide(kAnaFormTitle);
   if (!Window::create({.name = kWindowClass, .icon = bigIcon_.get(), .smallIcon = smallIcon_.get(),
                        .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)},
-                      {.style = style, .title = title.c_str(), .x = work.left + (work.right - work.left - width) / 2,
-                       .y = work.top + (work.bottom - work.top - height) / 2, .width = width, .height = height})) {
+                      // WS_EX_ACCEPTFILES: files dropped on it come to it (all
+                      // that DragAcceptFiles would set).
+                      {.exStyle = WS_EX_ACCEPTFILES, .style = style, .title = title.c_str(),
+                       .x = work.left + (work.right - work.left - width) / 2, .y = work.top + (work.bottom - work.top - height) / 2, .width = width, .height = height})) {
     return false;
   }
 
@@ -89,6 +91,7 @@ bool AnaForm::create() {
 
   createControls();
   createPopupMenu();
+  letDropsThrough();
 
   // Load: cut the outline from the background picture with its top-left
   // pixel as the key; a picture it cannot use leaves the plain window.
@@ -240,6 +243,9 @@ LRESULT AnaForm::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Not while minimised: the window takes no input then.
       if (HIWORD(wParam) == 0 && restoreFocus()) return 0;
       break;
+    case WM_DROPFILES:
+      onDrop(reinterpret_cast<HDROP>(wParam));
+      return 0;
     case WM_TIMER:
       if (wParam != kToolTipsTimer) break;
       KillTimer(handle(), kToolTipsTimer);

@@ -4,6 +4,7 @@
 // chrome) and the logic's answers into Win32 calls; its design is the
 // platform-free table in app/ana_form_design.h.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <array>
 #include <cstddef>
@@ -87,6 +88,8 @@ class AnaForm final : public ui::win32::Window, public SelectionControls, public
   void drawZemin(HDC dc, bool withShape);
   void onCommand(int id, int code);
   bool restoreFocus();
+  static void letDropsThrough();
+  void onDrop(HDROP drop);
 
   AnaFormValues values_;
   ui::win32::SystemMove move_;

@@ -83,7 +83,35 @@ void frmHakkında::createControls() {
   if (picture_) {
     SendMessageW(control(AboutControl::Image1), STM_SETICON, reinterpret_cast<WPARAM>(picture_.get()), 0);
   }
+  // The links hear of the keyboard focus, which they show as the pointer's underline.
+  for (const Link link : {Link::Web, Link::Email}) subclass(control(LinkControl(link)));
+  linkRoles_.emplace(std::initializer_list<HWND>{control(LinkControl(Link::Web)), control(LinkControl(Link::Email))});
   setFirstFocus(control(AboutControl::cmdOK));
+}
+
+std::optional<Link> frmHakkında::linkOf(HWND window) const {
+  for (const Link link : {Link::Web, Link::Email}) {
+    if (window != nullptr && window == control(LinkControl(link))) return link;
+  }
+  return std::nullopt;
+}
+
+// Enter or the space bar on a link follows it, as a click does; Enter
+// elsewhere stays the OK button's.
+bool frmHakkında::takeKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || (message.wParam != VK_RETURN && message.wParam != VK_SPACE)) return false;
+  const std::optional<Link> link = linkOf(GetFocus());
+  if (!link) return false;
+  // Not again while the key is held.
+  if ((message.lParam & (1L << 30)) == 0) follow(*link);
+  return true;
+}
+
+LRESULT frmHakkında::onChildMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETFOCUS || message == WM_KILLFOCUS) {
+    if (const std::optional<Link> link = linkOf(child)) setUnderline(*link, message == WM_SETFOCUS);
+  }
+  return childAnswer(child, message, wParam, lParam);
 }
 
 void frmHakkında::load() {
@@ -143,7 +171,8 @@ LRESULT frmHakkında::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_MOUSEMOVE:
       for (const UnderlineChange& change : mouse_.mouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
-        setUnderline(change.link, change.underlined);
+        // A link with the keyboard focus keeps its underline.
+        setUnderline(change.link, change.underlined || linkOf(GetFocus()) == change.link);
       }
       return 0;
     case WM_LBUTTONDOWN:

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 #include "dialogs/about.h"
 #include "dialogs/sys_info.h"
@@ -11,6 +12,7 @@
 #include "dialogs/win32/picture_background.h"
 #include "dialogs/win32/shell_opener.h"
 #include "platform/win32/scoped.h"
+#include "ui/win32/link_role.h"
 
 namespace kovrena::dialogs::win32 {
 
@@ -32,9 +34,12 @@ class frmHakkında final : public ModalForm {
   [[nodiscard]] bool create(HWND owner);
   HWND control(AboutControl control) const;
   const LinkHover& hover() const { return mouse_.hover(); }
+  bool takeKey(const MSG& message) override;
 
  private:
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT onChildMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam) override;
+  std::optional<Link> linkOf(HWND window) const;
   void paint(HDC dc) override;
   void createFonts();
   void createControls();
@@ -52,6 +57,8 @@ class frmHakkında final : public ModalForm {
   kovrena::win32::UniqueIcon picture_;
   HCURSOR linkPointer_ = nullptr;
   AboutMouse mouse_;
+  // Gone before the window, whose links it annotated.
+  std::optional<ui::win32::LinkRole> linkRoles_;
 };
 
 // Shows a new about window modally over owner (which may be null) and

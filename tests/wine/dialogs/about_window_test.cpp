@@ -233,7 +233,8 @@ TEST(frmHakkında, LinksShowThePointingHandAndTheirTooltips) {
     SendMessageW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool));
     texts.push_back(text);
   }
-  EXPECT_EQ(texts, (std::vector<std::wstring>{L"e-mail gönder", L"http://www.drenvik.example"}));
+  // In the reading order: the web address above the e-mail address.
+  EXPECT_EQ(texts, (std::vector<std::wstring>{L"http://www.drenvik.example", L"e-mail gönder"}));
 }
 
 TEST(frmHakkında, DrawsThePictureTheSeparatorAndTransparentLabels) {
@@ -261,12 +262,21 @@ TEST(ShowAboutWindow, ClosesWithEnterOrEscAndStartsTheToolWithAltS) {
     const char* what;
     std::vector<std::pair<UINT, WPARAM>> keys;  // posted to the focused control
     std::size_t messages;                         // launches that ended in the message
+    std::vector<std::wstring> opened;             // links followed
   };
+  // Tab runs on from Tamam to "Sistem Bilgisi", then to the links in reading order.
   const Row rows[] = {
-      {"Enter", {{WM_KEYDOWN, VK_RETURN}}, 0},
-      {"Esc", {{WM_KEYDOWN, VK_ESCAPE}}, 0},
-      {"Alt+S, then Esc", {{WM_SYSCHAR, 's'}, {WM_KEYDOWN, VK_ESCAPE}}, 1},
-      {"Alt+S twice, then Enter", {{WM_SYSCHAR, 's'}, {WM_SYSCHAR, 'S'}, {WM_KEYDOWN, VK_RETURN}}, 2},
+      {"Enter", {{WM_KEYDOWN, VK_RETURN}}, 0, {}},
+      {"Esc", {{WM_KEYDOWN, VK_ESCAPE}}, 0, {}},
+      {"Alt+S, then Esc", {{WM_SYSCHAR, 's'}, {WM_KEYDOWN, VK_ESCAPE}}, 1, {}},
+      {"Alt+S twice, then Enter", {{WM_SYSCHAR, 's'}, {WM_SYSCHAR, 'S'}, {WM_KEYDOWN, VK_RETURN}}, 2, {}},
+      {"Tab twice, Enter on the web link, then Esc",
+       {{WM_KEYDOWN, VK_TAB}, {WM_KEYDOWN, VK_TAB}, {WM_KEYDOWN, VK_RETURN}, {WM_KEYDOWN, VK_ESCAPE}}, 0,
+       {L"www.drenvik.example"}},
+      {"Tab three times, the space bar on the e-mail link, then Esc",
+       {{WM_KEYDOWN, VK_TAB}, {WM_KEYDOWN, VK_TAB}, {WM_KEYDOWN, VK_TAB}, {WM_KEYDOWN, VK_SPACE},
+        {WM_KEYDOWN, VK_ESCAPE}},
+       0, {L"mailto:destek@drenvik.example"}},
   };
   const kovrena::testing::OwnerWindow owner;
   for (const Row& row : rows) {
@@ -292,6 +302,8 @@ TEST(ShowAboutWindow, ClosesWithEnterOrEscAndStartsTheToolWithAltS) {
     EXPECT_EQ(openAboutWindow(), nullptr);
     EXPECT_TRUE(IsWindowEnabled(owner.get()));
     EXPECT_EQ(fixture.messages.shown.size(), row.messages);
+    ASSERT_EQ(fixture.shell.calls.size(), row.opened.size());
+    for (std::size_t i = 0; i < row.opened.size(); ++i) EXPECT_EQ(fixture.shell.calls[i].file, row.opened[i]);
   }
 }
 

@@ -22,6 +22,12 @@ std::wstring windowText(HWND window) {
   return buffer;
 }
 
+HWND focusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 std::wstring className(HWND window) {
   wchar_t buffer[256] = {};
   GetClassNameW(window, buffer, 256);

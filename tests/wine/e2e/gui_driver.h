@@ -20,6 +20,8 @@ namespace kovrena::testing {
 std::wstring programUnderTest(const std::string& builtUnixPath);
 
 std::wstring windowText(HWND window);
+// The control that has the keyboard focus in the thread of this window.
+HWND focusOf(HWND window);
 std::wstring className(HWND window);
 
 // All descendants of a window.

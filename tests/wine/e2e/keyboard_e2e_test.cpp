@@ -27,12 +27,7 @@ class Keyboard : public MainWindow {
     ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == window_; })) << "the window is not in front";
   }
 
-  // The control of the program that has the keyboard focus.
-  HWND focus() {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info) ? info.hwndFocus : nullptr;
-  }
+  HWND focus() { return focusOf(window_); }
   // Tabs through the controls until this one has the focus.
   bool tabTo(HWND control) {
     for (int press = 0; press < 8 && focus() != control; ++press) pressKey(VK_TAB);
