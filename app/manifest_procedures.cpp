@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/error_report.h"
+#include "app/full_rights.h"
 #include "app/manifest_messages.h"
 #include "manifest/engine.h"
 
@@ -14,7 +15,7 @@ using manifest::Consent;
 using manifest::ManifestState;
 using manifest::Outcome;
 
-manifest::Services engineServices(const ManifestServices& services) { return {services.disk, services.files}; }
+manifest::Services engineServices(const ManifestServices& services) { return {services.disk, services.files, services.host}; }
 
 bool ask(const ManifestServices& services, const std::string& question) {
   return services.messages.show(question, kOverwriteStyle) == mb::kAnswerYes;
@@ -49,6 +50,7 @@ void showApplied(const Target& target, const manifest::Report& report, const Man
   if (report.facts && manifest::OwnManifestWins(services.host.system, preferExternal, *report.facts)) {
     applied += kOwnManifestWinsSentence;
   }
+  if (report.programTime == manifest::ProgramTime::NotSet) applied += kRestartSentence;
   showInformation(services, applied);
 }
 
@@ -81,7 +83,13 @@ Status applyStyle(const Target& target, ApplyControls& controls, const ManifestS
       consent = Consent::Given;
     }
   }
-  const manifest::Report report = manifest::ApplyTo(program, consent, engineServices(services));
+  const std::optional<manifest::Report> told = WithFullRights(
+      manifest::ApplyTo(program, consent, engineServices(services)), target, {true, consent}, services);
+  if (!told) {
+    controls.setApplyEnabled(true);
+    return std::nullopt;
+  }
+  const manifest::Report& report = *told;
   switch (report.outcome) {
     case Outcome::Applied:
     case Outcome::Replaced: showApplied(target, report, services); return std::nullopt;
@@ -113,10 +121,19 @@ Status undoStyle(ApplyControls& controls, const Target& target, const ManifestSe
   }
   // Choosing undo for this program is the consent for a manifest that only
   // binds the common controls, whoever wrote it.
-  const manifest::Report report = manifest::UndoFor(program, Consent::Given, engineServices(services));
+  const std::optional<manifest::Report> told = WithFullRights(
+      manifest::UndoFor(program, Consent::Given, engineServices(services)), target, {false, Consent::Given}, services);
+  if (!told) {
+    controls.setApplyEnabled(true);
+    return std::nullopt;
+  }
+  const manifest::Report& report = *told;
   switch (report.outcome) {
     case Outcome::Undone:
-      services.messages.show(std::string(kUndoneMessage), mb::kOk | mb::kIconInformation);
+      services.messages.show(
+          std::string(kUndoneMessage) +
+              (report.programTime == manifest::ProgramTime::NotSet ? std::string(kRestartSentence) : std::string()),
+          mb::kOk | mb::kIconInformation);
       return std::nullopt;
     case Outcome::Failed: return report.error.value_or(Error{});
     default:

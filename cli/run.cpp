@@ -116,7 +116,7 @@ int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files
   if (!parsed.request) return parsed.exitCode;
 
   const Request& request = *parsed.request;
-  const manifest::Services services{disk, files};
+  const manifest::Services services{disk, files, host.system};
   Reporter reporter(request, files, console, disk.style());
   for (const WorkItem& item : CollectPrograms(request.programs, request.recursive, disk)) {
     reporter.next(item.path);

@@ -93,7 +93,7 @@ std::optional<Report> ApplyRefusal(const Examined& program) {
   return std::nullopt;
 }
 
-Report ApplyTo(const Examined& program, Consent consent, Services services) {
+static Report applyTo(const Examined& program, Consent consent, Services services) {
   if (auto refused = ApplyRefusal(program)) return *refused;
   // On XP the external file takes the place of the program's own manifest
   // entirely: a C runtime it names would no longer be found.
@@ -144,7 +144,7 @@ Report ApplyTo(const Examined& program, Consent consent, Services services) {
   return report;
 }
 
-Report UndoFor(const Examined& program, Consent consent, Services services) {
+static Report undoFor(const Examined& program, Consent consent, Services services) {
   if (!program.kind) return failure(reportOf(program, Outcome::Failed), program.kind.error(), FailedAt::Program);
   const EntryKind kind = program.kind.value();
   if (kind == EntryKind::Folder) return bare(program, Outcome::Folder);
@@ -176,6 +176,14 @@ Report UndoFor(const Examined& program, Consent consent, Services services) {
   }
   if (Status failed = removeManifest(program, services.files)) return failure(report, *failed, FailedAt::Manifest);
   return report;
+}
+
+Report ApplyTo(const Examined& program, Consent consent, Services services) {
+  return AfterChange(program, applyTo(program, consent, services), services);
+}
+
+Report UndoFor(const Examined& program, Consent consent, Services services) {
+  return AfterChange(program, undoFor(program, consent, services), services);
 }
 
 }  // namespace kovrena::manifest

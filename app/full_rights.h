@@ -1,0 +1,31 @@
+#pragma once
+// A change Windows refused the window program (access denied), made again
+// with full rights: kovrena-cli beside it runs the same engine on the same
+// program with the same consent after Windows' consent prompt, and what it
+// did is read from the disk afterwards.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/manifest_procedures.h"
+#include "manifest/engine.h"
+
+namespace kovrena::app {
+
+// The change the user chose, with the consent given to its questions.
+struct ChosenChange {
+  bool apply = true;  // else undo
+  manifest::Consent consent = manifest::Consent::None;
+};
+
+// kovrena-cli's command line for it: its --force is exactly the window's
+// Yes, the engine's one consent.
+std::vector<std::string> HelperArguments(const std::string& path, ChosenChange change);
+
+// The report to tell: the refusal itself where full rights cannot help or
+// the user does not want them; what the disk shows once the helper ran;
+// nothing where the hand-over ended the click with a message of its own.
+std::optional<manifest::Report> WithFullRights(manifest::Report refused, const Target& target, ChosenChange change,
+                                               const ManifestServices& services);
+
+}  // namespace kovrena::app
