@@ -58,58 +58,49 @@ Box boxOf(const testing::ShownMessage& shown) {
   return Box::Other;
 }
 
+enum class Helper { NotRun, Acts, Missing, PromptRefused, ChangesNothing };
+
 struct Case {
   const char* label;
   On on;
-  bool apply;                   // else undo
-  bool oursBefore;              // the tool's manifest beside the program beforehand
-  FileOp refused;               // what Windows refuses the window (Find: nothing)
-  bool timeFails;               // setting the program's time fails, for the helper too
+  bool apply;        // else undo
+  bool oursBefore;   // the tool's manifest beside the program beforehand
+  FileOp refused;    // what Windows refuses the window with access denied (Find: nothing)
+  bool timeFails;    // setting the program's time fails, for the helper too
+  Helper helper;
   std::vector<int> answers;
   std::vector<Box> shown;
   bool oursAfter;
   bool timeMoved;
-  std::vector<std::string> helperRun;  // kovrena-cli's arguments; empty: not started
-  bool helperThere = true;
-  bool promptRefused = false;
-  bool helperFails = false;     // it ran and changed nothing
 };
 
 TEST(ChangeTakesEffect, PerSystemAndWithFullRights) {
   constexpr int Yes = mb::kAnswerYes;
-  constexpr int No = mb::kAnswerNo;
   const FileOp none = FileOp::Find;
-  const std::vector<std::string> apply{"apply", "--", kProgram};
-  const std::vector<std::string> applyForced{"apply", "--force", "--", kProgram};
-  const std::vector<std::string> undo{"undo", "--force", "--", kProgram};
+  const FileOp write = FileOp::Replace;
+  const FileOp del = FileOp::Delete;
+  using H = Helper;
   const std::vector<Case> cases = {
-      {"XP caches nothing", On::Xp, true, false, none, false, {}, {Box::Applied}, true, false, {}},
-      {"Wine caches nothing", On::Wine, false, true, none, false, {}, {Box::Undone}, false, false, {}},
-      {"Vista, apply", On::Vista, true, false, none, false, {}, {Box::Applied}, true, true, {}},
-      {"Vista, replace", On::Vista, true, true, none, false, {Yes}, {Box::Overwrite, Box::Applied}, true, true, {}},
-      {"Vista, undo", On::Vista, false, true, none, false, {}, {Box::Undone}, false, true, {}},
-      {"Vista, time not set, apply", On::Vista, true, false, none, true, {}, {Box::AppliedRestart}, true, false, {}},
-      {"Vista, time not set, undo", On::Vista, false, true, none, true, {}, {Box::UndoneRestart}, false, false, {}},
-      {"XP, denied: the report as it was", On::Xp, true, false, FileOp::Replace, false, {}, {Box::ApplyError}, false,
-       false, {}},
-      {"Vista elevated, denied: the report as it was", On::Vista, false, true, FileOp::Delete, false, {},
-       {Box::UndoError}, true, false, {}},
-      {"standard user, apply as administrator", On::VistaStandardUser, true, false, FileOp::Replace, false, {Yes},
-       {Box::FullRights, Box::Applied}, true, true, apply},
-      {"standard user, replace as administrator", On::VistaStandardUser, true, true, FileOp::Replace, false,
-       {Yes, Yes}, {Box::Overwrite, Box::FullRights, Box::Applied}, true, true, applyForced},
-      {"standard user, undo as administrator", On::VistaStandardUser, false, true, FileOp::Delete, false, {Yes},
-       {Box::FullRights, Box::Undone}, false, true, undo},
-      {"standard user, time not set as administrator either", On::VistaStandardUser, true, false, FileOp::Replace,
-       true, {Yes}, {Box::FullRights, Box::AppliedRestart}, true, false, apply},
-      {"standard user says No", On::VistaStandardUser, true, false, FileOp::Replace, false, {No},
-       {Box::FullRights, Box::ApplyError}, false, false, {}},
-      {"consent prompt refused", On::VistaStandardUser, false, true, FileOp::Delete, false, {Yes},
-       {Box::FullRights, Box::Refused}, true, false, undo, true, true},
-      {"helper missing", On::VistaStandardUser, true, false, FileOp::Replace, false, {}, {Box::Missing}, false,
-       false, {}, false},
-      {"helper ran and changed nothing", On::VistaStandardUser, false, true, FileOp::Delete, false, {Yes},
-       {Box::FullRights, Box::UndoError}, true, false, undo, true, false, true},
+      {"XP caches nothing", On::Xp, true, false, none, false, H::NotRun, {}, {Box::Applied}, true, false},
+      {"Wine caches nothing", On::Wine, false, true, none, false, H::NotRun, {}, {Box::Undone}, false, false},
+      {"Vista, replace", On::Vista, true, true, none, false, H::NotRun, {Yes}, {Box::Overwrite, Box::Applied}, true, true},
+      {"Vista, undo", On::Vista, false, true, none, false, H::NotRun, {}, {Box::Undone}, false, true},
+      {"Vista, time not set", On::Vista, true, false, none, true, H::NotRun, {}, {Box::AppliedRestart}, true, false},
+      {"Vista, undone, time not set", On::Vista, false, true, none, true, H::NotRun, {}, {Box::UndoneRestart}, false, false},
+      {"XP, denied", On::Xp, true, false, write, false, H::NotRun, {}, {Box::ApplyError}, false, false},
+      {"Vista, elevated, denied", On::Vista, false, true, del, false, H::NotRun, {}, {Box::UndoError}, true, false},
+      {"as administrator", On::VistaStandardUser, true, false, write, false, H::Acts, {Yes}, {Box::FullRights, Box::Applied}, true, true},
+      {"replaced as administrator", On::VistaStandardUser, true, true, write, false, H::Acts, {Yes, Yes},
+       {Box::Overwrite, Box::FullRights, Box::Applied}, true, true},
+      {"undone as administrator", On::VistaStandardUser, false, true, del, false, H::Acts, {Yes}, {Box::FullRights, Box::Undone}, false, true},
+      {"as administrator, time not set", On::VistaStandardUser, true, false, write, true, H::Acts, {Yes},
+       {Box::FullRights, Box::AppliedRestart}, true, false},
+      {"No to full rights", On::VistaStandardUser, true, false, write, false, H::NotRun, {}, {Box::FullRights, Box::ApplyError}, false, false},
+      {"consent prompt refused", On::VistaStandardUser, false, true, del, false, H::PromptRefused, {Yes},
+       {Box::FullRights, Box::Refused}, true, false},
+      {"helper missing", On::VistaStandardUser, true, false, write, false, H::Missing, {}, {Box::Missing}, false, false},
+      {"helper changed nothing", On::VistaStandardUser, false, true, del, false, H::ChangesNothing, {Yes},
+       {Box::FullRights, Box::UndoError}, true, false},
   };
   const std::string program = testing::BuildPe({}).bytes;
   const std::string ours = manifest::BuildManifestText("Çizim.exe");
@@ -125,17 +116,15 @@ TEST(ChangeTakesEffect, PerSystemAndWithFullRights) {
       if (c.refused != none) files->faults.push_back({c.refused, testing::accessDeniedError()});
       if (c.timeFails) files->faults.push_back({FileOp::SetTime, testing::accessDeniedError()});
     }
+    // The helper is kovrena-cli itself, with nothing refused but the time.
     testing::FakeElevation elevation;
-    elevation.present = c.helperThere;
-    elevation.promptRefused = c.promptRefused;
+    elevation.present = c.helper != H::Missing;
+    elevation.promptRefused = c.helper == H::PromptRefused;
     elevation.helper = [&](const std::vector<std::string>& arguments) {
-      if (c.helperFails) return;
-      // With full rights nothing is refused but what any process meets.
+      if (c.helper == H::ChangesNothing) return;
       std::erase_if(window.faults, [](const Fault& fault) { return fault.op != FileOp::SetTime; });
       testing::RecordingConsole console;
-      HostSystem elevated = host;
-      elevated.fullRightsOnConsent = false;
-      static_cast<void>(cli::RunCli(arguments, window, window, console, cli::Host{elevated, nullptr}));
+      static_cast<void>(cli::RunCli(arguments, window, window, console, cli::Host{hostOn(On::Vista), nullptr}));
     };
     testing::RecordingMessageBox messages;
     messages.answers.assign(c.answers.begin(), c.answers.end());
@@ -146,19 +135,21 @@ TEST(ChangeTakesEffect, PerSystemAndWithFullRights) {
     std::vector<Box> shown;
     for (const testing::ShownMessage& each : messages.shown) shown.push_back(boxOf(each));
     EXPECT_EQ(shown, c.shown);
-    EXPECT_EQ(elevation.runs, c.helperRun.empty() ? std::vector<std::vector<std::string>>{}
-                                                   : std::vector<std::vector<std::string>>{c.helperRun});
+    std::vector<std::string> arguments{c.apply ? "apply" : "undo"};
+    if (c.oursBefore) arguments.emplace_back("--force");  // the window's Yes, and undo's choice
+    const bool ran = c.helper == H::Acts || c.helper == H::PromptRefused || c.helper == H::ChangesNothing;
+    std::vector<std::string> handed = arguments;
+    handed.insert(handed.end(), {"--", kProgram});
+    EXPECT_EQ(elevation.runs, std::vector<std::vector<std::string>>(ran ? 1 : 0, handed));
     EXPECT_EQ(window.exists(kManifest) && window.entries[kManifest].bytes == ours, c.oursAfter);
     EXPECT_EQ(window.entries[kProgram].written != 0, c.timeMoved);
-    // Only the time: the program's bytes and attributes stay.
-    EXPECT_EQ(window.entries[kProgram].bytes, program);
+    EXPECT_EQ(window.entries[kProgram].bytes, program);  // only the time changes
     EXPECT_EQ(window.entries[kProgram].attributes, attr::kReadOnly);
 
-    // kovrena-cli, where the window handed nothing over, ends the same way
-    // and says so in its JSON.
-    if (!c.helperRun.empty() || !c.helperThere) continue;
-    std::vector<std::string> arguments{c.apply ? "apply" : "undo", "--json"};
-    if (c.oursBefore) arguments.emplace_back("--force");
+    // kovrena-cli, where nothing was handed over, ends the same way and
+    // says so in its JSON.
+    if (c.helper != H::NotRun) continue;
+    arguments.emplace_back("--json");
     arguments.push_back(kProgram);
     testing::RecordingConsole console;
     static_cast<void>(cli::RunCli(arguments, cli, cli, console, cli::Host{host, nullptr}));
