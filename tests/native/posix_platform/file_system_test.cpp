@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -59,29 +58,6 @@ TEST_F(PosixFiles, AttributesRoundTripThroughDosAttrib) {
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ((info.st_mode & S_IWUSR) != 0, c.writable);
-  }
-}
-
-// Only the last-write time moves, to the present: the access time, the
-// bytes and the attributes stay, and a read-only file is no exception.
-TEST_F(PosixFiles, SettingTheLastWriteTimeMovesThatTimeAlone) {
-  const std::string path = folder / "a.exe";
-  for (const std::uint32_t attributes : {attr::kArchive, attr::kReadOnly | attr::kHidden | attr::kSystem}) {
-    SCOPED_TRACE(attributes);
-    writeFile(path, "MZ");
-    ASSERT_EQ(files.setAttributes(path, attributes), std::nullopt);
-    const struct timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
-    const std::uint64_t before = files.lastWriteTime(path).value();
-    ASSERT_EQ(files.setLastWriteTimeToNow(path), std::nullopt);
-    struct stat info {};
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_atim.tv_sec, 1000000000);
-    EXPECT_GT(info.st_mtim.tv_sec, 1000000000);
-    EXPECT_GT(files.lastWriteTime(path).value(), before);
-    EXPECT_EQ(readFile(path), "MZ");
-    EXPECT_EQ(files.getAttributes(path).value(), attributes);
-    ASSERT_EQ(files.setAttributes(path, attr::kArchive), std::nullopt);
   }
 }
 
