@@ -5,6 +5,7 @@
 // did is read from the disk afterwards.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/manifest_procedures.h"
@@ -17,6 +18,10 @@ struct ChosenChange {
   bool apply = true;  // else undo
   manifest::Consent consent = manifest::Consent::None;
 };
+
+// What a success message adds where the change counts only after Windows
+// restarts: the program's time could not be set.
+std::string_view RestartSentenceFor(const manifest::Report& report);
 
 // kovrena-cli's command line for it: its --force is exactly the window's
 // Yes, the engine's one consent.

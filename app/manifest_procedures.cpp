@@ -50,7 +50,7 @@ void showApplied(const Target& target, const manifest::Report& report, const Man
   if (report.facts && manifest::OwnManifestWins(services.host.system, preferExternal, *report.facts)) {
     applied += kOwnManifestWinsSentence;
   }
-  if (report.programTime == manifest::ProgramTime::NotSet) applied += kRestartSentence;
+  applied += RestartSentenceFor(report);
   showInformation(services, applied);
 }
 
@@ -130,10 +130,7 @@ Status undoStyle(ApplyControls& controls, const Target& target, const ManifestSe
   const manifest::Report& report = *told;
   switch (report.outcome) {
     case Outcome::Undone:
-      services.messages.show(
-          std::string(kUndoneMessage) +
-              (report.programTime == manifest::ProgramTime::NotSet ? std::string(kRestartSentence) : std::string()),
-          mb::kOk | mb::kIconInformation);
+      services.messages.show(std::string(kUndoneMessage) += RestartSentenceFor(report), mb::kOk | mb::kIconInformation);
       return std::nullopt;
     case Outcome::Failed: return report.error.value_or(Error{});
     default:
