@@ -45,8 +45,9 @@ constexpr std::string_view kUndo =
     "           koyduğu manifest kaybolmaz. --force ile her manifesti siler.\n";
 // Why apply and undo change the program's time, once after both.
 constexpr std::string_view kProgramTime =
-    "           Vista ve sonrasında programın son değiştirilme zamanı yenilenir ki\n"
-    "           Windows sakladığı kararı bırakıp manifesti yeniden okusun.\n";
+    "           apply ve undo, Vista ve sonrasında programın son değiştirilme\n"
+    "           zamanını yeniler ki Windows sakladığı kararı bırakıp manifesti\n"
+    "           yeniden okusun.\n";
 
 constexpr std::string_view kForceOption =
     "  --force      apply: var olan manifestin yerine ve kendi manifesti başka\n"
