@@ -23,47 +23,42 @@ std::vector<std::string> HelperArguments(const std::string& path, ChosenChange c
   return arguments;
 }
 
-std::optional<manifest::Report> WithFullRights(manifest::Report refused, const Target& target, ChosenChange change,
-                                               const ManifestServices& services) {
+bool WithFullRights(manifest::Report& report, const Target& target, ChosenChange change,
+                    const ManifestServices& services) {
   Elevation* elevation = services.elevation;
-  if (!refused.fullRightsMayHelp || elevation == nullptr) return refused;
+  if (!report.fullRightsMayHelp || elevation == nullptr) return true;
   if (!elevation->helperPresent()) {
     std::string missing(kHelperMissingBefore);
     missing += elevation->helperName();
     missing += kHelperMissingAfter;
     services.messages.show(missing, mb::kOk | mb::kIconExclamation);
-    return std::nullopt;
+    return false;
   }
-  if (services.messages.show(std::string(kFullRightsQuestion), kFullRightsQuestionStyle) != mb::kAnswerYes) {
-    return refused;
-  }
+  if (services.messages.show(std::string(kFullRightsQuestion), kFullRightsQuestionStyle) != mb::kAnswerYes) return true;
   const Result<std::uint64_t> before = services.files.lastWriteTime(target.path);
   const Result<ElevatedRun> ran = elevation->run(HelperArguments(target.path, change));
   if (!ran) {
-    refused.error = ran.error();
-    return refused;
+    report.error = ran.error();
+    return true;
   }
   if (ran.value() == ElevatedRun::Refused) {
     services.messages.show(std::string(kFullRightsRefusedMessage), mb::kOk | mb::kIconInformation);
-    return std::nullopt;
+    return false;
   }
   // The helper's word is not taken: the disk tells what it did, through
   // the engine's own examination.
-  const manifest::Services engine{services.disk, services.files, services.host};
-  const manifest::Examined now = manifest::Examine(target.path, engine);
-  if (!now.manifest) return refused;
-  const bool done = change.apply ? now.manifest->state == ManifestState::Ours : now.manifest->state == ManifestState::None;
-  if (!done) return refused;
-  manifest::Report report = manifest::StatusOf(now);
+  manifest::Examined now = manifest::Examine(target.path, {services.disk, services.files, services.host});
+  if (!now.manifest || now.manifest->state != (change.apply ? ManifestState::Ours : ManifestState::None)) return true;
   report.outcome = change.apply ? Outcome::Applied : Outcome::Undone;
-  report.manifest = refused.manifest;
+  report.error.reset();
+  report.facts = std::move(now.facts);
   const bool programThere = now.kind && now.kind.value() == EntryKind::File;
   if (services.host.cachesManifests && programThere) {
     const Result<std::uint64_t> after = services.files.lastWriteTime(target.path);
     const bool moved = before && after && after.value() != before.value();
     report.programTime = moved ? ProgramTime::Set : ProgramTime::NotSet;
   }
-  return report;
+  return true;
 }
 
 }  // namespace kovrena::app

@@ -3,7 +3,6 @@
 // with full rights: kovrena-cli beside it runs the same engine on the same
 // program with the same consent after Windows' consent prompt, and what it
 // did is read from the disk afterwards.
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,10 +26,11 @@ std::string_view RestartSentenceFor(const manifest::Report& report);
 // Yes, the engine's one consent.
 std::vector<std::string> HelperArguments(const std::string& path, ChosenChange change);
 
-// The report to tell: the refusal itself where full rights cannot help or
-// the user does not want them; what the disk shows once the helper ran;
-// nothing where the hand-over ended the click with a message of its own.
-std::optional<manifest::Report> WithFullRights(manifest::Report refused, const Target& target, ChosenChange change,
-                                               const ManifestServices& services);
+// Where full rights may overcome the refusal report holds, and the user
+// wants them, has the helper make the change and puts in report what the
+// disk shows afterwards; otherwise report stays the refusal it is. False
+// where the hand-over ended the click with a message of its own.
+bool WithFullRights(manifest::Report& report, const Target& target, ChosenChange change,
+                    const ManifestServices& services);
 
 }  // namespace kovrena::app

@@ -83,13 +83,11 @@ Status applyStyle(const Target& target, ApplyControls& controls, const ManifestS
       consent = Consent::Given;
     }
   }
-  const std::optional<manifest::Report> told = WithFullRights(
-      manifest::ApplyTo(program, consent, engineServices(services)), target, {true, consent}, services);
-  if (!told) {
+  manifest::Report report = manifest::ApplyTo(program, consent, engineServices(services));
+  if (!WithFullRights(report, target, {true, consent}, services)) {
     controls.setApplyEnabled(true);
     return std::nullopt;
   }
-  const manifest::Report& report = *told;
   switch (report.outcome) {
     case Outcome::Applied:
     case Outcome::Replaced: showApplied(target, report, services); return std::nullopt;
@@ -121,13 +119,11 @@ Status undoStyle(ApplyControls& controls, const Target& target, const ManifestSe
   }
   // Choosing undo for this program is the consent for a manifest that only
   // binds the common controls, whoever wrote it.
-  const std::optional<manifest::Report> told = WithFullRights(
-      manifest::UndoFor(program, Consent::Given, engineServices(services)), target, {false, Consent::Given}, services);
-  if (!told) {
+  manifest::Report report = manifest::UndoFor(program, Consent::Given, engineServices(services));
+  if (!WithFullRights(report, target, {false, Consent::Given}, services)) {
     controls.setApplyEnabled(true);
     return std::nullopt;
   }
-  const manifest::Report& report = *told;
   switch (report.outcome) {
     case Outcome::Undone:
       services.messages.show(std::string(kUndoneMessage) += RestartSentenceFor(report), mb::kOk | mb::kIconInformation);
