@@ -30,21 +30,19 @@ enum class On { Xp, Wine, Vista, VistaStandardUser };
 enum class Box { Applied, Undone, Restart, Overwrite, FullRights, Refused, Missing, ApplyError, UndoError, Other };
 enum class Helper { NotRun, Acts, Missing, PromptRefused, ChangesNothing };
 
-// A success message counts as two boxes where it carries the restart sentence.
-void addBoxes(std::vector<Box>& boxes, std::string text, std::uint32_t style) {
-  const bool restart = text.ends_with(kRestartSentence);
-  if (restart) text.resize(text.size() - kRestartSentence.size());
-  const std::string applied = std::string(kAppliedBefore) + "Çizim.exe" + std::string(kAppliedAfter);
-  boxes.push_back(text == applied                                                       ? Box::Applied
-                  : text == kUndoneMessage                                              ? Box::Undone
-                  : text == kOverwriteQuestion                                          ? Box::Overwrite
-                  : text == kFullRightsQuestion && style == kFullRightsQuestionStyle    ? Box::FullRights
-                  : text == kFullRightsRefusedMessage                                   ? Box::Refused
-                  : text.starts_with(kHelperMissingBefore)                              ? Box::Missing
-                  : text.starts_with(kApplyHeadline)                                    ? Box::ApplyError
-                  : text.starts_with(kUndoHeadline)                                     ? Box::UndoError
-                                                                                        : Box::Other);
-  if (restart) boxes.push_back(Box::Restart);
+// What a box says, by the window's text it opens with; the restart
+// sentence at its end counts as a box of its own.
+void addBoxes(std::vector<Box>& boxes, const testing::ShownMessage& shown) {
+  const std::pair<std::string_view, Box> openings[] = {
+      {kAppliedBefore, Box::Applied}, {kUndoneMessage, Box::Undone}, {kOverwriteQuestion, Box::Overwrite},
+      {kFullRightsQuestion, Box::FullRights}, {kFullRightsRefusedMessage, Box::Refused},
+      {kHelperMissingBefore, Box::Missing}, {kApplyHeadline, Box::ApplyError}, {kUndoHeadline, Box::UndoError}};
+  Box box = Box::Other;
+  for (const auto& [opening, meant] : openings) box = shown.text.starts_with(opening) ? meant : box;
+  // Yes is the default of the question of full rights: it is what the user chose.
+  if (box == Box::FullRights && shown.style != kFullRightsQuestionStyle) box = Box::Other;
+  boxes.push_back(box);
+  if (shown.text.ends_with(kRestartSentence)) boxes.push_back(Box::Restart);
 }
 
 // refused: what Windows refuses the window with access denied (Find: nothing);
@@ -117,14 +115,14 @@ TEST(ChangeTakesEffect, PerSystemAndWithFullRights) {
     cmdUygulaClick({kProgram, "Çizim.exe"}, controls, ManifestServices{messages, window, window, host, nullptr, &elevation});
 
     std::vector<Box> shown;
-    for (const testing::ShownMessage& each : messages.shown) addBoxes(shown, each.text, each.style);
+    for (const testing::ShownMessage& each : messages.shown) addBoxes(shown, each);
     EXPECT_EQ(shown, c.shown);
+    // --force: the window's Yes, and undo's choice.
     std::vector<std::string> arguments{c.apply ? "apply" : "undo"};
-    if (c.oursBefore) arguments.emplace_back("--force");  // the window's Yes, and undo's choice
-    std::vector<std::string> handed = arguments;
-    handed.insert(handed.end(), {"--", kProgram});
-    const bool ran = c.helper != H::NotRun && c.helper != H::Missing;
-    EXPECT_EQ(elevation.runs, std::vector<std::vector<std::string>>(ran ? 1 : 0, handed));
+    if (c.oursBefore) arguments.emplace_back("--force");
+    const std::vector<std::string> handed = c.oursBefore ? std::vector<std::string>{arguments[0], "--force", "--", kProgram}
+                                                         : std::vector<std::string>{arguments[0], "--", kProgram};
+    EXPECT_EQ(elevation.runs, std::vector(c.helper != H::NotRun && c.helper != H::Missing ? 1 : 0, handed));
     EXPECT_EQ(window.exists(kManifest) && window.entries[kManifest].bytes == ours, c.oursAfter);
     EXPECT_EQ(window.entries[kProgram].written != 0, c.timeMoved);
     EXPECT_EQ(window.entries[kProgram].bytes, program);  // only the time changes
