@@ -87,6 +87,26 @@ inline constexpr std::string_view kOwnManifestWinsSentence =
     "\r\n\r\nBu Windows programın kendi içindeki manifesti kullandığı için yazılan manifest burada etkisizdir, "
     "yalnızca Windows XP'de etkili olur";
 
+// Added to the success message where this Windows keeps what it read of
+// the program's manifest until the program's time changes, and that time
+// could not be changed.
+inline constexpr std::string_view kRestartSentence =
+    "\r\n\r\nProgramın son değiştirilme zamanı güncellenemediği için değişiklik Windows yeniden başlatıldıktan "
+    "sonra etkili olur";
+
+// Windows refused the change with access denied; the same change can be
+// made with full rights. Yes is the default: it is what the user chose.
+inline constexpr std::string_view kFullRightsQuestion =
+    "Windows bu değişikliğe izin vermedi: bu klasörde değişiklik yapmak yönetici izni istiyor\r\n\r\n"
+    "Aynı değişikliği yönetici olarak yapmak istiyor musunuz?";
+inline constexpr std::uint32_t kFullRightsQuestionStyle = mb::kYesNo | mb::kIconQuestion;
+inline constexpr std::string_view kFullRightsRefusedMessage = "Yönetici izni verilmedi, hiçbir değişiklik yapılmadı";
+inline constexpr std::string_view kHelperMissingBefore =
+    "Bu değişiklik yönetici izni istiyor; yönetici olarak yapmak için gereken ";
+inline constexpr std::string_view kHelperMissingAfter =
+    " Kovrena.exe ile aynı klasörde bulunamadı. Kovrena'yı \"Yönetici olarak çalıştır\" ile başlatıp yeniden "
+    "deneyin";
+
 inline constexpr std::string_view kSupportBefore =
     "Aşağıda yazılı hata ile ilgili ayrıntılı bilgileri bize ulaştırırsanız (";
 inline constexpr std::string_view kSupportAfter = ") size yardımcı olabiliriz.";

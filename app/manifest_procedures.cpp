@@ -1,10 +1,12 @@
 #include "app/manifest_procedures.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/error_report.h"
+#include "app/full_rights.h"
 #include "app/manifest_messages.h"
 #include "manifest/engine.h"
 
@@ -16,7 +18,7 @@ using manifest::Consent;
 using manifest::ManifestState;
 using manifest::Outcome;
 
-manifest::Services engineServices(const ManifestServices& services) { return {services.disk, services.files}; }
+manifest::Services engineServices(const ManifestServices& services) { return {services.disk, services.files, services.host}; }
 
 bool ask(const ManifestServices& services, const std::string& question) {
   return services.messages.show(question, kOverwriteStyle) == mb::kAnswerYes;
@@ -72,12 +74,16 @@ void showApplied(const Target& target, const manifest::Report& report, const Man
   if (report.facts && manifest::OwnManifestWins(services.host.system, preferExternal, *report.facts)) {
     applied += kOwnManifestWinsSentence;
   }
+  applied += RestartSentenceFor(report);
   showInformation(services, applied);
 }
 
 // The steps of applying; the first failure stops them and is returned.
 Status applyStyle(const Target& target, ApplyControls& controls, const ManifestServices& services) {
-  const manifest::Examined program = manifest::Examine(target.path, engineServices(services));
+  // On the heap: the examination and the report together would outgrow
+  // the stack frame the XP build allows.
+  const auto examined = std::make_unique<const manifest::Examined>(manifest::Examine(target.path, engineServices(services)));
+  const manifest::Examined& program = *examined;
   Consent consent = Consent::None;
   if (!manifest::ApplyRefusal(program)) {
     const std::vector<manifest::AssemblyIdentity>& hidden = program.hiddenOnXp;
@@ -103,7 +109,11 @@ Status applyStyle(const Target& target, ApplyControls& controls, const ManifestS
       consent = Consent::Given;
     }
   }
-  const manifest::Report report = manifest::ApplyTo(program, consent, engineServices(services));
+  manifest::Report report = manifest::ApplyTo(program, consent, engineServices(services));
+  if (!WithFullRights(report, target, {true, consent}, services)) {
+    controls.setApplyEnabled(true);
+    return std::nullopt;
+  }
   switch (report.outcome) {
     case Outcome::Applied:
     case Outcome::Replaced: showApplied(target, report, services); return std::nullopt;
@@ -126,7 +136,8 @@ Status applyStyle(const Target& target, ApplyControls& controls, const ManifestS
 
 // The steps of undoing; the first failure stops them and is returned.
 Status undoStyle(ApplyControls& controls, const Target& target, const ManifestServices& services) {
-  const manifest::Examined program = manifest::Examine(target.path, engineServices(services));
+  const auto examined = std::make_unique<const manifest::Examined>(manifest::Examine(target.path, engineServices(services)));
+  const manifest::Examined& program = *examined;
   const std::optional<std::string> question = riskQuestion(program, kForeignDeleteAfter, kNotAManifestDeleteAfter);
   if (question && !ask(services, *question)) {
     controls.setApplyEnabled(true);
@@ -135,10 +146,14 @@ Status undoStyle(ApplyControls& controls, const Target& target, const ManifestSe
   // Choosing undo for this program is the consent for a manifest that only
   // binds the common controls, whoever wrote it; the question was the
   // consent for anything else.
-  const manifest::Report report = manifest::UndoFor(program, Consent::Given, engineServices(services));
+  manifest::Report report = manifest::UndoFor(program, Consent::Given, engineServices(services));
+  if (!WithFullRights(report, target, {false, Consent::Given}, services)) {
+    controls.setApplyEnabled(true);
+    return std::nullopt;
+  }
   switch (report.outcome) {
     case Outcome::Undone:
-      services.messages.show(std::string(kUndoneMessage), mb::kOk | mb::kIconInformation);
+      services.messages.show(std::string(kUndoneMessage) += RestartSentenceFor(report), mb::kOk | mb::kIconInformation);
       return std::nullopt;
     case Outcome::Failed: return report.error.value_or(Error{});
     case Outcome::ManifestBlocked: showBlocked(services, report, kBlockedUndoAfter); return std::nullopt;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/disk.h"
+#include "platform/elevation.h"
 #include "platform/file_system.h"
 #include "platform/host_system.h"
 #include "platform/message_box.h"
@@ -33,6 +34,7 @@ struct ManifestServices {
   Disk& disk;
   HostSystem host;                // which loader rules this Windows follows
   Registry* registry = nullptr;   // where PreferExternalManifest is read; none: unset
+  Elevation* elevation = nullptr; // where a refused change is made with full rights; none: nowhere
 };
 
 // None lets a failure escape: each reports its own.

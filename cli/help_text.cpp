@@ -43,6 +43,11 @@ constexpr std::string_view kUndo =
     "  undo     Manifesti siler; yalnızca bu aracın o program için yazacağı bir\n"
     "           manifesti (bayt bayt aynıysa), böylece programın üreticisinin\n"
     "           koyduğu manifest kaybolmaz. --force ile her manifesti siler.\n";
+// Why apply and undo change the program's time, once after both.
+constexpr std::string_view kProgramTime =
+    "           apply ve undo, Vista ve sonrasında programın son değiştirilme\n"
+    "           zamanını yeniler ki Windows sakladığı kararı bırakıp manifesti\n"
+    "           yeniden okusun.\n";
 
 constexpr std::string_view kForceOption =
     "  --force      apply: var olan manifestin yerine ve kendi manifesti başka\n"
@@ -89,6 +94,11 @@ std::string_view description(Command command) {
   return {};
 }
 
+void addDescription(std::string& help, Command command) {
+  help += description(command);
+  if (command == Command::Undo) help += kProgramTime;
+}
+
 }  // namespace
 
 std::string VersionText() {
@@ -102,12 +112,13 @@ std::string HelpText(std::optional<Command> command) {
   if (command) {
     help += usageLine(*command);
     help += "\n";
-    help += description(*command);
+    addDescription(help, *command);
+    if (*command == Command::Apply) help += kProgramTime;
   } else {
     for (const CommandName& each : kCommandNames) help += usageLine(each.command);
     help += std::string("  ") + std::string(kName) + " --help | --version\n";
     help += "\nKomutlar:\n";
-    for (const CommandName& each : kCommandNames) help += description(each.command);
+    for (const CommandName& each : kCommandNames) addDescription(help, each.command);
   }
   help += "\nSeçenekler:\n";
   if (!command || command == Command::Apply || command == Command::Undo) help += kForceOption;

@@ -30,23 +30,32 @@ std::string failed(Command command, const ProgramReport& report) {
   message += ", ";
   message += text::kDetailsLabel;
   message += error.description;
+  if (report.fullRightsMayHelp) message += text::kFullRightsNeeded;
   return message;
+}
+
+// Only a failure is worth a word: a time set is the change as it should be.
+std::string_view programTime(const ProgramReport& report) {
+  return report.programTime == manifest::ProgramTime::NotSet ? text::kProgramTimeNotSet : std::string_view();
 }
 
 std::string overridden(const ProgramReport& report) {
   return Overridden(report) ? std::string(text::kOverridden) : std::string();
 }
 
-std::string applied(Command, const ProgramReport& report) { return std::string(text::kApplied) + overridden(report); }
+std::string applied(Command, const ProgramReport& report) {
+  return std::string(text::kApplied) + overridden(report) + std::string(programTime(report));
+}
 
 std::string replaced(Command, const ProgramReport& report) {
-  return std::string(text::kApplied) + std::string(text::kReplaced) + overridden(report);
+  return std::string(text::kApplied) + std::string(text::kReplaced) + overridden(report) +
+         std::string(programTime(report));
 }
 
 std::string undone(Command, const ProgramReport& report) {
   std::string message(text::kUndone);
   if (report.manifest && report.manifest->state == ManifestState::Foreign) message += text::kForeignUndone;
-  return message;
+  return message + std::string(programTime(report));
 }
 
 std::string hidesDependencies(Command, const ProgramReport& report) {

@@ -123,6 +123,10 @@ std::string checkJson(const Request& request, const ProgramReport& report) {
   return json + "}";
 }
 
+std::string errorJson(const Error& error) {
+  return "{\"number\":" + std::to_string(error.number) + ",\"description\":" + JsonString(error.description) + "}";
+}
+
 void appendField(std::string& json, std::string_view key, std::string_view rawValue) {
   json += ',';
   json += JsonString(key);
@@ -161,12 +165,14 @@ std::string programJson(const Request& request, const ProgramReport& report) {
     const bool looked = command == Command::Status || command == Command::Check;
     appendField(json, looked ? "manifest" : "previousManifest", manifest);
   }
-  if (report.error) {
-    const std::string error = "{\"number\":" + std::to_string(report.error->number) +
-                              ",\"description\":" + JsonString(report.error->description) + "}";
-    appendField(json, "error", error);
-  }
+  if (report.error) appendField(json, "error", errorJson(*report.error));
   if (report.check) appendField(json, "check", checkJson(request, report));
+  // Where the system caches manifests: whether the program's last-write
+  // time was set after the change, so that the system sees it now.
+  if (report.programTime != manifest::ProgramTime::Left) {
+    appendField(json, "programTimeSet", boolean(report.programTime == manifest::ProgramTime::Set));
+    if (report.programTimeError) appendField(json, "programTimeError", errorJson(*report.programTimeError));
+  }
   return json + "}";
 }
 

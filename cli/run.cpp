@@ -133,7 +133,7 @@ int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files
   if (!parsed.request) return parsed.exitCode;
 
   const Request& request = *parsed.request;
-  const manifest::Services services{disk, files};
+  const manifest::Services services{disk, files, host.system};
   ProgressLine progress(console, WantsProgress(request, console), host.progressAfter);
   Reporter reporter(request, files, progress, disk.style());
   ProgramWalk walk(request.programs, request.recursive, disk);

@@ -82,6 +82,12 @@ inline constexpr std::string_view kNotProgramRefused = "Windows programı değil
 inline constexpr std::string_view kForeignKept =
     "yanındaki manifest bu programın yazacağı manifest değil, silinmedi (programın üreticisinin olabilir; silmek için --force)";
 inline constexpr std::string_view kForeignUndone = " (başka bir manifestti)";
+// The window program's sentence for the same thing, after a comma.
+inline constexpr std::string_view kProgramTimeNotSet =
+    ", ama programın son değiştirilme zamanı güncellenemediği için değişiklik Windows yeniden başlatıldıktan "
+    "sonra etkili olur";
+inline constexpr std::string_view kFullRightsNeeded =
+    " (Windows yönetici izni istiyor: komutu yönetici olarak açılmış bir komut isteminden çalıştırın)";
 inline constexpr std::string_view kFolder = "bir klasör; altındaki programlar için --recursive verin";
 inline constexpr std::string_view kNotAFile = "normal bir dosya değil";
 inline constexpr std::string_view kNoPrograms = "altında .exe dosyası yok";

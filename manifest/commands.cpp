@@ -75,7 +75,7 @@ Status removeManifest(const Examined& program, FileSystem& files) {
 }  // namespace
 
 Report StatusOf(const Examined& program) {
-  if (auto unusable = unusableProgram(program)) return *unusable;
+  if (auto unusable = unusableProgram(program)) return std::move(*unusable);
   Report report = reportOf(program, Outcome::Status);
   if (program.manifestError) return failure(report, *program.manifestError, FailedAt::Manifest);
   // What a file holds is what status is asked for: one that cannot be read
@@ -96,8 +96,8 @@ std::optional<Report> ApplyRefusal(const Examined& program) {
   return std::nullopt;
 }
 
-Report ApplyTo(const Examined& program, Consent consent, Services services) {
-  if (auto refused = ApplyRefusal(program)) return *refused;
+static Report applyTo(const Examined& program, Consent consent, Services services) {
+  if (auto refused = ApplyRefusal(program)) return std::move(*refused);
   // On XP the external file takes the place of the program's own manifest
   // entirely: a C runtime it names would no longer be found.
   if (consent == Consent::None && !program.hiddenOnXp.empty()) {
@@ -138,7 +138,7 @@ Report ApplyTo(const Examined& program, Consent consent, Services services) {
   return report;
 }
 
-Report UndoFor(const Examined& program, Consent consent, Services services) {
+static Report undoFor(const Examined& program, Consent consent, Services services) {
   if (!program.kind) return failure(reportOf(program, Outcome::Failed), program.kind.error(), FailedAt::Program);
   const EntryKind kind = program.kind.value();
   if (kind == EntryKind::Folder) return bare(program, Outcome::Folder);
@@ -173,6 +173,14 @@ Report UndoFor(const Examined& program, Consent consent, Services services) {
   }
   if (Status failed = removeManifest(program, services.files)) return failure(report, *failed, FailedAt::Manifest);
   return report;
+}
+
+Report ApplyTo(const Examined& program, Consent consent, Services services) {
+  return AfterChange(program, applyTo(program, consent, services), services);
+}
+
+Report UndoFor(const Examined& program, Consent consent, Services services) {
+  return AfterChange(program, undoFor(program, consent, services), services);
 }
 
 }  // namespace kovrena::manifest

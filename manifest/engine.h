@@ -53,6 +53,7 @@ Status RemoveManifestFile(FileSystem& files, const std::string& manifestPath);
 struct Services {
   Disk& disk;
   FileSystem& files;
+  HostSystem host{};  // what the running system does with a change
 };
 
 // What the engine learns of one program before it acts, read once.
@@ -95,6 +96,11 @@ std::optional<Report> ApplyRefusal(const Examined& program);
 Report ApplyTo(const Examined& program, Consent consent, Services services);
 // Deletes the manifest beside the program.
 Report UndoFor(const Examined& program, Consent consent, Services services);
+// What follows either on the system the services name: a change made to
+// take effect now where the system caches manifests (the program's
+// last-write time set), a refusal a process with full rights may overcome
+// marked as such.
+Report AfterChange(const Examined& program, Report report, Services services);
 
 
 // What a system's loader does with the program, the manifests in force.

@@ -100,6 +100,12 @@ enum class Outcome {
 // Where a failure happened: reading the program, or at its manifest path.
 enum class FailedAt { Program, Manifest };
 
+// Where the system caches manifest decisions: whether the program file's
+// last-write time was set after the change, so that it counts now rather
+// than after Windows restarts. Left where nothing is cached, or nothing
+// changed.
+enum class ProgramTime { Left, Set, NotSet };
+
 struct Report {
   std::string path;
   Outcome outcome = Outcome::Failed;
@@ -108,6 +114,11 @@ struct Report {
   std::optional<Error> error;
   FailedAt failedAt = FailedAt::Program;
   std::optional<CheckFindings> check;
+  ProgramTime programTime = ProgramTime::Left;
+  std::optional<Error> programTimeError;  // NotSet: why
+  // Failed: Windows refused the change as access denied, and a process of
+  // this user with full rights may make it.
+  bool fullRightsMayHelp = false;
 };
 
 // Written, but beside a program whose own manifest the systems after XP

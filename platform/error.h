@@ -22,6 +22,9 @@ struct Error {
 inline constexpr std::int32_t kErrFileNotFound = 53;
 // A file that could not be reached as asked: deleted, yet still there.
 inline constexpr std::int32_t kErrPathFileAccess = 75;
+// Windows' own ERROR_ACCESS_DENIED, as the Windows platform reports a write
+// or delete the system refused this process.
+inline constexpr std::int32_t kWin32AccessDenied = 5;
 
 // A Status or Result read the wrong way (the failure of a success, the value
 // of a failure) is a fault of the program, not a failure to report: it ends

@@ -118,6 +118,12 @@ class FileSystem {
   // changing it in place changes another name too. A link is refused, as
   // by setAttributes.
   virtual Result<std::uint32_t> linkCount(const std::string& path) = 0;
+  // The file's last-write time in 100 ns steps since 1601 (as Windows
+  // counts), following links; and setting it to the present. Setting it
+  // changes nothing else of the file: not its bytes, its other times nor
+  // its attributes, and a read-only file is no exception.
+  virtual Result<std::uint64_t> lastWriteTime(const std::string& path) = 0;
+  virtual Status setLastWriteTimeToNow(const std::string& path) = 0;
   // From now on deleteFile and replaceFile leave waiting for the folder to
   // syncFolders(), which waits once for every folder changed since: a run
   // over many programs in one folder pays for it once. A change is not on

@@ -13,6 +13,16 @@ struct HostSystem {
   // Without it, an x86 dependency beside a 64-bit program finds no x86
   // assembly to refuse, and the program starts on the system's controls.
   bool wineRuns32Bit = true;
+  // From Vista on, Windows keeps what it decided about a program's manifest
+  // for each logon session, keyed by the program's full path and its last-
+  // write time: a manifest added or removed beside a program that has run
+  // since the start counts only once that time changes. XP and Wine keep
+  // no such cache.
+  bool cachesManifests = false;
+  // The system asks the user's consent before a program runs with full
+  // rights (UAC, Vista and later), and this process runs without them: what
+  // Windows refused it, a process with them may do.
+  bool fullRightsOnConsent = false;
 };
 
 }  // namespace kovrena

@@ -11,6 +11,7 @@ namespace mb {
 inline constexpr std::uint32_t kOk = 0;
 inline constexpr std::uint32_t kYesNo = 4;
 inline constexpr std::uint32_t kIconCritical = 16;
+inline constexpr std::uint32_t kIconQuestion = 32;
 inline constexpr std::uint32_t kIconExclamation = 48;
 inline constexpr std::uint32_t kIconInformation = 64;
 inline constexpr std::uint32_t kDefaultButton2 = 256;

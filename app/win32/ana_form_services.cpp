@@ -4,28 +4,21 @@
 #include <string>
 
 #include "platform/win32/host_system.h"
+#include "platform/win32/own_path.h"
 #include "platform/win32/text.h"
 #include "shaping/win32/form_kes.h"
 #include "shaping/win32/window_origin.h"
 
 namespace kovrena::app::win32 {
 
-Services::Services(HWND owner) : dialog(owner), messages(owner), self(FindOwnProgram()) {}
+Services::Services(HWND owner) : dialog(owner), messages(owner), elevation(owner), self(FindOwnProgram()) {}
 
 ManifestServices Services::manifestServices() {
-  return ManifestServices{messages, files, disk, kovrena::win32::DetectHostSystem(), &registry};
+  return ManifestServices{messages, files, disk, kovrena::win32::DetectHostSystem(), &registry, &elevation};
 }
 
 OwnProgram FindOwnProgram() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
+  const std::wstring path = kovrena::win32::OwnExePath();
   const size_t slash = path.find_last_of(L'\\');
   std::wstring folder = slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
   std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);

@@ -7,6 +7,7 @@
 #include "app/program_selection.h"
 #include "app/win32/open_file_dialog.h"
 #include "platform/win32/disk.h"
+#include "platform/win32/elevation.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/registry.h"
@@ -22,6 +23,7 @@ struct Services {
   kovrena::win32::Win32MessageBox messages;
   kovrena::win32::Win32Disk disk;
   kovrena::win32::Win32Registry registry;
+  kovrena::win32::Win32Elevation elevation;
   OwnProgram self;
 
   // What the apply button's procedures work with.

@@ -4,21 +4,18 @@
 
 #include <vector>
 
+#include "platform/win32/own_path.h"
+
 namespace kovrena::dialogs::win32 {
 
 std::optional<ProgramVersion> ReadProgramVersion() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return std::nullopt;
-    if (length < path.size()) break;
-    path.resize(path.size() * 2);  // cut short: try again with more room
-  }
+  const std::wstring path = kovrena::win32::OwnExePath();
+  if (path.empty()) return std::nullopt;
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path.data(), &ignored);
+  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
   if (size == 0) return std::nullopt;
   std::vector<BYTE> record(size);
-  if (!GetFileVersionInfoW(path.data(), 0, size, record.data())) return std::nullopt;
+  if (!GetFileVersionInfoW(path.c_str(), 0, size, record.data())) return std::nullopt;
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT fixedSize = 0;
   if (!VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &fixedSize) ||

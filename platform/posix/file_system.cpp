@@ -222,6 +222,26 @@ Result<std::uint32_t> PosixFileSystem::linkCount(const std::string& path) {
   return static_cast<std::uint32_t>(info.st_nlink);
 }
 
+namespace {
+// 1601-01-01 to 1970-01-01, in seconds: where Windows starts counting.
+constexpr std::uint64_t kSecondsBefore1970 = 11644473600;
+}  // namespace
+
+Result<std::uint64_t> PosixFileSystem::lastWriteTime(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return lastErrno();
+  return (static_cast<std::uint64_t>(info.st_mtim.tv_sec) + kSecondsBefore1970) * 10000000u +
+         static_cast<std::uint64_t>(info.st_mtim.tv_nsec) / 100u;
+}
+
+Status PosixFileSystem::setLastWriteTimeToNow(const std::string& path) {
+  // The access time is left as it is; the change time moves, as it does
+  // with any change the system records, and Windows has none.
+  const struct timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
+  if (::utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) return lastErrno();
+  return std::nullopt;
+}
+
 Status PosixFileSystem::folderChanged(const std::string& folder) {
   if (deferSyncs_) {
     unsynced_.insert(folder);

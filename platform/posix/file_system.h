@@ -20,6 +20,8 @@ class PosixFileSystem final : public FileSystem {
   Status deleteFile(const std::string& path) override;
   Status replaceFile(const std::string& from, const std::string& to) override;
   Result<std::uint32_t> linkCount(const std::string& path) override;
+  Result<std::uint64_t> lastWriteTime(const std::string& path) override;
+  Status setLastWriteTimeToNow(const std::string& path) override;
   void deferFolderSyncs() override { deferSyncs_ = true; }
   Status syncFolders() override;
 

@@ -233,4 +233,33 @@ Result<std::uint32_t> Win32FileSystem::linkCount(const std::string& path) {
   return static_cast<std::uint32_t>(info.nNumberOfLinks);
 }
 
+namespace {
+
+// Only the right to change times and attributes: a read-only file grants
+// it, and a running program's file does too (its sharing mode guards its
+// data, not its times).
+UniqueHandle openForTimes(const std::wstring& path, DWORD access) {
+  return UniqueHandle(CreateFileW(path.c_str(), access, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+}  // namespace
+
+Result<std::uint64_t> Win32FileSystem::lastWriteTime(const std::string& path) {
+  const UniqueHandle handle = openForTimes(ToWide(path), FILE_READ_ATTRIBUTES);
+  if (!handle) return LastError();
+  FILETIME written{};
+  if (!GetFileTime(handle.get(), nullptr, nullptr, &written)) return LastError();
+  return (static_cast<std::uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+}
+
+Status Win32FileSystem::setLastWriteTimeToNow(const std::string& path) {
+  const UniqueHandle handle = openForTimes(ToWide(path), FILE_WRITE_ATTRIBUTES);
+  if (!handle) return LastError();
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  if (!SetFileTime(handle.get(), nullptr, nullptr, &now)) return LastError();
+  return std::nullopt;
+}
+
 }  // namespace kovrena::win32

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/win32/scoped.h"
+
 namespace kovrena::win32 {
 
 namespace {
@@ -28,21 +30,38 @@ bool has32BitHalf() {
   return GetFileAttributesW(kernel.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Whether this process runs with full rights. The token's elevation exists
+// from Vista on; a token that cannot be asked counts as elevated, so that
+// nothing is offered that may not be needed.
+bool runsElevated() {
+  UniqueHandle token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.put())) return true;
+  TOKEN_ELEVATION elevation{};
+  DWORD size = 0;
+  if (!GetTokenInformation(token.get(), TokenElevation, &elevation, sizeof elevation, &size)) return true;
+  return elevation.TokenIsElevated != 0;
+}
+
 }  // namespace
 
 HostSystem DetectHostSystem() {
   HostSystem host;
+  OSVERSIONINFOEXW version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+  const bool known = GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&version)) != 0;
+  // Wine reports a Windows of its prefix's choice: its token decides there.
+  const bool vistaOrLater = known && version.dwMajorVersion >= 6;
+  host.fullRightsOnConsent = vistaOrLater && !runsElevated();
   if (runsUnderWine()) {
     host.system = System::Wine;
     host.wineRuns32Bit = sizeof(void*) == 4 || has32BitHalf();
     return host;
   }
-  OSVERSIONINFOEXW version{};
-  version.dwOSVersionInfoSize = sizeof(version);
+  host.cachesManifests = vistaOrLater;
   // XP itself goes by the file beside the program, and so did Server 2003
   // before its first service pack; XP x64 is Server 2003 SP1 underneath.
   host.system = System::Server2003Sp1AndLater;
-  if (GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&version))) {
+  if (known) {
     const bool xp = version.dwMajorVersion == 5 && version.dwMinorVersion <= 1;
     const bool server2003WithoutServicePack =
         version.dwMajorVersion == 5 && version.dwMinorVersion == 2 && version.wServicePackMajor == 0;

@@ -10,7 +10,8 @@
 namespace kovrena::testing {
 
 enum class FileOp {
-  Find, Create, Write, Flush, Close, SetAttributes, GetAttributes, Delete, Replace, Kind, List, Read, LinkCount, SyncFolders
+  Find, Create, Write, Flush, Close, SetAttributes, GetAttributes, Delete, Replace, Kind, List, Read, LinkCount, SyncFolders,
+  GetTime, SetTime
 };
 
 struct Fault {

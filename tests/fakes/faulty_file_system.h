@@ -52,6 +52,12 @@ class FaultyFileSystem final : public FileSystem {
   Result<std::uint32_t> linkCount(const std::string& path) override {
     return step(FileOp::LinkCount, std::nullopt, [&] { return real_.linkCount(path); });
   }
+  Result<std::uint64_t> lastWriteTime(const std::string& path) override {
+    return step(FileOp::GetTime, std::nullopt, [&] { return real_.lastWriteTime(path); });
+  }
+  Status setLastWriteTimeToNow(const std::string& path) override {
+    return step(FileOp::SetTime, std::nullopt, [&] { return real_.setLastWriteTimeToNow(path); });
+  }
   void deferFolderSyncs() override { real_.deferFolderSyncs(); }
   Status syncFolders() override {
     return step(FileOp::SyncFolders, std::nullopt, [&] { return real_.syncFolders(); });

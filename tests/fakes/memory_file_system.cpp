@@ -203,6 +203,23 @@ Result<std::uint32_t> MemoryFileSystem::linkCount(const std::string& path) {
   return entry->second.links;
 }
 
+Result<std::uint64_t> MemoryFileSystem::lastWriteTime(const std::string& path) {
+  log.push_back("written " + path);
+  if (auto fault = faultFor(FileOp::GetTime)) return *fault;
+  const auto entry = entries.find(path);
+  if (entry == entries.end()) return notFoundError();
+  return entry->second.written;
+}
+
+Status MemoryFileSystem::setLastWriteTimeToNow(const std::string& path) {
+  log.push_back("touch " + path);
+  if (auto fault = faultFor(FileOp::SetTime)) return *fault;
+  const auto entry = entries.find(path);
+  if (entry == entries.end()) return notFoundError();
+  entry->second.written = ++clock;
+  return std::nullopt;
+}
+
 Result<EntryKind> MemoryFileSystem::kindOf(const std::string& path, bool) {
   log.push_back("kind " + path);
   if (auto fault = faultFor(FileOp::Kind)) return *fault;

@@ -28,6 +28,7 @@ struct MemoryEntry {
   int openHandles = 0;
   std::uint32_t links = 1;
   bool special = false;  // a device or pipe: there, but no file
+  std::uint64_t written = 0;  // the last-write time
 };
 
 // It is also the disk the engine reads programs and manifests from, with
@@ -42,6 +43,8 @@ class MemoryFileSystem final : public FileSystem, public Disk {
   // Runs after each call with its log entry: lets a test change the files
   // between two steps.
   std::function<void(const std::string&)> afterCall;
+  // The present, as setLastWriteTimeToNow sets it: one step later at each call.
+  std::uint64_t clock = 1000;
   // Every call, as "op path" (with the value for attributes), in order.
   std::vector<std::string> log;
 
@@ -63,6 +66,8 @@ class MemoryFileSystem final : public FileSystem, public Disk {
   Status deleteFile(const std::string& path) override;
   Status replaceFile(const std::string& from, const std::string& to) override;
   Result<std::uint32_t> linkCount(const std::string& path) override;
+  Result<std::uint64_t> lastWriteTime(const std::string& path) override;
+  Status setLastWriteTimeToNow(const std::string& path) override;
 
   PathStyle style() const override { return PathStyle::Windows; }
   Result<EntryKind> kindOf(const std::string& path, bool followLinks) override;

@@ -181,6 +181,8 @@ class DeleteThatLies final : public FileSystem {
   Status deleteFile(const std::string&) override { return std::nullopt; }
   Status replaceFile(const std::string& from, const std::string& to) override { return real_.replaceFile(from, to); }
   Result<std::uint32_t> linkCount(const std::string& path) override { return real_.linkCount(path); }
+  Result<std::uint64_t> lastWriteTime(const std::string& path) override { return real_.lastWriteTime(path); }
+  Status setLastWriteTimeToNow(const std::string& path) override { return real_.setLastWriteTimeToNow(path); }
 
  private:
   MemoryFileSystem& real_;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,7 @@
 #include "tests/fakes/pe_builder.h"
 #include "tests/wine/loader/probe_run.h"
 #include "tests/wine/platform/win_files.h"
+#include "tests/wine/support/machine_of.h"
 
 namespace kovrena::testing {
 namespace {
@@ -366,6 +368,70 @@ TEST_F(EngineThroughTheWindow, ANameLongerThanTheDialogTakesIsSaidSo) {
                        std::string(app::kPathTooLongAfter)));
   EXPECT_EQ(windowText(pathField()), L"");
   EXPECT_FALSE(IsWindowEnabled(control(L"Button", L"Uygula")));
+}
+
+// Kovrena as users unpack it, the helper beside it, run with a standard
+// user's rights: the limited half of this test's token, with which Wine
+// reports it not elevated on a Windows with UAC.
+class AsStandardUser : public EngineThroughTheWindow {
+ protected:
+  std::unique_ptr<ChildProcess> startProgram() override {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    release_ = std::wstring(temp) + L"kovrena sürümü " + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(release_.c_str(), nullptr);
+    // The zip's helper for this build's processor, from the build beside it.
+    const std::wstring built = kKovrenaExe.substr(0, kKovrenaExe.rfind(L"\\app\\")) + L"\\cli\\kovrena-cli.exe";
+    helper_ = release_ + (MachineOf(ToUtf8(kKovrenaExe)) == 0x8664 ? L"\\kovrena-cli-x64.exe" : L"\\kovrena-cli.exe");
+    win32::UniqueHandle own, primary;
+    TOKEN_LINKED_TOKEN linked{};
+    DWORD size = 0;
+    if (!CopyFileW(kKovrenaExe.c_str(), (release_ + L"\\Kovrena.exe").c_str(), FALSE) ||
+        !CopyFileW(built.c_str(), helper_.c_str(), FALSE) ||
+        !OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, own.put()) ||
+        !GetTokenInformation(own.get(), TokenLinkedToken, &linked, sizeof linked, &size)) {
+      return nullptr;
+    }
+    const win32::UniqueHandle limited(linked.LinkedToken);
+    if (!DuplicateTokenEx(limited.get(), MAXIMUM_ALLOWED, nullptr, SecurityImpersonation, TokenPrimary, primary.put())) {
+      return nullptr;
+    }
+    return std::make_unique<ChildProcess>(release_ + L"\\Kovrena.exe", L"", ChildStreams{}, 0, primary.get());
+  }
+  void TearDown() override {
+    EngineThroughTheWindow::TearDown();
+    DeleteFileW(helper_.c_str());
+    DeleteFileW((release_ + L"\\Kovrena.exe").c_str());
+    RemoveDirectoryW(release_.c_str());
+  }
+  std::wstring release_, helper_;
+};
+
+// Windows refuses the write (a folder frozen on the host: access denied);
+// the question comes, the folder is let go as full rights would, and Yes
+// has kovrena-cli write the manifest with the window's consent; the window
+// tells it from the disk. Wine runs "runas" without a prompt, and its
+// elevated helper has no more rights than the window had: Windows' consent
+// prompt and its access checks are left to real Windows.
+TEST_F(AsStandardUser, ARefusedWriteIsMadeAsAdministratorThroughTheHelper) {
+  const std::wstring manifestPath = target_ + L".manifest";
+  const std::string program = bytesOf(target_);
+  HWND question = nullptr;
+  {
+    const FrozenFolder frozen(folder_);
+    if (!frozen) GTEST_SKIP() << "no folder can be made immutable here (chattr, as root, on ext4)";
+    applyTo(target_);
+    question = messageBox();
+    ASSERT_NE(question, nullptr);
+    ASSERT_TRUE(shows(question, ToWide(app::kFullRightsQuestion))) << "not the question of full rights";
+  }
+  PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(question, IDYES)));
+  ASSERT_TRUE(waitUntil([&] { return gone(question); }));
+  expectMessage(L"Seçtiğiniz programa (Örnek Program.exe) XP Görünüm Stili uygulandı");
+  EXPECT_EQ(bytesOf(manifestPath), manifest::BuildManifestText("Örnek Program.exe", "amd64"));
+  constexpr DWORD kOurs = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  EXPECT_EQ(GetFileAttributesW(manifestPath.c_str()) & kOurs, kOurs);
+  EXPECT_EQ(bytesOf(target_), program);
 }
 
 }  // namespace

@@ -47,8 +47,8 @@ class MainWindow : public ::testing::Test {
     target_ = folder_ + L"\\Örnek Program.exe";
     ASSERT_TRUE(CopyFileW(kProbeExe.c_str(), target_.c_str(), FALSE));
 
-    process_ = std::make_unique<ChildProcess>(kKovrenaExe);
-    ASSERT_TRUE(process_->started());
+    process_ = startProgram();
+    ASSERT_TRUE(process_ && process_->started());
     WaitForInputIdle(process_->handle(), scaled(10000));
     window_ = waitFor([&] { return topLevelWindow(process_->id(), L"Kovrena", L"KovrenaAnaForm"); });
     ASSERT_NE(window_, nullptr) << "the main window did not appear";
@@ -62,6 +62,9 @@ class MainWindow : public ::testing::Test {
     DeleteFileW(target_.c_str());
     RemoveDirectoryW(folder_.c_str());
   }
+
+  // The program under test, started as a fixture needs it.
+  virtual std::unique_ptr<ChildProcess> startProgram() { return std::make_unique<ChildProcess>(kKovrenaExe); }
 
   HWND control(const wchar_t* windowClass, const wchar_t* text) { return findChild(window_, windowClass, text); }
   HWND pathField() {

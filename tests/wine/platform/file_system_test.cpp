@@ -8,6 +8,7 @@
 
 #include "platform/win32/file_system.h"
 #include "platform/win32/last_error.h"
+#include "platform/win32/scoped.h"
 #include "tests/contracts/file_system_contract.h"
 #include "tests/wine/platform/win_files.h"
 #include "tests/wine/support/child_process.h"
@@ -48,6 +49,47 @@ TEST_F(Win32Files, PlainLookupSkipsHiddenAndSystemMask39FindsEveryFile) {
     ASSERT_TRUE(SetFileAttributesW(ToWide(path).c_str(), c.attributes));
     EXPECT_EQ(files.findFile(path, attr::kPlainLookup).value(), c.plainFinds ? "prog.exe.manifest" : "");
     EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "prog.exe.manifest");
+  }
+}
+
+// The access and last-write times of a file, in 100 ns steps.
+std::optional<std::pair<std::uint64_t, std::uint64_t>> timesOf(const std::string& path) {
+  const UniqueHandle file(CreateFileW(ToWide(path).c_str(), FILE_READ_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ULARGE_INTEGER accessed{}, written{};
+  if (!file || !GetFileTime(file.get(), nullptr, reinterpret_cast<FILETIME*>(&accessed), reinterpret_cast<FILETIME*>(&written))) {
+    return std::nullopt;
+  }
+  return std::pair{accessed.QuadPart, written.QuadPart};
+}
+
+// What makes a change beside a program count on Vista and later: its last-
+// write time set to the present and nothing else changed, a read-only
+// program's included (the engine leaves Wine's programs alone, as Wine
+// keeps no cache: the layer is called directly). Wine keeps no creation
+// time of its own (it reports the file's change time): that is left to
+// Windows.
+TEST_F(Win32Files, SettingTheLastWriteTimeChangesThatTimeAlone) {
+  const std::string path = folder / "Çizim.exe";
+  for (const DWORD attributes : {DWORD{FILE_ATTRIBUTE_ARCHIVE}, DWORD{FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN}}) {
+    SCOPED_TRACE(attributes);
+    ASSERT_TRUE(writeBytes(path, "MZ program"));
+    {
+      const UniqueHandle file(CreateFileW(ToWide(path).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+      const FILETIME old{0xD53E8000, 0x01C0A0A0};  // 2001, told apart from the present
+      ASSERT_TRUE(file && SetFileTime(file.get(), nullptr, &old, &old));
+    }
+    ASSERT_TRUE(SetFileAttributesW(ToWide(path).c_str(), attributes));
+    const DWORD attributesBefore = attributesOf(path);
+    const auto before = timesOf(path);
+    ASSERT_EQ(files.setLastWriteTimeToNow(path), std::nullopt);
+    const auto after = timesOf(path);
+    ASSERT_TRUE(before && after);
+    EXPECT_GT(after->second, before->second + 20ull * 365 * 24 * 3600 * 10000000);
+    EXPECT_EQ(files.lastWriteTime(path).value(), after->second);
+    EXPECT_EQ(after->first, before->first);
+    EXPECT_EQ(attributesOf(path), attributesBefore);
+    EXPECT_EQ(readBytes(path), "MZ program");
+    ASSERT_TRUE(SetFileAttributesW(ToWide(path).c_str(), FILE_ATTRIBUTE_NORMAL));
   }
 }
 

@@ -24,9 +24,10 @@ struct ChildStreams {
 
 class ChildProcess {
  public:
-  // arguments: the command line after the program's quoted path.
+  // arguments: the command line after the program's quoted path. token:
+  // the rights it runs with; none: the test's own.
   explicit ChildProcess(const std::wstring& exePath, const std::wstring& arguments = L"",
-                        const ChildStreams& streams = {}, DWORD creationFlags = 0) {
+                        const ChildStreams& streams = {}, DWORD creationFlags = 0, HANDLE token = nullptr) {
     std::wstring commandLine = L"\"" + exePath + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW startup{};
@@ -37,8 +38,13 @@ class ChildProcess {
       startup.hStdOutput = streams.output;
       startup.hStdError = streams.errors;
     }
-    if (CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, redirected ? TRUE : FALSE,
-                       creationFlags, nullptr, nullptr, &startup, &info_)) {
+    const BOOL inherit = redirected ? TRUE : FALSE;
+    const BOOL created =
+        token != nullptr ? CreateProcessAsUserW(token, exePath.c_str(), commandLine.data(), nullptr, nullptr, inherit,
+                                                creationFlags, nullptr, nullptr, &startup, &info_)
+                         : CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, inherit, creationFlags,
+                                          nullptr, nullptr, &startup, &info_);
+    if (created) {
       launched_ = true;
     } else {
       startError_ = GetLastError();
