@@ -1,7 +1,5 @@
 #include "app/full_rights.h"
 
-#include <memory>
-
 #include <utility>
 
 #include "app/manifest_messages.h"
@@ -49,15 +47,12 @@ bool WithFullRights(manifest::Report& report, const Target& target, ChosenChange
   }
   // The helper's word is not taken: the disk tells what it did, through
   // the engine's own examination.
-  // On the heap: a second examination beside the first would outgrow the
-  // stack frame the XP build allows.
-  const auto now = std::make_unique<manifest::Examined>(
-      manifest::Examine(target.path, {services.disk, services.files, services.host}));
-  if (!now->manifest || now->manifest->state != (change.apply ? ManifestState::Ours : ManifestState::None)) return true;
+  manifest::Examined now = manifest::Examine(target.path, {services.disk, services.files, services.host});
+  if (!now.manifest || now.manifest->state != (change.apply ? ManifestState::Ours : ManifestState::None)) return true;
   report.outcome = change.apply ? Outcome::Applied : Outcome::Undone;
   report.error.reset();
-  report.facts = std::move(now->facts);
-  const bool programThere = now->kind && now->kind.value() == EntryKind::File;
+  report.facts = std::move(now.facts);
+  const bool programThere = now.kind && now.kind.value() == EntryKind::File;
   if (services.host.cachesManifests && programThere) {
     const Result<std::uint64_t> after = services.files.lastWriteTime(target.path);
     const bool moved = before && after && after.value() != before.value();

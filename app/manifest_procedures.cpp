@@ -1,6 +1,5 @@
 #include "app/manifest_procedures.h"
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -80,10 +79,7 @@ void showApplied(const Target& target, const manifest::Report& report, const Man
 
 // The steps of applying; the first failure stops them and is returned.
 Status applyStyle(const Target& target, ApplyControls& controls, const ManifestServices& services) {
-  // On the heap: the examination and the report together would outgrow
-  // the stack frame the XP build allows.
-  const auto examined = std::make_unique<const manifest::Examined>(manifest::Examine(target.path, engineServices(services)));
-  const manifest::Examined& program = *examined;
+  const manifest::Examined program = manifest::Examine(target.path, engineServices(services));
   Consent consent = Consent::None;
   if (!manifest::ApplyRefusal(program)) {
     const std::vector<manifest::AssemblyIdentity>& hidden = program.hiddenOnXp;
@@ -136,8 +132,7 @@ Status applyStyle(const Target& target, ApplyControls& controls, const ManifestS
 
 // The steps of undoing; the first failure stops them and is returned.
 Status undoStyle(ApplyControls& controls, const Target& target, const ManifestServices& services) {
-  const auto examined = std::make_unique<const manifest::Examined>(manifest::Examine(target.path, engineServices(services)));
-  const manifest::Examined& program = *examined;
+  const manifest::Examined program = manifest::Examine(target.path, engineServices(services));
   const std::optional<std::string> question = riskQuestion(program, kForeignDeleteAfter, kNotAManifestDeleteAfter);
   if (question && !ask(services, *question)) {
     controls.setApplyEnabled(true);

@@ -85,16 +85,13 @@ OpenFileSettings ProgramDialogSettings() {
 
 void cmdGözatClick(AnaFormValues& values, SelectionControls& controls, OpenFileDialog& dialog,
                    FileSystem& files, MessageBoxService& messages, const OwnProgram& self) {
-  const OpenFileSettings settings = ProgramDialogSettings();
-  const Result<OpenFileChoice> choice = dialog.show(settings);
+  const Result<OpenFileChoice> choice = dialog.show(ProgramDialogSettings());
   if (!choice) return endSelection(controls, messages, choice.error());
   switch (choice.value().end) {
     case DialogEnd::Chosen: return SelectProgram(values, controls, files, messages, self, choice.value());
     case DialogEnd::Cancelled: return;
     case DialogEnd::NameTooLong:
-      messages.show(std::string(kPathTooLongBefore) + std::to_string(settings.maxFileLength) +
-                        std::string(kPathTooLongAfter),
-                    mb::kOk | mb::kIconInformation);
+      messages.show(std::string(kPathTooLongMessage), mb::kOk | mb::kIconInformation);
       controls.setApplyEnabled(false);
       controls.setPathText("");
       return;

@@ -59,10 +59,10 @@ inline constexpr std::string_view kSelfChosenMessage =
     "Bu programa XP stili uygulamanıza gerek yoktur. Çünkü bu programın geliştirilme aşamasında "
     "denetimlerine XP görünüm desteği verilmiştir";
 
-// Shown when the dialog could not take the name: maxFileLength characters
-// between the two parts.
-inline constexpr std::string_view kPathTooLongBefore = "Seçtiğiniz dosyanın yolu çok uzun: en çok ";
-inline constexpr std::string_view kPathTooLongAfter = " karakterlik bir yol seçilebilir";
+// Shown when the dialog could not take the name; the number is the
+// dialog's maxFileLength.
+inline constexpr std::string_view kPathTooLongMessage =
+    "Seçtiğiniz dosyanın yolu çok uzun: en çok 260 karakterlik bir yol seçilebilir";
 
 OpenFileSettings ProgramDialogSettings();
 

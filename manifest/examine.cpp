@@ -115,8 +115,8 @@ Result<ManifestInfo> inspectManifest(Examined& program, EntryKind kind, Services
     }
     if (info.state == ManifestState::Foreign) {
       const std::uint16_t machine = program.facts ? program.facts->machine : 0;
-      const ManifestReading reading = program::ReadManifest(*bytes.value(), program.architecture, machine);
-      info.otherDependencies = reading.otherDependencies;
+      ManifestReading reading = program::ReadManifest(*bytes.value(), program.architecture, machine);
+      info.otherDependencies = std::move(reading.otherDependencies);
       if (!IsAssemblyManifest(reading.problem)) info.content = ManifestContent::NotAManifest;
     }
   }

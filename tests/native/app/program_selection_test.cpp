@@ -66,13 +66,18 @@ struct OutcomeRow {
 const std::string kEarlier = "C:\\Eski\\eski.exe";
 const std::string kNotepadManifest = std::string(kNotepad) + ".manifest";
 
+// The message names the limit the dialog is given.
+TEST(ProgramSelectionOutcome, TheTooLongMessageNamesTheDialogsLimit) {
+  const std::string limit = " " + std::to_string(ProgramDialogSettings().maxFileLength) + " ";
+  EXPECT_NE(kPathTooLongMessage.find(limit), std::string_view::npos);
+}
+
 TEST(ProgramSelectionOutcome, EveryOutcomeRow) {
   const OutcomeRow rows[] = {
       {"cancelled", std::nullopt, "", "", {},
        kEarlier, kEarlier, "eski.exe", true, true, false, true, false, {}, DialogEnd::Cancelled},
       {"a name longer than the dialog takes", std::nullopt, "", "", {}, "", kEarlier, "eski.exe", false, true, false,
-       true, false, {"Seçtiğiniz dosyanın yolu çok uzun: en çok 260 karakterlik bir yol seçilebilir"},
-       DialogEnd::NameTooLong},
+       true, false, {std::string(kPathTooLongMessage)}, DialogEnd::NameTooLong},
       {"not found", std::nullopt, "C:\\yok\\yok.exe", "yok.exe", {},
        "", kEarlier, "eski.exe", false, true, false, true, false, {"Belirttiğiniz dosya bulunamadı"}},
       {"itself", std::nullopt, "C:\\Araçlar\\Kovrena.exe", "Kovrena.exe", {{"C:\\Araçlar\\Kovrena.exe", attr::kNormal}},

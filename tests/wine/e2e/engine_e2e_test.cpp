@@ -364,8 +364,7 @@ TEST_F(EngineThroughTheWindow, ANameLongerThanTheDialogTakesIsSaidSo) {
   choose(target_);
   waitUntilProgramIdle();
   choose(path);
-  expectMessage(ToWide(std::string(app::kPathTooLongBefore) + std::to_string(limit) +
-                       std::string(app::kPathTooLongAfter)));
+  expectMessage(ToWide(app::kPathTooLongMessage));
   EXPECT_EQ(windowText(pathField()), L"");
   EXPECT_FALSE(IsWindowEnabled(control(L"Button", L"Uygula")));
 }
