@@ -218,6 +218,8 @@ endif()
 #   NAME_i686    the shipping i686 exe itself (KOVRENA_SHIPPING_EXE) under
 #                32-bit Wine, where the machine executes i386 code; elsewhere
 #                reported as skipped (code 77).
+# Each requires the fixture that brings its exe's build up to date first
+# (build_xp, build_xp_x64: tests/CMakeLists.txt).
 #   kovrena_shipping_test(NAME TARGET [TIMEOUT seconds] [ARGS …] [ENVIRONMENT VAR=value …]
 #                         [I686_ENVIRONMENT …] [X86_64_ENVIRONMENT …])
 function(kovrena_shipping_test name target)
@@ -229,15 +231,18 @@ function(kovrena_shipping_test name target)
   foreach(kind i686 x86_64)
     if(kind STREQUAL i686)
       set(exe ${KOVRENA_SHIPPING_EXE})
+      set(built build_xp)
       set(environment ${arg_ENVIRONMENT} ${arg_I686_ENVIRONMENT})
     else()
       set(exe ${KOVRENA_SHIPPING_X64_EXE})
+      set(built build_xp_x64)
       set(environment ${arg_ENVIRONMENT} ${arg_X86_64_ENVIRONMENT})
     endif()
     add_test(NAME ${name}_${kind}
       COMMAND sh ${PROJECT_SOURCE_DIR}/tools/shipping-test ${kind} $<TARGET_FILE:${target}> --gtest_brief=1
               ${arg_ARGS})
     set_tests_properties(${name}_${kind} PROPERTIES LABELS shipping SKIP_RETURN_CODE 77 RUN_SERIAL TRUE
-      TIMEOUT ${timeout} ENVIRONMENT "KOVRENA_EXE_UNDER_TEST=${exe};${environment}")
+      TIMEOUT ${timeout} ENVIRONMENT "KOVRENA_EXE_UNDER_TEST=${exe};${environment}"
+      FIXTURES_REQUIRED ${built})
   endforeach()
 endfunction()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Brings a fresh Debian 12 machine to the point where Kovrena builds and its
 # tests run: both MinGW-w64 cross compilers, 64-bit Wine, a virtual display,
-# GoogleTest, clang for the fuzzers, shellcheck for the scripts, the Turkish
+# GoogleTest, clang for the fuzzers, shellcheck for the scripts, what the
+# release command packs and checks with (dpkg-dev, lintian), the Turkish
 # locale and fonts with the metrics the windows are designed for.
 # Idempotent; quick when all is present.
 #
@@ -21,6 +22,7 @@ packages=(
   wine wine64 fonts-wine xvfb xauth x11-utils x11-apps imagemagick
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev attr libattr1-dev libcli11-dev shellcheck
+  dpkg-dev lintian
   locales fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
 )
 

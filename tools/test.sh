@@ -21,7 +21,9 @@ workflow() {
 }
 
 # The native and Windows tests check and run the two shipping builds, and
-# the Windows tests the native kovrena-cli: the order matters.
+# the Windows tests the native kovrena-cli: the order matters. ctest keeps it
+# too (fixtures that bring those builds up to date: tests/CMakeLists.txt), so
+# the workflows below in this order build each once.
 workflow xp "Kovrena.exe for Windows XP"
 workflow xp-x64 "Kovrena.exe built the shipping way for x86_64 (the Windows tests run it on every machine)"
 workflow native "native tests"

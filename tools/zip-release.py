@@ -2,7 +2,8 @@
 """Writes a zip archive whose bytes follow from the files' names and contents
 and SOURCE_DATE_EPOCH alone: entries in the order given, each dated at that
 moment, with the same attributes and no extra fields, so that two builds of
-one commit give the same archive.
+one commit give the same archive. CPack runs it on what it staged
+(cmake/zip-package.cmake), as its own ZIP generator cannot promise that.
 
     zip-release.py ARCHIVE FOLDER FILE...    the files inside FOLDER/
 """
