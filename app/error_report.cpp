@@ -3,6 +3,7 @@
 #include "app/error_report.h"
 #include "app/manifest_messages.h"
 #include "platform/product.h"
+#include "text/decimal.h"
 
 namespace kovrena::app {
 
@@ -14,7 +15,7 @@ std::string ErrorReportText(std::string_view headline, std::string_view numberLa
   text += kSupportAfter;
   text += "\r\n\r\n";
   text += numberLabel;
-  text += std::to_string(error.number);
+  text += text::SignedDecimal(error.number);
   text += "\r\n";
   text += kDetailsLabel;
   text += error.description;

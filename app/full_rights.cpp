@@ -28,10 +28,7 @@ bool WithFullRights(manifest::Report& report, const Target& target, ChosenChange
   Elevation* elevation = services.elevation;
   if (!report.fullRightsMayHelp || elevation == nullptr) return true;
   if (!elevation->helperPresent()) {
-    std::string missing(kHelperMissingBefore);
-    missing += elevation->helperName();
-    missing += kHelperMissingAfter;
-    services.messages.show(missing, mb::kOk | mb::kIconExclamation);
+    services.messages.show(std::string(kHelperMissingMessage), mb::kOk | mb::kIconExclamation);
     return false;
   }
   if (services.messages.show(std::string(kFullRightsQuestion), kFullRightsQuestionStyle) != mb::kAnswerYes) return true;

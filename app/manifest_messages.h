@@ -46,10 +46,10 @@ inline constexpr std::string_view kForeignDeleteAfter =
 // A file under the manifest's name that is no manifest at all (or cannot
 // be told to be one): it is somebody's data, and No is the default.
 inline constexpr std::string_view kNotAManifestBefore =
-    "Bu programın yanındaki manifest adlı dosya programımız tarafından yazılmış bir manifest değil: ";
-inline constexpr std::string_view kNotAManifestContent = "içindekiler bir manifest değil";
+    "Bu programın yanındaki manifest adlı dosya programımız tarafından yazılmamış: ";
+inline constexpr std::string_view kNotAManifestContent = "bir manifest değil";
 inline constexpr std::string_view kNotAManifestTooLarge = "bir manifest olamayacak kadar büyük";
-inline constexpr std::string_view kNotAManifestUnreadable = "içindekiler okunamadı";
+inline constexpr std::string_view kNotAManifestUnreadable = "okunamıyor";
 inline constexpr std::string_view kNotAManifestOverwriteAfter =
     "\r\n\r\nÜzerine yazılırsa bu dosya kaybolur. Yine de üzerine yazmak istiyor musunuz?";
 inline constexpr std::string_view kNotAManifestDeleteAfter =
@@ -101,11 +101,11 @@ inline constexpr std::string_view kFullRightsQuestion =
     "Aynı değişikliği yönetici olarak yapmak istiyor musunuz?";
 inline constexpr std::uint32_t kFullRightsQuestionStyle = mb::kYesNo | mb::kIconQuestion;
 inline constexpr std::string_view kFullRightsRefusedMessage = "Yönetici izni verilmedi, hiçbir değişiklik yapılmadı";
-inline constexpr std::string_view kHelperMissingBefore =
-    "Bu değişiklik yönetici izni istiyor; yönetici olarak yapmak için gereken ";
-inline constexpr std::string_view kHelperMissingAfter =
-    " Kovrena.exe ile aynı klasörde bulunamadı. Kovrena'yı \"Yönetici olarak çalıştır\" ile başlatıp yeniden "
-    "deneyin";
+// The release zip's helper: the one for the shipping exe's processor,
+// which the x86_64 build takes too where its own is not there.
+inline constexpr std::string_view kHelperMissingMessage =
+    "Bu değişiklik yönetici izni istiyor; yönetici olarak yapmak için gereken kovrena-cli.exe Kovrena.exe ile aynı "
+    "klasörde bulunamadı. Kovrena'yı \"Yönetici olarak çalıştır\" ile başlatıp yeniden deneyin";
 
 inline constexpr std::string_view kSupportBefore =
     "Aşağıda yazılı hata ile ilgili ayrıntılı bilgileri bize ulaştırırsanız (";

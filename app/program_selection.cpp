@@ -55,15 +55,19 @@ Status checkAndStore(AnaFormValues& values, SelectionControls& controls, FileSys
   return std::nullopt;
 }
 
+// A choice that cannot be worked on: said why, and the path field emptied
+// so that "Uygula" waits for a new one.
+void refuseChoice(SelectionControls& controls, MessageBoxService& messages, std::string_view why) {
+  messages.show(std::string(why), mb::kOk | mb::kIconInformation);
+  controls.setApplyEnabled(false);
+  controls.setPathText("");
+}
+
 // Ends the selection by the failure's number.
 void endSelection(SelectionControls& controls, MessageBoxService& messages, const Status& failure) {
   if (!failure) return;
   switch (failure->number) {
-    case kErrFileNotFound:
-      messages.show(std::string(kNotFoundMessage), mb::kOk | mb::kIconInformation);
-      controls.setApplyEnabled(false);
-      controls.setPathText("");
-      return;
+    case kErrFileNotFound: return refuseChoice(controls, messages, kNotFoundMessage);
     default:
       ShowErrorReport(messages, kApplyHeadline, kSelectionNumberLabel, *failure);
   }
@@ -90,11 +94,8 @@ void cmdGözatClick(AnaFormValues& values, SelectionControls& controls, OpenFile
   switch (choice.value().end) {
     case DialogEnd::Chosen: return SelectProgram(values, controls, files, messages, self, choice.value());
     case DialogEnd::Cancelled: return;
-    case DialogEnd::NameTooLong:
-      messages.show(std::string(kPathTooLongMessage), mb::kOk | mb::kIconInformation);
-      controls.setApplyEnabled(false);
-      controls.setPathText("");
-      return;
+    case DialogEnd::NameTooLong: return refuseChoice(controls, messages, kPathTooLongMessage);
+    case DialogEnd::NameInvalid: return refuseChoice(controls, messages, kNotFoundMessage);
   }
 }
 

@@ -22,9 +22,14 @@ struct OpenFileSettings {
   friend bool operator==(const OpenFileSettings&, const OpenFileSettings&) = default;
 };
 
-// How the dialog closed: with a file, cancelled, or on a name longer than
-// its buffer takes (maxFileLength), which is the user's doing, not a fault.
-enum class DialogEnd { Chosen, Cancelled, NameTooLong };
+// How the dialog closed: with a file, cancelled, or on a name it could not
+// take, which is the user's doing, not a fault.
+enum class DialogEnd {
+  Chosen,
+  Cancelled,
+  NameTooLong,  // longer than maxFileLength
+  NameInvalid,  // a name no file can have: it names no file
+};
 
 struct OpenFileChoice {
   std::string fileName;   // the full path

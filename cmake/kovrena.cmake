@@ -52,8 +52,11 @@ function(kovrena_room_code target)
     set_target_properties(${target} PROPERTIES INTERPROCEDURAL_OPTIMIZATION ON)
     # Smallest code rather than small and fast: nothing in it is busy for
     # long enough to notice. No frame pointer either (this target keeps one
-    # by default, which costs every function a few bytes and a register).
-    target_compile_options(${target} PRIVATE -Oz -fomit-frame-pointer ${KOVRENA_WINDOW_STACK_OPTIONS})
+    # by default, which costs every function a few bytes and a register),
+    # and a small function is called rather than copied into each caller
+    # (the many string and vector members above all).
+    target_compile_options(${target} PRIVATE -Oz -fomit-frame-pointer -fno-inline-small-functions
+      ${KOVRENA_WINDOW_STACK_OPTIONS})
     # kovrena-cli links the same objects without optimising across them
     # (this compiler fails on its parser's code there, or gives both forms of
     # an inline function twice): each object carries its machine code too.

@@ -1,13 +1,14 @@
 #include "dialogs/about.h"
 
 #include "platform/product.h"
+#include "text/decimal.h"
 
 namespace kovrena::dialogs {
 
 AboutTexts AboutLoadTexts(std::string_view programTitle, unsigned major, unsigned minor) {
   AboutTexts texts;
   texts.title = std::string(programTitle) + " Hakkında ";
-  texts.lblVersion = "Version: " + std::to_string(major) + "." + std::to_string(minor);
+  texts.lblVersion = "Version: " + text::Decimal(major) + "." + text::Decimal(minor);
   texts.lblTitle = std::string(programTitle);
   return texts;
 }

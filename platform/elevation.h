@@ -18,8 +18,6 @@ class Elevation {
   virtual ~Elevation() = default;
   // Whether the helper is where it is looked for.
   virtual bool helperPresent() = 0;
-  // The helper's name, as the user looks for it.
-  virtual std::string helperName() = 0;
   // Starts the helper with full rights on these arguments (UTF-8, one
   // argument each, however they are spelled) and waits until it ends. A
   // failure: it could not be started.

@@ -5,6 +5,7 @@
 
 #include "text/letter_case.h"
 #include "text/utf.h"
+#include "text/decimal.h"
 
 namespace kovrena {
 
@@ -45,9 +46,9 @@ std::string TemporaryPathFor(std::string_view path, Writer writer, std::uint32_t
                              std::size_t longest) {
   std::string ending = ".";
   ending += writer.platform;
-  ending += std::to_string(writer.process);
+  ending += text::Decimal(writer.process);
   ending += '-';
-  ending += std::to_string(attempt);
+  ending += text::Decimal(attempt);
   ending += kTemporaryEnding;
   const std::size_t start = nameStart(path, units);
   std::string_view name = path.substr(start);

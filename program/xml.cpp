@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "text/utf.h"
+#include "text/decimal.h"
 
 namespace kovrena::program {
 
@@ -59,7 +60,7 @@ class Parser {
   XmlReading failed(const std::string& what) {
     std::size_t line = 1;
     for (std::size_t i = 0; i < at_ && i < text_.size(); ++i) line += text_[i] == '\n' ? 1 : 0;
-    return XmlReading{std::nullopt, "satır " + std::to_string(line) + ": " + what};
+    return XmlReading{std::nullopt, "satır " + text::Decimal(static_cast<std::uint32_t>(line)) + ": " + what};
   }
   bool fail(std::string what) {
     fault_ = std::move(what);
@@ -301,7 +302,7 @@ std::optional<std::string_view> XmlElement::attribute(std::string_view attribute
 }
 
 XmlReading ReadXml(std::string_view bytes) {
-  if (bytes.size() > kLargestXml) return XmlReading{std::nullopt, "belge " + std::to_string(kLargestXml / 1024) + " KB'tan büyük", true};
+  if (bytes.size() > kLargestXml) return XmlReading{std::nullopt, "belge " + text::Decimal(static_cast<std::uint32_t>(kLargestXml / 1024)) + " KB'tan büyük", true};
   const std::string text = utf8Of(bytes);
   return Parser(text).read();
 }

@@ -11,7 +11,7 @@
 #include "app/program_drop.h"
 #include "app/win32/ana_form_services.h"
 #include "platform/win32/text.h"
-#include "ui/win32/system_function.h"
+#include "platform/win32/system_function.h"
 
 namespace kovrena::app::win32 {
 
@@ -30,7 +30,7 @@ void AnaForm::letDropsThrough() {
   // Explorer without them: Vista and later filter these messages out for it.
   // XP has no such filter, nor the function.
   using ChangeFilter = BOOL WINAPI(UINT, DWORD);
-  const auto change = ui::win32::SystemFunction<ChangeFilter>(L"user32.dll", "ChangeWindowMessageFilter");
+  const auto change = kovrena::win32::SystemFunction<ChangeFilter>(L"user32.dll", "ChangeWindowMessageFilter");
   if (change == nullptr) return;
   for (const UINT message : {static_cast<UINT>(WM_DROPFILES), static_cast<UINT>(WM_COPYDATA), kCopyGlobalData}) {
     change(message, kLetThrough);
@@ -40,8 +40,8 @@ void AnaForm::letDropsThrough() {
 void AnaForm::onDrop(HDROP drop) {
   // shell32 is loaded with the first drop; the window was made to accept
   // files by its style alone, which is all DragAcceptFiles would have set.
-  static const auto query = ui::win32::SystemFunction<decltype(DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
-  static const auto finish = ui::win32::SystemFunction<decltype(DragFinish)>(L"shell32.dll", "DragFinish");
+  static const auto query = kovrena::win32::SystemFunction<decltype(DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
+  static const auto finish = kovrena::win32::SystemFunction<decltype(DragFinish)>(L"shell32.dll", "DragFinish");
   if (query == nullptr || finish == nullptr) return;
   std::vector<std::string> paths;
   // Disabled, the window is under a modal window or message box of its own

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/win32/text.h"
-#include "ui/win32/system_function.h"
+#include "platform/win32/system_function.h"
 
 namespace kovrena::app::win32 {
 
@@ -44,9 +44,9 @@ Result<OpenFileChoice> Win32OpenFileDialog::show(const OpenFileSettings& setting
 
   // comdlg32 is loaded when the dialog is first asked for.
   static const auto getOpenFileName =
-      ui::win32::SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+      kovrena::win32::SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
   static const auto extendedError =
-      ui::win32::SystemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+      kovrena::win32::SystemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
   if (getOpenFileName == nullptr || extendedError == nullptr) {
     const DWORD error = GetLastError();
     return Error{static_cast<std::int32_t>(error != 0 ? error : ERROR_MOD_NOT_FOUND), "The file dialog failed"};
@@ -57,9 +57,8 @@ Result<OpenFileChoice> Win32OpenFileDialog::show(const OpenFileSettings& setting
   const DWORD code = extendedError();
   if (code == 0) return OpenFileChoice{{}, {}, DialogEnd::Cancelled};
   if (code == FNERR_BUFFERTOOSMALL) return OpenFileChoice{{}, {}, DialogEnd::NameTooLong};
-  std::string description = "The file dialog failed";
-  if (code == FNERR_INVALIDFILENAME) description = "The file name is invalid";
-  return Error{static_cast<std::int32_t>(code), description};
+  if (code == FNERR_INVALIDFILENAME) return OpenFileChoice{{}, {}, DialogEnd::NameInvalid};
+  return Error{static_cast<std::int32_t>(code), "The file dialog failed"};
 }
 
 }  // namespace kovrena::app::win32

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "ui/win32/system_function.h"
+#include "platform/win32/system_function.h"
 
 namespace kovrena::dialogs::win32 {
 
@@ -10,7 +10,7 @@ void Win32ShellOpener::execute(HWND window, const wchar_t* operation, const wcha
                                const wchar_t* parameters, const wchar_t* directory, int showCommand) {
   // shell32 is loaded on the first link followed. A missing mail program or
   // browser (or shell) is not reported: the window stays as it was.
-  static const auto shellExecute = ui::win32::SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+  static const auto shellExecute = kovrena::win32::SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
   if (shellExecute != nullptr) shellExecute(window, operation, file, parameters, directory, showCommand);
 }
 

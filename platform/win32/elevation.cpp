@@ -5,6 +5,7 @@
 #include "platform/win32/last_error.h"
 #include "platform/win32/own_path.h"
 #include "platform/win32/scoped.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/text.h"
 
 namespace kovrena::win32 {
@@ -58,7 +59,6 @@ std::wstring Win32Elevation::helperPath() {
 
 bool Win32Elevation::helperPresent() { return !helperPath().empty(); }
 
-std::string Win32Elevation::helperName() { return ToUtf8(kHelpers[0]); }
 
 Result<ElevatedRun> Win32Elevation::run(const std::vector<std::string>& arguments) {
   const std::wstring helper = helperPath();
@@ -77,7 +77,10 @@ Result<ElevatedRun> Win32Elevation::run(const std::vector<std::string>& argument
   start.lpFile = helper.c_str();
   start.lpParameters = parameters.c_str();
   start.nShow = SW_HIDE;
-  if (!ShellExecuteExW(&start)) {
+  // shell32 is loaded for this, not with the program.
+  const auto shellExecute = SystemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
+  if (shellExecute == nullptr) return ErrorFromCode(GetLastError());
+  if (!shellExecute(&start)) {
     const DWORD code = GetLastError();
     if (code == ERROR_CANCELLED) return ElevatedRun::Refused;
     return ErrorFromCode(code);

@@ -16,7 +16,6 @@ class Win32Elevation final : public Elevation {
   // owner: the window the consent prompt belongs to.
   explicit Win32Elevation(HWND owner);
   bool helperPresent() override;
-  std::string helperName() override;
   Result<ElevatedRun> run(const std::vector<std::string>& arguments) override;
 
  private:

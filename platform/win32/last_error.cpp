@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/win32/text.h"
+#include "text/decimal.h"
 
 namespace kovrena::win32 {
 
@@ -19,7 +20,7 @@ Error ErrorFromCode(DWORD code) {
   }
   // The number through the narrow conversion: the wide one formats with a
   // printf that would be linked into the program for this line alone.
-  std::string description = text.empty() ? "Windows error " + std::to_string(code) : ToUtf8(text);
+  std::string description = text.empty() ? "Windows error " + text::Decimal(code) : ToUtf8(text);
   const bool notFound = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
   return Error{notFound ? kErrFileNotFound : static_cast<std::int32_t>(code), std::move(description)};
 }

@@ -17,7 +17,6 @@ class FakeElevation final : public Elevation {
   std::vector<std::vector<std::string>> runs;
 
   bool helperPresent() override { return present; }
-  std::string helperName() override { return "kovrena-cli.exe"; }
   Result<ElevatedRun> run(const std::vector<std::string>& arguments) override {
     runs.push_back(arguments);
     if (promptRefused) return ElevatedRun::Refused;

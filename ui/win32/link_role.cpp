@@ -2,9 +2,11 @@
 
 #include <oleacc.h>
 
-#include "ui/win32/system_function.h"
+#include "platform/win32/system_function.h"
 
 namespace kovrena::ui::win32 {
+
+using kovrena::win32::SystemFunction;
 
 namespace {
 

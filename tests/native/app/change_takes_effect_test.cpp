@@ -36,7 +36,7 @@ void addBoxes(std::vector<Box>& boxes, const testing::ShownMessage& shown) {
   const std::pair<std::string_view, Box> openings[] = {
       {kAppliedBefore, Box::Applied}, {kUndoneMessage, Box::Undone}, {kOverwriteQuestion, Box::Overwrite},
       {kFullRightsQuestion, Box::FullRights}, {kFullRightsRefusedMessage, Box::Refused},
-      {kHelperMissingBefore, Box::Missing}, {kApplyHeadline, Box::ApplyError}, {kUndoHeadline, Box::UndoError}};
+      {kHelperMissingMessage, Box::Missing}, {kApplyHeadline, Box::ApplyError}, {kUndoHeadline, Box::UndoError}};
   Box box = Box::Other;
   for (const auto& [opening, meant] : openings) box = shown.text.starts_with(opening) ? meant : box;
   // Yes is the default of the question of full rights: it is what the user chose.

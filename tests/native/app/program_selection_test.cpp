@@ -78,6 +78,8 @@ TEST(ProgramSelectionOutcome, EveryOutcomeRow) {
        kEarlier, kEarlier, "eski.exe", true, true, false, true, false, {}, DialogEnd::Cancelled},
       {"a name longer than the dialog takes", std::nullopt, "", "", {}, "", kEarlier, "eski.exe", false, true, false,
        true, false, {std::string(kPathTooLongMessage)}, DialogEnd::NameTooLong},
+      {"a name no file can have", std::nullopt, "", "", {}, "", kEarlier, "eski.exe", false, true, false, true, false,
+       {"Belirttiğiniz dosya bulunamadı"}, DialogEnd::NameInvalid},
       {"not found", std::nullopt, "C:\\yok\\yok.exe", "yok.exe", {},
        "", kEarlier, "eski.exe", false, true, false, true, false, {"Belirttiğiniz dosya bulunamadı"}},
       {"itself", std::nullopt, "C:\\Araçlar\\Kovrena.exe", "Kovrena.exe", {{"C:\\Araçlar\\Kovrena.exe", attr::kNormal}},

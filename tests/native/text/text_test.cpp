@@ -2,11 +2,21 @@
 
 #include <string>
 
+#include "text/decimal.h"
 #include "text/hex.h"
 #include "text/utf.h"
 
 namespace kovrena::text {
 namespace {
+
+// The numbers of the error report and of temporary names read as
+// std::to_string writes them, at both ends of their range.
+TEST(Decimal, AsToStringWritesThem) {
+  for (const std::uint32_t value : {0u, 7u, 10u, 4294967295u}) EXPECT_EQ(Decimal(value), std::to_string(value));
+  for (const std::int32_t value : {0, -1, 53, -2147483647 - 1, 2147483647}) {
+    EXPECT_EQ(SignedDecimal(value), std::to_string(value));
+  }
+}
 
 TEST(Hex, DigitsBothWays) {
   for (unsigned value = 0; value < 16; ++value) {

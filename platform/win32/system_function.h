@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace kovrena::ui::win32 {
+namespace kovrena::win32 {
 
 // The function name of dll, or null when either cannot be had. The DLL
 // stays loaded for the rest of the program, as an import would.
@@ -24,4 +24,4 @@ Function* SystemFunction(const wchar_t* dll, const char* name) {
   return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
-}  // namespace kovrena::ui::win32
+}  // namespace kovrena::win32
