@@ -354,6 +354,23 @@ TEST_F(EngineThroughTheWindow, ALinkThatLeadsRoundToItselfIsNamedAndLeft) {
   DeleteFileW(program.c_str());
 }
 
+// A path typed with dots or blanks after its name opens the program
+// without them (Win32 drops them), and so does the loader: the manifest
+// beside it is named after the program, never "….exe..manifest".
+TEST_F(EngineThroughTheWindow, APathTypedWithADotOrBlankAtItsEndGetsTheManifestTheLoaderReads) {
+  const std::wstring manifestPath = target_ + L".manifest";
+  for (const std::wstring& typed : {target_ + L".", target_ + L" ."}) {
+    SCOPED_TRACE(ToUtf8(typed));
+    applyTo(typed);
+    expectMessage(L"Seçtiğiniz programa (" + typed.substr(folder_.size() + 1) + L") XP Görünüm Stili uygulandı");
+    EXPECT_EQ(bytesOf(manifestPath), manifest::BuildManifestText("Örnek Program.exe", "amd64"));
+    WIN32_FIND_DATAW found{};
+    EXPECT_FALSE(win32::UniqueFind(FindFirstFileW((typed + L".manifest").c_str(), &found)));
+    SetFileAttributesW(manifestPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(manifestPath.c_str());
+  }
+}
+
 // A name longer than the dialog takes is the user's to shorten, not a
 // fault to report: a message with the limit, and the path field emptied.
 TEST_F(EngineThroughTheWindow, ANameLongerThanTheDialogTakesIsSaidSo) {
