@@ -12,17 +12,18 @@
 #include <filesystem>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "app/error_report.h"
 #include "app/manifest_messages.h"
 #include "app/manifest_procedures.h"
 #include "manifest/engine.h"
 #include "platform/posix/disk.h"
-#include "tests/fakes/pe_builder.h"
 #include "platform/posix/file_system.h"
+#include "tests/contracts/engine_contract.h"
+#include "tests/fakes/pe_builder.h"
 #include "tests/fakes/apply_controls.h"
 #include "tests/fakes/faulty_file_system.h"
 #include "tests/fakes/message_box.h"
@@ -32,8 +33,6 @@ namespace kovrena::app {
 namespace {
 
 using manifest::BuildManifestText;
-using manifest::ManifestFileKontrol;
-using manifest::ManifestPath;
 using manifest::OldManifest;
 using manifest::WriteManifestFile;
 
@@ -50,6 +49,32 @@ using testing::writeFile;
 const std::string kApplied = "Seçtiğiniz programa (Çizim & Boya.exe) XP Görünüm Stili uygulandı";
 const std::string kUndone = "Seçtiğiniz programa yapılmış XP Stili Görünüm düzenlemesi geri alındı";
 
+// The engine's contract on the POSIX file system and disk, on a fresh folder.
+class PosixEngineSubject final : public contract::EngineSubject {
+ public:
+  bool ready() const override { return folder_.ok(); }
+  FileSystem& files() override { return files_; }
+  Disk& disk() override { return disk_; }
+  std::string folder() const override { return folder_.path(); }
+  bool write(const std::string& path, const std::string& bytes) override {
+    writeFile(path, bytes);
+    return readFile(path) == bytes;
+  }
+  bool makeFolder(const std::string& path) override { return ::mkdir(path.c_str(), 0755) == 0; }
+  std::optional<std::string> read(const std::string& path) override { return readFile(path); }
+
+ private:
+  TempFolder folder_;
+  posix::PosixFileSystem files_;
+  posix::PosixDisk disk_;
+};
+
+using contract::EngineContract;
+INSTANTIATE_TEST_SUITE_P(Posix, EngineContract,
+                         ::testing::Values(contract::EngineMaker{"Posix",
+                                                                 [] { return std::make_unique<PosixEngineSubject>(); }}),
+                         contract::EngineMakerName);
+
 class EngineOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -58,11 +83,6 @@ class EngineOnDisk : public ::testing::Test {
     target.programName = "Çizim & Boya.exe";
     manifest = target.path + ".manifest";
     writeFile(target.path, testing::BuildPe({}).bytes);
-  }
-  std::vector<std::string> texts() const {
-    std::vector<std::string> result;
-    for (const auto& shown : messages.shown) result.push_back(shown.text);
-    return result;
   }
 
   TempFolder folder;
@@ -75,60 +95,6 @@ class EngineOnDisk : public ::testing::Test {
   Target target;
   std::string manifest;
 };
-
-TEST_F(EngineOnDisk, ApplyWritesHiddenSystemUtf8ManifestAndUndoRemovesIt) {
-  cmdUygulaClick(target, controls, services());
-  EXPECT_EQ(texts(), std::vector<std::string>{kApplied});
-  EXPECT_EQ(readFile(manifest), BuildManifestText(target.programName));
-  EXPECT_NE(readFile(manifest)->find("name=\"\xC3\x87izim &amp; Boya.exe\"/>"), std::string::npos);
-  EXPECT_EQ(rawDosAttrib(manifest), "0x6");
-  EXPECT_EQ(folder.entries().size(), 2u) << "no temporary file left";
-  EXPECT_EQ(files.findFile(manifest, attr::kPlainLookup).value(), "");
-  EXPECT_EQ(ManifestFileKontrol(files, manifest).value(), true);
-
-  controls.applyOption = false;
-  cmdUygulaClick(target, controls, services());
-  EXPECT_EQ(texts(), (std::vector<std::string>{kApplied, kUndone}));
-  EXPECT_FALSE(readFile(manifest).has_value());
-  EXPECT_EQ(readFile(target.path), testing::BuildPe({}).bytes);
-}
-
-TEST_F(EngineOnDisk, ReadOnlyHandWrittenManifestIsReplacedAfterYes) {
-  writeFile(manifest, "eski");
-  ASSERT_EQ(::chmod(manifest.c_str(), 0444), 0);
-  messages.answers = {mb::kAnswerYes};
-  cmdUygulaClick(target, controls, services());
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].style, 308u);
-  EXPECT_EQ(messages.shown[1].text, kApplied);
-  EXPECT_EQ(readFile(manifest), BuildManifestText(target.programName));
-  EXPECT_EQ(files.getAttributes(manifest).value(), attr::kHidden | attr::kSystem);
-}
-
-TEST_F(EngineOnDisk, FolderNamedLikeTheManifest) {
-  ASSERT_EQ(::mkdir(manifest.c_str(), 0755), 0);
-  cmdUygulaClick(target, controls, services());
-  controls.applyOption = false;
-  cmdUygulaClick(target, controls, services());
-  // Both ways the user is told what is there, and the folder stays.
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].text, std::string(kBlockedBefore) + std::string(kBlockedFolder) +
-                                        std::string(kBlockedApplyAfter));
-  EXPECT_EQ(messages.shown[1].text, std::string(kBlockedBefore) + std::string(kBlockedFolder) +
-                                        std::string(kBlockedUndoAfter));
-  struct stat info {};
-  EXPECT_EQ(::stat(manifest.c_str(), &info), 0);
-  EXPECT_TRUE(S_ISDIR(info.st_mode)) << "the folder is not ours to remove";
-}
-
-TEST_F(EngineOnDisk, FolderRemovedUnderTheProgramGivesNotFoundAndClearsThePath) {
-  target.path = folder / "gone/prog.exe";
-  controls.pathText = target.path;
-  cmdUygulaClick(target, controls, services());
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Belirttiğiniz dosya bulunamadı");
-  EXPECT_EQ(controls.pathText, "");
-}
 
 // A file-size limit makes write() stop part-way and then fail with EFBIG:
 // a real disk refusing the data, without mounting anything.

@@ -1,0 +1,158 @@
+#include "tests/contracts/engine_contract.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/manifest_messages.h"
+#include "manifest/engine.h"
+#include "tests/fakes/faulty_file_system.h"
+#include "tests/fakes/pe_builder.h"
+
+namespace kovrena::contract {
+
+using app::cmdUygulaClick;
+using manifest::BuildManifestText;
+using testing::ShownMessage;
+
+void EngineContract::SetUp() {
+  subject_ = GetParam().make();
+  ASSERT_TRUE(subject_ != nullptr && subject_->ready()) << "no empty folder for " << GetParam().name;
+  target = app::Target{path("Çizim & Boya.exe"), "Çizim & Boya.exe"};
+  manifest = target.path + ".manifest";
+  controls.pathText = target.path;
+  ASSERT_TRUE(subject_->write(target.path, testing::BuildPe({}).bytes));
+}
+
+std::string EngineContract::path(const std::string& name) const {
+  return subject_->folder() + separator() + name;
+}
+
+std::string EngineContract::separator() const { return subject_->disk().style() == PathStyle::Windows ? "\\" : "/"; }
+
+std::size_t EngineContract::entries() {
+  const Result<std::vector<FolderEntry>> listed = subject_->disk().list(subject_->folder());
+  return listed ? listed.value().size() : 0;
+}
+
+namespace {
+
+const ShownMessage kApplied{"Seçtiğiniz programa (Çizim & Boya.exe) XP Görünüm Stili uygulandı", 64};
+const ShownMessage kUndone{"Seçtiğiniz programa yapılmış XP Stili Görünüm düzenlemesi geri alındı", 64};
+constexpr std::uint32_t kShownBits = attr::kReadOnly | attr::kHidden | attr::kSystem;
+
+std::uint32_t shownBits(FileSystem& files, const std::string& path) {
+  const Result<std::uint32_t> attributes = files.getAttributes(path);
+  return attributes ? attributes.value() & kShownBits : attr::kDirectory;
+}
+
+TEST_P(EngineContract, ApplyWritesAHiddenSystemManifestAndUndoRemovesIt) {
+  cmdUygulaClick(target, controls, services());
+  EXPECT_EQ(messages.shown, std::vector<ShownMessage>{kApplied});
+  EXPECT_EQ(at().read(manifest), BuildManifestText(target.programName));
+  EXPECT_NE(at().read(manifest).value_or("").find("name=\"\xC3\x87izim &amp; Boya.exe\"/>"), std::string::npos);
+  EXPECT_EQ(shownBits(at().files(), manifest), attr::kHidden | attr::kSystem);
+  EXPECT_EQ(entries(), 2u) << "no temporary file left";
+  EXPECT_EQ(at().files().findFile(manifest, attr::kPlainLookup).value(), "");
+  EXPECT_EQ(manifest::ManifestFileKontrol(at().files(), manifest).value(), true);
+  EXPECT_FALSE(controls.applyEnabled);
+
+  controls.applyOption = false;
+  cmdUygulaClick(target, controls, services());
+  EXPECT_EQ(messages.shown, (std::vector<ShownMessage>{kApplied, kUndone}));
+  EXPECT_FALSE(at().read(manifest).has_value());
+  EXPECT_EQ(at().read(target.path), testing::BuildPe({}).bytes);
+}
+
+// A manifest that was there before, hand-written, is replaced only after
+// Yes, read-only or not (Windows renames over none until that is cleared).
+TEST_P(EngineContract, AnOldManifestIsReplacedOnlyAfterYes) {
+  const struct {
+    std::uint32_t attributes;
+    int answer;
+  } cases[] = {{attr::kNormal, mb::kAnswerNo},
+               {attr::kReadOnly, mb::kAnswerYes},
+               {attr::kHidden | attr::kSystem | attr::kReadOnly, mb::kAnswerYes}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "attributes " << c.attributes << " answer " << c.answer);
+    const bool yes = c.answer == mb::kAnswerYes;
+    ASSERT_TRUE(at().write(manifest, "eski"));
+    ASSERT_EQ(at().files().setAttributes(manifest, c.attributes), std::nullopt);
+    messages.shown.clear();
+    messages.answers = {c.answer};
+    controls.applyEnabled = true;
+    cmdUygulaClick(target, controls, services());
+    ASSERT_EQ(messages.shown.size(), yes ? 2u : 1u);
+    EXPECT_EQ(messages.shown[0].style, 308u);
+    if (yes) {
+      EXPECT_EQ(messages.shown[1], kApplied);
+    }
+    EXPECT_EQ(at().read(manifest), yes ? BuildManifestText(target.programName) : "eski");
+    EXPECT_EQ(shownBits(at().files(), manifest), yes ? attr::kHidden | attr::kSystem : c.attributes);
+    EXPECT_EQ(controls.applyEnabled, !yes);
+    EXPECT_EQ(entries(), 2u) << "the program and its manifest, no temporary file";
+    ASSERT_EQ(at().files().setAttributes(manifest, attr::kNormal), std::nullopt);
+  }
+}
+
+TEST_P(EngineContract, UndoRemovesHiddenVisibleAndReadOnlyManifests) {
+  for (const std::uint32_t attributes : {attr::kHidden | attr::kSystem, attr::kNormal, attr::kReadOnly,
+                                         attr::kHidden | attr::kSystem | attr::kReadOnly}) {
+    SCOPED_TRACE(attributes);
+    messages.shown.clear();
+    ASSERT_TRUE(at().write(manifest, testing::EmbeddedManifestText(true)));
+    ASSERT_EQ(at().files().setAttributes(manifest, attributes), std::nullopt);
+    app::ManifestGeriAl(target, controls, services());
+    EXPECT_EQ(messages.shown, std::vector<ShownMessage>{kUndone});
+    EXPECT_FALSE(at().read(manifest).has_value());
+  }
+  EXPECT_EQ(at().read(target.path), testing::BuildPe({}).bytes);
+}
+
+TEST_P(EngineContract, AFolderNamedLikeTheManifestIsNamedAndLeftBothWays) {
+  ASSERT_TRUE(at().makeFolder(manifest));
+  cmdUygulaClick(target, controls, services());
+  controls.applyOption = false;
+  cmdUygulaClick(target, controls, services());
+  const std::string there = std::string(app::kBlockedBefore) + std::string(app::kBlockedFolder);
+  const std::vector<ShownMessage> expected = {{there + std::string(app::kBlockedApplyAfter), 64},
+                                              {there + std::string(app::kBlockedUndoAfter), 64}};
+  EXPECT_EQ(messages.shown, expected);
+  EXPECT_EQ(controls.pathText, target.path);
+  EXPECT_EQ(at().disk().kindOf(manifest, false).value(), EntryKind::Folder) << "the folder is not ours to remove";
+}
+
+TEST_P(EngineContract, AMissingFolderIsNotFoundOnApplyAndNothingToUndo) {
+  target.path = path("gitti") + separator() + "prog.exe";
+  cmdUygulaClick(target, controls, services());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Belirttiğiniz dosya bulunamadı");
+  EXPECT_EQ(controls.pathText, "");
+
+  // The lookup of a path whose folder is gone finds nothing; it is no failure.
+  controls.applyOption = false;
+  cmdUygulaClick(target, controls, services());
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].style, 48u);
+}
+
+// Whichever step of the write fails, the old manifest stays whole and the
+// temporary file goes.
+TEST_P(EngineContract, AFailedStepLeavesTheOldManifestAndNothingElse) {
+  for (const testing::FileOp op :
+       {testing::FileOp::Write, testing::FileOp::Flush, testing::FileOp::SetAttributes, testing::FileOp::Replace}) {
+    SCOPED_TRACE(static_cast<int>(op));
+    ASSERT_TRUE(at().write(manifest, "eski"));
+    testing::FaultyFileSystem failing(at().files());
+    failing.faults = {{op, Error{5, "kesildi"}}};
+    const Status failure = manifest::WriteManifestFile(failing, manifest, BuildManifestText(target.programName),
+                                                       manifest::OldManifest::Replace);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->number, 5);
+    EXPECT_EQ(at().read(manifest), "eski");
+    EXPECT_EQ(entries(), 2u) << "the program and the old manifest only";
+  }
+}
+
+}  // namespace
+}  // namespace kovrena::contract
