@@ -7,7 +7,6 @@
 #include "app/manifest_messages.h"
 #include "manifest/engine.h"
 #include "tests/fakes/faulty_file_system.h"
-#include "tests/fakes/pe_builder.h"
 
 namespace kovrena::contract {
 
@@ -15,30 +14,8 @@ using app::cmdUygulaClick;
 using manifest::BuildManifestText;
 using testing::ShownMessage;
 
-void EngineContract::SetUp() {
-  subject_ = GetParam().make();
-  ASSERT_TRUE(subject_ != nullptr && subject_->ready()) << "no empty folder for " << GetParam().name;
-  target = app::Target{path("Çizim & Boya.exe"), "Çizim & Boya.exe"};
-  manifest = target.path + ".manifest";
-  controls.pathText = target.path;
-  ASSERT_TRUE(subject_->write(target.path, testing::BuildPe({}).bytes));
-}
-
-std::string EngineContract::path(const std::string& name) const {
-  return subject_->folder() + separator() + name;
-}
-
-std::string EngineContract::separator() const { return subject_->disk().style() == PathStyle::Windows ? "\\" : "/"; }
-
-std::size_t EngineContract::entries() {
-  const Result<std::vector<FolderEntry>> listed = subject_->disk().list(subject_->folder());
-  return listed ? listed.value().size() : 0;
-}
-
 namespace {
 
-const ShownMessage kApplied{"Seçtiğiniz programa (Çizim & Boya.exe) XP Görünüm Stili uygulandı", 64};
-const ShownMessage kUndone{"Seçtiğiniz programa yapılmış XP Stili Görünüm düzenlemesi geri alındı", 64};
 constexpr std::uint32_t kShownBits = attr::kReadOnly | attr::kHidden | attr::kSystem;
 
 std::uint32_t shownBits(FileSystem& files, const std::string& path) {
@@ -147,8 +124,7 @@ TEST_P(EngineContract, AFailedStepLeavesTheOldManifestAndNothingElse) {
     failing.faults = {{op, Error{5, "kesildi"}}};
     const Status failure = manifest::WriteManifestFile(failing, manifest, BuildManifestText(target.programName),
                                                        manifest::OldManifest::Replace);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->number, 5);
+    EXPECT_EQ(failure ? failure->number : 0, 5);
     EXPECT_EQ(at().read(manifest), "eski");
     EXPECT_EQ(entries(), 2u) << "the program and the old manifest only";
   }

@@ -7,15 +7,11 @@
 
 #include "app/error_report.h"
 #include "app/manifest_messages.h"
-#include "app/manifest_procedures.h"
 #include "platform/win32/disk.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/text.h"
 #include "tests/contracts/engine_contract.h"
-#include "tests/fakes/apply_controls.h"
-#include "tests/fakes/message_box.h"
-#include "tests/fakes/pe_builder.h"
 #include "tests/wine/platform/win_files.h"
 
 namespace kovrena::app {
@@ -46,32 +42,25 @@ class Win32EngineSubject final : public contract::EngineSubject {
   win32::Win32Disk disk_;
 };
 
+const contract::EngineMaker kWin32{"Win32", [] { return std::make_unique<Win32EngineSubject>(); }};
 using contract::EngineContract;
-INSTANTIATE_TEST_SUITE_P(Wine, EngineContract,
-                         ::testing::Values(contract::EngineMaker{"Win32",
-                                                                 [] { return std::make_unique<Win32EngineSubject>(); }}),
-                         contract::EngineMakerName);
+INSTANTIATE_TEST_SUITE_P(Wine, EngineContract, ::testing::Values(kWin32), contract::EngineMakerName);
+
+// What the Win32 disk alone is asked.
+class EngineOnWindows : public EngineContract {};
+INSTANTIATE_TEST_SUITE_P(Wine, EngineOnWindows, ::testing::Values(kWin32), contract::EngineMakerName);
 
 // A host link at the manifest path: apply (Yes) and undo both end in the
 // error report, and the file it leads to stays as it was.
-TEST(EngineOnWindows, LinkAtTheManifestPathGetsTheErrorReport) {
-  Win32EngineSubject at;
-  ASSERT_TRUE(at.ready());
-  const std::string programName = "Şekil İşleyici.exe";
-  const Target target{at.folder() + "\\" + programName, programName};
-  const std::string manifest = target.path + ".manifest";
-  const std::string victim = at.folder() + "\\başkasının.txt";
-  ASSERT_TRUE(writeBytes(target.path, testing::BuildPe({}).bytes));
+TEST_P(EngineOnWindows, LinkAtTheManifestPathGetsTheErrorReport) {
+  const std::string victim = path("başkasının.txt");
   ASSERT_TRUE(writeBytes(victim, "dokunma"));
   if (!testing::makeHostLink(victim, manifest)) GTEST_SKIP() << "no host link can be made here (not under Wine)";
   const Error refused = win32::ErrorFromCode(ERROR_CANT_RESOLVE_FILENAME);
-  testing::RecordingMessageBox messages;
-  testing::RecordingControls controls;
-  const ManifestServices services{messages, at.files(), at.disk(), HostSystem{System::Xp, false}, nullptr};
   messages.answers = {mb::kAnswerYes};
-  cmdUygulaClick(target, controls, services);
+  cmdUygulaClick(target, controls, services());
   controls.applyOption = false;
-  cmdUygulaClick(target, controls, services);
+  cmdUygulaClick(target, controls, services());
   testing::removeHostLinks({manifest});
   ASSERT_EQ(messages.shown.size(), 3u);
   EXPECT_EQ(messages.shown[0].style, 308u);
@@ -79,7 +68,7 @@ TEST(EngineOnWindows, LinkAtTheManifestPathGetsTheErrorReport) {
   EXPECT_EQ(messages.shown[2].text, ErrorReportText(kUndoHeadline, kNumberLabel, refused));
   EXPECT_EQ(readBytes(victim), "dokunma");
   EXPECT_EQ(attributesOf(victim) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY), 0u);
-  EXPECT_EQ(at.disk().list(at.folder()).value().size(), 2u) << "the program and the victim, no temporary file";
+  EXPECT_EQ(entries(), 2u) << "the program and the victim, no temporary file";
 }
 
 }  // namespace
