@@ -42,43 +42,32 @@ TEST_P(EngineContract, ApplyWritesAHiddenSystemManifestAndUndoRemovesIt) {
 }
 
 // A manifest that was there before, hand-written, is replaced only after
-// Yes, read-only or not (Windows renames over none until that is cleared).
-TEST_P(EngineContract, AnOldManifestIsReplacedOnlyAfterYes) {
+// Yes, read-only or not (Windows renames over none until that is cleared);
+// undo removes it whatever its attributes.
+TEST_P(EngineContract, AnOldManifestIsReplacedOnlyAfterYesAndUndoRemovesAnyManifest) {
+  const std::uint32_t kHiddenSystem = attr::kHidden | attr::kSystem;
+  const std::string kOld = testing::EmbeddedManifestText(true);
   const struct {
     std::uint32_t attributes;
-    int answer;
-  } cases[] = {{attr::kNormal, mb::kAnswerNo},
-               {attr::kReadOnly, mb::kAnswerYes},
-               {attr::kHidden | attr::kSystem | attr::kReadOnly, mb::kAnswerYes}};
+    bool yes;
+  } cases[] = {{attr::kNormal, false},          {attr::kReadOnly, false}, {attr::kReadOnly, true},
+               {kHiddenSystem | attr::kReadOnly, false}, {kHiddenSystem | attr::kReadOnly, true}, {kHiddenSystem, false}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "attributes " << c.attributes << " answer " << c.answer);
-    const bool yes = c.answer == mb::kAnswerYes;
-    ASSERT_TRUE(at().write(manifest, "eski"));
+    SCOPED_TRACE(::testing::Message() << "attributes " << c.attributes << (c.yes ? " Yes" : " No"));
+    ASSERT_TRUE(at().write(manifest, kOld));
     ASSERT_EQ(at().files().setAttributes(manifest, c.attributes), std::nullopt);
     messages.shown.clear();
-    messages.answers = {c.answer};
+    messages.answers = {c.yes ? mb::kAnswerYes : mb::kAnswerNo};
     controls.applyEnabled = true;
     cmdUygulaClick(target, controls, services());
-    ASSERT_EQ(messages.shown.size(), yes ? 2u : 1u);
+    ASSERT_EQ(messages.shown.size(), c.yes ? 2u : 1u);
     EXPECT_EQ(messages.shown[0].style, 308u);
-    if (yes) {
-      EXPECT_EQ(messages.shown[1], kApplied);
-    }
-    EXPECT_EQ(at().read(manifest), yes ? BuildManifestText(target.programName) : "eski");
-    EXPECT_EQ(shownBits(at().files(), manifest), yes ? attr::kHidden | attr::kSystem : c.attributes);
-    EXPECT_EQ(controls.applyEnabled, !yes);
+    EXPECT_EQ(messages.shown.back(), c.yes ? kApplied : messages.shown[0]);
+    EXPECT_EQ(at().read(manifest), c.yes ? BuildManifestText(target.programName) : kOld);
+    EXPECT_EQ(shownBits(at().files(), manifest), c.yes ? kHiddenSystem : c.attributes);
+    EXPECT_EQ(controls.applyEnabled, !c.yes);
     EXPECT_EQ(entries(), 2u) << "the program and its manifest, no temporary file";
-    ASSERT_EQ(at().files().setAttributes(manifest, attr::kNormal), std::nullopt);
-  }
-}
-
-TEST_P(EngineContract, UndoRemovesHiddenVisibleAndReadOnlyManifests) {
-  for (const std::uint32_t attributes : {attr::kHidden | attr::kSystem, attr::kNormal, attr::kReadOnly,
-                                         attr::kHidden | attr::kSystem | attr::kReadOnly}) {
-    SCOPED_TRACE(attributes);
     messages.shown.clear();
-    ASSERT_TRUE(at().write(manifest, testing::EmbeddedManifestText(true)));
-    ASSERT_EQ(at().files().setAttributes(manifest, attributes), std::nullopt);
     app::ManifestGeriAl(target, controls, services());
     EXPECT_EQ(messages.shown, std::vector<ShownMessage>{kUndone});
     EXPECT_FALSE(at().read(manifest).has_value());
