@@ -18,14 +18,8 @@
 namespace kovrena::dialogs::win32 {
 namespace {
 
-using kovrena::testing::childRect;
 using kovrena::testing::fontOf;
 using kovrena::testing::windowText;
-using kovrena::testing::WhileShown;
-
-HWND openHelpWindow() { return FindWindowW(L"KovrenaFrmYardım", nullptr); }
-HWND textBoxOf(HWND window) { return FindWindowExW(window, nullptr, L"Edit", nullptr); }
-HWND buttonOf(HWND window) { return FindWindowExW(window, nullptr, L"Button", nullptr); }
 
 TEST(frmYardım, LoadShowsTheTextsExactly) {
   frmYardım form;
@@ -117,53 +111,6 @@ TEST(frmYardım, MouseOverLabelReachesTheWindowOverTheTextBoxItDoesNot) {
   // The text box handles its own moves: a drag there selects text.
   SendMessageW(form.textBox(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 20));
   EXPECT_EQ(moves, 0);
-}
-
-// Enter and Esc at the first focus: ModalWindowContract.
-TEST(ShowHelpWindow, ClosesWithEnterEscOrAClickOnTheButton) {
-  struct Row {
-    const char* what;
-    UINT message;
-    WPARAM key;
-  };
-  const Row rows[] = {
-      {"Enter on the button", WM_KEYDOWN, VK_RETURN},
-      {"Esc on the button", WM_KEYDOWN, VK_ESCAPE},
-      {"click on the button", BM_CLICK, 0},
-  };
-  const kovrena::testing::OwnerWindow owner;
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
-    std::wstring textBefore;
-    WhileShown shown;
-    shown.run([&] { ShowHelpWindow(owner.get()); },
-              [&] {
-                const HWND window = openHelpWindow();
-                SetFocus(buttonOf(window));
-                textBefore = windowText(textBoxOf(window));
-                PostMessageW(buttonOf(window), row.message, row.key, 1);
-              });
-    EXPECT_FALSE(shown.timedOut()) << "the window did not close";
-    EXPECT_EQ(openHelpWindow(), nullptr) << "the window is discarded";
-    EXPECT_EQ(textBefore, kovrena::win32::ToWide(HelpText()));
-  }
-}
-
-TEST(ShowHelpWindow, EachOpeningStartsAtTheTopOfTheText) {
-  for (int opening = 0; opening < 2; ++opening) {
-    SCOPED_TRACE(opening);
-    int firstLine = -1;
-    WhileShown shown;
-    shown.run([] { ShowHelpWindow(nullptr); },
-              [&] {
-                const HWND text = textBoxOf(openHelpWindow());
-                firstLine = static_cast<int>(SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0));
-                SendMessageW(text, EM_LINESCROLL, 0, 5);
-                PostMessageW(text, WM_KEYDOWN, VK_ESCAPE, 1);
-              });
-    EXPECT_FALSE(shown.timedOut());
-    EXPECT_EQ(firstLine, 0);
-  }
 }
 
 }  // namespace

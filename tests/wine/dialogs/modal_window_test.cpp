@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,20 +29,32 @@ struct ModalWindow {
   const PanelPicture* background;
   std::vector<POINT> backgroundPoints;  // client points no control covers
   std::vector<const wchar_t*> transparentLabels;
+  // What the user changes in an open window, and whether it is as it opens.
+  void (*change)(HWND window);
+  bool (*asOpened)(HWND window);
 };
-void PrintTo(const ModalWindow& window, std::ostream* out) { *out << window.name; }
 
 class ModalWindowContract : public ::testing::TestWithParam<ModalWindow> {
  protected:
   HWND open() const { return FindWindowW(GetParam().windowClass, nullptr); }
 };
 
-TEST_P(ModalWindowContract, EnterAndEscCloseItFromItsFirstFocusAndItKeepsItsOwnerOutMeanwhile) {
+TEST_P(ModalWindowContract, EnterEscOrTamamCloseItAndItKeepsItsOwnerOutMeanwhile) {
+  const struct {
+    const char* what;
+    bool onTamam;
+    UINT message;
+    WPARAM key;
+  } rows[] = {{"Enter at the first focus", false, WM_KEYDOWN, VK_RETURN},
+              {"Esc at the first focus", false, WM_KEYDOWN, VK_ESCAPE},
+              {"Enter on Tamam", true, WM_KEYDOWN, VK_RETURN},
+              {"Esc on Tamam", true, WM_KEYDOWN, VK_ESCAPE},
+              {"click on Tamam", true, BM_CLICK, 0}};
   // One owner for all: hiding a window costs seconds under Wine without a
   // window manager.
   const kovrena::testing::OwnerWindow owner;
-  for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
-    SCOPED_TRACE(key);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
     bool ownerDisabled = false;
     bool focusFirst = false;
     WhileShown shown;
@@ -52,7 +63,9 @@ TEST_P(ModalWindowContract, EnterAndEscCloseItFromItsFirstFocusAndItKeepsItsOwne
                 const HWND focus = GetFocus();
                 ownerDisabled = !IsWindowEnabled(owner.get());
                 focusFirst = focus != nullptr && focus == GetParam().firstFocus(open());
-                PostMessageW(focus, WM_KEYDOWN, key, 1);
+                const HWND target = row.onTamam ? GetDlgItem(open(), IDOK) : focus;
+                SetFocus(target);
+                PostMessageW(target, row.message, row.key, 1);
               });
     EXPECT_FALSE(shown.timedOut()) << "the window did not close";
     EXPECT_TRUE(ownerDisabled) << "the owner takes no input while the window is open";
@@ -87,15 +100,42 @@ TEST_P(ModalWindowContract, DrawsItsPictureBehindTransparentLabels) {
   }
 }
 
+TEST_P(ModalWindowContract, EachOpeningStartsAsItFirstOpened) {
+  for (int opening = 0; opening < 2; ++opening) {
+    SCOPED_TRACE(opening);
+    bool asOpened = false;
+    bool changed = false;
+    WhileShown shown;
+    shown.run([] { GetParam().show(nullptr); },
+              [&] {
+                asOpened = GetParam().asOpened(open());
+                GetParam().change(open());
+                changed = !GetParam().asOpened(open());
+                PostMessageW(open(), WM_COMMAND, IDCANCEL, 0);
+              });
+    EXPECT_FALSE(shown.timedOut());
+    EXPECT_TRUE(asOpened);
+    EXPECT_TRUE(changed);
+  }
+}
+
+HWND textBoxOf(HWND help) { return FindWindowExW(help, nullptr, L"Edit", nullptr); }
+HWND emailOf(HWND about) { return FindWindowExW(about, nullptr, L"Static", L"destek@drenvik.example"); }
+
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, ModalWindowContract,
     ::testing::Values(
-        ModalWindow{"Help", L"KovrenaFrmYardım", [](HWND owner) { ShowHelpWindow(owner); },
-                    [](HWND window) { return FindWindowExW(window, nullptr, L"Edit", nullptr); }, &kHelpBackground,
-                    {{5, 5}, {400, 290}}, {L"KOVRENA YARDIM VE UYARILAR"}},
+        // Scrolled down, the help text starts at the top again.
+        ModalWindow{"Help", L"KovrenaFrmYardım", [](HWND owner) { ShowHelpWindow(owner); }, textBoxOf,
+                    &kHelpBackground, {{5, 5}, {400, 290}}, {L"KOVRENA YARDIM VE UYARILAR"},
+                    [](HWND help) { SendMessageW(textBoxOf(help), EM_LINESCROLL, 0, 5); },
+                    [](HWND help) { return SendMessageW(textBoxOf(help), EM_GETFIRSTVISIBLELINE, 0, 0) == 0; }},
+        // Underlined under the mouse, the links are plain again.
         ModalWindow{"About", L"KovrenaFrmHakkında", [](HWND owner) { ShowAboutWindow(owner); },
                     [](HWND window) { return GetDlgItem(window, IDOK); }, &kAboutBackground, {{5, 5}},
-                    {L"Kovrena", L"Drenvik Electronics", L"destek@drenvik.example"}}),
+                    {L"Kovrena", L"Drenvik Electronics", L"destek@drenvik.example"},
+                    [](HWND about) { SendMessageW(about, WM_MOUSEMOVE, 0, MAKELPARAM(150, 165)); },
+                    [](HWND about) { return kovrena::testing::fontOf(emailOf(about)).lfUnderline == 0; }}),
     [](const ::testing::TestParamInfo<ModalWindow>& tested) { return std::string(tested.param.name); });
 
 }  // namespace
