@@ -55,67 +55,54 @@ TEST_P(ModalWindowContract, EnterEscOrTamamCloseItAndItKeepsItsOwnerOutMeanwhile
   const kovrena::testing::OwnerWindow owner;
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
-    bool ownerDisabled = false;
-    bool focusFirst = false;
     WhileShown shown;
     shown.run([&] { GetParam().show(owner.get()); },
               [&] {
                 const HWND focus = GetFocus();
-                ownerDisabled = !IsWindowEnabled(owner.get());
-                focusFirst = focus != nullptr && focus == GetParam().firstFocus(open());
+                EXPECT_FALSE(IsWindowEnabled(owner.get())) << "the owner takes no input while the window is open";
+                EXPECT_TRUE(focus != nullptr && focus == GetParam().firstFocus(open()));
                 const HWND target = row.onTamam ? GetDlgItem(open(), IDOK) : focus;
                 SetFocus(target);
                 PostMessageW(target, row.message, row.key, 1);
               });
     EXPECT_FALSE(shown.timedOut()) << "the window did not close";
-    EXPECT_TRUE(ownerDisabled) << "the owner takes no input while the window is open";
-    EXPECT_TRUE(focusFirst);
     EXPECT_EQ(open(), nullptr) << "the window is discarded";
     EXPECT_TRUE(IsWindowEnabled(owner.get()));
   }
 }
 
+// Checked inside the modal loop, where the window is drawn as the user sees it.
 TEST_P(ModalWindowContract, DrawsItsPictureBehindTransparentLabels) {
-  std::vector<std::pair<COLORREF, COLORREF>> drawnAndPicture;
+  const PanelPicture& picture = *GetParam().background;
   WhileShown shown;
   shown.run([] { GetParam().show(nullptr); },
             [&] {
-              const HWND window = open();
-              const ClientPicture drawn(window);
+              const ClientPicture drawn(open());
               for (const POINT& at : GetParam().backgroundPoints) {
-                drawnAndPicture.emplace_back(drawn.at(at.x, at.y), panelPixel(*GetParam().background, at.x, at.y));
+                EXPECT_EQ(drawn.at(at.x, at.y), panelPixel(picture, at.x, at.y)) << at.x << ", " << at.y;
               }
               for (const wchar_t* caption : GetParam().transparentLabels) {
-                const HWND label = FindWindowExW(window, nullptr, L"Static", caption);
+                const HWND label = FindWindowExW(open(), nullptr, L"Static", caption);
                 const RECT rect = childRect(label);
-                drawnAndPicture.emplace_back(ClientPicture(label).at(1, 1),
-                                             panelPixel(*GetParam().background, rect.left + 1, rect.top + 1));
+                EXPECT_EQ(ClientPicture(label).at(1, 1), panelPixel(picture, rect.left + 1, rect.top + 1)) << caption;
               }
-              PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+              PostMessageW(open(), WM_COMMAND, IDCANCEL, 0);
             });
   EXPECT_FALSE(shown.timedOut());
-  ASSERT_EQ(drawnAndPicture.size(), GetParam().backgroundPoints.size() + GetParam().transparentLabels.size());
-  for (std::size_t i = 0; i < drawnAndPicture.size(); ++i) {
-    EXPECT_EQ(drawnAndPicture[i].first, drawnAndPicture[i].second) << "point or label " << i;
-  }
 }
 
 TEST_P(ModalWindowContract, EachOpeningStartsAsItFirstOpened) {
   for (int opening = 0; opening < 2; ++opening) {
     SCOPED_TRACE(opening);
-    bool asOpened = false;
-    bool changed = false;
     WhileShown shown;
     shown.run([] { GetParam().show(nullptr); },
               [&] {
-                asOpened = GetParam().asOpened(open());
+                EXPECT_TRUE(GetParam().asOpened(open()));
                 GetParam().change(open());
-                changed = !GetParam().asOpened(open());
+                EXPECT_FALSE(GetParam().asOpened(open())) << "the change shows";
                 PostMessageW(open(), WM_COMMAND, IDCANCEL, 0);
               });
     EXPECT_FALSE(shown.timedOut());
-    EXPECT_TRUE(asOpened);
-    EXPECT_TRUE(changed);
   }
 }
 
