@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/about_design.h"
 #include "dialogs/backgrounds.h"
+#include "dialogs/help_design.h"
 #include "dialogs/win32/about_window.h"
 #include "dialogs/win32/help_window.h"
 #include "test_support.h"
@@ -24,6 +26,7 @@ struct ModalWindow {
   const char* name;
   const wchar_t* windowClass;
   void (*show)(HWND owner);
+  SIZE client;
   // The control that has the focus when the window opens.
   HWND (*firstFocus)(HWND window);
   const PanelPicture* background;
@@ -39,6 +42,7 @@ class ModalWindowContract : public ::testing::TestWithParam<ModalWindow> {
   HWND open() const { return FindWindowW(GetParam().windowClass, nullptr); }
 };
 
+// Tamam is the IDOK button of each, and both draw in the window font.
 TEST_P(ModalWindowContract, EnterEscOrTamamCloseItAndItKeepsItsOwnerOutMeanwhile) {
   const struct {
     const char* what;
@@ -61,6 +65,10 @@ TEST_P(ModalWindowContract, EnterEscOrTamamCloseItAndItKeepsItsOwnerOutMeanwhile
                 const HWND focus = GetFocus();
                 EXPECT_FALSE(IsWindowEnabled(owner.get())) << "the owner takes no input while the window is open";
                 EXPECT_TRUE(focus != nullptr && focus == GetParam().firstFocus(open()));
+                RECT client{};
+                GetClientRect(open(), &client);
+                EXPECT_TRUE(client.right == GetParam().client.cx && client.bottom == GetParam().client.cy);
+                EXPECT_STREQ(kovrena::testing::fontOf(open()).lfFaceName, L"Tahoma");
                 const HWND target = row.onTamam ? GetDlgItem(open(), IDOK) : focus;
                 SetFocus(target);
                 PostMessageW(target, row.message, row.key, 1);
@@ -113,13 +121,15 @@ INSTANTIATE_TEST_SUITE_P(
     Dialogs, ModalWindowContract,
     ::testing::Values(
         // Scrolled down, the help text starts at the top again.
-        ModalWindow{"Help", L"KovrenaFrmYardım", [](HWND owner) { ShowHelpWindow(owner); }, textBoxOf,
-                    &kHelpBackground, {{5, 5}, {400, 290}}, {L"KOVRENA YARDIM VE UYARILAR"},
+        ModalWindow{"Help", L"KovrenaFrmYardım", [](HWND owner) { ShowHelpWindow(owner); },
+                    {kHelpClientWidth, kHelpClientHeight}, textBoxOf, &kHelpBackground, {{5, 5}, {400, 290}},
+                    {L"KOVRENA YARDIM VE UYARILAR"},
                     [](HWND help) { SendMessageW(textBoxOf(help), EM_LINESCROLL, 0, 5); },
                     [](HWND help) { return SendMessageW(textBoxOf(help), EM_GETFIRSTVISIBLELINE, 0, 0) == 0; }},
         // Underlined under the mouse, the links are plain again.
         ModalWindow{"About", L"KovrenaFrmHakkında", [](HWND owner) { ShowAboutWindow(owner); },
-                    [](HWND window) { return GetDlgItem(window, IDOK); }, &kAboutBackground, {{5, 5}},
+                    {kAboutClientWidth, kAboutClientHeight}, [](HWND about) { return GetDlgItem(about, IDOK); },
+                    &kAboutBackground, {{5, 5}},
                     {L"Kovrena", L"Drenvik Electronics", L"destek@drenvik.example"},
                     [](HWND about) { SendMessageW(about, WM_MOUSEMOVE, 0, MAKELPARAM(150, 165)); },
                     [](HWND about) { return kovrena::testing::fontOf(emailOf(about)).lfUnderline == 0; }}),
