@@ -10,31 +10,26 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/manifest_procedures.h"
 #include "platform/disk.h"
 #include "platform/file_system.h"
+#include "tests/contracts/file_system_contract.h"
 #include "tests/fakes/apply_controls.h"
 #include "tests/fakes/message_box.h"
 #include "tests/fakes/pe_builder.h"
 
 namespace kovrena::contract {
 
-// A file system and disk under test, an empty folder for them, and the means
-// to put bytes or a folder there and read a file back behind their back.
-class EngineSubject {
+// The file-system contract's subject with its disk, the folder itself, and
+// the means to put any bytes there behind their back.
+class EngineSubject : public Subject {
  public:
-  virtual ~EngineSubject() = default;
-  virtual bool ready() const = 0;
-  virtual FileSystem& files() = 0;
   virtual Disk& disk() = 0;
-  virtual std::string folder() const = 0;  // in the platform's own spelling
+  virtual std::string folder() const = 0;
   virtual bool write(const std::string& path, const std::string& bytes) = 0;
-  virtual bool makeFolder(const std::string& path) = 0;
-  virtual std::optional<std::string> read(const std::string& path) = 0;  // nothing when there is no file
 };
 
 inline const testing::ShownMessage kApplied{"Seçtiğiniz programa (Çizim & Boya.exe) XP Görünüm Stili uygulandı", 64};
@@ -58,7 +53,7 @@ class EngineContract : public ::testing::TestWithParam<EngineMaker> {
   }
   EngineSubject& at() { return *subject_; }
   std::string separator() const { return subject_->disk().style() == PathStyle::Windows ? "\\" : "/"; }
-  std::string path(const std::string& name) const { return subject_->folder() + separator() + name; }
+  std::string path(const std::string& name) const { return subject_->path(name); }
   // Windows XP: the file beside a program is the one in force.
   app::ManifestServices services() {
     return app::ManifestServices{messages, subject_->files(), subject_->disk(), HostSystem{System::Xp, false}, nullptr};

@@ -20,12 +20,10 @@
 #include "app/error_report.h"
 #include "app/manifest_messages.h"
 #include "manifest/engine.h"
-#include "platform/posix/disk.h"
 #include "platform/posix/file_system.h"
-#include "tests/contracts/engine_contract.h"
 #include "tests/fakes/pe_builder.h"
 #include "tests/fakes/faulty_file_system.h"
-#include "tests/native/posix_platform/temp_folder.h"
+#include "tests/native/posix_platform/posix_subject.h"
 
 namespace kovrena::app {
 namespace {
@@ -39,27 +37,10 @@ using testing::FileOp;
 using testing::Moment;
 using testing::rawDosAttrib;
 using testing::readFile;
-using testing::TempFolder;
 using testing::writeFile;
 
-// The engine's contract on the POSIX file system and disk, on a fresh folder.
-class PosixEngineSubject final : public contract::EngineSubject {
- public:
-  bool ready() const override { return folder_.ok(); }
-  FileSystem& files() override { return files_; }
-  Disk& disk() override { return disk_; }
-  std::string folder() const override { return folder_.path(); }
-  bool write(const std::string& path, const std::string& bytes) override { return writeFile(path, bytes); }
-  bool makeFolder(const std::string& path) override { return ::mkdir(path.c_str(), 0755) == 0; }
-  std::optional<std::string> read(const std::string& path) override { return readFile(path); }
-
- private:
-  TempFolder folder_;
-  posix::PosixFileSystem files_;
-  posix::PosixDisk disk_;
-};
-
-const contract::EngineMaker kPosix{"Posix", [] { return std::make_unique<PosixEngineSubject>(); }};
+// The engine's contract on the POSIX file system and disk.
+const contract::EngineMaker kPosix{"Posix", [] { return std::make_unique<testing::PosixSubject>(); }};
 using contract::EngineContract;
 INSTANTIATE_TEST_SUITE_P(Posix, EngineContract, ::testing::Values(kPosix), contract::EngineMakerName);
 

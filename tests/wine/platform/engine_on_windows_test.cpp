@@ -2,16 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "app/error_report.h"
 #include "app/manifest_messages.h"
-#include "platform/win32/disk.h"
-#include "platform/win32/file_system.h"
 #include "platform/win32/last_error.h"
-#include "platform/win32/text.h"
-#include "tests/contracts/engine_contract.h"
+#include "tests/wine/platform/win32_subject.h"
 #include "tests/wine/platform/win_files.h"
 
 namespace kovrena::app {
@@ -19,30 +15,10 @@ namespace {
 
 using testing::attributesOf;
 using testing::readBytes;
-using testing::TempDir;
 using testing::writeBytes;
 
-// The engine's contract on the Win32 file system and disk, in a fresh
-// folder whose name is not ASCII.
-class Win32EngineSubject final : public contract::EngineSubject {
- public:
-  bool ready() const override { return folder_.ok(); }
-  FileSystem& files() override { return files_; }
-  Disk& disk() override { return disk_; }
-  std::string folder() const override { return win32::ToUtf8(folder_.wide()); }
-  bool write(const std::string& path, const std::string& bytes) override { return writeBytes(path, bytes); }
-  bool makeFolder(const std::string& path) override {
-    return CreateDirectoryW(win32::ToWide(path).c_str(), nullptr) != 0;
-  }
-  std::optional<std::string> read(const std::string& path) override { return readBytes(path); }
-
- private:
-  TempDir folder_{L"Çalışma"};
-  win32::Win32FileSystem files_;
-  win32::Win32Disk disk_;
-};
-
-const contract::EngineMaker kWin32{"Win32", [] { return std::make_unique<Win32EngineSubject>(); }};
+// The engine's contract on the Win32 file system and disk.
+const contract::EngineMaker kWin32{"Win32", [] { return std::make_unique<testing::Win32Subject>(); }};
 using contract::EngineContract;
 INSTANTIATE_TEST_SUITE_P(Wine, EngineContract, ::testing::Values(kWin32), contract::EngineMakerName);
 

@@ -9,7 +9,7 @@
 #include "platform/win32/file_system.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/scoped.h"
-#include "tests/contracts/file_system_contract.h"
+#include "tests/wine/platform/win32_subject.h"
 #include "tests/wine/platform/win_files.h"
 #include "tests/wine/support/child_process.h"
 
@@ -94,23 +94,9 @@ TEST_F(Win32Files, SettingTheLastWriteTimeChangesThatTimeAlone) {
 }
 
 // The Win32 file system keeps the contract the POSIX one and the fake keep.
-class Win32Subject final : public contract::Subject {
- public:
-  bool ready() const override { return folder_.ok(); }
-  FileSystem& files() override { return files_; }
-  std::string path(const std::string& name) const override { return folder_ / name; }
-  bool makeFile(const std::string& path) override { return writeBytes(path, "x"); }
-  bool makeFolder(const std::string& path) override { return CreateDirectoryW(ToWide(path).c_str(), nullptr) != 0; }
-  std::optional<std::string> read(const std::string& path) override { return readBytes(path); }
-
- private:
-  TempDir folder_;
-  Win32FileSystem files_;
-};
-
 using contract::FileSystemContract;
 INSTANTIATE_TEST_SUITE_P(Wine, FileSystemContract,
-                         ::testing::Values(contract::Maker{"Win32", [] { return std::make_unique<Win32Subject>(); }}),
+                         ::testing::Values(contract::Maker{"Win32", [] { return std::make_unique<testing::Win32Subject>(); }}),
                          contract::MakerName);
 
 TEST_F(Win32Files, WildcardsNeverMatchOtherFiles) {
