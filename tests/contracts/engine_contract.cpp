@@ -89,7 +89,7 @@ TEST_P(EngineContract, AFolderNamedLikeTheManifestIsNamedAndLeftBothWays) {
 }
 
 TEST_P(EngineContract, AMissingFolderIsNotFoundOnApplyAndNothingToUndo) {
-  target.path = path("gitti") + separator() + "prog.exe";
+  target.path = path("gitti") + (at().disk().style() == PathStyle::Windows ? "\\" : "/") + "prog.exe";
   cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Belirttiğiniz dosya bulunamadı");

@@ -1,10 +1,7 @@
 #pragma once
-// What the engine does on a real disk, whatever the platform: the window
-// program's apply and undo on the POSIX file system and disk and, under
-// Wine, on the Win32 ones. A test program instantiates EngineContract with
-// the platform it has; each case gets a fresh folder holding only the
-// program. What differs by platform (links, xattrs, a killed run) stays in
-// that platform's tests, on fixtures derived from this one.
+// The window program's apply and undo on a real disk, alike on the POSIX and
+// (under Wine) the Win32 one: each case gets a fresh folder holding only the
+// program. What differs by platform stays in fixtures derived from this one.
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -52,7 +49,6 @@ class EngineContract : public ::testing::TestWithParam<EngineMaker> {
     ASSERT_TRUE(subject_->write(target.path, testing::BuildPe({}).bytes));
   }
   EngineSubject& at() { return *subject_; }
-  std::string separator() const { return subject_->disk().style() == PathStyle::Windows ? "\\" : "/"; }
   std::string path(const std::string& name) const { return subject_->path(name); }
   // Windows XP: the file beside a program is the one in force.
   app::ManifestServices services() {
