@@ -16,11 +16,10 @@ using testing::ShownMessage;
 
 namespace {
 
-constexpr std::uint32_t kShownBits = attr::kReadOnly | attr::kHidden | attr::kSystem;
-
+// The bits a user sees of a file (Wine adds Archive), or Directory when there is none.
 std::uint32_t shownBits(FileSystem& files, const std::string& path) {
   const Result<std::uint32_t> attributes = files.getAttributes(path);
-  return attributes ? attributes.value() & kShownBits : attr::kDirectory;
+  return attributes ? attributes.value() & (attr::kReadOnly | attr::kHidden | attr::kSystem) : attr::kDirectory;
 }
 
 TEST_P(EngineContract, ApplyWritesAHiddenSystemManifestAndUndoRemovesIt) {

@@ -106,17 +106,6 @@ TEST_F(Win32Files, WildcardsNeverMatchOtherFiles) {
   }
 }
 
-TEST_F(Win32Files, FolderIsNotAFile) {
-  const std::string path = folder / "prog.exe.manifest";
-  ASSERT_TRUE(CreateDirectoryW(ToWide(path).c_str(), nullptr));
-  EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "");
-  NewFile temporary = std::move(files.createTemporaryFile(path)).value();
-  ASSERT_EQ(temporary.file->close(), std::nullopt);
-  EXPECT_TRUE(files.replaceFile(temporary.path, path).has_value());
-  EXPECT_TRUE(files.deleteFile(path).has_value());
-  EXPECT_NE(attributesOf(path) & FILE_ATTRIBUTE_DIRECTORY, 0u);
-}
-
 TEST_F(Win32Files, TemporaryFileIsNewHiddenAndRenamedOverThePath) {
   const std::string path = folder / "out.manifest";
   ASSERT_TRUE(writeBytes(path, std::string(5000, 'o')));
