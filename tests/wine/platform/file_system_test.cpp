@@ -4,7 +4,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/win32/file_system.h"
 #include "platform/win32/last_error.h"
@@ -27,30 +26,6 @@ class Win32Files : public ::testing::Test {
   TempDir folder;
   Win32FileSystem files;
 };
-
-struct LookupCase {
-  DWORD attributes;
-  bool plainFinds;
-};
-
-TEST_F(Win32Files, PlainLookupSkipsHiddenAndSystemMask39FindsEveryFile) {
-  const std::vector<LookupCase> cases = {
-      {FILE_ATTRIBUTE_NORMAL, true},
-      {FILE_ATTRIBUTE_READONLY, true},
-      {FILE_ATTRIBUTE_ARCHIVE, true},
-      {FILE_ATTRIBUTE_HIDDEN, false},
-      {FILE_ATTRIBUTE_SYSTEM, false},
-      {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, false},
-  };
-  const std::string path = folder / "prog.exe.manifest";
-  ASSERT_TRUE(writeBytes(path, "x"));
-  for (const LookupCase& c : cases) {
-    SCOPED_TRACE(c.attributes);
-    ASSERT_TRUE(SetFileAttributesW(ToWide(path).c_str(), c.attributes));
-    EXPECT_EQ(files.findFile(path, attr::kPlainLookup).value(), c.plainFinds ? "prog.exe.manifest" : "");
-    EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "prog.exe.manifest");
-  }
-}
 
 // The access and last-write times of a file, in 100 ns steps.
 std::optional<std::pair<std::uint64_t, std::uint64_t>> timesOf(const std::string& path) {
