@@ -70,9 +70,8 @@ TEST_F(Win32Files, SettingTheLastWriteTimeChangesThatTimeAlone) {
 
 // The Win32 file system keeps the contract the POSIX one and the fake keep.
 using contract::FileSystemContract;
-INSTANTIATE_TEST_SUITE_P(Wine, FileSystemContract,
-                         ::testing::Values(contract::Maker{"Win32", [] { return std::make_unique<testing::Win32Subject>(); }}),
-                         contract::MakerName);
+const contract::Maker kWin32{"Win32", [] { return std::make_unique<testing::Win32Subject>(); }};
+INSTANTIATE_TEST_SUITE_P(Wine, FileSystemContract, ::testing::Values(kWin32), contract::MakerName);
 
 TEST_F(Win32Files, WildcardsNeverMatchOtherFiles) {
   ASSERT_TRUE(writeBytes(folder / "prog.exe.manifest", "x"));
