@@ -57,7 +57,8 @@ TEST_P(FileSystemContract, AttributesAreSetExactly) {
   ASSERT_EQ(files().setAttributes(path, attr::kNormal), std::nullopt);
 }
 
-// The lookup admits hidden and system files only with their bit in the mask.
+// The lookup admits hidden and system files only with their bit in the mask
+// (the plain lookup none, mask 39 every file).
 TEST_P(FileSystemContract, LookupAdmitsByTheMask) {
   const std::string path = at().path("p.exe.manifest");
   ASSERT_TRUE(at().makeFile(path));
@@ -68,10 +69,17 @@ TEST_P(FileSystemContract, LookupAdmitsByTheMask) {
   } cases[] = {
       {attr::kNormal, attr::kPlainLookup, true},
       {attr::kReadOnly, attr::kPlainLookup, true},
+      {attr::kArchive, attr::kPlainLookup, true},
       {attr::kHidden, attr::kPlainLookup, false},
       {attr::kSystem, attr::kPlainLookup, false},
+      {attr::kHidden | attr::kSystem, attr::kPlainLookup, false},
       {attr::kHidden | attr::kSystem, attr::kHidden, false},
+      {attr::kNormal, attr::kAnyFileLookup, true},
+      {attr::kHidden, attr::kAnyFileLookup, true},
+      {attr::kSystem, attr::kAnyFileLookup, true},
       {attr::kHidden | attr::kSystem, attr::kAnyFileLookup, true},
+      {attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive, attr::kPlainLookup, false},
+      {attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive, attr::kAnyFileLookup, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "attributes " << c.attributes << " mask " << c.mask);

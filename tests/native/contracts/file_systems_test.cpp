@@ -3,36 +3,16 @@
 // and all, as the logic's tests give it.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "platform/posix/file_system.h"
 #include "tests/contracts/file_system_contract.h"
 #include "tests/fakes/memory_file_system.h"
-#include "tests/native/posix_platform/temp_folder.h"
+#include "tests/native/posix_platform/posix_subject.h"
 
 namespace kovrena::contract {
 namespace {
-
-class PosixSubject final : public Subject {
- public:
-  bool ready() const override { return folder_.ok(); }
-  FileSystem& files() override { return files_; }
-  std::string path(const std::string& name) const override { return folder_ / name; }
-  bool makeFile(const std::string& path) override {
-    testing::writeFile(path, "x");
-    return testing::readFile(path).has_value();
-  }
-  bool makeFolder(const std::string& path) override { return ::mkdir(path.c_str(), 0755) == 0; }
-  std::optional<std::string> read(const std::string& path) override { return testing::readFile(path); }
-
- private:
-  testing::TempFolder folder_;
-  posix::PosixFileSystem files_;
-};
 
 class MemorySubject final : public Subject {
  public:
@@ -60,7 +40,7 @@ class MemorySubject final : public Subject {
 };
 
 INSTANTIATE_TEST_SUITE_P(Native, FileSystemContract,
-                         ::testing::Values(Maker{"Posix", [] { return std::make_unique<PosixSubject>(); }},
+                         ::testing::Values(Maker{"Posix", [] { return std::make_unique<testing::PosixSubject>(); }},
                                            Maker{"Memory", [] { return std::make_unique<MemorySubject>(); }}),
                          MakerName);
 

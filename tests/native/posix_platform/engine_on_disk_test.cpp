@@ -9,31 +9,22 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <filesystem>
-#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "app/error_report.h"
 #include "app/manifest_messages.h"
-#include "app/manifest_procedures.h"
 #include "manifest/engine.h"
-#include "platform/posix/disk.h"
-#include "tests/fakes/pe_builder.h"
 #include "platform/posix/file_system.h"
-#include "tests/fakes/apply_controls.h"
+#include "tests/fakes/pe_builder.h"
 #include "tests/fakes/faulty_file_system.h"
-#include "tests/fakes/message_box.h"
-#include "tests/native/posix_platform/temp_folder.h"
+#include "tests/native/posix_platform/posix_subject.h"
 
 namespace kovrena::app {
 namespace {
 
 using manifest::BuildManifestText;
-using manifest::ManifestFileKontrol;
-using manifest::ManifestPath;
 using manifest::OldManifest;
 using manifest::WriteManifestFile;
 
@@ -42,97 +33,20 @@ using testing::FileOp;
 using testing::Moment;
 using testing::rawDosAttrib;
 using testing::readFile;
-using testing::RecordingControls;
-using testing::RecordingMessageBox;
-using testing::TempFolder;
 using testing::writeFile;
 
-const std::string kApplied = "Seçtiğiniz programa (Çizim & Boya.exe) XP Görünüm Stili uygulandı";
-const std::string kUndone = "Seçtiğiniz programa yapılmış XP Stili Görünüm düzenlemesi geri alındı";
+// The engine's contract on the POSIX file system and disk.
+const contract::EngineMaker kPosix{"Posix", [] { return std::make_unique<testing::PosixSubject>(); }};
+using contract::EngineContract;
+INSTANTIATE_TEST_SUITE_P(Posix, EngineContract, ::testing::Values(kPosix), contract::EngineMakerName);
 
-class EngineOnDisk : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(folder.ok());
-    target.path = folder / "Çizim & Boya.exe";
-    target.programName = "Çizim & Boya.exe";
-    manifest = target.path + ".manifest";
-    writeFile(target.path, testing::BuildPe({}).bytes);
-  }
-  std::vector<std::string> texts() const {
-    std::vector<std::string> result;
-    for (const auto& shown : messages.shown) result.push_back(shown.text);
-    return result;
-  }
-
-  TempFolder folder;
-  posix::PosixFileSystem files;
-  posix::PosixDisk disk;
-  // Windows XP: the file beside a program is the one in force.
-  ManifestServices services() { return ManifestServices{messages, files, disk, HostSystem{System::Xp, false}, nullptr}; }
-  RecordingMessageBox messages;
-  RecordingControls controls;
-  Target target;
-  std::string manifest;
-};
-
-TEST_F(EngineOnDisk, ApplyWritesHiddenSystemUtf8ManifestAndUndoRemovesIt) {
-  cmdUygulaClick(target, controls, services());
-  EXPECT_EQ(texts(), std::vector<std::string>{kApplied});
-  EXPECT_EQ(readFile(manifest), BuildManifestText(target.programName));
-  EXPECT_NE(readFile(manifest)->find("name=\"\xC3\x87izim &amp; Boya.exe\"/>"), std::string::npos);
-  EXPECT_EQ(rawDosAttrib(manifest), "0x6");
-  EXPECT_EQ(folder.entries().size(), 2u) << "no temporary file left";
-  EXPECT_EQ(files.findFile(manifest, attr::kPlainLookup).value(), "");
-  EXPECT_EQ(ManifestFileKontrol(files, manifest).value(), true);
-
-  controls.applyOption = false;
-  cmdUygulaClick(target, controls, services());
-  EXPECT_EQ(texts(), (std::vector<std::string>{kApplied, kUndone}));
-  EXPECT_FALSE(readFile(manifest).has_value());
-  EXPECT_EQ(readFile(target.path), testing::BuildPe({}).bytes);
-}
-
-TEST_F(EngineOnDisk, ReadOnlyHandWrittenManifestIsReplacedAfterYes) {
-  writeFile(manifest, "eski");
-  ASSERT_EQ(::chmod(manifest.c_str(), 0444), 0);
-  messages.answers = {mb::kAnswerYes};
-  cmdUygulaClick(target, controls, services());
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].style, 308u);
-  EXPECT_EQ(messages.shown[1].text, kApplied);
-  EXPECT_EQ(readFile(manifest), BuildManifestText(target.programName));
-  EXPECT_EQ(files.getAttributes(manifest).value(), attr::kHidden | attr::kSystem);
-}
-
-TEST_F(EngineOnDisk, FolderNamedLikeTheManifest) {
-  ASSERT_EQ(::mkdir(manifest.c_str(), 0755), 0);
-  cmdUygulaClick(target, controls, services());
-  controls.applyOption = false;
-  cmdUygulaClick(target, controls, services());
-  // Both ways the user is told what is there, and the folder stays.
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].text, std::string(kBlockedBefore) + std::string(kBlockedFolder) +
-                                        std::string(kBlockedApplyAfter));
-  EXPECT_EQ(messages.shown[1].text, std::string(kBlockedBefore) + std::string(kBlockedFolder) +
-                                        std::string(kBlockedUndoAfter));
-  struct stat info {};
-  EXPECT_EQ(::stat(manifest.c_str(), &info), 0);
-  EXPECT_TRUE(S_ISDIR(info.st_mode)) << "the folder is not ours to remove";
-}
-
-TEST_F(EngineOnDisk, FolderRemovedUnderTheProgramGivesNotFoundAndClearsThePath) {
-  target.path = folder / "gone/prog.exe";
-  controls.pathText = target.path;
-  cmdUygulaClick(target, controls, services());
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Belirttiğiniz dosya bulunamadı");
-  EXPECT_EQ(controls.pathText, "");
-}
+// What the POSIX disk alone is asked.
+class EngineOnDisk : public EngineContract {};
+INSTANTIATE_TEST_SUITE_P(Posix, EngineOnDisk, ::testing::Values(kPosix), contract::EngineMakerName);
 
 // A file-size limit makes write() stop part-way and then fail with EFBIG:
 // a real disk refusing the data, without mounting anything.
-TEST_F(EngineOnDisk, WriteRefusedPartWayLeavesTheOldManifestAndNothingElse) {
+TEST_P(EngineOnDisk, WriteRefusedPartWayLeavesTheOldManifestAndNothingElse) {
   writeFile(manifest, "eski");
   struct rlimit saved {};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -141,20 +55,20 @@ TEST_F(EngineOnDisk, WriteRefusedPartWayLeavesTheOldManifestAndNothingElse) {
   small.rlim_cur = 100;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   const Status failure =
-      WriteManifestFile(files, manifest, BuildManifestText(target.programName), OldManifest::Replace);
+      WriteManifestFile(at().files(), manifest, BuildManifestText(target.programName), OldManifest::Replace);
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
 
   ASSERT_TRUE(failure.has_value());
   EXPECT_EQ(failure->number, EFBIG);
   EXPECT_EQ(readFile(manifest), "eski");
-  EXPECT_EQ(folder.entries().size(), 2u) << "the program and the old manifest only";
+  EXPECT_EQ(entries(), 2u) << "the program and the old manifest only";
 }
 
 // Killed at any step, the run leaves the old manifest or the complete new
 // one at the path, never a part of either; what it leaves besides is a
 // hidden temporary file that no loader reads.
-TEST_F(EngineOnDisk, KilledAtAnyStepLeavesTheOldManifestOrTheCompleteNewOne) {
+TEST_P(EngineOnDisk, KilledAtAnyStepLeavesTheOldManifestOrTheCompleteNewOne) {
   const std::string text = BuildManifestText(target.programName);
   const struct {
     const char* step;
@@ -187,11 +101,12 @@ TEST_F(EngineOnDisk, KilledAtAnyStepLeavesTheOldManifestOrTheCompleteNewOne) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
     EXPECT_EQ(readFile(manifest), c.newManifest ? text : "eski");
-    for (const std::string& name : folder.entries()) {
-      if (name == "Çizim & Boya.exe" || name == "Çizim & Boya.exe.manifest") continue;
-      EXPECT_TRUE(name.ends_with(kTemporaryEnding)) << name;
-      EXPECT_NE(rawDosAttrib(folder / name), std::nullopt) << name << " is hidden";
-      ::unlink((folder / name).c_str());
+    const auto left = at().disk().list(at().folder());
+    for (const FolderEntry& entry : left.value()) {
+      if (entry.name == "Çizim & Boya.exe" || entry.name == "Çizim & Boya.exe.manifest") continue;
+      EXPECT_TRUE(entry.name.ends_with(kTemporaryEnding)) << entry.name;
+      EXPECT_NE(rawDosAttrib(path(entry.name)), std::nullopt) << entry.name << " is hidden";
+      ::unlink(path(entry.name).c_str());
     }
   }
 }
@@ -199,8 +114,8 @@ TEST_F(EngineOnDisk, KilledAtAnyStepLeavesTheOldManifestOrTheCompleteNewOne) {
 // The window program at a link, as kovrena-cli: after Yes the link itself is
 // replaced, and undo removes a link itself; what it leads to is never read
 // as the manifest, written or deleted.
-TEST_F(EngineOnDisk, LinkAtTheManifestPathIsNeverFollowed) {
-  const std::string victim = folder / "başkasının.txt";
+TEST_P(EngineOnDisk, LinkAtTheManifestPathIsNeverFollowed) {
+  const std::string victim = path("başkasının.txt");
   writeFile(victim, "dokunma");
   for (const bool applyOption : {true, false}) {
     SCOPED_TRACE(applyOption ? "apply" : "undo");
@@ -213,12 +128,12 @@ TEST_F(EngineOnDisk, LinkAtTheManifestPathIsNeverFollowed) {
     struct stat info {};
     if (applyOption) {
       ASSERT_EQ(messages.shown.size(), 2u);
-      EXPECT_EQ(messages.shown[1].text, kApplied);
+      EXPECT_EQ(messages.shown[1], contract::kApplied);
       ASSERT_EQ(::lstat(manifest.c_str(), &info), 0);
       EXPECT_TRUE(S_ISREG(info.st_mode));
     } else {
       ASSERT_EQ(messages.shown.size(), 1u);
-      EXPECT_EQ(messages.shown[0].text, kUndone);
+      EXPECT_EQ(messages.shown[0], contract::kUndone);
       EXPECT_NE(::lstat(manifest.c_str(), &info), 0);
     }
     EXPECT_EQ(readFile(victim), "dokunma");
@@ -228,11 +143,12 @@ TEST_F(EngineOnDisk, LinkAtTheManifestPathIsNeverFollowed) {
 
 // A ramfs keeps no user xattrs: Hidden+System cannot be stored there, which
 // must be an error and not a manifest silently left visible.
-class WithoutUserXattrs : public EngineOnDisk {
+class WithoutUserXattrs : public EngineContract {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder.ok());
-    mountPoint = folder / "ramfs";
+    EngineContract::SetUp();
+    if (HasFatalFailure()) return;
+    mountPoint = path("ramfs");
     ASSERT_EQ(::mkdir(mountPoint.c_str(), 0755), 0);
     if (::mount("kovrena-test", mountPoint.c_str(), "ramfs", 0, nullptr) != 0) {
       GTEST_SKIP() << "cannot mount a ramfs here (" << std::strerror(errno)
@@ -250,9 +166,11 @@ class WithoutUserXattrs : public EngineOnDisk {
   std::string mountPoint;
   bool mounted = false;
 };
+INSTANTIATE_TEST_SUITE_P(Posix, WithoutUserXattrs, ::testing::Values(kPosix), contract::EngineMakerName);
 
-TEST_F(WithoutUserXattrs, NonZeroAttributesAreAnErrorZeroIsFine) {
+TEST_P(WithoutUserXattrs, NonZeroAttributesAreAnErrorZeroIsFine) {
   writeFile(manifest, "x");
+  FileSystem& files = at().files();
   const Status hidden = files.setAttributes(manifest, attr::kHidden | attr::kSystem);
   ASSERT_TRUE(hidden.has_value());
   EXPECT_EQ(hidden->number, ENOTSUP);
@@ -262,13 +180,13 @@ TEST_F(WithoutUserXattrs, NonZeroAttributesAreAnErrorZeroIsFine) {
   EXPECT_EQ(files.findFile(manifest, attr::kPlainLookup).value(), "prog.exe.manifest");
 }
 
-TEST_F(WithoutUserXattrs, ApplyReportsTheFailureAndLeavesNoVisibleManifest) {
+TEST_P(WithoutUserXattrs, ApplyReportsTheFailureAndLeavesNoVisibleManifest) {
   cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text,
             ErrorReportText(kApplyHeadline, kNumberLabel, Error{ENOTSUP, std::strerror(ENOTSUP)}));
   EXPECT_FALSE(readFile(manifest).has_value());
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(mountPoint), {}), 1) << "the program only";
+  EXPECT_EQ(at().disk().list(mountPoint).value().size(), 1u) << "the program only";
 }
 
 }  // namespace

@@ -61,35 +61,6 @@ TEST_F(PosixFiles, AttributesRoundTripThroughDosAttrib) {
   }
 }
 
-struct LookupCase {
-  std::uint32_t attributes;
-  bool plainFinds;
-  bool anyFinds;
-};
-
-TEST_F(PosixFiles, PlainLookupSkipsHiddenAndSystemMask39FindsThem) {
-  const std::vector<LookupCase> cases = {
-      {0, true, true},
-      {attr::kReadOnly, true, true},
-      {attr::kArchive, true, true},
-      {attr::kHidden, false, true},
-      {attr::kSystem, false, true},
-      {attr::kHidden | attr::kSystem, false, true},
-      {attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive, false, true},
-  };
-  const std::string path = folder / "prog.exe.manifest";
-  writeFile(path, "x");
-  for (const LookupCase& c : cases) {
-    SCOPED_TRACE(c.attributes);
-    ASSERT_EQ(files.setAttributes(path, c.attributes), std::nullopt);
-    const Result<std::string> plain = files.findFile(path, attr::kPlainLookup);
-    const Result<std::string> any = files.findFile(path, attr::kAnyFileLookup);
-    ASSERT_TRUE(plain.ok() && any.ok());
-    EXPECT_EQ(plain.value(), c.plainFinds ? "prog.exe.manifest" : "");
-    EXPECT_EQ(any.value(), c.anyFinds ? "prog.exe.manifest" : "");
-  }
-}
-
 TEST_F(PosixFiles, ForeignDosAttribValuesAreHonoured) {
   const std::string path = folder / "samba.manifest";
   writeFile(path, "x");

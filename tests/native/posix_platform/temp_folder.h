@@ -41,8 +41,9 @@ class TempFolder {
   std::string path_;
 };
 
-inline void writeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
+inline bool writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  return static_cast<bool>(out << bytes) && static_cast<bool>(out.flush());
 }
 
 inline std::optional<std::string> readFile(const std::string& path) {

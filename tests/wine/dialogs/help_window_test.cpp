@@ -18,14 +18,7 @@
 namespace kovrena::dialogs::win32 {
 namespace {
 
-using kovrena::testing::childRect;
-using kovrena::testing::fontOf;
 using kovrena::testing::windowText;
-using kovrena::testing::WhileShown;
-
-HWND openHelpWindow() { return FindWindowW(L"KovrenaFrmYardım", nullptr); }
-HWND textBoxOf(HWND window) { return FindWindowExW(window, nullptr, L"Edit", nullptr); }
-HWND buttonOf(HWND window) { return FindWindowExW(window, nullptr, L"Button", nullptr); }
 
 TEST(frmYardım, LoadShowsTheTextsExactly) {
   frmYardım form;
@@ -40,20 +33,16 @@ TEST(frmYardım, LoadShowsTheTextsExactly) {
 
 // The controls themselves come from the design table through the factory
 // (tests/wine/ui): here what the window adds to them.
-TEST(frmYardım, IsAFramelessPanelWithItsDefaultButtonAndFont) {
+// Its size, Tamam as IDOK and the font: ModalWindowContract.
+TEST(frmYardım, IsAFramelessPanel) {
   frmYardım form;
   ASSERT_TRUE(form.create(nullptr));
-  RECT window{}, client{};
+  RECT window{};
   GetWindowRect(form.handle(), &window);
-  GetClientRect(form.handle(), &client);
-  EXPECT_EQ(client.right, kHelpClientWidth);
-  EXPECT_EQ(client.bottom, kHelpClientHeight);
   EXPECT_EQ(window.right - window.left, kHelpClientWidth) << "no frame";
   EXPECT_EQ(window.bottom - window.top, kHelpClientHeight) << "no title bar";
   const LONG style = GetWindowLongW(form.handle(), GWL_STYLE);
   EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_BORDER), 0);
-  EXPECT_EQ(GetDlgCtrlID(form.okButton()), IDOK);
-  EXPECT_EQ(std::wstring(fontOf(form.handle()).lfFaceName), kovrena::win32::ToWide(ui::kWindowFont.face));
 }
 
 TEST(frmYardım, MovesTheWindowOnlyForTheLeftButtonAlone) {
@@ -117,73 +106,6 @@ TEST(frmYardım, MouseOverLabelReachesTheWindowOverTheTextBoxItDoesNot) {
   // The text box handles its own moves: a drag there selects text.
   SendMessageW(form.textBox(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 20));
   EXPECT_EQ(moves, 0);
-}
-
-TEST(frmYardım, ShowsThePictureBehindATransparentTitle) {
-  frmYardım form;
-  ASSERT_TRUE(form.create(nullptr));
-  const kovrena::testing::ClientPicture drawn(form.handle());
-  EXPECT_EQ(drawn.at(5, 5), kovrena::testing::panelPixel(kovrena::dialogs::kHelpBackground, 5, 5));
-  EXPECT_EQ(drawn.at(400, 290), kovrena::testing::panelPixel(kovrena::dialogs::kHelpBackground, 400, 290));
-}
-
-TEST(ShowHelpWindow, ClosesWithEnterEscOrTheButton) {
-  struct Row {
-    const char* what;
-    bool focusOnButton;
-    UINT message;
-    WPARAM key;
-  };
-  const Row rows[] = {
-      {"Enter in the text box", false, WM_KEYDOWN, VK_RETURN},
-      {"Esc in the text box", false, WM_KEYDOWN, VK_ESCAPE},
-      {"Enter on the button", true, WM_KEYDOWN, VK_RETURN},
-      {"Esc on the button", true, WM_KEYDOWN, VK_ESCAPE},
-      {"click on the button", true, BM_CLICK, 0},
-  };
-  // One owner for all: hiding a window costs seconds under Wine without a
-  // window manager.
-  const kovrena::testing::OwnerWindow owner;
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
-    std::wstring textBefore;
-    bool ownerDisabled = false;
-    bool focusInTextBox = false;
-    WhileShown shown;
-    shown.run([&] { ShowHelpWindow(owner.get()); },
-              [&] {
-                const HWND window = openHelpWindow();
-                ownerDisabled = !IsWindowEnabled(owner.get());
-                focusInTextBox = GetFocus() == textBoxOf(window);
-                const HWND target = row.focusOnButton ? buttonOf(window) : textBoxOf(window);
-                SetFocus(target);
-                textBefore = windowText(textBoxOf(window));
-                PostMessageW(target, row.message, row.key, 1);
-              });
-    EXPECT_FALSE(shown.timedOut()) << "the window did not close";
-    EXPECT_TRUE(ownerDisabled) << "the owner takes no input while the window is open";
-    EXPECT_TRUE(focusInTextBox) << "the text box has the focus first";
-    EXPECT_EQ(openHelpWindow(), nullptr) << "the window is discarded";
-    EXPECT_TRUE(IsWindowEnabled(owner.get()));
-    EXPECT_EQ(textBefore, kovrena::win32::ToWide(HelpText()));
-  }
-}
-
-TEST(ShowHelpWindow, EachOpeningStartsAtTheTopOfTheText) {
-  for (int opening = 0; opening < 2; ++opening) {
-    SCOPED_TRACE(opening);
-    int firstLine = -1;
-    WhileShown shown;
-    shown.run([] { ShowHelpWindow(nullptr); },
-              [&] {
-                const HWND text = textBoxOf(openHelpWindow());
-                firstLine = static_cast<int>(SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0));
-                SendMessageW(text, EM_LINESCROLL, 0, 5);
-                PostMessageW(text, WM_KEYDOWN, VK_ESCAPE, 1);
-              });
-    EXPECT_FALSE(shown.timedOut());
-    EXPECT_EQ(firstLine, 0);
-  }
 }
 
 }  // namespace

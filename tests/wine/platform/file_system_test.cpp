@@ -4,12 +4,11 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/win32/file_system.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/scoped.h"
-#include "tests/contracts/file_system_contract.h"
+#include "tests/wine/platform/win32_subject.h"
 #include "tests/wine/platform/win_files.h"
 #include "tests/wine/support/child_process.h"
 
@@ -27,30 +26,6 @@ class Win32Files : public ::testing::Test {
   TempDir folder;
   Win32FileSystem files;
 };
-
-struct LookupCase {
-  DWORD attributes;
-  bool plainFinds;
-};
-
-TEST_F(Win32Files, PlainLookupSkipsHiddenAndSystemMask39FindsEveryFile) {
-  const std::vector<LookupCase> cases = {
-      {FILE_ATTRIBUTE_NORMAL, true},
-      {FILE_ATTRIBUTE_READONLY, true},
-      {FILE_ATTRIBUTE_ARCHIVE, true},
-      {FILE_ATTRIBUTE_HIDDEN, false},
-      {FILE_ATTRIBUTE_SYSTEM, false},
-      {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, false},
-  };
-  const std::string path = folder / "prog.exe.manifest";
-  ASSERT_TRUE(writeBytes(path, "x"));
-  for (const LookupCase& c : cases) {
-    SCOPED_TRACE(c.attributes);
-    ASSERT_TRUE(SetFileAttributesW(ToWide(path).c_str(), c.attributes));
-    EXPECT_EQ(files.findFile(path, attr::kPlainLookup).value(), c.plainFinds ? "prog.exe.manifest" : "");
-    EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "prog.exe.manifest");
-  }
-}
 
 // The access and last-write times of a file, in 100 ns steps.
 std::optional<std::pair<std::uint64_t, std::uint64_t>> timesOf(const std::string& path) {
@@ -94,41 +69,15 @@ TEST_F(Win32Files, SettingTheLastWriteTimeChangesThatTimeAlone) {
 }
 
 // The Win32 file system keeps the contract the POSIX one and the fake keep.
-class Win32Subject final : public contract::Subject {
- public:
-  bool ready() const override { return folder_.ok(); }
-  FileSystem& files() override { return files_; }
-  std::string path(const std::string& name) const override { return folder_ / name; }
-  bool makeFile(const std::string& path) override { return writeBytes(path, "x"); }
-  bool makeFolder(const std::string& path) override { return CreateDirectoryW(ToWide(path).c_str(), nullptr) != 0; }
-  std::optional<std::string> read(const std::string& path) override { return readBytes(path); }
-
- private:
-  TempDir folder_;
-  Win32FileSystem files_;
-};
-
 using contract::FileSystemContract;
-INSTANTIATE_TEST_SUITE_P(Wine, FileSystemContract,
-                         ::testing::Values(contract::Maker{"Win32", [] { return std::make_unique<Win32Subject>(); }}),
-                         contract::MakerName);
+const contract::Maker kWin32{"Win32", [] { return std::make_unique<testing::Win32Subject>(); }};
+INSTANTIATE_TEST_SUITE_P(Wine, FileSystemContract, ::testing::Values(kWin32), contract::MakerName);
 
 TEST_F(Win32Files, WildcardsNeverMatchOtherFiles) {
   ASSERT_TRUE(writeBytes(folder / "prog.exe.manifest", "x"));
   for (const std::string& pattern : {folder / "*.manifest", folder / "prog.exe.manifes?", folder / "*"}) {
     EXPECT_EQ(files.findFile(pattern, attr::kAnyFileLookup).value(), "") << pattern;
   }
-}
-
-TEST_F(Win32Files, FolderIsNotAFile) {
-  const std::string path = folder / "prog.exe.manifest";
-  ASSERT_TRUE(CreateDirectoryW(ToWide(path).c_str(), nullptr));
-  EXPECT_EQ(files.findFile(path, attr::kAnyFileLookup).value(), "");
-  NewFile temporary = std::move(files.createTemporaryFile(path)).value();
-  ASSERT_EQ(temporary.file->close(), std::nullopt);
-  EXPECT_TRUE(files.replaceFile(temporary.path, path).has_value());
-  EXPECT_TRUE(files.deleteFile(path).has_value());
-  EXPECT_NE(attributesOf(path) & FILE_ATTRIBUTE_DIRECTORY, 0u);
 }
 
 TEST_F(Win32Files, TemporaryFileIsNewHiddenAndRenamedOverThePath) {

@@ -64,16 +64,65 @@ HWND childWithClass(HWND window, const wchar_t* windowClass) {
 
 using HelpWindow = RunningProgram;
 
-TEST_F(HelpWindow, OpensFromTheMenuModalFramelessWithTheWholeText) {
+// What the help and the about window do alike, one suite run against each.
+struct ProgramWindowCase {
+  const char* name;
+  int menuItem;  // in the "?" picture's menu
+  int clientWidth;
+  int clientHeight;
+  // Done each time before it closes.
+  void (*whileOpen)(HWND window);
+};
+
+class ProgramWindow : public RunningProgram, public ::testing::WithParamInterface<ProgramWindowCase> {};
+
+TEST_P(ProgramWindow, OpensModalAtItsSizeAndClosesWithEscEnterOrTamam) {
+  struct Row {
+    const char* what;
+    WORD key;  // 0: a click on Tamam
+  };
+  const Row rows[] = {{"Esc", VK_ESCAPE}, {"Enter", VK_RETURN}, {"Tamam", 0}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    HWND window = openFromMenu(GetParam().menuItem);
+    ASSERT_NE(window, nullptr) << "the window did not open";
+    EXPECT_FALSE(IsWindowEnabled(mainWindow())) << "modal: the main window takes no input";
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, GetParam().clientWidth);
+    EXPECT_EQ(client.bottom, GetParam().clientHeight);
+    if (GetParam().whileOpen != nullptr) GetParam().whileOpen(window);
+    if (row.key != 0) {
+      pressKey(row.key);
+    } else {
+      moveMouseTo(centreOf(findChild(window, L"Button", ToWide(dialogs::kOkCaption))));
+      pressMouse(MOUSEEVENTF_LEFTDOWN);
+      releaseMouse(MOUSEEVENTF_LEFTUP);
+    }
+    EXPECT_TRUE(closedAndMainEnabled(window)) << "the window stayed open";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Program, ProgramWindow,
+    ::testing::Values(ProgramWindowCase{"Help", 1, dialogs::kHelpClientWidth, dialogs::kHelpClientHeight,
+                                        // Scrolled down, a help window opened anew still starts at the top.
+                                        [](HWND help) {
+                                          HWND text = childWithClass(help, L"Edit");
+                                          EXPECT_EQ(SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+                                          SendMessageW(text, EM_LINESCROLL, 0, 5);
+                                          EXPECT_GT(SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+                                        }},
+                      ProgramWindowCase{"About", 2, dialogs::kAboutClientWidth, dialogs::kAboutClientHeight, nullptr}),
+    [](const ::testing::TestParamInfo<ProgramWindowCase>& tested) { return std::string(tested.param.name); });
+
+TEST_F(HelpWindow, OpensFromTheMenuFramelessWithTheWholeText) {
   HWND help = openHelp();
   ASSERT_NE(help, nullptr) << "the help window did not open";
-  EXPECT_FALSE(IsWindowEnabled(mainWindow())) << "modal: the main window takes no input";
   EXPECT_EQ(windowText(help), ToWide(dialogs::kHelpWindowTitle));
   RECT outer{}, client{};
   GetWindowRect(help, &outer);
   GetClientRect(help, &client);
-  EXPECT_EQ(client.right, dialogs::kHelpClientWidth);
-  EXPECT_EQ(client.bottom, dialogs::kHelpClientHeight);
   EXPECT_EQ(outer.right - outer.left, client.right) << "no frame";
   EXPECT_EQ(outer.bottom - outer.top, client.bottom) << "no title bar";
 
@@ -90,32 +139,6 @@ TEST_F(HelpWindow, OpensFromTheMenuModalFramelessWithTheWholeText) {
   EXPECT_NE(GetWindowLongW(text, GWL_STYLE) & ES_READONLY, 0);
   EXPECT_EQ(SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
   saveScreenshot(help, L"help-window");
-}
-
-TEST_F(HelpWindow, ClosesWithEscEnterOrTamamAndReopensAtTheTop) {
-  struct Row {
-    const char* what;
-    WORD key;  // 0: a click on Tamam
-  };
-  const Row rows[] = {{"Esc", VK_ESCAPE}, {"Enter", VK_RETURN}, {"Tamam", 0}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
-    HWND help = openHelp();
-    ASSERT_NE(help, nullptr) << "the help window did not open";
-    HWND text = childWithClass(help, L"Edit");
-    EXPECT_EQ(SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "a new window starts at the top";
-    SendMessageW(text, EM_LINESCROLL, 0, 5);
-    EXPECT_GT(SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
-    if (row.key != 0) {
-      pressKey(row.key);
-    } else {
-      HWND ok = findChild(help, L"Button", ToWide(dialogs::kOkCaption));
-      moveMouseTo(centreOf(ok));
-      pressMouse(MOUSEEVENTF_LEFTDOWN);
-      releaseMouse(MOUSEEVENTF_LEFTUP);
-    }
-    EXPECT_TRUE(closedAndMainEnabled(help)) << "the help window stayed open";
-  }
 }
 
 TEST_F(HelpWindow, DraggingTheTitleMovesTheWindowDraggingTheTextDoesNot) {
@@ -171,10 +194,6 @@ TEST_F(AboutWindow, OpensFromTheMenuAndTheMakerLabelWithItsDesign) {
     ASSERT_NE(about, nullptr) << "the about window did not open";
     EXPECT_FALSE(IsWindowEnabled(mainWindow())) << "modal: the main window takes no input";
     EXPECT_EQ(windowText(about), ToWide(loaded.title));
-    RECT client{};
-    GetClientRect(about, &client);
-    EXPECT_EQ(client.right, dialogs::kAboutClientWidth);
-    EXPECT_EQ(client.bottom, dialogs::kAboutClientHeight);
     for (const dialogs::ControlDesign& design : dialogs::kAboutControls) {
       SCOPED_TRACE(static_cast<int>(design.id));
       std::wstring caption = ToWide(design.caption);
@@ -196,27 +215,6 @@ TEST_F(AboutWindow, OpensFromTheMenuAndTheMakerLabelWithItsDesign) {
     if (&row == &rows[0]) saveScreenshot(about, L"about-window");
     pressKey(VK_ESCAPE);
     EXPECT_TRUE(closedAndMainEnabled(about)) << "Esc did not close the about window";
-  }
-}
-
-TEST_F(AboutWindow, ClosesWithEnterEscOrTamam) {
-  struct Row {
-    const char* what;
-    WORD key;  // 0: a click on Tamam
-  };
-  const Row rows[] = {{"Enter", VK_RETURN}, {"Esc", VK_ESCAPE}, {"Tamam", 0}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
-    HWND about = openAbout();
-    ASSERT_NE(about, nullptr) << "the about window did not open";
-    if (row.key != 0) {
-      pressKey(row.key);
-    } else {
-      moveMouseTo(centreOf(findChild(about, L"Button", L"Tamam")));
-      pressMouse(MOUSEEVENTF_LEFTDOWN);
-      releaseMouse(MOUSEEVENTF_LEFTUP);
-    }
-    EXPECT_TRUE(closedAndMainEnabled(about)) << "the about window stayed open";
   }
 }
 
