@@ -20,6 +20,8 @@ struct Error {
 // The only numbers the logic gives a meaning to; every other number comes
 // from the platform and is shown unchanged.
 inline constexpr std::int32_t kErrFileNotFound = 53;
+// The failure of a file or folder that is not there.
+inline bool IsNotFound(const Error& error) { return error.number == kErrFileNotFound; }
 // A file that could not be reached as asked: deleted, yet still there.
 inline constexpr std::int32_t kErrPathFileAccess = 75;
 // Windows' own ERROR_ACCESS_DENIED, as the Windows platform reports a write
