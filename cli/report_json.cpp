@@ -50,9 +50,10 @@ std::string checkJson(const Request& request, const ProgramReport& report) {
   const ProgramFacts& facts = *report.facts;
   std::string json = "{\"external\":" + readingJson(findings.external);
   json += ",\"embedded\":" + readingJson(findings.embedded);
-  json += ",\"xp\":" + JsonString(RowFor(outcomes::kBindings, manifest::BindingOn(System::Xp, findings, facts)).json);
-  json += ",\"server2003Sp1AndLater\":" + JsonString(RowFor(outcomes::kBindings, manifest::BindingOn(System::Server2003Sp1AndLater, findings, facts)).json);
-  json += ",\"wine\":" + JsonString(RowFor(outcomes::kBindings, manifest::BindingOn(System::Wine, findings, facts)).json);
+  json += ",\"xp\":" + JsonString(RowFor(outcomes::kBindings, findings.on(System::Xp).binding).json);
+  json += ",\"server2003Sp1AndLater\":" +
+          JsonString(RowFor(outcomes::kBindings, findings.on(System::Server2003Sp1AndLater).binding).json);
+  json += ",\"wine\":" + JsonString(RowFor(outcomes::kBindings, findings.on(System::Wine).binding).json);
   json += ",\"preferExternalManifest\":";
   json += findings.wine ? "\"ignored-by-wine\"" : findings.preferExternal ? boolean(*findings.preferExternal) : "null";
   if (request.showEmbedded) json += ",\"embeddedText\":" + JsonString(facts.embeddedText);

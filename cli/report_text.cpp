@@ -31,11 +31,12 @@ std::string problemText(const ManifestReading& reading) {
 
 std::string verdictLine(System system, const CheckFindings& findings, const ProgramFacts& facts) {
   if (system == System::Xp && facts.machine != machine::kX86) return std::string(text::kNot32BitXp);
-  bool fromExternal = false;
-  const ManifestReading* reading = manifest::InForce(system, findings, fromExternal);
-  std::string line(RowFor(outcomes::kBindings, BindingOn(system, findings, facts)).words);
+  const manifest::SystemVerdict& verdict = findings.on(system);
+  std::string line(RowFor(outcomes::kBindings, verdict.binding).words);
   line += " (";
-  if (reading == nullptr) {
+  const bool fromExternal = verdict.inForce == manifest::InForceManifest::External;
+  const std::optional<ManifestReading>& reading = fromExternal ? findings.external : findings.embedded;
+  if (verdict.inForce == manifest::InForceManifest::None || !reading) {
     line += text::kNoManifest;
   } else {
     line += fromExternal ? text::kFromExternal : text::kFromEmbedded;

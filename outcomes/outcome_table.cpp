@@ -66,13 +66,8 @@ std::string undone(const Wording&, const Report& report) {
 }
 
 std::string hidesDependencies(const Wording&, const Report& report) {
-  std::string dependencies;
-  if (report.facts && report.facts->embedded != program::EmbeddedManifest::None) {
-    const program::ManifestReading reading = program::ReadManifest(
-        report.facts->embeddedText, program::ArchitectureFor(*report.facts), report.facts->machine);
-    dependencies = manifest::DependencyList(reading.otherDependencies);
-  }
-  return std::string(text::kHidesDependencies) + dependencies + std::string(text::kHidesDependenciesAfter);
+  return std::string(text::kHidesDependencies) + manifest::DependencyList(report.hiddenOnXp) +
+         std::string(text::kHidesDependenciesAfter);
 }
 
 std::string wrongMachine(const Wording&, const Report& report) {
