@@ -10,10 +10,6 @@ using manifest::ManifestState;
 using manifest::Outcome;
 using manifest::ProgramTime;
 
-std::string_view RestartSentenceFor(const manifest::Report& report) {
-  return report.programTime == ProgramTime::NotSet ? kRestartSentence : std::string_view();
-}
-
 std::vector<std::string> HelperArguments(const std::string& path, ChosenChange change) {
   std::vector<std::string> arguments{change.apply ? "apply" : "undo"};
   if (change.consent == manifest::Consent::Given) arguments.emplace_back("--force");

@@ -18,10 +18,6 @@ struct ChosenChange {
   manifest::Consent consent = manifest::Consent::None;
 };
 
-// What a success message adds where the change counts only after Windows
-// restarts: the program's time could not be set.
-std::string_view RestartSentenceFor(const manifest::Report& report);
-
 // kovrena-cli's command line for it: its --force is exactly the window's
 // Yes, the engine's one consent.
 std::vector<std::string> HelperArguments(const std::string& path, ChosenChange change);

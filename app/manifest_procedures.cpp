@@ -8,6 +8,7 @@
 #include "app/full_rights.h"
 #include "app/manifest_messages.h"
 #include "manifest/engine.h"
+#include "outcomes/outcome_table.h"
 
 namespace kovrena::app {
 
@@ -15,7 +16,6 @@ namespace {
 
 using manifest::Consent;
 using manifest::ManifestState;
-using manifest::Outcome;
 
 manifest::Services engineServices(const ManifestServices& services) { return {services.disk, services.files, services.host}; }
 
@@ -49,32 +49,27 @@ std::optional<std::string> riskQuestion(const manifest::Examined& program, std::
   return std::nullopt;
 }
 
-void showInformation(const ManifestServices& services, std::string_view text) {
-  services.messages.show(std::string(text), mb::kOk | mb::kIconInformation);
-}
-
-// What stands at the manifest path instead of a file, and that it was left.
-void showBlocked(const ManifestServices& services, const manifest::Report& report, std::string_view after) {
-  std::string text(kBlockedBefore);
-  const bool folder = report.manifest && report.manifest->folder;
-  text += folder ? kBlockedFolder : report.manifest && report.manifest->unresolvable ? kBlockedLink : kBlockedSpecial;
-  text += after;
-  showInformation(services, text);
-}
-
-void showApplied(const Target& target, const manifest::Report& report, const ManifestServices& services) {
-  std::string applied(kAppliedBefore);
-  applied += target.programName;
-  applied += kAppliedAfter;
+// Whether this Windows goes by the program's own manifest, where one was
+// written beside a program that has one.
+bool ownManifestWinsHere(const manifest::Report& report, const ManifestServices& services) {
+  if (!manifest::Overridden(report)) return false;
   const std::optional<bool> preferExternal =
       services.host.system == System::Wine || services.registry == nullptr
           ? std::nullopt
           : manifest::PreferExternalManifest(*services.registry);
-  if (report.facts && manifest::OwnManifestWins(services.host.system, preferExternal, *report.facts)) {
-    applied += kOwnManifestWinsSentence;
+  return manifest::OwnManifestWins(services.host.system, preferExternal, *report.facts);
+}
+
+// The outcome as the table's window column says it; what the click ends
+// with is returned to the caller.
+outcomes::WindowEnd present(outcomes::Action action, manifest::Outcome outcome, const Target& target,
+                            const manifest::Report& report, const ManifestServices& services) {
+  const outcomes::WindowMessage& row = outcomes::WindowRowOf(action, outcome);
+  if (row.end == outcomes::WindowEnd::Message || row.end == outcomes::WindowEnd::ProgramGone) {
+    const outcomes::Wording wording{action, target.programName, ownManifestWinsHere(report, services)};
+    services.messages.show(outcomes::WindowText(row, wording, report), row.style);
   }
-  applied += RestartSentenceFor(report);
-  showInformation(services, applied);
+  return row.end;
 }
 
 // The steps of applying; the first failure stops them and is returned.
@@ -110,24 +105,24 @@ Status applyStyle(const Target& target, ApplyControls& controls, const ManifestS
     controls.setApplyEnabled(true);
     return std::nullopt;
   }
-  switch (report.outcome) {
-    case Outcome::Applied:
-    case Outcome::Replaced: showApplied(target, report, services); return std::nullopt;
-    case Outcome::NotFound: return Error{kErrFileNotFound, std::string(kNotFoundMessage)};
-    case Outcome::Failed: return report.error.value_or(Error{});
-    case Outcome::ManifestBlocked: showBlocked(services, report, kBlockedApplyAfter); return std::nullopt;
-    case Outcome::Library: showInformation(services, kLibraryMessage); return std::nullopt;
-    case Outcome::WrongMachine: showInformation(services, kWrongMachineMessage); return std::nullopt;
-    case Outcome::BadName: showInformation(services, kBadNameMessage); return std::nullopt;
-    case Outcome::NotWindowsProgram:
-    case Outcome::Folder:
-    case Outcome::NotAFile: showInformation(services, kNotAProgramMessage); return std::nullopt;
-    default:
+  // A failure because the program or its folder went away meanwhile reads
+  // as the program not found.
+  const bool gone = report.outcome == manifest::Outcome::Failed && report.error && IsNotFound(*report.error);
+  switch (present(outcomes::Action::Apply, gone ? manifest::Outcome::NotFound : report.outcome, target, report,
+                  services)) {
+    case outcomes::WindowEnd::ErrorReport: return report.error.value_or(Error{});
+    case outcomes::WindowEnd::ProgramGone:
+      controls.setApplyEnabled(false);
+      controls.setPathText("");
+      return std::nullopt;
+    case outcomes::WindowEnd::Again:
       // Every question has been asked before, so nothing else is left to
       // come of it; whatever does leaves the files as they were.
       controls.setApplyEnabled(true);
       return std::nullopt;
+    case outcomes::WindowEnd::Message: break;
   }
+  return std::nullopt;
 }
 
 // The steps of undoing; the first failure stops them and is returned.
@@ -146,16 +141,10 @@ Status undoStyle(ApplyControls& controls, const Target& target, const ManifestSe
     controls.setApplyEnabled(true);
     return std::nullopt;
   }
-  switch (report.outcome) {
-    case Outcome::Undone:
-      services.messages.show(std::string(kUndoneMessage) += RestartSentenceFor(report), mb::kOk | mb::kIconInformation);
-      return std::nullopt;
-    case Outcome::Failed: return report.error.value_or(Error{});
-    case Outcome::ManifestBlocked: showBlocked(services, report, kBlockedUndoAfter); return std::nullopt;
-    default:
-      services.messages.show(std::string(kNothingToUndoMessage), mb::kOk | mb::kIconExclamation);
-      return std::nullopt;
+  if (present(outcomes::Action::Undo, report.outcome, target, report, services) == outcomes::WindowEnd::ErrorReport) {
+    return report.error.value_or(Error{});
   }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -163,12 +152,6 @@ Status undoStyle(ApplyControls& controls, const Target& target, const ManifestSe
 void ManifestYaz(const Target& target, ApplyControls& controls, const ManifestServices& services) {
   const Status failure = applyStyle(target, controls, services);
   if (!failure) return;
-  if (failure->number == kErrFileNotFound) {
-    services.messages.show(std::string(kNotFoundMessage), mb::kOk | mb::kIconInformation);
-    controls.setApplyEnabled(false);
-    controls.setPathText("");
-    return;
-  }
   ShowErrorReport(services.messages, kApplyHeadline, kNumberLabel, *failure);
 }
 

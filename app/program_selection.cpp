@@ -11,17 +11,28 @@ namespace kovrena::app {
 
 namespace {
 
+// A choice that cannot be worked on: said why, and the path field emptied
+// so that "Uygula" waits for a new one.
+void refuseChoice(SelectionControls& controls, MessageBoxService& messages, std::string_view why) {
+  messages.show(std::string(why), mb::kOk | mb::kIconInformation);
+  controls.setApplyEnabled(false);
+  controls.setPathText("");
+}
+
 // The selection after the dialog: the checks, storing the choice and
 // preselecting apply or undo. A failure stops it and is returned, for the
-// caller to end the procedure by its number; the self-chosen message ends it
-// as a success.
+// caller to end the procedure with; a program not there, or the program
+// itself, ends it with its message.
 Status checkAndStore(AnaFormValues& values, SelectionControls& controls, FileSystem& files,
                      MessageBoxService& messages, const OwnProgram& self, const OpenFileChoice& choice) {
   const std::string& chosenPath = choice.fileName;
 
   const Result<std::string> found = files.findFile(chosenPath, attr::kPlainLookup);
   if (!found) return found.error();
-  if (found.value().empty()) return Error{kErrFileNotFound, {}};
+  if (found.value().empty()) {
+    refuseChoice(controls, messages, kNotFoundMessage);
+    return std::nullopt;
+  }
 
   // Compared character by character: another letter case is another program.
   if (chosenPath == self.folder + "\\" + self.nameWithoutExe + ".exe") {
@@ -55,22 +66,12 @@ Status checkAndStore(AnaFormValues& values, SelectionControls& controls, FileSys
   return std::nullopt;
 }
 
-// A choice that cannot be worked on: said why, and the path field emptied
-// so that "Uygula" waits for a new one.
-void refuseChoice(SelectionControls& controls, MessageBoxService& messages, std::string_view why) {
-  messages.show(std::string(why), mb::kOk | mb::kIconInformation);
-  controls.setApplyEnabled(false);
-  controls.setPathText("");
-}
-
-// Ends the selection by the failure's number.
+// Ends the selection by its failure: a program or folder gone meanwhile is
+// a choice that cannot be worked on, anything else is reported.
 void endSelection(SelectionControls& controls, MessageBoxService& messages, const Status& failure) {
   if (!failure) return;
-  switch (failure->number) {
-    case kErrFileNotFound: return refuseChoice(controls, messages, kNotFoundMessage);
-    default:
-      ShowErrorReport(messages, kApplyHeadline, kSelectionNumberLabel, *failure);
-  }
+  if (IsNotFound(*failure)) return refuseChoice(controls, messages, kNotFoundMessage);
+  ShowErrorReport(messages, kApplyHeadline, kSelectionNumberLabel, *failure);
 }
 
 }  // namespace

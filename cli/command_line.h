@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "cli/request.h"
+#include "outcomes/verdict.h"
 
 namespace kovrena::cli {
 
-inline constexpr int kExitDone = 0;      // every program got what was asked
-inline constexpr int kExitFailed = 1;    // at least one failed: not found, or the platform failed
-inline constexpr int kExitUsage = 2;     // the command line was not understood
-inline constexpr int kExitDeclined = 3;  // none failed, but at least one was refused or needed nothing
+using outcomes::kExitDeclined;
+using outcomes::kExitDone;
+using outcomes::kExitFailed;
+inline constexpr int kExitUsage = 2;  // the command line was not understood
 
 struct ParsedCommandLine {
   std::optional<Request> request;  // work to do; otherwise end with the rest

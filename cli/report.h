@@ -9,14 +9,12 @@
 #include "cli/outcome_table.h"
 #include "cli/program_report.h"
 #include "cli/request.h"
+#include "outcomes/program_words.h"
 
 namespace kovrena::cli {
 
-// "32 bit x86 programı", "64 bit x64 DLL'i", "Windows programı değil", …
-std::string WhatItIs(const ProgramFacts& facts);
-// What status says of a program: columns of fixed width when aligned (a
-// line), otherwise the same parts joined by "; " (JSON's message).
-std::string StatusColumns(const ProgramReport& report, bool aligned);
+using outcomes::StatusColumns;
+using outcomes::WhatItIs;
 // "path: message" and a line end. Control characters of the path (a Linux
 // name may hold a line break) are shown as '?' so that one program always
 // makes exactly one line; a byte that is not valid UTF-8 as "\xNN".

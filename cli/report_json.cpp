@@ -5,6 +5,7 @@
 #include "cli/report.h"
 #include "cli/texts.h"
 #include "manifest/engine.h"
+#include "outcomes/enum_words.h"
 #include "text/hex.h"
 #include "text/utf.h"
 
@@ -12,27 +13,7 @@ namespace kovrena::cli {
 
 namespace {
 
-std::string_view stateName(ManifestState state) {
-  switch (state) {
-    case ManifestState::None: return "none";
-    case ManifestState::Ours: return "ours";
-    case ManifestState::OursOtherArchitecture: return "ours-other-architecture";
-    case ManifestState::Foreign: return "foreign";
-    case ManifestState::NotAFile: return "not-a-file";
-  }
-  return {};
-}
-
-std::string_view embeddedName(EmbeddedManifest embedded) {
-  switch (embedded) {
-    case EmbeddedManifest::None: return "none";
-    case EmbeddedManifest::Unreadable: return "unreadable";
-    case EmbeddedManifest::WithoutCommonControlsV6: return "without-v6";
-    case EmbeddedManifest::WithCommonControlsV6: return "with-v6";
-    case EmbeddedManifest::Faulty: return "faulty";
-  }
-  return {};
-}
+using outcomes::RowFor;
 
 std::string machineName(const ProgramFacts& facts) {
   switch (facts.machine) {
@@ -46,51 +27,6 @@ std::string machineName(const ProgramFacts& facts) {
 
 const char* boolean(bool value) { return value ? "true" : "false"; }
 
-std::string_view verdictName(Verdict verdict) {
-  switch (verdict) {
-    case Verdict::Done: return "done";
-    case Verdict::Declined: return "declined";
-    case Verdict::Failed: return "failed";
-  }
-  return {};
-}
-
-std::string_view architectureName(ManifestArchitecture architecture) {
-  switch (architecture) {
-    case ManifestArchitecture::X86: return "\"x86\"";
-    case ManifestArchitecture::Amd64: return "\"amd64\"";
-    case ManifestArchitecture::Any: return "\"*\"";
-    case ManifestArchitecture::None: break;
-  }
-  return "null";
-}
-
-std::string_view problemName(ManifestProblem problem) {
-  switch (problem) {
-    case ManifestProblem::None: return "none";
-    case ManifestProblem::Empty: return "empty";
-    case ManifestProblem::NotXml: return "not-xml";
-    case ManifestProblem::TooLarge: return "too-large";
-    case ManifestProblem::NotAnAssembly: return "not-an-assembly";
-    case ManifestProblem::IdentityIncomplete: return "identity-incomplete";
-    case ManifestProblem::NoCommonControlsV6: return "no-common-controls-v6";
-    case ManifestProblem::WrongToken: return "wrong-public-key-token";
-    case ManifestProblem::NoArchitecture: return "no-processor-architecture";
-    case ManifestProblem::WrongArchitecture: return "wrong-processor-architecture";
-  }
-  return {};
-}
-
-std::string_view bindingName(Binding binding) {
-  switch (binding) {
-    case Binding::CommonControlsV6: return "common-controls-v6";
-    case Binding::SystemControls: return "system-controls";
-    case Binding::DoesNotStart: return "does-not-start";
-    case Binding::Uncertain: return "uncertain";
-  }
-  return {};
-}
-
 std::string identityJson(const AssemblyIdentity& identity) {
   return "{\"name\":" + JsonString(identity.name) + ",\"version\":" + JsonString(identity.version) +
          ",\"processorArchitecture\":" + JsonString(identity.processorArchitecture) +
@@ -99,7 +35,7 @@ std::string identityJson(const AssemblyIdentity& identity) {
 
 std::string readingJson(const std::optional<ManifestReading>& reading) {
   if (!reading) return "null";
-  std::string json = "{\"problem\":" + JsonString(problemName(reading->problem));
+  std::string json = "{\"problem\":" + JsonString(RowFor(outcomes::kProblems, reading->problem).json);
   if (!reading->fault.empty()) json += ",\"fault\":" + JsonString(reading->fault);
   json += ",\"otherDependencies\":[";
   for (std::size_t i = 0; i < reading->otherDependencies.size(); ++i) {
@@ -114,9 +50,10 @@ std::string checkJson(const Request& request, const ProgramReport& report) {
   const ProgramFacts& facts = *report.facts;
   std::string json = "{\"external\":" + readingJson(findings.external);
   json += ",\"embedded\":" + readingJson(findings.embedded);
-  json += ",\"xp\":" + JsonString(bindingName(manifest::BindingOn(System::Xp, findings, facts)));
-  json += ",\"server2003Sp1AndLater\":" + JsonString(bindingName(manifest::BindingOn(System::Server2003Sp1AndLater, findings, facts)));
-  json += ",\"wine\":" + JsonString(bindingName(manifest::BindingOn(System::Wine, findings, facts)));
+  json += ",\"xp\":" + JsonString(RowFor(outcomes::kBindings, findings.on(System::Xp).binding).json);
+  json += ",\"server2003Sp1AndLater\":" +
+          JsonString(RowFor(outcomes::kBindings, findings.on(System::Server2003Sp1AndLater).binding).json);
+  json += ",\"wine\":" + JsonString(RowFor(outcomes::kBindings, findings.on(System::Wine).binding).json);
   json += ",\"preferExternalManifest\":";
   json += findings.wine ? "\"ignored-by-wine\"" : findings.preferExternal ? boolean(*findings.preferExternal) : "null";
   if (request.showEmbedded) json += ",\"embeddedText\":" + JsonString(facts.embeddedText);
@@ -145,7 +82,7 @@ std::string programJson(const Request& request, const ProgramReport& report) {
     appendField(json, "pathBytes", JsonString(bytes));
   }
   appendField(json, "ok", boolean(Succeeded(report.outcome)));
-  appendField(json, "result", JsonString(verdictName(VerdictOf(report))));
+  appendField(json, "result", JsonString(RowFor(outcomes::kVerdicts, VerdictOf(report)).json));
   appendField(json, "outcome", JsonString(RowOf(report.outcome).json));
   appendField(json, "message", JsonString(OutcomeMessage(command, report)));
   if (report.facts) {
@@ -154,13 +91,13 @@ std::string programJson(const Request& request, const ProgramReport& report) {
     appendField(json, "machine", facts.windowsProgram ? machineName(facts) : "null");
     appendField(json, "library", boolean(facts.library));
     appendField(json, "dotNetAnyCpu", boolean(program::ArchitectureFor(facts) == ManifestArchitecture::Any));
-    appendField(json, "manifestArchitecture", architectureName(program::ArchitectureFor(facts)));
-    appendField(json, "embeddedManifest", JsonString(embeddedName(facts.embedded)));
+    appendField(json, "manifestArchitecture", RowFor(outcomes::kArchitectures, program::ArchitectureFor(facts)).json);
+    appendField(json, "embeddedManifest", JsonString(RowFor(outcomes::kEmbeddedManifests, facts.embedded).json));
     // XP x64, Server 2003 SP1 and later, and Wine go by the program's own manifest.
     appendField(json, "externalManifestIgnored", boolean(facts.embedded != EmbeddedManifest::None));
   }
   if (report.manifest) {
-    const std::string manifest = "{\"state\":" + JsonString(stateName(report.manifest->state)) +
+    const std::string manifest = "{\"state\":" + JsonString(RowFor(outcomes::kManifestStates, report.manifest->state).json) +
                                  ",\"hiddenSystem\":" + boolean(report.manifest->hiddenSystem) + "}";
     const bool looked = command == Command::Status || command == Command::Check;
     appendField(json, looked ? "manifest" : "previousManifest", manifest);

@@ -5,9 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "outcomes/action.h"
+
 namespace kovrena::cli {
 
-enum class Command { Status, Check, Apply, Undo };
+using Command = outcomes::Action;
 
 struct CommandName {
   Command command;

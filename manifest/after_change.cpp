@@ -14,8 +14,7 @@ bool changedTheManifest(Outcome outcome) {
 
 Report AfterChange(const Examined& program, Report report, Services services) {
   if (report.outcome == Outcome::Failed) {
-    report.fullRightsMayHelp = services.host.fullRightsOnConsent && report.error &&
-                               report.error->number == kWin32AccessDenied;
+    report.fullRightsMayHelp = services.host.fullRightsOnConsent && report.error && IsAccessDenied(*report.error);
     return report;
   }
   // The way Windows' own developers document: a new last-write time makes

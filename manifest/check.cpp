@@ -84,6 +84,15 @@ Report CheckOf(const Examined& program, const HostSystem& host, Registry* regist
     findings.embedded = program::ReadManifest(facts.embeddedText, program.architecture, facts.machine);
   }
   if (host.system != System::Wine && registry != nullptr) findings.preferExternal = PreferExternalManifest(*registry);
+  for (const System system : {System::Xp, System::Server2003Sp1AndLater, System::Wine}) {
+    SystemVerdict& verdict = findings.systems[static_cast<std::size_t>(system)];
+    verdict.binding = BindingOn(system, findings, facts);
+    bool fromExternal = false;
+    if (InForce(system, findings, fromExternal) != nullptr) {
+      verdict.inForce = fromExternal ? InForceManifest::External : InForceManifest::Embedded;
+    }
+    verdict.ownManifestWins = OwnManifestWins(system, findings.preferExternal, facts);
+  }
   report.check = std::move(findings);
   return report;
 }

@@ -101,7 +101,9 @@ static Report applyTo(const Examined& program, Consent consent, Services service
   // On XP the external file takes the place of the program's own manifest
   // entirely: a C runtime it names would no longer be found.
   if (consent == Consent::None && !program.hiddenOnXp.empty()) {
-    return reportOf(program, Outcome::HidesDependencies);
+    Report report = reportOf(program, Outcome::HidesDependencies);
+    report.hiddenOnXp = program.hiddenOnXp;
+    return report;
   }
   Report report = reportOf(program, Outcome::Applied);
   if (program.manifestError) return failure(report, *program.manifestError, FailedAt::Manifest);

@@ -92,7 +92,7 @@ Status RemoveManifestFile(FileSystem& files, const std::string& manifestPath) {
     // user cannot write): only a file no longer there is deleted.
     const Result<std::uint32_t> after = files.getAttributes(manifestPath);
     if (after) failure = Error{kErrPathFileAccess, std::string(kStillThereMessage)};
-    else if (after.error().number != kErrFileNotFound) failure = after.error();
+    else if (!IsNotFound(after.error())) failure = after.error();
     else return std::nullopt;
   }
   if (clear) (void)files.setAttributes(manifestPath, old.value());

@@ -2,11 +2,13 @@
 // What the engine found and did for one program: the values both programs
 // present, the window program in message boxes, kovrena-cli as text, JSON
 // and an exit code.
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/error.h"
+#include "platform/host_system.h"
 #include "program/manifest_check.h"
 #include "program/program_facts.h"
 
@@ -64,14 +66,27 @@ inline ManifestRisk RiskOf(const ManifestInfo& manifest) {
   return manifest.otherDependencies.empty() ? ManifestRisk::None : ManifestRisk::OtherDependencies;
 }
 
+// Which manifest a system's loader goes by, where there are two.
+enum class InForceManifest { None, External, Embedded };
+
+// What check concludes for one system.
+struct SystemVerdict {
+  Binding binding = Binding::SystemControls;
+  InForceManifest inForce = InForceManifest::None;
+  bool ownManifestWins = false;  // the program's own manifest, not the file beside it, decides there
+};
+
 // What check found beyond the status: both manifests read as the loader
-// reads them, and what decides between them.
+// reads them, what decides between them, and what comes of it on each
+// system (indexed by System).
 struct CheckFindings {
   std::optional<ManifestReading> external;  // a file at the manifest path, read
   std::optional<ManifestReading> embedded;  // the program's own, when it has one
   bool wine = false;                        // the tool runs under Wine (always so on Linux)
   bool wineRuns32Bit = true;                // that Wine has its 32-bit half
   std::optional<bool> preferExternal;       // PreferExternalManifest, read on Windows when set
+  std::array<SystemVerdict, 3> systems{};
+  const SystemVerdict& on(System system) const { return systems[static_cast<std::size_t>(system)]; }
 };
 
 enum class Outcome {
@@ -114,6 +129,9 @@ struct Report {
   std::optional<Error> error;
   FailedAt failedAt = FailedAt::Program;
   std::optional<CheckFindings> check;
+  // HidesDependencies: what the program's own manifest needs beyond the
+  // common controls, which the file beside it would hide on XP.
+  std::vector<AssemblyIdentity> hiddenOnXp;
   ProgramTime programTime = ProgramTime::Left;
   std::optional<Error> programTimeError;  // NotSet: why
   // Failed: Windows refused the change as access denied, and a process of

@@ -17,14 +17,23 @@ struct Error {
   friend bool operator==(const Error&, const Error&) = default;
 };
 
-// The only numbers the logic gives a meaning to; every other number comes
-// from the platform and is shown unchanged.
+// The numbers the program shows for failures it names itself; every other
+// number comes from the platform and is shown unchanged.
+// A file or folder that is not there, whichever platform said so.
 inline constexpr std::int32_t kErrFileNotFound = 53;
 // A file that could not be reached as asked: deleted, yet still there.
 inline constexpr std::int32_t kErrPathFileAccess = 75;
 // Windows' own ERROR_ACCESS_DENIED, as the Windows platform reports a write
 // or delete the system refused this process.
 inline constexpr std::int32_t kWin32AccessDenied = 5;
+
+// What the logic asks of a failure, asked here and nowhere else: the
+// numbers above steer nothing outside these two.
+// The failure of a file or folder that is not there.
+inline bool IsNotFound(const Error& error) { return error.number == kErrFileNotFound; }
+// A write or delete Windows refused this process (asked only where the
+// host is Windows: the number means another thing in errno).
+inline bool IsAccessDenied(const Error& error) { return error.number == kWin32AccessDenied; }
 
 // A Status or Result read the wrong way (the failure of a success, the value
 // of a failure) is a fault of the program, not a failure to report: it ends
