@@ -13,7 +13,7 @@ std::string digitsOf(std::uint32_t value, bool negative) {
     value /= 10;
   } while (value != 0);
   if (negative) digits[--at] = '-';
-  return std::string(digits + at, sizeof digits - at);
+  return std::string(digits + at, digits + sizeof digits);
 }
 
 }  // namespace
