@@ -127,29 +127,44 @@ TEST_F(EngineThroughTheWindow, WhatIsNoProgramGetsNoManifestAndAReason) {
   DeleteFileW(program.c_str());
 }
 
-// A vendor's manifest that names a C runtime: the question says so, No is
-// the default, and No keeps the file for the program that needs it.
-TEST_F(EngineThroughTheWindow, AVendorManifestIsDeletedOnlyAfterAskingWithNoAsDefault) {
+// What someone else may need under the manifest's name (a vendor's manifest
+// that names a C runtime; random bytes, somebody's data): the undo the
+// window preselects asks first and says which, No is the default, and No
+// keeps the file byte for byte, hidden as it was.
+TEST_F(EngineThroughTheWindow, WhatSomeoneElseMayNeedIsDeletedOnlyAfterAskingWithNoAsDefault) {
   const std::wstring manifestPath = target_ + L".manifest";
-  writeFile(manifestPath, kVendorManifest);
-  choose(target_);
-  waitUntilProgramIdle();
-  EXPECT_TRUE(checked(control(L"Button", L"Önceden yapılmış değişikliği geri al")));
-  pressButton(control(L"Button", L"Uygula"));
-  HWND box = messageBox();
-  ASSERT_NE(box, nullptr) << "no question";
-  const std::string question = std::string(app::kForeignManifestBefore) +
-                               "Microsoft.VC90.CRT 9.0.21022.8 (amd64)" + std::string(app::kForeignDeleteAfter);
-  EXPECT_TRUE(shows(box, ToWide(question)));
-  const auto defaultButton = [&](int id) {
-    return (GetWindowLongW(GetDlgItem(box, id), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
+  std::string data(64 * 1024, '\0');
+  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>((i * 2654435761u) >> 13);
+  const struct {
+    std::string bytes, question;
+  } cases[] = {
+      {kVendorManifest, std::string(app::kForeignManifestBefore) + "Microsoft.VC90.CRT 9.0.21022.8 (amd64)" +
+                            std::string(app::kForeignDeleteAfter)},
+      {data, std::string(app::kNotAManifestBefore) + std::string(app::kNotAManifestContent) +
+                 std::string(app::kNotAManifestDeleteAfter)},
   };
-  EXPECT_TRUE(defaultButton(IDNO) && !defaultButton(IDYES)) << "No must be the default";
-  saveScreenshot(box, L"vendor-manifest-question");
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
-  ASSERT_TRUE(waitUntil([&] { return gone(box); }));
-  EXPECT_EQ(bytesOf(manifestPath), kVendorManifest);
-  EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(control(L"Button", L"Uygula")) != FALSE; }));
+  for (const auto& c : cases) {
+    writeFile(manifestPath, c.bytes);
+    SetFileAttributesW(manifestPath.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    choose(target_);
+    waitUntilProgramIdle();
+    EXPECT_TRUE(checked(control(L"Button", L"Önceden yapılmış değişikliği geri al")));
+    pressButton(control(L"Button", L"Uygula"));
+    HWND box = messageBox();
+    ASSERT_NE(box, nullptr) << "deleted without a question";
+    EXPECT_TRUE(shows(box, ToWide(c.question)));
+    const auto defaultButton = [&](int id) {
+      return (GetWindowLongW(GetDlgItem(box, id), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
+    };
+    EXPECT_TRUE(defaultButton(IDNO) && !defaultButton(IDYES)) << "No must be the default";
+    saveScreenshot(box, L"someone-elses-file-question");
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
+    ASSERT_TRUE(waitUntil([&] { return gone(box); }));
+    EXPECT_EQ(bytesOf(manifestPath), c.bytes);
+    EXPECT_EQ(GetFileAttributesW(manifestPath.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
+    EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(control(L"Button", L"Uygula")) != FALSE; }));
+    SetFileAttributesW(manifestPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
 }
 
 // Wine, like Windows after XP, goes by the program's own manifest: the
@@ -279,32 +294,6 @@ TEST_F(EngineThroughTheWindow, AnUndoThatDeletesNothingIsReportedAsFailed) {
   }
   EXPECT_EQ(bytesOf(manifestPath), written);
   EXPECT_EQ(GetFileAttributesW(manifestPath.c_str()) & kOurs, kOurs);
-}
-
-// Random bytes under the manifest's name are somebody's data: the undo the
-// window preselects for them asks first, No by default, and No keeps the
-// file byte for byte, hidden as it was.
-TEST_F(EngineThroughTheWindow, AFileThatIsNoManifestIsDeletedOnlyAfterAsking) {
-  const std::wstring manifestPath = target_ + L".manifest";
-  std::string data(64 * 1024, '\0');
-  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>((i * 2654435761u) >> 13);
-  writeFile(manifestPath, data);
-  SetFileAttributesW(manifestPath.c_str(), FILE_ATTRIBUTE_HIDDEN);
-  choose(target_);
-  waitUntilProgramIdle();
-  ASSERT_TRUE(checked(control(L"Button", L"Önceden yapılmış değişikliği geri al")));
-  pressButton(control(L"Button", L"Uygula"));
-  HWND box = messageBox();
-  ASSERT_NE(box, nullptr) << "deleted without a question";
-  const std::string question = std::string(app::kNotAManifestBefore) + std::string(app::kNotAManifestContent) +
-                               std::string(app::kNotAManifestDeleteAfter);
-  EXPECT_TRUE(shows(box, ToWide(question)));
-  EXPECT_EQ(GetWindowLongW(GetDlgItem(box, IDNO), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON) << "No must be the default";
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
-  ASSERT_TRUE(waitUntil([&] { return gone(box); }));
-  EXPECT_EQ(bytesOf(manifestPath), data);
-  EXPECT_EQ(GetFileAttributesW(manifestPath.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
-  SetFileAttributesW(manifestPath.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 // A named pipe of the host under the manifest's name: both ways the window
