@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/manifest_procedures.h"
-#include "manifest/engine.h"
+#include "manifest/commands.h"
 
 namespace kovrena::app {
 

@@ -7,7 +7,9 @@
 #include "app/error_report.h"
 #include "app/full_rights.h"
 #include "app/manifest_messages.h"
-#include "manifest/engine.h"
+#include "manifest/check.h"
+#include "manifest/commands.h"
+#include "manifest/examine.h"
 #include "outcomes/outcome_table.h"
 
 namespace kovrena::app {

@@ -4,7 +4,8 @@
 
 #include "app/error_report.h"
 #include "app/manifest_messages.h"
-#include "manifest/engine.h"
+#include "manifest/manifest_file.h"
+#include "manifest/manifest_text.h"
 #include "platform/path_text.h"
 
 namespace kovrena::app {

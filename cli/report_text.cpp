@@ -4,7 +4,6 @@
 #include "program/architecture.h"
 #include "cli/report.h"
 #include "cli/texts.h"
-#include "manifest/engine.h"
 #include "outcomes/enum_words.h"
 #include "text/hex.h"
 #include "text/utf.h"

@@ -9,7 +9,9 @@
 #include <string>
 
 #include "cli/command_line.h"
-#include "manifest/engine.h"
+#include "manifest/check.h"
+#include "manifest/commands.h"
+#include "manifest/examine.h"
 #include "cli/progress.h"
 #include "cli/report.h"
 #include "cli/targets.h"

@@ -1,6 +1,8 @@
+#include "manifest/after_change.h"
+
 #include <utility>
 
-#include "manifest/engine.h"
+#include "manifest/examine.h"
 
 namespace kovrena::manifest {
 

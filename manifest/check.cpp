@@ -1,10 +1,12 @@
+#include "manifest/check.h"
+
 #include <memory>
 #include <span>
 #include <string>
 #include <utility>
 
-#include "manifest/engine.h"
-#include "manifest/file_bytes.h"
+#include "manifest/commands.h"
+#include "manifest/examine.h"
 
 namespace kovrena::manifest {
 

@@ -1,8 +1,12 @@
+#include "manifest/commands.h"
+
 #include <optional>
 #include <string>
 #include <utility>
 
-#include "manifest/engine.h"
+#include "manifest/after_change.h"
+#include "manifest/examine.h"
+#include "manifest/manifest_file.h"
 #include "text/utf.h"
 
 namespace kovrena::manifest {

@@ -1,10 +1,11 @@
+#include "manifest/examine.h"
+
 #include <memory>
 #include <span>
 #include <string>
 #include <utility>
 
-#include "manifest/engine.h"
-#include "manifest/file_bytes.h"
+#include "manifest/manifest_text.h"
 #include "platform/path_text.h"
 #include "program/architecture.h"
 

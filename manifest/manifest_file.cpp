@@ -1,8 +1,9 @@
+#include "manifest/manifest_file.h"
+
 #include <memory>
 #include <string>
 #include <utility>
 
-#include "manifest/engine.h"
 
 namespace kovrena::manifest {
 

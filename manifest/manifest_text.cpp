@@ -1,8 +1,9 @@
+#include "manifest/manifest_text.h"
+
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "manifest/engine.h"
 #include "manifest/text_replace.h"
 
 namespace kovrena::manifest {

@@ -3,7 +3,6 @@
 #include <array>
 #include <string>
 
-#include "manifest/engine.h"
 #include "outcomes/program_words.h"
 #include "outcomes/texts.h"
 #include "platform/message_box.h"

@@ -5,7 +5,7 @@
 #include <span>
 
 #include "app/win32/ana_form_services.h"
-#include "manifest/engine.h"
+#include "manifest/examine.h"
 #include "platform/win32/text.h"
 #include "resources/resource_ids.h"
 #include "ui/win32/control_factory.h"

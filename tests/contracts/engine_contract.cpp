@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "app/manifest_messages.h"
-#include "manifest/engine.h"
+#include "manifest/manifest_file.h"
+#include "manifest/manifest_text.h"
 #include "tests/fakes/faulty_file_system.h"
 
 namespace kovrena::contract {

@@ -8,7 +8,7 @@
 #include "app/error_report.h"
 #include "app/manifest_messages.h"
 #include "app/manifest_procedures.h"
-#include "manifest/engine.h"
+#include "manifest/manifest_text.h"
 #include "tests/fakes/apply_controls.h"
 #include "tests/fakes/memory_file_system.h"
 #include "tests/fakes/message_box.h"

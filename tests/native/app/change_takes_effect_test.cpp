@@ -10,7 +10,7 @@
 #include "app/manifest_messages.h"
 #include "app/manifest_procedures.h"
 #include "cli/run.h"
-#include "manifest/engine.h"
+#include "manifest/manifest_text.h"
 #include "tests/fakes/apply_controls.h"
 #include "tests/fakes/console.h"
 #include "tests/fakes/elevation.h"

@@ -9,8 +9,10 @@
 
 #include "app/manifest_messages.h"
 #include "app/manifest_procedures.h"
-#include "manifest/engine.h"
-#include "manifest/file_bytes.h"
+#include "manifest/check.h"
+#include "manifest/commands.h"
+#include "manifest/examine.h"
+#include "manifest/manifest_text.h"
 #include "tests/fakes/apply_controls.h"
 #include "tests/fakes/memory_file_system.h"
 #include "tests/fakes/message_box.h"

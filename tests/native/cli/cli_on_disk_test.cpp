@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "manifest/engine.h"
+#include "manifest/check.h"
+#include "manifest/manifest_text.h"
 #include "tests/native/cli/cli_test_support.h"
 
 namespace kovrena::cli {

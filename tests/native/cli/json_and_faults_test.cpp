@@ -7,7 +7,7 @@
 
 #include "cli/command_line.h"
 #include "cli/report.h"
-#include "manifest/engine.h"
+#include "manifest/manifest_text.h"
 #include "text/hex.h"
 #include "tests/native/cli/cli_test_support.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "manifest/engine.h"
+#include "manifest/check.h"
 #include "platform/posix/host_system.h"
 #include "tests/native/posix_platform/temp_folder.h"
 

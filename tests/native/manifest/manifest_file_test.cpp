@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "manifest/engine.h"
+#include "manifest/manifest_file.h"
+#include "manifest/manifest_text.h"
 #include "tests/fakes/memory_file_system.h"
 
 namespace kovrena::manifest {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "manifest/engine.h"
+#include "manifest/manifest_text.h"
 #include "manifest/text_replace.h"
 
 namespace kovrena::manifest {

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "manifest/engine.h"
+#include "manifest/examine.h"
+#include "manifest/manifest_text.h"
 #include "tests/fakes/memory_file_system.h"
 #include "tests/fakes/pe_builder.h"
 

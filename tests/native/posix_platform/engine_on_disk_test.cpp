@@ -15,7 +15,8 @@
 
 #include "app/error_report.h"
 #include "app/manifest_messages.h"
-#include "manifest/engine.h"
+#include "manifest/manifest_file.h"
+#include "manifest/manifest_text.h"
 #include "platform/posix/file_system.h"
 #include "tests/fakes/pe_builder.h"
 #include "tests/fakes/faulty_file_system.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "program/manifest_check.h"
-#include "manifest/engine.h"
+#include "manifest/manifest_text.h"
 #include "manifest/text_replace.h"
 
 namespace kovrena::testing {

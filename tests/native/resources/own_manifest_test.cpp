@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "manifest/engine.h"
+#include "manifest/manifest_text.h"
 #include "resource_files.h"
 
 namespace kovrena::resources_test {

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "manifest/engine.h"
+#include "manifest/check.h"
+#include "manifest/manifest_text.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/text.h"

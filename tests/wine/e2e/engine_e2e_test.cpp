@@ -13,7 +13,7 @@
 #include "app/error_report.h"
 #include "app/manifest_messages.h"
 #include "main_window_fixture.h"
-#include "manifest/engine.h"
+#include "manifest/manifest_text.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
 #include "tests/fakes/pe_builder.h"

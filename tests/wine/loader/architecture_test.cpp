@@ -12,7 +12,7 @@
 #include "program/architecture.h"
 #include "platform/byte_source.h"
 #include "program/program_facts.h"
-#include "manifest/engine.h"
+#include "manifest/manifest_text.h"
 #include "platform/win32/text.h"
 #include "tests/wine/loader/probe_run.h"
 #include "tests/wine/support/windows_path.h"

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "manifest/engine.h"
+#include "manifest/manifest_file.h"
+#include "manifest/manifest_text.h"
 #include "manifest/text_replace.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/text.h"

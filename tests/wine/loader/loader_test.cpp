@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "manifest/engine.h"
+#include "manifest/commands.h"
+#include "manifest/examine.h"
+#include "manifest/manifest_file.h"
+#include "manifest/manifest_text.h"
 #include "manifest/text_replace.h"
 #include "platform/win32/disk.h"
 #include "platform/win32/file_system.h"
