@@ -6,7 +6,6 @@
 #include "app/manifest_messages.h"
 #include "manifest/manifest_file.h"
 #include "manifest/manifest_text.h"
-#include "platform/path_text.h"
 
 namespace kovrena::app {
 
@@ -50,7 +49,7 @@ Status checkAndStore(AnaFormValues& values, SelectionControls& controls, FileSys
   controls.setPathText(chosenPath);
   // The manifest the loader reads, as the engine names it.
   const Result<bool> hasManifest = manifest::ManifestFileKontrol(
-      files, manifest::ManifestPath(LoaderPathOf(values.targetPath, PathStyle::Windows)));
+      files, manifest::ManifestPath(values.targetPath, PathStyle::Windows));
   if (!hasManifest) return hasManifest.error();
 
   if (hasManifest.value()) {

@@ -58,7 +58,7 @@ struct FoundManifest {
   EntryKind kind;
 };
 Result<FoundManifest> manifestPathOf(const std::string& path, Services services) {
-  const std::string exact = ManifestPath(LoaderPathOf(path, services.disk.style()));
+  const std::string exact = ManifestPath(path, services.disk.style());
   const Result<EntryKind> kind = services.disk.kindOf(exact, false);
   if (!kind) return kind.error();
   if (kind.value() != EntryKind::Missing) return FoundManifest{exact, kind.value()};
@@ -166,7 +166,7 @@ Examined Examine(const std::string& path, Services services) {
   }
   Result<FoundManifest> manifestPath = manifestPathOf(path, services);
   if (!manifestPath) {
-    program.manifestPath = ManifestPath(LoaderPathOf(path, services.disk.style()));
+    program.manifestPath = ManifestPath(path, services.disk.style());
     program.manifestError = manifestPath.error();
     return program;
   }

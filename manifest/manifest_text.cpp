@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "manifest/text_replace.h"
+#include "platform/path_text.h"
 
 namespace kovrena::manifest {
 
@@ -63,6 +64,10 @@ std::string BuildManifestText(std::string_view programName, std::string_view arc
   text = replaceAll(text, "EXENAME", escapeXmlAttribute(programName));
   text = replaceAll(text, "EXEVERSION", "1.0.0.0");
   return replaceAll(text, "EXEDESCRIBTION", "");
+}
+
+std::string ManifestPath(std::string_view targetPath, PathStyle style) {
+  return ManifestPath(LoaderPathOf(targetPath, style));
 }
 
 std::string ManifestPath(std::string_view targetPath) {

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/disk.h"
+
 namespace kovrena::manifest {
 
 // The manifest text for a program name (UTF-8, CR LF line ends), for an
@@ -15,5 +17,8 @@ std::string BuildManifestText(std::string_view programName, std::string_view arc
 
 // The target path followed directly by ".manifest".
 std::string ManifestPath(std::string_view targetPath);
+// The manifest the loader reads for the program a path of this style
+// opens: on Windows without the dots and blanks Win32 drops from its end.
+std::string ManifestPath(std::string_view targetPath, PathStyle style);
 
 }  // namespace kovrena::manifest
