@@ -14,6 +14,8 @@ namespace kovrena::cli::posix {
 
 namespace {
 
+constexpr std::size_t kGathered = 64 * 1024;
+
 // Whether the descriptor was closed, after it has been taken by /dev/null.
 bool occupyIfClosed(int fd) {
   if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) return false;
@@ -105,9 +107,15 @@ PosixConsole::PosixConsole() {
   (void)occupyIfClosed(STDIN_FILENO);
   outClosed_ = occupyIfClosed(STDOUT_FILENO);
   (void)occupyIfClosed(STDERR_FILENO);
+  // A run over thousands of programs writes a line for each: one write for
+  // each would cost as much as looking at the program.
+  outGathered_ = !outClosed_ && ::isatty(STDOUT_FILENO) != 1;
+  if (outGathered_) waiting_.reserve(kGathered);
 }
 
-void PosixConsole::out(std::string_view text) {
+PosixConsole::~PosixConsole() { flushOut(); }
+
+void PosixConsole::writeOut(std::string_view text) const {
   if (text.empty() || outFailure_) return;
   if (outClosed_) {
     outFailure_ = kovrena::posix::errorFromErrno(EBADF).description;
@@ -119,7 +127,27 @@ void PosixConsole::out(std::string_view text) {
   if (code != 0 && code != EPIPE) outFailure_ = kovrena::posix::errorFromErrno(code).description;
 }
 
+void PosixConsole::flushOut() const {
+  writeOut(waiting_);
+  waiting_.clear();
+}
+
+void PosixConsole::out(std::string_view text) {
+  if (!outGathered_) return writeOut(text);
+  if (waiting_.size() + text.size() > kGathered) flushOut();
+  if (text.size() >= kGathered) return writeOut(text);
+  waiting_ += text;
+}
+
+std::optional<std::string> PosixConsole::outputFailure() const {
+  flushOut();
+  return outFailure_;
+}
+
 // Standard error has no one left to tell when it fails.
-void PosixConsole::err(std::string_view text) { (void)writeAll(STDERR_FILENO, text); }
+void PosixConsole::err(std::string_view text) {
+  flushOut();
+  (void)writeAll(STDERR_FILENO, text);
+}
 
 }  // namespace kovrena::cli::posix

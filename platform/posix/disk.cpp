@@ -24,6 +24,15 @@ EntryKind kindOfMode(mode_t mode) {
   return EntryKind::Other;
 }
 
+EntryKind kindOfType(unsigned char type) {
+  switch (type) {
+    case DT_REG: return EntryKind::File;
+    case DT_DIR: return EntryKind::Folder;
+    case DT_LNK: return EntryKind::Link;
+    default: return EntryKind::Other;
+  }
+}
+
 class FileSource final : public ByteSource {
  public:
   FileSource(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
@@ -115,16 +124,21 @@ Result<std::vector<FolderEntry>> PosixDisk::list(const std::string& folder) {
   if (::fstat(fd, &folderState) != 0) return lastErrno();
   std::vector<FolderEntry> entries;
   std::vector<std::string> names;
-  const Status failure = ReadEntries(dir.value().get(), [&](const char* name) -> Status {
+  const Status failure = ReadEntries(dir.value().get(), [&](const char* name, unsigned char type) -> Status {
     // d_type is a hint some file systems leave unknown; the entry itself
-    // is asked then, without following a link.
-    struct stat info {};
-    if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
-      if (errno == ENOENT) return std::nullopt;  // gone meanwhile
-      return lastErrno();
+    // is asked then, without following a link. A tree of thousands of
+    // programs is otherwise asked twice for each of them.
+    EntryKind kind = kindOfType(type);
+    if (type == DT_UNKNOWN) {
+      struct stat info {};
+      if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT) return std::nullopt;  // gone meanwhile
+        return lastErrno();
+      }
+      kind = kindOfMode(info.st_mode);
     }
     names.emplace_back(name);
-    entries.push_back(FolderEntry{name, kindOfMode(info.st_mode)});
+    entries.push_back(FolderEntry{name, kind});
     return std::nullopt;
   });
   if (failure) return *failure;

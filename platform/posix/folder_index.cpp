@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <memory>
 
 #include "platform/file_system.h"
@@ -28,6 +29,19 @@ const char* folderOf(const std::string& folder) { return folder.empty() ? "." : 
 
 bool sameTime(const struct stat& state, std::int64_t seconds, std::int64_t nanoseconds) {
   return state.st_mtim.tv_sec == seconds && state.st_mtim.tv_nsec == nanoseconds;
+}
+
+// How long before its reading a folder must have been left alone for its
+// listing to show what is missing: the coarsest clock a file system keeps
+// times by (FAT's two seconds), and then some.
+constexpr std::int64_t kSettledAfterSeconds = 3;
+
+bool settledAt(const struct stat& state) {
+  struct timespec now {};
+  // The coarse clock, the one file times are taken from, costs no call
+  // into the kernel.
+  if (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0) return false;
+  return state.st_mtim.tv_sec + kSettledAfterSeconds < now.tv_sec;
 }
 
 }  // namespace
@@ -59,6 +73,7 @@ void FolderIndex::remember(const struct stat& folderState, const std::vector<std
   Listing listing;
   listing.seconds = folderState.st_mtim.tv_sec;
   listing.nanoseconds = folderState.st_mtim.tv_nsec;
+  listing.settled = settledAt(folderState);
   for (const std::string& name : names) enter(listing, name);
   keep(Key{folderState.st_dev, folderState.st_ino}, std::move(listing));
 }
@@ -104,7 +119,7 @@ Result<FolderIndex::Listing*> FolderIndex::current(const std::string& folder) {
   Result<UniqueDir> dir = OpenDir(fd);
   if (!dir) return dir.error();
   std::vector<std::string> names;
-  const Status failure = ReadEntries(dir.value().get(), [&](const char* name) -> Status {
+  const Status failure = ReadEntries(dir.value().get(), [&](const char* name, unsigned char) -> Status {
     names.emplace_back(name);
     return std::nullopt;
   });
@@ -122,6 +137,12 @@ Result<std::string> FolderIndex::caseVariant(const std::string& folder, std::str
   return found->second.front();
 }
 
+bool FolderIndex::surelyMissing(const std::string& folder, std::string_view name) {
+  const Result<Listing*> listing = current(folder);
+  if (!listing || listing.value() == nullptr || !listing.value()->settled) return false;
+  return !listing.value()->byName.contains(text::UpperCased(name));
+}
+
 Result<std::vector<std::string>> FolderIndex::temporariesOf(const std::string& folder, std::string_view name) {
   const Result<Listing*> listing = current(folder);
   if (!listing) return listing.error();
@@ -137,27 +158,30 @@ Result<std::vector<std::string>> FolderIndex::temporariesOf(const std::string& f
   return entries;
 }
 
+// After the run's own change: the listing holds it, and the folder's time
+// is the change's, too recent to show what is missing.
+void FolderIndex::retime(Listing& listing, const std::string& folder) {
+  listing.settled = false;
+  struct stat state {};
+  if (::stat(folderOf(folder), &state) == 0) {
+    listing.seconds = state.st_mtim.tv_sec;
+    listing.nanoseconds = state.st_mtim.tv_nsec;
+  }
+}
+
 void FolderIndex::added(const std::string& folder, std::string_view name) {
   Listing* listing = known(folder);
   if (listing == nullptr) return;
   forget(*listing, name);
   enter(*listing, std::string(name));
-  struct stat state {};
-  if (::stat(folderOf(folder), &state) == 0) {
-    listing->seconds = state.st_mtim.tv_sec;
-    listing->nanoseconds = state.st_mtim.tv_nsec;
-  }
+  retime(*listing, folder);
 }
 
 void FolderIndex::removed(const std::string& folder, std::string_view name) {
   Listing* listing = known(folder);
   if (listing == nullptr) return;
   forget(*listing, name);
-  struct stat state {};
-  if (::stat(folderOf(folder), &state) == 0) {
-    listing->seconds = state.st_mtim.tv_sec;
-    listing->nanoseconds = state.st_mtim.tv_nsec;
-  }
+  retime(*listing, folder);
 }
 
 }  // namespace kovrena::posix

@@ -19,14 +19,14 @@ Result<UniqueDir> OpenDir(int fd) {
   return dir;
 }
 
-Status ReadEntries(DIR* dir, const std::function<Status(const char* name)>& each) {
+Status ReadEntries(DIR* dir, const std::function<Status(const char* name, unsigned char type)>& each) {
   while (true) {
     errno = 0;
     const dirent* entry = ::readdir(dir);
     if (entry == nullptr) return errno != 0 ? Status(lastErrno()) : Status();
     const std::string_view name = entry->d_name;
     if (name == "." || name == "..") continue;
-    if (Status failure = each(entry->d_name)) return failure;
+    if (Status failure = each(entry->d_name, entry->d_type)) return failure;
   }
 }
 

@@ -19,9 +19,10 @@ using UniqueDir = std::unique_ptr<DIR, DirCloser>;
 Result<UniqueDir> OpenDir(int fd);
 
 // Reads the folder to its end, calling each with every name but "." and
-// "..". A listing cut off by an error is that error, never a shorter
+// "..", and the entry's d_type (DT_UNKNOWN where the file system does not
+// say). A listing cut off by an error is that error, never a shorter
 // listing, which would be taken for a folder without the file. each may end
 // the reading with a failure of its own.
-Status ReadEntries(DIR* dir, const std::function<Status(const char* name)>& each);
+Status ReadEntries(DIR* dir, const std::function<Status(const char* name, unsigned char type)>& each);
 
 }  // namespace kovrena::posix

@@ -35,6 +35,7 @@ using kovrena::testing::PeRecipe;
 constexpr int kPerFolder = 500;
 // ext4 gives one file at most 65,000 names.
 constexpr int kLinksPerOriginal = 60000;
+constexpr unsigned kSettleSeconds = 4;
 
 const std::vector<PeRecipe>& kinds() {
   static const std::vector<PeRecipe> recipes = {
@@ -151,6 +152,9 @@ int main(int argc, char** argv) {
       return 1;
     }
     const std::string tree = root + "/tree";
+    // A tree met on a disk was not written this instant: the lookups trust
+    // a folder's listing only once it has been left alone for a few seconds.
+    ::sleep(kSettleSeconds);
     const double floor = floorSeconds(tree, count);
     std::printf("%9d  %-29s %9.3f %9.2f %9s\n", count, "floor: 4 KiB of each", floor, 1.0, "-");
     const std::vector<std::vector<std::string>> runs = {{"status", "--recursive", tree},

@@ -110,6 +110,25 @@ TEST(ProgramTest, ExitStatusAndStreams) {
   }
 }
 
+// Results gathered for a file still come before the failure that follows
+// them, when both streams go to one file (2>&1).
+TEST(ProgramTest, BothStreamsInOneFileKeepTheirOrder) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  testing::writeFile(folder / "a.exe", testing::BuildPe({}).bytes);
+  testing::writeFile(folder / "c.exe", testing::BuildPe({}).bytes);
+  const std::string both = folder / "both";
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, both.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_adddup2(&actions, 1, 2);
+  EXPECT_EQ(spawnCli({"status", folder / "a.exe", folder / "b.exe", folder / "c.exe"}, actions), 1);
+  posix_spawn_file_actions_destroy(&actions);
+  const std::string shown = testing::readFile(both).value_or("");
+  const std::size_t a = shown.find("a.exe"), b = shown.find("b.exe"), c = shown.find("c.exe");
+  EXPECT_TRUE(a < b && b < c && c != std::string::npos) << shown;
+}
+
 // A reader that goes away early does not stop the work half-way.
 TEST(ProgramTest, ClosedOutputDoesNotStopTheRun) {
   TempFolder folder;

@@ -2,6 +2,7 @@
 // a few listings only, and finds as it did with all of them.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,6 +75,22 @@ TEST(FolderIndexKept, LookupsInManyFoldersFindWhatIsThere) {
       EXPECT_EQ(found.value(), round == 1 && i % 2 == 0 ? "p.Exe.Manifest" : "P.EXE.MANIFEST") << folder;
     }
   }
+}
+
+// A folder's time moves in ticks of the file system's clock: a change in the
+// tick of the one before leaves the folder's time as it was, and a listing
+// read between the two must not hide it.
+TEST(FolderIndexKept, FindsAFileMadeInTheTickItsFolderWasListed) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.ok());
+  PosixFileSystem files;
+  ASSERT_EQ(files.findFile(folder / "p.exe.manifest", attr::kAnyFileLookup).value(), "");
+  struct stat listed {};
+  ASSERT_EQ(::stat(folder.path().c_str(), &listed), 0);
+  testing::writeFile(folder / "p.exe.manifest", "x");
+  const struct timespec times[2] = {listed.st_atim, listed.st_mtim};
+  ASSERT_EQ(::utimensat(AT_FDCWD, folder.path().c_str(), times, 0), 0);
+  EXPECT_EQ(files.findFile(folder / "p.exe.manifest", attr::kAnyFileLookup).value(), "p.exe.manifest");
 }
 
 }  // namespace
