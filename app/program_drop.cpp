@@ -1,11 +1,10 @@
 #include "app/program_drop.h"
 
+#include "platform/path_text.h"
+
 namespace kovrena::app {
 
-std::string FileTitleOf(std::string_view path) {
-  const std::size_t slash = path.find_last_of("\\/");
-  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
-}
+std::string FileTitleOf(std::string_view path) { return std::string(FileNameOf(path, PathStyle::Windows)); }
 
 void ProgramsDropped(AnaFormValues& values, SelectionControls& controls, FileSystem& files,
                      MessageBoxService& messages, const OwnProgram& self, std::span<const std::string> paths) {

@@ -35,11 +35,6 @@ ProgramReport carryOut(const Request& request, const std::string& path, manifest
   return {};
 }
 
-// The folder part of a program's path, its manifest's folder.
-std::string_view folderOf(std::string_view path, PathStyle style) {
-  return path.substr(0, path.size() - FileNameOf(path, style).size());
-}
-
 bool changedTheDisk(Outcome outcome) {
   return outcome == Outcome::Applied || outcome == Outcome::Replaced || outcome == Outcome::Undone;
 }
@@ -61,7 +56,7 @@ class Reporter {
   // Before the work on path: the folder before it is done with, and synced
   // before anything in another folder changes.
   void next(const std::string& path) {
-    if (changes_ && !held_.empty() && folderOf(path, style_) != folderOf(held_.front().path, style_)) settle();
+    if (changes_ && !held_.empty() && FolderOf(path, style_) != FolderOf(held_.front().path, style_)) settle();
   }
 
   void add(ProgramReport report) {

@@ -65,8 +65,7 @@ Result<FoundManifest> manifestPathOf(const std::string& path, Services services)
   const Result<std::string> found = services.files.findFile(exact, attr::kAnyFileLookup);
   if (!found) return found.error();
   if (found.value().empty()) return FoundManifest{exact, EntryKind::Missing};
-  const std::string_view name = FileNameOf(exact, services.disk.style());
-  std::string other = exact.substr(0, exact.size() - name.size()) + found.value();
+  std::string other = std::string(FolderOf(exact, services.disk.style())) + found.value();
   const Result<EntryKind> otherKind = services.disk.kindOf(other, false);
   if (!otherKind) return otherKind.error();
   return FoundManifest{std::move(other), otherKind.value()};

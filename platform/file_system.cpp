@@ -1,5 +1,7 @@
 #include "platform/file_system.h"
 
+#include "platform/path_text.h"
+
 #include <cstdint>
 #include <string>
 
@@ -24,8 +26,7 @@ std::optional<std::uint32_t> numberOf(std::string_view digits) {
 }
 
 std::size_t nameStart(std::string_view path, NameUnits units) {
-  const std::size_t separator = units == NameUnits::Utf16 ? path.find_last_of("/\\:") : path.find_last_of('/');
-  return separator == std::string_view::npos ? 0 : separator + 1;
+  return FolderOf(path, units == NameUnits::Utf16 ? PathStyle::Windows : PathStyle::Posix).size();
 }
 
 }  // namespace

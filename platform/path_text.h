@@ -9,8 +9,14 @@
 
 namespace kovrena {
 
-// The last part of the path: what a file dialog calls the file title.
+// The last part of the path: what a file dialog calls the file title; and
+// what comes before it, the folder with the separator that ends it ("" for
+// a bare name). The two together are the path. Windows' own wide paths are
+// split the same way.
 std::string_view FileNameOf(std::string_view path, PathStyle style);
+std::string_view FolderOf(std::string_view path, PathStyle style);
+std::wstring_view FileNameOf(std::wstring_view path, PathStyle style);
+std::wstring_view FolderOf(std::wstring_view path, PathStyle style);
 // A child of folder, with exactly one separator between the two.
 std::string JoinPath(std::string_view folder, std::string_view name, PathStyle style);
 // The path a Windows program opens for this text: Win32 drops the dots and

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/path_text.h"
 #include "platform/win32/host_system.h"
 #include "platform/win32/own_path.h"
 #include "platform/win32/text.h"
@@ -19,9 +20,9 @@ ManifestServices Services::manifestServices() {
 
 OwnProgram FindOwnProgram() {
   const std::wstring path = kovrena::win32::OwnExePath();
-  const size_t slash = path.find_last_of(L'\\');
-  std::wstring folder = slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-  std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+  std::wstring_view folder = FolderOf(path, PathStyle::Windows);
+  if (!folder.empty()) folder.remove_suffix(1);
+  std::wstring name(FileNameOf(path, PathStyle::Windows));
   const size_t dot = name.find_last_of(L'.');
   if (dot != std::wstring::npos) name.resize(dot);
   return OwnProgram{kovrena::win32::ToUtf8(folder), kovrena::win32::ToUtf8(name)};

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/posix/dos_attrib.h"
+#include "platform/path_text.h"
 #include "platform/posix/errno_error.h"
 #include "platform/posix/output_file.h"
 
@@ -69,16 +70,10 @@ Status applyReadOnly(const std::string& path, mode_t mode, bool readOnly) {
   return std::nullopt;
 }
 
-std::string nameOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+std::string nameOf(const std::string& path) { return std::string(FileNameOf(path, PathStyle::Posix)); }
 
 // The folder part with its slash ("" for a bare name), and the folder to open.
-std::string folderPrefixOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
+std::string folderPrefixOf(const std::string& path) { return std::string(FolderOf(path, PathStyle::Posix)); }
 
 // Waits until the folder's entries are on the disk. A file system that
 // keeps no separate state for folders says so with EINVAL: nothing to wait for.

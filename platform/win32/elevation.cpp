@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "platform/path_text.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/own_path.h"
 #include "platform/win32/scoped.h"
@@ -21,7 +22,7 @@ constexpr const wchar_t* kHelpers[] = {
 
 std::wstring ownFolder() {
   const std::wstring path = OwnExePath();
-  return path.substr(0, path.find_last_of(L'\\') + 1);
+  return std::wstring(FolderOf(path, PathStyle::Windows));
 }
 
 bool isFile(const std::wstring& path) {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/path_text.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/output_file.h"
 #include "platform/win32/scoped.h"
@@ -89,13 +90,13 @@ bool IsLink(const std::wstring& path) {
   // sides come from the same translation, so spelling and case agree.
   const std::optional<std::wstring> full = fullPathOf(path);
   if (!full) return false;
-  const std::size_t separator = full->find_last_of(L"\\/");
-  if (separator == std::wstring::npos || separator + 1 == full->size()) return false;
+  const std::wstring_view parent = FolderOf(*full, PathStyle::Windows);
+  if (parent.empty() || parent.size() == full->size()) return false;
   WIN32_FIND_DATAW found{};
   UniqueFind search(FindFirstFileW(full->c_str(), &found));
   if (!search) return false;
   // A drive's root keeps its backslash, the only folder that ends in one.
-  const std::wstring folder = full->substr(0, separator == 2 ? separator + 1 : separator);
+  const std::wstring folder(parent.substr(0, parent.size() == 3 ? 3 : parent.size() - 1));
   const std::optional<std::wstring> leadsTo = finalPathOf(finalPath, *full);
   std::optional<std::wstring> expected = finalPathOf(finalPath, folder);
   if (!leadsTo || !expected) return false;
@@ -134,8 +135,7 @@ Result<NewFile> Win32FileSystem::createTemporaryFile(const std::string& path) {
   // The temporary name fits wherever the file's own name fits: within a
   // component's 255 units and, the folder included, within MAX_PATH.
   const std::wstring wide = ToWide(path);
-  const std::size_t separator = wide.find_last_of(L"\\/:");
-  const std::size_t nameLength = wide.size() - (separator == std::wstring::npos ? 0 : separator + 1);
+  const std::size_t nameLength = FileNameOf(wide, PathStyle::Windows).size();
   if (nameLength > kLongestName) return ErrorFromCode(ERROR_FILENAME_EXCED_RANGE);
   std::size_t longest = kLongestName;
   if (const std::optional<std::wstring> full = fullPathOf(wide); full && full->size() >= nameLength) {
@@ -156,8 +156,7 @@ Result<NewFile> Win32FileSystem::createTemporaryFile(const std::string& path) {
 void Win32FileSystem::removeLeftovers(const std::string& path) {
   const std::wstring wide = ToWide(path);
   if (wide.find_first_of(L"*?") != std::wstring::npos) return;
-  const std::size_t separator = wide.find_last_of(L"\\/:");
-  const std::wstring folder = separator == std::wstring::npos ? std::wstring() : wide.substr(0, separator + 1);
+  const std::wstring folder(FolderOf(wide, PathStyle::Windows));
   const std::string name = ToUtf8(wide.substr(folder.size()));
   WIN32_FIND_DATAW found{};
   std::wstring pattern = wide;

@@ -17,7 +17,7 @@ struct NameCase {
   const char* name;
 };
 
-TEST(PathsTest, FileNameIsWhatFollowsTheLastSeparatorOfThePlatform) {
+TEST(PathsTest, FileNameIsWhatFollowsTheLastSeparatorOfThePlatformAndTheFolderWhatPrecedesIt) {
   const NameCase cases[] = {
       {"/oyunlar/Eski Oyun.exe", kPosix, "Eski Oyun.exe"},
       {"Eski Oyun.exe", kPosix, "Eski Oyun.exe"},
@@ -32,6 +32,8 @@ TEST(PathsTest, FileNameIsWhatFollowsTheLastSeparatorOfThePlatform) {
   for (const NameCase& c : cases) {
     SCOPED_TRACE(c.path);
     EXPECT_EQ(FileNameOf(c.path, c.style), c.name);
+    const std::string_view path = c.path;
+    EXPECT_EQ(FolderOf(path, c.style), path.substr(0, path.size() - std::string_view(c.name).size()));
   }
 }
 
