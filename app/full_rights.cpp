@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/manifest_messages.h"
+#include "manifest/after_change.h"
 
 namespace kovrena::app {
 
@@ -40,11 +41,13 @@ bool WithFullRights(manifest::Report& report, const Target& target, ChosenChange
   }
   // The helper's word is not taken: the disk tells what it did, through
   // the engine's own examination.
-  manifest::Examined now = manifest::Examine(target.path, {services.disk, services.files, services.host});
+  const manifest::Services engine{services.disk, services.files, services.host, services.registry};
+  manifest::Examined now = manifest::Examine(target.path, engine);
   if (!now.manifest || now.manifest->state != (change.apply ? ManifestState::Ours : ManifestState::None)) return true;
   report.outcome = change.apply ? Outcome::Applied : Outcome::Undone;
   report.error.reset();
   report.facts = std::move(now.facts);
+  report.ownManifestWinsHere = manifest::OwnManifestWinsHere(report, engine);
   const bool programThere = now.kind && now.kind.value() == EntryKind::File;
   if (services.host.cachesManifests && programThere) {
     const Result<std::uint64_t> after = services.files.lastWriteTime(target.path);

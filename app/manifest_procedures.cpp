@@ -7,7 +7,6 @@
 #include "app/error_report.h"
 #include "app/full_rights.h"
 #include "app/manifest_messages.h"
-#include "manifest/check.h"
 #include "manifest/commands.h"
 #include "manifest/examine.h"
 #include "outcomes/outcome_table.h"
@@ -19,7 +18,9 @@ namespace {
 using manifest::Consent;
 using manifest::ManifestState;
 
-manifest::Services engineServices(const ManifestServices& services) { return {services.disk, services.files, services.host}; }
+manifest::Services engineServices(const ManifestServices& services) {
+  return {services.disk, services.files, services.host, services.registry};
+}
 
 bool ask(const ManifestServices& services, const std::string& question) {
   return services.messages.show(question, kOverwriteStyle) == mb::kAnswerYes;
@@ -51,24 +52,13 @@ std::optional<std::string> riskQuestion(const manifest::Examined& program, std::
   return std::nullopt;
 }
 
-// Whether this Windows goes by the program's own manifest, where one was
-// written beside a program that has one.
-bool ownManifestWinsHere(const manifest::Report& report, const ManifestServices& services) {
-  if (!manifest::Overridden(report)) return false;
-  const std::optional<bool> preferExternal =
-      services.host.system == System::Wine || services.registry == nullptr
-          ? std::nullopt
-          : manifest::PreferExternalManifest(*services.registry);
-  return manifest::OwnManifestWins(services.host.system, preferExternal, *report.facts);
-}
-
 // The outcome as the table's window column says it; what the click ends
 // with is returned to the caller.
 outcomes::WindowEnd present(outcomes::Action action, manifest::Outcome outcome, const Target& target,
                             const manifest::Report& report, const ManifestServices& services) {
   const outcomes::WindowMessage& row = outcomes::WindowRowOf(action, outcome);
   if (row.end == outcomes::WindowEnd::Message || row.end == outcomes::WindowEnd::ProgramGone) {
-    const outcomes::Wording wording{action, target.programName, ownManifestWinsHere(report, services)};
+    const outcomes::Wording wording{action, target.programName};
     services.messages.show(outcomes::WindowText(row, wording, report), row.style);
   }
   return row.end;
@@ -79,7 +69,7 @@ Status applyStyle(const Target& target, ApplyControls& controls, const ManifestS
   const manifest::Examined program = manifest::Examine(target.path, engineServices(services));
   Consent consent = Consent::None;
   if (!manifest::ApplyRefusal(program)) {
-    const std::vector<manifest::AssemblyIdentity>& hidden = program.hiddenOnXp;
+    const std::span<const manifest::AssemblyIdentity> hidden = manifest::HiddenOnXp(program);
     if (!hidden.empty()) {
       std::string question(kHiddenDependenciesBefore);
       question += manifest::DependencyList(hidden);

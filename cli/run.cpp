@@ -22,13 +22,12 @@ namespace kovrena::cli {
 namespace {
 
 // The program is examined once; the command decides on what was found.
-ProgramReport carryOut(const Request& request, const std::string& path, manifest::Services services,
-                       const Host& host) {
+ProgramReport carryOut(const Request& request, const std::string& path, manifest::Services services) {
   const manifest::Examined program = manifest::Examine(path, services);
   const manifest::Consent consent = request.force ? manifest::Consent::Given : manifest::Consent::None;
   switch (request.command) {
     case Command::Status: return manifest::StatusOf(program);
-    case Command::Check: return manifest::CheckOf(program, host.system, host.registry, services);
+    case Command::Check: return manifest::CheckOf(program, services);
     case Command::Apply: return manifest::ApplyTo(program, consent, services);
     case Command::Undo: return manifest::UndoFor(program, consent, services);
   }
@@ -130,13 +129,13 @@ int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files
   if (!parsed.request) return parsed.exitCode;
 
   const Request& request = *parsed.request;
-  const manifest::Services services{disk, files, host.system};
+  const manifest::Services services{disk, files, host.system, host.registry};
   ProgressLine progress(console, WantsProgress(request, console), host.progressAfter);
   Reporter reporter(request, files, progress, disk.style());
   ProgramWalk walk(request.programs, request.recursive, disk);
   while (std::optional<WorkItem> item = walk.next()) {
     reporter.next(item->path);
-    reporter.add(item->settled ? std::move(*item->settled) : carryOut(request, item->path, services, host));
+    reporter.add(item->settled ? std::move(*item->settled) : carryOut(request, item->path, services));
     progress.show(reporter.done(), walk.found(), walk.folder());
   }
   reporter.finish();

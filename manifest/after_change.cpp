@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "manifest/check.h"
 #include "manifest/examine.h"
 
 namespace kovrena::manifest {
@@ -14,7 +15,12 @@ bool changedTheManifest(Outcome outcome) {
 
 }  // namespace
 
+bool OwnManifestWinsHere(const Report& report, Services services) {
+  return Overridden(report) && OwnManifestWins(services.host.system, PreferExternalManifestOn(services), *report.facts);
+}
+
 Report AfterChange(const Examined& program, Report report, Services services) {
+  report.ownManifestWinsHere = OwnManifestWinsHere(report, services);
   if (report.outcome == Outcome::Failed) {
     report.fullRightsMayHelp = services.host.fullRightsOnConsent && report.error && IsAccessDenied(*report.error);
     return report;

@@ -13,4 +13,8 @@ namespace kovrena::manifest {
 // marked as such.
 Report AfterChange(const Examined& program, Report report, Services services);
 
+// Whether a manifest written (Applied or Replaced) changes nothing on the
+// system the services name, the program's own manifest deciding there.
+bool OwnManifestWinsHere(const Report& report, Services services);
+
 }  // namespace kovrena::manifest

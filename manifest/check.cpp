@@ -10,6 +10,12 @@
 
 namespace kovrena::manifest {
 
+namespace {
+
+ManifestReading tooLarge() { return ManifestReading{program::ManifestProblem::TooLarge, "1 MB'tan büyük", {}, {}, {}, {}}; }
+
+}  // namespace
+
 std::optional<bool> PreferExternalManifest(Registry& registry) {
   constexpr std::uint32_t kWow64SixtyFourKey = 0x0100;  // the 64-bit view from a 32-bit process
   Result<std::unique_ptr<RegistryKey>> key =
@@ -32,6 +38,11 @@ const ManifestReading* InForce(System system, const CheckFindings& findings, boo
   return first != nullptr ? first : second;
 }
 
+std::optional<bool> PreferExternalManifestOn(Services services) {
+  if (services.host.system == System::Wine || services.registry == nullptr) return std::nullopt;
+  return PreferExternalManifest(*services.registry);
+}
+
 bool OwnManifestWins(System system, std::optional<bool> preferExternal, const ProgramFacts& facts) {
   if (facts.embedded == EmbeddedManifest::None || system == System::Xp) return false;
   return system == System::Wine || !preferExternal.value_or(false);
@@ -52,7 +63,8 @@ Binding BindingOn(System system, const CheckFindings& findings, const ProgramFac
   return program::OnWine(*reading);
 }
 
-Report CheckOf(const Examined& program, const HostSystem& host, Registry* registry, Services services) {
+Report CheckOf(const Examined& program, Services services) {
+  const HostSystem& host = services.host;
   Report report = StatusOf(program);
   if (report.outcome != Outcome::Status) return report;
   report.outcome = Outcome::Checked;
@@ -60,10 +72,21 @@ Report CheckOf(const Examined& program, const HostSystem& host, Registry* regist
   CheckFindings findings;
   findings.wine = host.system == System::Wine;
   findings.wineRuns32Bit = host.wineRuns32Bit;
-  // Through a link too: the loader reads whatever the path leads to.
-  const ManifestState state = program.manifest->state;
-  if (state == ManifestState::Ours || state == ManifestState::OursOtherArchitecture ||
-      state == ManifestState::Foreign) {
+  const ManifestInfo& beside = *program.manifest;
+  if (beside.state != ManifestState::Foreign || !beside.link) {
+    // The file itself, as the examination read it.
+    if (program.besideReading) {
+      findings.external = *program.besideReading;
+    } else if (beside.content == ManifestContent::TooLarge) {
+      findings.external = tooLarge();
+    } else if (program.manifestReadError) {
+      report.outcome = Outcome::Failed;
+      report.error = *program.manifestReadError;
+      report.failedAt = FailedAt::Manifest;
+      return report;
+    }
+  } else {
+    // Through a link: the loader reads whatever the path leads to.
     Result<std::optional<std::string>> bytes = ReadUpTo(services.disk, program.manifestPath, kLargestManifest);
     if (!bytes) {
       const Result<EntryKind> target = services.disk.kindOf(program.manifestPath, true);
@@ -75,7 +98,7 @@ Report CheckOf(const Examined& program, const HostSystem& host, Registry* regist
         return report;
       }
     } else if (!bytes.value()) {
-      findings.external = ManifestReading{program::ManifestProblem::TooLarge, "1 MB'tan büyük", {}, {}, {}, {}};
+      findings.external = tooLarge();
     } else {
       findings.external = program::ReadManifest(*bytes.value(), program.architecture, facts.machine);
     }
@@ -83,9 +106,9 @@ Report CheckOf(const Examined& program, const HostSystem& host, Registry* regist
   if (facts.embedded == EmbeddedManifest::Unreadable) {
     findings.embedded = ManifestReading{program::ManifestProblem::NotXml, "baytları dosyanın dışında", {}, {}, {}, {}};
   } else if (facts.embedded != EmbeddedManifest::None) {
-    findings.embedded = program::ReadManifest(facts.embeddedText, program.architecture, facts.machine);
+    findings.embedded = program.ownReading ? *program.ownReading : ManifestReading{};
   }
-  if (host.system != System::Wine && registry != nullptr) findings.preferExternal = PreferExternalManifest(*registry);
+  findings.preferExternal = PreferExternalManifestOn(services);
   for (const System system : {System::Xp, System::Server2003Sp1AndLater, System::Wine}) {
     SystemVerdict& verdict = findings.systems[static_cast<std::size_t>(system)];
     verdict.binding = BindingOn(system, findings, facts);

@@ -10,7 +10,7 @@
 
 namespace kovrena::manifest {
 
-Report CheckOf(const Examined& program, const HostSystem& host, Registry* registry, Services services);
+Report CheckOf(const Examined& program, Services services);
 
 // What a system's loader does with the program, the manifests in force.
 Binding BindingOn(System system, const CheckFindings& findings, const ProgramFacts& facts);
@@ -26,5 +26,7 @@ bool OwnManifestWins(System system, std::optional<bool> preferExternal, const Pr
 
 // PreferExternalManifest, when it is set; only Windows reads it.
 std::optional<bool> PreferExternalManifest(Registry& registry);
+// The same on the system the services name: nothing under Wine.
+std::optional<bool> PreferExternalManifestOn(Services services);
 
 }  // namespace kovrena::manifest

@@ -104,9 +104,9 @@ static Report applyTo(const Examined& program, Consent consent, Services service
   if (auto refused = ApplyRefusal(program)) return std::move(*refused);
   // On XP the external file takes the place of the program's own manifest
   // entirely: a C runtime it names would no longer be found.
-  if (consent == Consent::None && !program.hiddenOnXp.empty()) {
+  if (consent == Consent::None && !HiddenOnXp(program).empty()) {
     Report report = reportOf(program, Outcome::HidesDependencies);
-    report.hiddenOnXp = program.hiddenOnXp;
+    report.hiddenOnXp = program.ownReading->otherDependencies;
     return report;
   }
   Report report = reportOf(program, Outcome::Applied);

@@ -2,7 +2,7 @@
 
 namespace kovrena::manifest {
 
-std::string DependencyList(const std::vector<AssemblyIdentity>& dependencies) {
+std::string DependencyList(std::span<const AssemblyIdentity> dependencies) {
   std::string list;
   for (const AssemblyIdentity& each : dependencies) {
     if (!list.empty()) list += ", ";

@@ -16,10 +16,10 @@ namespace {
 using program::ArchitectureFor;
 using program::ProcessorArchitectureOf;
 
-Result<ProgramFacts> readFacts(const std::string& path, Disk& disk) {
+Result<ProgramFacts> readFacts(const std::string& path, Disk& disk, std::unique_ptr<ManifestReading>& ownReading) {
   Result<std::unique_ptr<ByteSource>> file = disk.openForReading(path);
   if (!file) return file.error();
-  return program::ReadProgramFacts(*file.value());
+  return program::ReadProgramFacts(*file.value(), &ownReading);
 }
 
 // The program's name as the disk spells it (Windows keeps the letter case
@@ -113,11 +113,11 @@ Result<ManifestInfo> inspectManifest(Examined& program, EntryKind kind, Services
       info.state = suits ? ManifestState::Ours : ManifestState::OursOtherArchitecture;
       break;
     }
+    const std::uint16_t machine = program.facts ? program.facts->machine : 0;
+    program.besideReading = program::ReadManifestKept(*bytes.value(), program.architecture, machine);
     if (info.state == ManifestState::Foreign) {
-      const std::uint16_t machine = program.facts ? program.facts->machine : 0;
-      ManifestReading reading = program::ReadManifest(*bytes.value(), program.architecture, machine);
-      info.otherDependencies = std::move(reading.otherDependencies);
-      if (!IsAssemblyManifest(reading.problem)) info.content = ManifestContent::NotAManifest;
+      info.otherDependencies = program.besideReading->otherDependencies;
+      if (!IsAssemblyManifest(program.besideReading->problem)) info.content = ManifestContent::NotAManifest;
     }
   }
   // A file with other names is not the tool's to change, whatever it holds:
@@ -145,7 +145,7 @@ Examined Examine(const std::string& path, Services services) {
   if (kind != EntryKind::File && kind != EntryKind::Missing) return program;
   if (kind == EntryKind::File) {
     program.name = programName(path, services);
-    Result<ProgramFacts> facts = readFacts(path, services.disk);
+    Result<ProgramFacts> facts = readFacts(path, services.disk, program.ownReading);
     if (!facts) {
       // The manifest beside it is still looked at: undoing needs nothing
       // of the program, and the tool's documents for every processor are
@@ -154,11 +154,6 @@ Examined Examine(const std::string& path, Services services) {
     } else {
       program.facts = std::move(facts).value();
       program.architecture = ArchitectureFor(*program.facts);
-      if (program.facts->embedded != EmbeddedManifest::None) {
-        program.hiddenOnXp =
-            program::ReadManifest(program.facts->embeddedText, program.architecture, program.facts->machine)
-                .otherDependencies;
-      }
     }
   } else {
     program.name = std::string(FileNameOf(path, services.disk.style()));
@@ -179,6 +174,11 @@ Examined Examine(const std::string& path, Services services) {
   return program;
 }
 
+
+std::span<const AssemblyIdentity> HiddenOnXp(const Examined& program) {
+  if (!program.ownReading) return {};
+  return program.ownReading->otherDependencies;
+}
 
 std::string OwnManifestText(const Examined& program) {
   return BuildManifestText(program.name, ProcessorArchitectureOf(program.architecture));

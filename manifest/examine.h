@@ -3,7 +3,9 @@
 // program, its name as the disk spells it, and what lies at its manifest
 // path. The window program and kovrena-cli both start from it.
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/host_system.h"
+#include "platform/registry.h"
 
 namespace kovrena::manifest {
 
@@ -19,6 +22,7 @@ struct Services {
   Disk& disk;
   FileSystem& files;
   HostSystem host{};  // what the running system does with a change
+  Registry* registry = nullptr;  // Windows: where PreferExternalManifest is read; none: unset
 };
 
 // What the engine learns of one program before it acts, read once.
@@ -30,20 +34,28 @@ struct Examined {
   std::optional<ProgramFacts> facts;     // when the program could be read
   std::optional<Error> programError;     // when it could not
   ManifestArchitecture architecture = ManifestArchitecture::None;
-  // What the program's own manifest needs beyond the common controls, read
-  // once here: on XP the file beside it takes that manifest's place, and
-  // they are no longer found. Empty when there are none.
-  std::vector<AssemblyIdentity> hiddenOnXp;
+  // The program's own manifest, read once with the program; none where it
+  // has none that can be read. What it needs beyond the common controls is
+  // hidden on XP by the file beside it, which takes its place there. (Both
+  // readings are kept apart: the window program's stack holds this.)
+  std::unique_ptr<ManifestReading> ownReading;
   // The documents the tool writes for this program, the one that suits it
   // first (when one does): any of them at the manifest path is the tool's.
   // Made only when a file lies there.
   std::vector<std::string> own;
   std::optional<ManifestInfo> manifest;  // what lies at the manifest path
+  // The file there, read once: what each loader makes of it. Only a file's
+  // own bytes are read, never what a link leads to.
+  std::unique_ptr<ManifestReading> besideReading;
   std::optional<Error> manifestError;    // when that could not be told
   std::optional<Error> manifestReadError;  // a file there whose bytes could not be read
 };
 
 Examined Examine(const std::string& path, Services services);
+
+// What the program's own manifest needs beyond the common controls: on XP
+// the file beside it takes that manifest's place, and they are not found.
+std::span<const AssemblyIdentity> HiddenOnXp(const Examined& program);
 
 // The document that suits the program, to be written beside it.
 std::string OwnManifestText(const Examined& program);

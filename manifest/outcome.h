@@ -4,6 +4,7 @@
 // and an exit code.
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -137,6 +138,9 @@ struct Report {
   // Failed: Windows refused the change as access denied, and a process of
   // this user with full rights may make it.
   bool fullRightsMayHelp = false;
+  // Applied or Replaced: on the system this runs on, the program's own
+  // manifest decides, so the file beside it changes nothing there.
+  bool ownManifestWinsHere = false;
 };
 
 // Written, but beside a program whose own manifest the systems after XP
@@ -147,6 +151,6 @@ inline bool Overridden(const Report& report) {
 }
 
 // "Microsoft.VC90.CRT 9.0.21022.8 (x86), …": assemblies as a user reads them.
-std::string DependencyList(const std::vector<AssemblyIdentity>& dependencies);
+std::string DependencyList(std::span<const AssemblyIdentity> dependencies);
 
 }  // namespace kovrena::manifest

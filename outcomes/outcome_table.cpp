@@ -92,7 +92,7 @@ std::string windowApplied(const Wording& wording, const Report& report) {
   std::string message(text::kAppliedBefore);
   message += wording.programName;
   message += text::kAppliedAfter;
-  if (wording.ownManifestWins) message += text::kOwnManifestWinsSentence;
+  if (report.ownManifestWinsHere) message += text::kOwnManifestWinsSentence;
   message += restartSentence(report);
   return message;
 }
@@ -186,7 +186,7 @@ Verdict VerdictOf(const Report& report) {
 
 std::string OutcomeMessage(Action action, const Report& report) {
   const OutcomeRow& row = RowOf(report.outcome);
-  return row.compose != nullptr ? row.compose(Wording{action, {}, false}, report) : std::string(row.text);
+  return row.compose != nullptr ? row.compose(Wording{action, {}}, report) : std::string(row.text);
 }
 
 const WindowMessage& WindowRowOf(Action action, Outcome outcome) {

@@ -22,7 +22,6 @@ using manifest::Report;
 struct Wording {
   Action action = Action::Status;
   std::string_view programName;  // the window's: the program's file name
-  bool ownManifestWins = false;  // the window's: this Windows goes by the program's own manifest
 };
 // The whole message, where it depends on what was found.
 using Compose = std::string (*)(const Wording& wording, const Report& report);

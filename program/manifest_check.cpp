@@ -1,5 +1,7 @@
 #include "program/manifest_check.h"
 
+#include <memory>
+
 #include "program/xml.h"
 #include "text/ascii_case.h"
 
@@ -73,22 +75,21 @@ ManifestProblem judgeCommonControls(const AssemblyIdentity& dependency, std::str
   return ManifestProblem::None;
 }
 
-}  // namespace
-
-ManifestReading ReadManifest(std::string_view bytes, ManifestArchitecture program, std::uint16_t machine) {
-  ManifestReading reading;
-  if (bytes.empty()) return reading;
+// Reads into a reading the caller made, on its stack or on the heap: it is
+// never moved, which would cost the window program the code of a move.
+void readInto(ManifestReading& reading, std::string_view bytes, ManifestArchitecture program, std::uint16_t machine) {
+  if (bytes.empty()) return;
   const XmlReading xml = ReadXml(bytes);
   if (!xml.root) {
     reading.problem = xml.tooLarge ? ManifestProblem::TooLarge : ManifestProblem::NotXml;
     reading.fault = xml.fault;
-    return reading;
+    return;
   }
   const XmlElement& root = *xml.root;
   const Scope rootScope{nullptr, &root};
   if (!isAssemblyElement(root, rootScope, "assembly") || root.attribute("manifestVersion") != "1.0") {
     reading.problem = ManifestProblem::NotAnAssembly;
-    return reading;
+    return;
   }
   reading.problem = ManifestProblem::NoCommonControlsV6;
   for (const XmlElement& child : root.children) {
@@ -122,6 +123,20 @@ ManifestReading ReadManifest(std::string_view bytes, ManifestArchitecture progra
     reading.commonControlsAlone = reading.problem;
     reading.problem = ManifestProblem::IdentityIncomplete;
   }
+}
+
+}  // namespace
+
+ManifestReading ReadManifest(std::string_view bytes, ManifestArchitecture program, std::uint16_t machine) {
+  ManifestReading reading;
+  readInto(reading, bytes, program, machine);
+  return reading;
+}
+
+std::unique_ptr<ManifestReading> ReadManifestKept(std::string_view bytes, ManifestArchitecture program,
+                                                  std::uint16_t machine) {
+  auto reading = std::make_unique<ManifestReading>();
+  readInto(*reading, bytes, program, machine);
   return reading;
 }
 

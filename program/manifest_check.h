@@ -1,6 +1,7 @@
 #pragma once
 // What a manifest gives a program: read as the loader reads it, the
 // common controls dependency judged against the program's processor.
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,6 +57,9 @@ constexpr bool IsAssemblyManifest(ManifestProblem problem) {
 // program: the process the manifest is for. machine tells an ARM64 or other
 // program's own processor, for which no manifest architecture exists.
 ManifestReading ReadManifest(std::string_view bytes, ManifestArchitecture program, std::uint16_t machine);
+// The same, kept on the heap, for a reading that is kept.
+std::unique_ptr<ManifestReading> ReadManifestKept(std::string_view bytes, ManifestArchitecture program,
+                                                  std::uint16_t machine);
 
 // How a system's loader treats a program with this manifest in force.
 enum class Binding {

@@ -1,8 +1,10 @@
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "program/architecture.h"
@@ -241,7 +243,7 @@ std::optional<std::uint32_t> runtimeFlags(Reader& r, const Image& image) {
 
 }  // namespace
 
-Result<ProgramFacts> ReadProgramFacts(ByteSource& file) {
+Result<ProgramFacts> ReadProgramFacts(ByteSource& file, std::unique_ptr<ManifestReading>* ownManifest) {
   Reader r(file);
   ProgramFacts facts;
   const std::optional<Image> image = readImage(r);
@@ -255,11 +257,13 @@ Result<ProgramFacts> ReadProgramFacts(ByteSource& file) {
       facts.corFlags = *flags;
     }
     if (facts.embedded == EmbeddedManifest::WithoutCommonControlsV6) {
-      switch (ReadManifest(facts.embeddedText, ArchitectureFor(facts), facts.machine).problem) {
+      std::unique_ptr<ManifestReading> reading = ReadManifestKept(facts.embeddedText, ArchitectureFor(facts), facts.machine);
+      switch (reading->problem) {
         case ManifestProblem::None: facts.embedded = EmbeddedManifest::WithCommonControlsV6; break;
         case ManifestProblem::NoCommonControlsV6: break;
         default: facts.embedded = EmbeddedManifest::Faulty; break;
       }
+      if (ownManifest != nullptr) *ownManifest = std::move(reading);
     }
   }
   if (r.failure()) return *r.failure();

@@ -4,6 +4,7 @@
 // checked against the file, and a file that does not hold together is
 // "not a Windows program", never a crash or a read outside it.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/byte_source.h"
@@ -43,7 +44,12 @@ struct ProgramFacts {
   friend bool operator==(const ProgramFacts&, const ProgramFacts&) = default;
 };
 
-// The facts of the file; a failure only when the source itself fails.
-Result<ProgramFacts> ReadProgramFacts(ByteSource& file);
+struct ManifestReading;
+
+// The facts of the file; a failure only when the source itself fails. The
+// program's own manifest is read to tell what it asks for; ownManifest,
+// where given, gets that reading, so that no one needs to read it again
+// (none where the program has no readable manifest).
+Result<ProgramFacts> ReadProgramFacts(ByteSource& file, std::unique_ptr<ManifestReading>* ownManifest = nullptr);
 
 }  // namespace kovrena::program

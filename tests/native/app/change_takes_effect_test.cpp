@@ -27,7 +27,7 @@ const std::string kProgram = "C:\\Program Files\\Çizim\\Çizim.exe";
 const std::string kManifest = kProgram + ".manifest";
 
 enum class On { Xp, Wine, Vista, VistaStandardUser };
-enum class Box { Applied, Undone, Restart, Overwrite, FullRights, Refused, Missing, ApplyError, UndoError, Other };
+enum class Box { Applied, Undone, OwnWins, Restart, Overwrite, FullRights, Refused, Missing, ApplyError, UndoError, Other };
 enum class Helper { NotRun, Acts, Missing, PromptRefused, ChangesNothing };
 
 // What a box says, by the window's text it opens with; the restart
@@ -42,6 +42,7 @@ void addBoxes(std::vector<Box>& boxes, const testing::ShownMessage& shown) {
   // Yes is the default of the question of full rights: it is what the user chose.
   if (box == Box::FullRights && shown.style != kFullRightsQuestionStyle) box = Box::Other;
   boxes.push_back(box);
+  if (shown.text.find(kOwnManifestWinsSentence) != std::string::npos) boxes.push_back(Box::OwnWins);
   if (shown.text.ends_with(kRestartSentence)) boxes.push_back(Box::Restart);
 }
 
@@ -56,6 +57,7 @@ struct Case {
   std::vector<int> answers;
   std::vector<Box> shown;
   bool oursAfter, timeMoved;
+  bool ownManifest = false;  // the program has one of its own, which this Windows goes by
 };
 
 TEST(ChangeTakesEffect, PerSystemAndWithFullRights) {
@@ -81,12 +83,16 @@ TEST(ChangeTakesEffect, PerSystemAndWithFullRights) {
       {user, false, true, del, false, H::PromptRefused, {Y}, {B::FullRights, B::Refused}, true, false},
       {user, true, false, write, false, H::Missing, {}, {B::Missing}, false, false},
       {user, false, true, del, false, H::ChangesNothing, {Y}, {B::FullRights, B::UndoError}, true, false},
+      {On::Vista, true, false, none, false, H::NotRun, {}, {B::Applied, B::OwnWins}, true, true, true},
+      {user, true, false, write, false, H::Acts, {Y}, {B::FullRights, B::Applied, B::OwnWins}, true, true, true},
   };
-  const std::string program = testing::BuildPe({}).bytes;
+  const std::string plain = testing::BuildPe({}).bytes;
+  const std::string withOwn = testing::BuildPe(testing::PeRecipe{}.withManifest(testing::EmbeddedManifestText(true))).bytes;
   const std::string ours = manifest::BuildManifestText("Çizim.exe");
   for (std::size_t i = 0; i < cases.size(); ++i) {
     const Case& c = cases[i];
     SCOPED_TRACE(i);
+    const std::string& program = c.ownManifest ? withOwn : plain;
     HostSystem host;
     host.system = c.on == On::Xp ? System::Xp : c.on == On::Wine ? System::Wine : System::Server2003Sp1AndLater;
     host.cachesManifests = c.on == On::Vista || c.on == user;
