@@ -102,7 +102,7 @@ Status applyStyle(const Target& target, ApplyControls& controls, const ManifestS
   const bool gone = report.outcome == manifest::Outcome::Failed && report.error && IsNotFound(*report.error);
   switch (present(outcomes::Action::Apply, gone ? manifest::Outcome::NotFound : report.outcome, target, report,
                   services)) {
-    case outcomes::WindowEnd::ErrorReport: return report.error.value_or(Error{});
+    case outcomes::WindowEnd::ErrorReport: return report.error;
     case outcomes::WindowEnd::ProgramGone:
       controls.setApplyEnabled(false);
       controls.setPathText("");
@@ -134,7 +134,7 @@ Status undoStyle(ApplyControls& controls, const Target& target, const ManifestSe
     return std::nullopt;
   }
   if (present(outcomes::Action::Undo, report.outcome, target, report, services) == outcomes::WindowEnd::ErrorReport) {
-    return report.error.value_or(Error{});
+    return report.error;
   }
   return std::nullopt;
 }

@@ -47,18 +47,20 @@ Result<OpenFileChoice> Win32OpenFileDialog::show(const OpenFileSettings& setting
       kovrena::win32::SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
   static const auto extendedError =
       kovrena::win32::SystemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+  DWORD code = 0;
   if (getOpenFileName == nullptr || extendedError == nullptr) {
-    const DWORD error = GetLastError();
-    return Error{static_cast<std::int32_t>(error != 0 ? error : ERROR_MOD_NOT_FOUND), "The file dialog failed"};
+    code = GetLastError();
+    if (code == 0) code = ERROR_MOD_NOT_FOUND;
+  } else {
+    if (getOpenFileName(&request)) {
+      return OpenFileChoice{ToUtf8(file.data()), ToUtf8(fileTitle.data()), DialogEnd::Chosen};
+    }
+    code = extendedError();
+    if (code == 0) return OpenFileChoice{{}, {}, DialogEnd::Cancelled};
+    if (code == FNERR_BUFFERTOOSMALL) return OpenFileChoice{{}, {}, DialogEnd::NameTooLong};
+    if (code == FNERR_INVALIDFILENAME) return OpenFileChoice{{}, {}, DialogEnd::NameInvalid};
   }
-  if (getOpenFileName(&request)) {
-    return OpenFileChoice{ToUtf8(file.data()), ToUtf8(fileTitle.data()), DialogEnd::Chosen};
-  }
-  const DWORD code = extendedError();
-  if (code == 0) return OpenFileChoice{{}, {}, DialogEnd::Cancelled};
-  if (code == FNERR_BUFFERTOOSMALL) return OpenFileChoice{{}, {}, DialogEnd::NameTooLong};
-  if (code == FNERR_INVALIDFILENAME) return OpenFileChoice{{}, {}, DialogEnd::NameInvalid};
-  return Error{static_cast<std::int32_t>(code), "The file dialog failed"};
+  return Error{static_cast<std::int32_t>(code), "The file dialog failed", ErrorSource::Win32};
 }
 
 }  // namespace kovrena::app::win32

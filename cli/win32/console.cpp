@@ -102,7 +102,7 @@ class FileSpool final : public Spool {
       if (!ReadFile(file_.get(), piece.data(), static_cast<DWORD>(piece.size()), &got, nullptr)) {
         return kovrena::win32::LastError();
       }
-      if (got == 0) return Error{ERROR_HANDLE_EOF, "spool"};
+      if (got == 0) return Error{ERROR_HANDLE_EOF, "spool", ErrorSource::Win32};
       take(std::string_view(piece.data(), got));
       left -= got;
     }

@@ -22,7 +22,8 @@ Error errorFromErrno(int code) {
   std::string text = strerrorText(strerror_r(code, buffer, sizeof buffer), buffer);
   if (text.empty()) text = "errno " + std::to_string(code);
   const bool notFound = code == ENOENT || code == ENOTDIR;
-  return Error{notFound ? kErrFileNotFound : static_cast<std::int32_t>(code), text};
+  if (notFound) return Error{kErrFileNotFound, text};
+  return Error{static_cast<std::int32_t>(code), text, ErrorSource::Errno};
 }
 
 Error lastErrno() { return errorFromErrno(errno); }

@@ -109,7 +109,8 @@ bool writerEnded(std::uint32_t process) {
 Error nameTooLong(const std::string& name) {
   return Error{ENAMETOOLONG, "\"" + name + "\" adı " + std::to_string(name.size()) +
                                  " bayt; bu dosya sisteminde bir dosya adı en çok " + std::to_string(kLongestName) +
-                                 " bayt olabilir"};
+                                 " bayt olabilir",
+               ErrorSource::Errno};
 }
 
 }  // namespace

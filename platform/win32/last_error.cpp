@@ -22,7 +22,8 @@ Error ErrorFromCode(DWORD code) {
   // printf that would be linked into the program for this line alone.
   std::string description = text.empty() ? "Windows error " + text::Decimal(code) : ToUtf8(text);
   const bool notFound = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
-  return Error{notFound ? kErrFileNotFound : static_cast<std::int32_t>(code), std::move(description)};
+  return Error{notFound ? kErrFileNotFound : static_cast<std::int32_t>(code), std::move(description),
+               notFound ? ErrorSource::Program : ErrorSource::Win32};
 }
 
 }  // namespace kovrena::win32

@@ -7,8 +7,8 @@
 namespace kovrena::testing {
 
 Error notFoundError() { return Error{kErrFileNotFound, "Dosya bulunamadı"}; }
-Error accessDeniedError() { return Error{5, "Erişim engellendi."}; }
-Error sharingViolationError() { return Error{32, "Dosya başka bir işlem tarafından kullanılıyor."}; }
+Error accessDeniedError() { return Error{5, "Erişim engellendi.", ErrorSource::Win32}; }
+Error sharingViolationError() { return Error{32, "Dosya başka bir işlem tarafından kullanılıyor.", ErrorSource::Win32}; }
 
 namespace {
 
