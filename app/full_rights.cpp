@@ -13,7 +13,7 @@ using manifest::ProgramTime;
 
 std::vector<std::string> HelperArguments(const std::string& path, ChosenChange change) {
   std::vector<std::string> arguments{change.apply ? "apply" : "undo"};
-  if (change.consent == manifest::Consent::Given) arguments.emplace_back("--force");
+  if (change.consent != manifest::Consent::None) arguments.emplace_back("--force");
   // Whatever the path begins with, it is the program and no option.
   arguments.emplace_back("--");
   arguments.push_back(path);

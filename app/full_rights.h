@@ -18,8 +18,8 @@ struct ChosenChange {
   manifest::Consent consent = manifest::Consent::None;
 };
 
-// kovrena-cli's command line for it: its --force is exactly the window's
-// Yes, the engine's one consent.
+// kovrena-cli's command line for it: its --force grants what the window's
+// Yes granted (and what else the change may meet on the way).
 std::vector<std::string> HelperArguments(const std::string& path, ChosenChange change);
 
 // Where full rights may overcome the refusal report holds, and the user

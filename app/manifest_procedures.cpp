@@ -16,7 +16,6 @@ namespace kovrena::app {
 namespace {
 
 using manifest::Consent;
-using manifest::ManifestState;
 
 manifest::Services engineServices(const ManifestServices& services) {
   return {services.disk, services.files, services.host, services.registry};
@@ -64,36 +63,23 @@ outcomes::WindowEnd present(outcomes::Action action, manifest::Outcome outcome, 
   return row.end;
 }
 
-// The steps of applying; the first failure stops them and is returned.
-Status applyStyle(const Target& target, ApplyControls& controls, const ManifestServices& services) {
-  const manifest::Examined program = manifest::Examine(target.path, engineServices(services));
-  Consent consent = Consent::None;
-  if (!manifest::ApplyRefusal(program)) {
-    const std::span<const manifest::AssemblyIdentity> hidden = manifest::HiddenOnXp(program);
-    if (!hidden.empty()) {
-      std::string question(kHiddenDependenciesBefore);
-      question += manifest::DependencyList(hidden);
-      question += kHiddenDependenciesAfter;
-      if (!ask(services, question)) {
-        controls.setApplyEnabled(true);
-        return std::nullopt;
-      }
-      consent = Consent::Given;
-    }
-    const bool manifestThere = program.manifest && program.manifest->state != ManifestState::None &&
-                               program.manifest->state != ManifestState::NotAFile;
-    if (manifestThere) {
-      const std::string question = riskQuestion(program, kForeignOverwriteAfter, kNotAManifestOverwriteAfter)
-                                       .value_or(std::string(kOverwriteQuestion));
-      if (!ask(services, question)) {
-        controls.setApplyEnabled(true);
-        return std::nullopt;
-      }
-      consent = Consent::Given;
-    }
+// The question an apply outcome waits on, before what it asks for is granted.
+std::string applyQuestion(const manifest::Examined& program, const manifest::Report& report) {
+  if (report.outcome == manifest::Outcome::HidesDependencies) {
+    std::string question(kHiddenDependenciesBefore);
+    question += manifest::DependencyList(report.hiddenOnXp);
+    question += kHiddenDependenciesAfter;
+    return question;
   }
-  manifest::Report report = manifest::ApplyTo(program, consent, engineServices(services));
-  if (!WithFullRights(report, target, {true, consent}, services)) {
+  return riskQuestion(program, kForeignOverwriteAfter, kNotAManifestOverwriteAfter)
+      .value_or(std::string(kOverwriteQuestion));
+}
+
+// After the engine's last word on applying: full rights where they may
+// help, then the outcome as the window says it.
+Status applied(manifest::Report& report, const Target& target, Consent granted, ApplyControls& controls,
+               const ManifestServices& services) {
+  if (!WithFullRights(report, target, {true, granted}, services)) {
     controls.setApplyEnabled(true);
     return std::nullopt;
   }
@@ -117,26 +103,56 @@ Status applyStyle(const Target& target, ApplyControls& controls, const ManifestS
   return std::nullopt;
 }
 
+// The steps of applying; the first failure stops them and is returned. The
+// engine is asked first; an outcome that waits for the user's consent gets
+// its question, and the engine is asked again with what was granted, as
+// kovrena-cli asks it with --force.
+Status applyStyle(const Target& target, ApplyControls& controls, const ManifestServices& services) {
+  const manifest::Examined program = manifest::Examine(target.path, engineServices(services));
+  Consent granted = Consent::None;
+  for (;;) {
+    manifest::Report report = manifest::ApplyTo(program, granted, engineServices(services));
+    const Consent awaited = manifest::AwaitedConsent(report.outcome);
+    // A consent granted already is not asked for again, whatever the engine says.
+    if (awaited == Consent::None || manifest::Allows(granted, awaited)) {
+      return applied(report, target, granted, controls, services);
+    }
+    if (!ask(services, applyQuestion(program, report))) {
+      controls.setApplyEnabled(true);
+      return std::nullopt;
+    }
+    granted = granted | awaited;
+  }
+}
+
 // The steps of undoing; the first failure stops them and is returned.
 Status undoStyle(ApplyControls& controls, const Target& target, const ManifestServices& services) {
   const manifest::Examined program = manifest::Examine(target.path, engineServices(services));
-  const std::optional<std::string> question = riskQuestion(program, kForeignDeleteAfter, kNotAManifestDeleteAfter);
-  if (question && !ask(services, *question)) {
-    controls.setApplyEnabled(true);
-    return std::nullopt;
+  Consent granted = Consent::None;
+  for (;;) {
+    manifest::Report report = manifest::UndoFor(program, granted, engineServices(services));
+    const Consent awaited = manifest::AwaitedConsent(report.outcome);
+    if (awaited == Consent::None || manifest::Allows(granted, awaited)) {
+      // Choosing undo for this program is the consent for a manifest that
+      // only binds the common controls, whoever wrote it; the question was
+      // the consent for anything else. The helper is told so.
+      if (!WithFullRights(report, target, {false, Consent::Given}, services)) {
+        controls.setApplyEnabled(true);
+        return std::nullopt;
+      }
+      if (present(outcomes::Action::Undo, report.outcome, target, report, services) ==
+          outcomes::WindowEnd::ErrorReport) {
+        return report.error;
+      }
+      return std::nullopt;
+    }
+    const std::optional<std::string> question = riskQuestion(program, kForeignDeleteAfter, kNotAManifestDeleteAfter);
+    if (question && !ask(services, *question)) {
+      controls.setApplyEnabled(true);
+      return std::nullopt;
+    }
+    granted = granted | awaited;
   }
-  // Choosing undo for this program is the consent for a manifest that only
-  // binds the common controls, whoever wrote it; the question was the
-  // consent for anything else.
-  manifest::Report report = manifest::UndoFor(program, Consent::Given, engineServices(services));
-  if (!WithFullRights(report, target, {false, Consent::Given}, services)) {
-    controls.setApplyEnabled(true);
-    return std::nullopt;
-  }
-  if (present(outcomes::Action::Undo, report.outcome, target, report, services) == outcomes::WindowEnd::ErrorReport) {
-    return report.error;
-  }
-  return std::nullopt;
 }
 
 }  // namespace

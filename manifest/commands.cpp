@@ -104,7 +104,7 @@ static Report applyTo(const Examined& program, Consent consent, Services service
   if (auto refused = ApplyRefusal(program)) return std::move(*refused);
   // On XP the external file takes the place of the program's own manifest
   // entirely: a C runtime it names would no longer be found.
-  if (consent == Consent::None && !HiddenOnXp(program).empty()) {
+  if (!Allows(consent, Consent::HideDependencies) && !HiddenOnXp(program).empty()) {
     Report report = reportOf(program, Outcome::HidesDependencies);
     report.hiddenOnXp = program.ownReading->otherDependencies;
     return report;
@@ -122,7 +122,7 @@ static Report applyTo(const Examined& program, Consent consent, Services service
       return report;
     case ManifestState::Ours:
     case ManifestState::Foreign:
-      if (consent == Consent::None) {
+      if (!Allows(consent, Consent::ReplaceManifest)) {
         report.outcome = found.state == ManifestState::Ours ? Outcome::AlreadyApplied : Outcome::ManifestExists;
         return report;
       }
@@ -168,7 +168,7 @@ static Report undoFor(const Examined& program, Consent consent, Services service
       report.outcome = kind == EntryKind::File ? Outcome::ManifestBlocked : Outcome::NotFound;
       return report;
     case ManifestState::Foreign:
-      if (consent == Consent::None) {
+      if (!Allows(consent, Consent::ReplaceManifest)) {
         report.outcome = Outcome::ForeignManifest;
         return report;
       }
@@ -179,6 +179,16 @@ static Report undoFor(const Examined& program, Consent consent, Services service
   }
   if (Status failed = removeManifest(program, services.files)) return failure(report, *failed, FailedAt::Manifest);
   return report;
+}
+
+Consent AwaitedConsent(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::AlreadyApplied:
+    case Outcome::ManifestExists:
+    case Outcome::ForeignManifest: return Consent::ReplaceManifest;
+    case Outcome::HidesDependencies: return Consent::HideDependencies;
+    default: return Consent::None;
+  }
 }
 
 Report ApplyTo(const Examined& program, Consent consent, Services services) {

@@ -2,6 +2,7 @@
 // The engine's commands on an examined program: status, apply and undo.
 // They show nothing and name no control: the window program presents the
 // outcome in message boxes, kovrena-cli as text and JSON.
+#include <cstdint>
 #include <optional>
 
 #include "manifest/examine.h"
@@ -9,10 +10,29 @@
 
 namespace kovrena::manifest {
 
-// What the user has allowed beyond the tool's own files: to replace or
-// delete a manifest the tool did not write, or to hide the program's own
-// dependencies on XP. kovrena-cli's --force; the window program's Yes.
-enum class Consent { None, Given };
+// What the user has allowed beyond writing and deleting the tool's own
+// files, each granted on its own: the window program asks for one when an
+// outcome waits for it and runs the command again with what was granted;
+// kovrena-cli's --force grants them all.
+enum class Consent : std::uint8_t {
+  None = 0,
+  // Replace a manifest that is there already (the tool's own for this
+  // processor included), or delete one the tool did not write.
+  ReplaceManifest = 1,
+  // Write a manifest that hides the program's own dependencies on XP.
+  HideDependencies = 2,
+  Given = ReplaceManifest | HideDependencies,
+};
+constexpr Consent operator|(Consent a, Consent b) {
+  return static_cast<Consent>(static_cast<std::uint8_t>(a) | static_cast<std::uint8_t>(b));
+}
+constexpr bool Allows(Consent given, Consent asked) {
+  return (static_cast<std::uint8_t>(given) & static_cast<std::uint8_t>(asked)) != 0;
+}
+
+// The consent an outcome waits for: the same command with it goes on.
+// None for every outcome that is final.
+Consent AwaitedConsent(Outcome outcome);
 
 Report StatusOf(const Examined& program);
 

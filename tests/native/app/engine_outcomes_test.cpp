@@ -254,6 +254,8 @@ TEST(AtTheManifestPath, BothProgramsComeToTheSameFiles) {
     return [bytes, attributes](MemoryFileSystem& f) { f.addFile(kManifest, bytes, attributes); };
   };
   const auto ours = put(manifest::BuildManifestText("Çizim.exe"), attr::kHidden | attr::kSystem);
+  // It stops an x86 program from starting: replaced unasked by both programs.
+  const auto oursForX64 = put(manifest::BuildManifestText("Çizim.exe", "amd64"), attr::kHidden | attr::kSystem);
   const auto handWritten = put(testing::EmbeddedManifestText(true), attr::kReadOnly);
   const auto vendor = put(withCrt("x86"));
   const auto randomBytes = put(std::string("\x8f\x02\xff\x00\x13zz", 7) + std::string(4000, '\xa5'), attr::kHidden);
@@ -273,6 +275,7 @@ TEST(AtTheManifestPath, BothProgramsComeToTheSameFiles) {
   const std::vector<AtTheManifestPath> cases = {
       {"nothing", nullptr, A::Apply, false, O::Applied, O::Applied},
       {"the tool's own", ours, A::Apply, true, O::AlreadyApplied, O::Replaced},
+      {"the tool's own for x64", oursForX64, A::Apply, false, O::Replaced, O::Replaced},
       {"hand-written", handWritten, A::Apply, true, O::ManifestExists, O::Replaced},
       {"a vendor's", vendor, A::Apply, true, O::ManifestExists, O::Replaced},
       {"random bytes", randomBytes, A::Apply, true, O::ManifestExists, O::Replaced},
