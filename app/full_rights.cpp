@@ -41,7 +41,7 @@ bool WithFullRights(manifest::Report& report, const Target& target, ChosenChange
   }
   // The helper's word is not taken: the disk tells what it did, through
   // the engine's own examination.
-  const manifest::Services engine{services.disk, services.files, services.host, services.registry};
+  const manifest::Services engine{services.files, services.host, services.registry};
   manifest::Examined now = manifest::Examine(target.path, engine);
   if (!now.manifest || now.manifest->state != (change.apply ? ManifestState::Ours : ManifestState::None)) return true;
   report.outcome = change.apply ? Outcome::Applied : Outcome::Undone;

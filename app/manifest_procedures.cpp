@@ -18,7 +18,7 @@ namespace {
 using manifest::Consent;
 
 manifest::Services engineServices(const ManifestServices& services) {
-  return {services.disk, services.files, services.host, services.registry};
+  return {services.files, services.host, services.registry};
 }
 
 bool ask(const ManifestServices& services, const std::string& question) {

@@ -3,7 +3,7 @@
 // chosen program through the engine, and telling the user what came of it.
 #include <string>
 
-#include "platform/disk.h"
+#include "platform/file_system.h"
 #include "platform/elevation.h"
 #include "platform/file_system.h"
 #include "platform/host_system.h"
@@ -31,7 +31,6 @@ class ApplyControls {
 struct ManifestServices {
   MessageBoxService& messages;
   FileSystem& files;
-  Disk& disk;
   HostSystem host;                // which loader rules this Windows follows
   Registry* registry = nullptr;   // where PreferExternalManifest is read; none: unset
   Elevation* elevation = nullptr; // where a refused change is made with full rights; none: nowhere

@@ -121,7 +121,7 @@ class Reporter {
   std::size_t done_ = 0;
 };
 
-int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console,
+int run(const std::vector<std::string>& arguments, FileSystem& files, Console& console,
         const Host& host) {
   const ParsedCommandLine parsed = ParseCommandLine(arguments);
   if (!parsed.out.empty()) console.out(parsed.out);
@@ -129,10 +129,10 @@ int run(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files
   if (!parsed.request) return parsed.exitCode;
 
   const Request& request = *parsed.request;
-  const manifest::Services services{disk, files, host.system, host.registry};
+  const manifest::Services services{files, host.system, host.registry};
   ProgressLine progress(console, WantsProgress(request, console), host.progressAfter);
-  Reporter reporter(request, files, progress, disk.style());
-  ProgramWalk walk(request.programs, request.recursive, disk);
+  Reporter reporter(request, files, progress, files.style());
+  ProgramWalk walk(request.programs, request.recursive, files);
   while (std::optional<WorkItem> item = walk.next()) {
     reporter.next(item->path);
     reporter.add(item->settled ? std::move(*item->settled) : carryOut(request, item->path, services));
@@ -164,14 +164,14 @@ int checkOutput(int code, Console& console) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console,
+int RunCli(const std::vector<std::string>& arguments, FileSystem& files, Console& console,
            const Host& host) {
   std::set_new_handler(outOfMemory);
   // Whatever else escapes the command-line parser or this program's own code
   // ends the run as a failure with its reason, never as a crash.
   std::string reason;
   try {
-    return checkOutput(run(arguments, disk, files, console, host), console);
+    return checkOutput(run(arguments, files, console, host), console);
   } catch (const std::exception& error) {
     reason = error.what();
   } catch (...) {

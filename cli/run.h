@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/console.h"
-#include "platform/disk.h"
+#include "platform/file_system.h"
 #include "platform/host_system.h"
 #include "platform/registry.h"
 #include "platform/file_system.h"
@@ -22,7 +22,7 @@ struct Host {
 };
 
 // arguments: what followed the program's own name, as UTF-8.
-int RunCli(const std::vector<std::string>& arguments, Disk& disk, FileSystem& files, Console& console,
+int RunCli(const std::vector<std::string>& arguments, FileSystem& files, Console& console,
            const Host& host = Host{});
 
 }  // namespace kovrena::cli

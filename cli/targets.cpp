@@ -18,12 +18,12 @@ WorkItem settled(const std::string& path, Outcome outcome, std::optional<Error> 
 
 }  // namespace
 
-ProgramWalk::ProgramWalk(const std::vector<std::string>& paths, bool recursive, Disk& disk)
-    : paths_(paths), recursive_(recursive), disk_(disk) {}
+ProgramWalk::ProgramWalk(const std::vector<std::string>& paths, bool recursive, FileSystem& files)
+    : paths_(paths), recursive_(recursive), files_(files) {}
 
 // A folder that cannot be listed is an item of its own.
 std::optional<WorkItem> ProgramWalk::enter(const std::string& folder) {
-  Result<std::vector<FolderEntry>> listed = disk_.list(folder);
+  Result<std::vector<FolderEntry>> listed = files_.list(folder);
   if (!listed) return settled(folder, Outcome::Failed, listed.error());
   std::vector<FolderEntry>& entries = listed.value();
   std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
@@ -39,13 +39,13 @@ std::optional<WorkItem> ProgramWalk::fromTree() {
       continue;
     }
     const FolderEntry entry = std::move(level.entries[level.next++]);
-    const std::string path = JoinPath(level.folder, entry.name, disk_.style());
+    const std::string path = JoinPath(level.folder, entry.name, files_.style());
     if (entry.kind == EntryKind::Folder) {
       if (std::optional<WorkItem> failed = enter(path)) return failed;  // level is not used after this
     } else if (IsExeName(entry.name)) {
       if (entry.kind == EntryKind::File) return WorkItem{path, std::nullopt};
       if (entry.kind == EntryKind::Link) {
-        const Result<EntryKind> target = disk_.kindOf(path, true);
+        const Result<EntryKind> target = files_.kindOf(path, true);
         if (target && target.value() == EntryKind::File) return WorkItem{path, std::nullopt};
       }
     }
@@ -71,7 +71,7 @@ std::optional<WorkItem> ProgramWalk::next() {
       ++found_;
       return WorkItem{path, std::nullopt};
     }
-    const Result<EntryKind> kind = disk_.kindOf(path, true);
+    const Result<EntryKind> kind = files_.kindOf(path, true);
     if (!kind) return settled(path, Outcome::Failed, kind.error());
     if (kind.value() != EntryKind::Folder) {
       ++found_;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/disk.h"
+#include "platform/file_system.h"
 #include "cli/program_report.h"
 
 namespace kovrena::cli {
@@ -26,7 +26,7 @@ struct WorkItem {
 // it found before.
 class ProgramWalk {
  public:
-  ProgramWalk(const std::vector<std::string>& paths, bool recursive, Disk& disk);
+  ProgramWalk(const std::vector<std::string>& paths, bool recursive, FileSystem& files);
   // The next item; nothing when every path is done with.
   std::optional<WorkItem> next();
   // Programs handed out so far, and the folder the walk is in ("" outside one).
@@ -45,7 +45,7 @@ class ProgramWalk {
 
   const std::vector<std::string>& paths_;
   bool recursive_;
-  Disk& disk_;
+  FileSystem& files_;
   std::size_t nextPath_ = 0;
   // Depth first, the folders on the way kept on the heap: no depth of
   // nesting runs the program out of stack.

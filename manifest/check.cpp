@@ -87,9 +87,9 @@ Report CheckOf(const Examined& program, Services services) {
     }
   } else {
     // Through a link: the loader reads whatever the path leads to.
-    Result<std::optional<std::string>> bytes = ReadUpTo(services.disk, program.manifestPath, kLargestManifest);
+    Result<std::optional<std::string>> bytes = ReadUpTo(services.files, program.manifestPath, kLargestManifest);
     if (!bytes) {
-      const Result<EntryKind> target = services.disk.kindOf(program.manifestPath, true);
+      const Result<EntryKind> target = services.files.kindOf(program.manifestPath, true);
       // A dangling link is no manifest for the loader either.
       if (!target || target.value() != EntryKind::Missing) {
         report.outcome = Outcome::Failed;

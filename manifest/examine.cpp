@@ -16,8 +16,8 @@ namespace {
 using program::ArchitectureFor;
 using program::ProcessorArchitectureOf;
 
-Result<ProgramFacts> readFacts(const std::string& path, Disk& disk, std::unique_ptr<ManifestReading>& ownReading) {
-  Result<std::unique_ptr<ByteSource>> file = disk.openForReading(path);
+Result<ProgramFacts> readFacts(const std::string& path, FileSystem& files, std::unique_ptr<ManifestReading>& ownReading) {
+  Result<std::unique_ptr<ByteSource>> file = files.openForReading(path);
   if (!file) return file.error();
   return program::ReadProgramFacts(*file.value(), &ownReading);
 }
@@ -27,10 +27,10 @@ Result<ProgramFacts> readFacts(const std::string& path, Disk& disk, std::unique_
 // window program reports it; the typed name when the lookup finds nothing.
 std::string programName(const std::string& path, Services services) {
   // A POSIX path that leads to a file names it exactly as the disk spells it.
-  if (services.disk.style() == PathStyle::Posix) return std::string(FileNameOf(path, PathStyle::Posix));
+  if (services.files.style() == PathStyle::Posix) return std::string(FileNameOf(path, PathStyle::Posix));
   const Result<std::string> found = services.files.findFile(path, attr::kAnyFileLookup);
   if (found && !found.value().empty()) return found.value();
-  return std::string(FileNameOf(path, services.disk.style()));
+  return std::string(FileNameOf(path, services.files.style()));
 }
 
 
@@ -58,15 +58,15 @@ struct FoundManifest {
   EntryKind kind;
 };
 Result<FoundManifest> manifestPathOf(const std::string& path, Services services) {
-  const std::string exact = ManifestPath(path, services.disk.style());
-  const Result<EntryKind> kind = services.disk.kindOf(exact, false);
+  const std::string exact = ManifestPath(path, services.files.style());
+  const Result<EntryKind> kind = services.files.kindOf(exact, false);
   if (!kind) return kind.error();
   if (kind.value() != EntryKind::Missing) return FoundManifest{exact, kind.value()};
   const Result<std::string> found = services.files.findFile(exact, attr::kAnyFileLookup);
   if (!found) return found.error();
   if (found.value().empty()) return FoundManifest{exact, EntryKind::Missing};
-  std::string other = std::string(FolderOf(exact, services.disk.style())) + found.value();
-  const Result<EntryKind> otherKind = services.disk.kindOf(other, false);
+  std::string other = std::string(FolderOf(exact, services.files.style())) + found.value();
+  const Result<EntryKind> otherKind = services.files.kindOf(other, false);
   if (!otherKind) return otherKind.error();
   return FoundManifest{std::move(other), otherKind.value()};
 }
@@ -81,7 +81,7 @@ Result<ManifestInfo> inspectManifest(Examined& program, EntryKind kind, Services
     case EntryKind::Link: {
       // A link that cannot be followed (one that leads round to itself) is
       // nothing a loader reads, nor anything to delete in its place.
-      const Result<EntryKind> target = services.disk.kindOf(path, true);
+      const Result<EntryKind> target = services.files.kindOf(path, true);
       info.state = target ? ManifestState::Foreign : ManifestState::NotAFile;
       info.link = target.ok();
       info.unresolvable = !target.ok();
@@ -96,7 +96,7 @@ Result<ManifestInfo> inspectManifest(Examined& program, EntryKind kind, Services
   }
   // Made only where a file is there to be compared with them.
   program.own = ownManifests(program.name, program.architecture);
-  Result<std::optional<std::string>> bytes = ReadUpTo(services.disk, path, kLargestManifest);
+  Result<std::optional<std::string>> bytes = ReadUpTo(services.files, path, kLargestManifest);
   info.state = ManifestState::Foreign;
   if (!bytes) {
     // A file whose bytes cannot be read is still there to be asked about:
@@ -137,7 +137,7 @@ Result<ManifestInfo> inspectManifest(Examined& program, EntryKind kind, Services
 Examined Examine(const std::string& path, Services services) {
   Examined program;
   program.path = path;
-  program.kind = services.disk.kindOf(path, true);
+  program.kind = services.files.kindOf(path, true);
   if (!program.kind) return program;
   const EntryKind kind = program.kind.value();
   // A manifest may outlive its program: it is still looked at, so that it
@@ -145,7 +145,7 @@ Examined Examine(const std::string& path, Services services) {
   if (kind != EntryKind::File && kind != EntryKind::Missing) return program;
   if (kind == EntryKind::File) {
     program.name = programName(path, services);
-    Result<ProgramFacts> facts = readFacts(path, services.disk, program.ownReading);
+    Result<ProgramFacts> facts = readFacts(path, services.files, program.ownReading);
     if (!facts) {
       // The manifest beside it is still looked at: undoing needs nothing
       // of the program, and the tool's documents for every processor are
@@ -156,11 +156,11 @@ Examined Examine(const std::string& path, Services services) {
       program.architecture = ArchitectureFor(*program.facts);
     }
   } else {
-    program.name = std::string(FileNameOf(path, services.disk.style()));
+    program.name = std::string(FileNameOf(path, services.files.style()));
   }
   Result<FoundManifest> manifestPath = manifestPathOf(path, services);
   if (!manifestPath) {
-    program.manifestPath = ManifestPath(path, services.disk.style());
+    program.manifestPath = ManifestPath(path, services.files.style());
     program.manifestError = manifestPath.error();
     return program;
   }
@@ -184,8 +184,8 @@ std::string OwnManifestText(const Examined& program) {
   return BuildManifestText(program.name, ProcessorArchitectureOf(program.architecture));
 }
 
-Result<std::optional<std::string>> ReadUpTo(Disk& disk, const std::string& path, std::uint64_t limit) {
-  Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(path);
+Result<std::optional<std::string>> ReadUpTo(FileSystem& files, const std::string& path, std::uint64_t limit) {
+  Result<std::unique_ptr<ByteSource>> opened = files.openForReading(path);
   if (!opened) return opened.error();
   ByteSource& file = *opened.value();
   if (file.size() > limit) return std::optional<std::string>();

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "manifest/outcome.h"
-#include "platform/disk.h"
+#include "platform/file_system.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/host_system.h"
@@ -19,7 +19,6 @@
 namespace kovrena::manifest {
 
 struct Services {
-  Disk& disk;
   FileSystem& files;
   HostSystem host{};  // what the running system does with a change
   Registry* registry = nullptr;  // Windows: where PreferExternalManifest is read; none: unset
@@ -65,6 +64,6 @@ inline constexpr std::uint64_t kLargestManifest = 1u << 20;
 
 // The file's bytes, when it holds no more than limit of them; nothing when
 // it holds more.
-Result<std::optional<std::string>> ReadUpTo(Disk& disk, const std::string& path, std::uint64_t limit);
+Result<std::optional<std::string>> ReadUpTo(FileSystem& files, const std::string& path, std::uint64_t limit);
 
 }  // namespace kovrena::manifest

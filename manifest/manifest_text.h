@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/disk.h"
+#include "platform/path_text.h"
 
 namespace kovrena::manifest {
 

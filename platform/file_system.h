@@ -1,14 +1,33 @@
 #pragma once
-// File operations the logic needs, with paths and names as UTF-8 text.
+// The file system as the logic sees it, the one seam between the two: what
+// sits at a path, folders' entries, files' bytes and attributes, and the
+// changes the tool makes. Paths and names are UTF-8 text.
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "platform/byte_source.h"
 #include "platform/error.h"
+#include "platform/path_text.h"
 
 namespace kovrena {
+
+enum class EntryKind {
+  Missing,
+  File,
+  Folder,
+  Link,   // a symbolic link or other reparse point, when links are not followed
+  Other,  // a device, pipe or socket: never read, never written
+};
+
+struct FolderEntry {
+  std::string name;
+  EntryKind kind = EntryKind::Missing;  // the entry itself; links are not followed
+  friend bool operator==(const FolderEntry&, const FolderEntry&) = default;
+};
 
 // Windows attribute bits; the POSIX implementation keeps them in the
 // user.DOSATTRIB extended attribute.
@@ -91,6 +110,16 @@ std::optional<TemporaryName> TemporaryNameOf(std::string_view entry);
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
+
+  // Reading.
+  virtual PathStyle style() const = 0;
+  // What sits at path. Following links reports what a link leads to (and
+  // Missing for a dangling one); otherwise a link is reported as Link.
+  virtual Result<EntryKind> kindOf(const std::string& path, bool followLinks) = 0;
+  // The entries of a folder, "." and ".." left out, in no particular order.
+  virtual Result<std::vector<FolderEntry>> list(const std::string& folder) = 0;
+  // Opens a file for reading only; writers and deleters are not locked out.
+  virtual Result<std::unique_ptr<ByteSource>> openForReading(const std::string& path) = 0;
   // The name (without folder) of the file at path that the mask admits, or
   // the empty text when there is none. A file that is hidden or system is
   // admitted only when the mask holds that bit; folders never are.

@@ -5,9 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "platform/disk.h"
-
 namespace kovrena {
+
+// How the platform's paths are spelt: on Windows both slashes separate
+// folders and "C:name" names a file on a drive; on POSIX only '/' does.
+enum class PathStyle { Posix, Windows };
 
 // The last part of the path: what a file dialog calls the file title; and
 // what comes before it, the folder with the separator that ends it ("" for

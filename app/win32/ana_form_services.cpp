@@ -15,7 +15,7 @@ namespace kovrena::app::win32 {
 Services::Services(HWND owner) : dialog(owner), messages(owner), elevation(owner), self(FindOwnProgram()) {}
 
 ManifestServices Services::manifestServices() {
-  return ManifestServices{messages, files, disk, kovrena::win32::DetectHostSystem(), &registry, &elevation};
+  return ManifestServices{messages, files, kovrena::win32::DetectHostSystem(), &registry, &elevation};
 }
 
 OwnProgram FindOwnProgram() {

@@ -6,7 +6,6 @@
 #include "app/manifest_procedures.h"
 #include "app/program_selection.h"
 #include "app/win32/open_file_dialog.h"
-#include "platform/win32/disk.h"
 #include "platform/win32/elevation.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/message_box.h"
@@ -21,7 +20,6 @@ struct Services {
   Win32OpenFileDialog dialog;
   kovrena::win32::Win32FileSystem files;
   kovrena::win32::Win32MessageBox messages;
-  kovrena::win32::Win32Disk disk;
   kovrena::win32::Win32Registry registry;
   kovrena::win32::Win32Elevation elevation;
   OwnProgram self;

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "cli/posix/console.h"
-#include "platform/posix/disk.h"
 #include "cli/run.h"
 #include "platform/posix/file_system.h"
 #include "platform/posix/host_system.h"
@@ -26,13 +25,11 @@ int main(int argc, char** argv) {
   // First: a closed standard stream is taken before any file can get its number.
   kovrena::cli::posix::PosixConsole console;
   kovrena::posix::PosixFileSystem files;
-  // The walk's listings serve the lookups too: each folder is read once.
-  kovrena::posix::PosixDisk disk(files.index());
   kovrena::cli::Host host{
       kovrena::posix::HostSystemOfPrefix(kovrena::posix::WinePrefixFromEnvironment()), nullptr};
   // For the tests of the progress line, which cannot wait a second each.
   if (const char* after = std::getenv("KOVRENA_PROGRESS_AFTER_MS")) {
     host.progressAfter = std::chrono::milliseconds(std::strtol(after, nullptr, 10));
   }
-  return kovrena::cli::RunCli(arguments, disk, files, console, host);
+  return kovrena::cli::RunCli(arguments, files, console, host);
 }

@@ -6,7 +6,6 @@
 
 #include "cli/run.h"
 #include "cli/win32/console.h"
-#include "platform/win32/disk.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/host_system.h"
 #include "platform/win32/file_virtualization.h"
@@ -42,10 +41,9 @@ int wmain(int argc, wchar_t** argv) {
   static_cast<void>(kovrena::win32::TurnOffFileVirtualization());
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(kovrena::win32::ToUtf8(argv[i]));
-  kovrena::win32::Win32Disk disk;
   kovrena::win32::Win32FileSystem files;
   kovrena::cli::win32::Win32Console console;
   kovrena::win32::Win32Registry registry;
   const kovrena::cli::Host host{kovrena::win32::DetectHostSystem(), &registry};
-  return kovrena::cli::RunCli(arguments, disk, files, console, host);
+  return kovrena::cli::RunCli(arguments, files, console, host);
 }

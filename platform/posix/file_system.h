@@ -1,7 +1,8 @@
 #pragma once
 // The file operations on Linux, with Windows attribute semantics: Hidden,
 // System and Archive live in user.DOSATTRIB where Wine looks for them,
-// Read-only is the absence of write permission, as Wine reads it.
+// Read-only is the absence of write permission, as Wine reads it. A folder
+// the run lists is listed once for its walk and its lookups alike.
 #include <set>
 #include <string>
 
@@ -12,6 +13,13 @@ namespace kovrena::posix {
 
 class PosixFileSystem final : public FileSystem {
  public:
+  // Reading (file_reading.cpp).
+  PathStyle style() const override { return PathStyle::Posix; }
+  Result<EntryKind> kindOf(const std::string& path, bool followLinks) override;
+  // Every folder listed is entered in the index the lookups share.
+  Result<std::vector<FolderEntry>> list(const std::string& folder) override;
+  Result<std::unique_ptr<ByteSource>> openForReading(const std::string& path) override;
+
   Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
   Result<NewFile> createTemporaryFile(const std::string& path) override;
   void removeLeftovers(const std::string& path) override;
@@ -24,9 +32,6 @@ class PosixFileSystem final : public FileSystem {
   Status setLastWriteTimeToNow(const std::string& path) override;
   void deferFolderSyncs() override { deferSyncs_ = true; }
   Status syncFolders() override;
-
-  // The listings the lookups share; the run's Disk may fill it as it walks.
-  FolderIndex& index() { return index_; }
 
  private:
   // The folder holding a change reaches the disk now, or at syncFolders().

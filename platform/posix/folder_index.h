@@ -39,7 +39,7 @@ class FolderIndex {
   // The entries of folder that are temporary files for name (see
   // TemporaryWriterOf), of any writer.
   Result<std::vector<std::string>> temporariesOf(const std::string& folder, std::string_view name);
-  // What Disk::list just read, taken as the folder's listing; folderState
+  // What the file system's list() just read, taken as the folder's listing; folderState
   // is its state, taken before the listing began.
   void remember(const struct stat& folderState, const std::vector<std::string>& names);
   // The run itself made or removed an entry.

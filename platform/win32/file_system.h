@@ -11,6 +11,12 @@ namespace kovrena::win32 {
 
 class Win32FileSystem final : public FileSystem {
  public:
+  // Reading (file_reading.cpp).
+  PathStyle style() const override { return PathStyle::Windows; }
+  Result<EntryKind> kindOf(const std::string& path, bool followLinks) override;
+  Result<std::vector<FolderEntry>> list(const std::string& folder) override;
+  Result<std::unique_ptr<ByteSource>> openForReading(const std::string& path) override;
+
   Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
   Result<NewFile> createTemporaryFile(const std::string& path) override;
   void removeLeftovers(const std::string& path) override;

@@ -85,11 +85,11 @@ TEST_P(EngineContract, AFolderNamedLikeTheManifestIsNamedAndLeftBothWays) {
                                               {there + std::string(app::kBlockedUndoAfter), 64}};
   EXPECT_EQ(messages.shown, expected);
   EXPECT_EQ(controls.pathText, target.path);
-  EXPECT_EQ(at().disk().kindOf(manifest, false).value(), EntryKind::Folder) << "the folder is not ours to remove";
+  EXPECT_EQ(at().files().kindOf(manifest, false).value(), EntryKind::Folder) << "the folder is not ours to remove";
 }
 
 TEST_P(EngineContract, AMissingFolderIsNotFoundOnApplyAndNothingToUndo) {
-  target.path = path("gitti") + (at().disk().style() == PathStyle::Windows ? "\\" : "/") + "prog.exe";
+  target.path = path("gitti") + (at().files().style() == PathStyle::Windows ? "\\" : "/") + "prog.exe";
   cmdUygulaClick(target, controls, services());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Belirttiğiniz dosya bulunamadı");

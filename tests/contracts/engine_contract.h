@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/manifest_procedures.h"
-#include "platform/disk.h"
+#include "platform/file_system.h"
 #include "platform/file_system.h"
 #include "tests/contracts/file_system_contract.h"
 #include "tests/fakes/apply_controls.h"
@@ -24,7 +24,6 @@ namespace kovrena::contract {
 // the means to put any bytes there behind their back.
 class EngineSubject : public Subject {
  public:
-  virtual Disk& disk() = 0;
   virtual std::string folder() const = 0;
   virtual bool write(const std::string& path, const std::string& bytes) = 0;
 };
@@ -52,11 +51,11 @@ class EngineContract : public ::testing::TestWithParam<EngineMaker> {
   std::string path(const std::string& name) const { return subject_->path(name); }
   // Windows XP: the file beside a program is the one in force.
   app::ManifestServices services() {
-    return app::ManifestServices{messages, subject_->files(), subject_->disk(), HostSystem{System::Xp, false}, nullptr};
+    return app::ManifestServices{messages, subject_->files(), HostSystem{System::Xp, false}, nullptr};
   }
   // The entries of the folder, the program's included.
   std::size_t entries() {
-    const Result<std::vector<FolderEntry>> listed = subject_->disk().list(subject_->folder());
+    const Result<std::vector<FolderEntry>> listed = subject_->files().list(subject_->folder());
     return listed ? listed.value().size() : 0;
   }
 

@@ -1,23 +1,23 @@
 #pragma once
-// A real disk that fails the operations a test names and passes the rest on.
+// A real file system whose reading fails where a test names it; the rest
+// is passed on.
 #include <memory>
 #include <optional>
 #include <utility>
 #include <string>
 #include <vector>
 
-#include "platform/disk.h"
+#include "tests/fakes/forwarding_file_system.h"
 
 namespace kovrena::testing {
 
 enum class DiskOp { Kind, List, Open };
 
-class FaultyDisk final : public Disk {
+class FaultyDisk final : public ForwardingFileSystem {
  public:
-  explicit FaultyDisk(Disk& real) : real_(real) {}
+  explicit FaultyDisk(FileSystem& real) : ForwardingFileSystem(real) {}
   std::vector<std::pair<DiskOp, Error>> faults;
 
-  PathStyle style() const override { return real_.style(); }
   Result<EntryKind> kindOf(const std::string& path, bool followLinks) override {
     if (auto f = faultFor(DiskOp::Kind)) return *f;
     return real_.kindOf(path, followLinks);
@@ -38,7 +38,6 @@ class FaultyDisk final : public Disk {
     }
     return std::nullopt;
   }
-  Disk& real_;
 };
 
 }  // namespace kovrena::testing

@@ -12,14 +12,15 @@
 
 #include "platform/file_system.h"
 #include "tests/fakes/faults.h"
+#include "tests/fakes/forwarding_file_system.h"
 
 namespace kovrena::testing {
 
 enum class Moment { Before, After };
 
-class FaultyFileSystem final : public FileSystem {
+class FaultyFileSystem final : public ForwardingFileSystem {
  public:
-  explicit FaultyFileSystem(FileSystem& real) : real_(real) {}
+  explicit FaultyFileSystem(FileSystem& real) : ForwardingFileSystem(real) {}
   std::vector<Fault> faults;
   // Runs before and after each operation, a failed one included.
   std::function<void(FileOp, Moment)> around;
@@ -103,7 +104,6 @@ class FaultyFileSystem final : public FileSystem {
     FaultyFileSystem& owner_;
     std::unique_ptr<OutputFile> real_;
   };
-  FileSystem& real_;
 };
 
 }  // namespace kovrena::testing

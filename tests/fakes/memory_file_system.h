@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/disk.h"
+#include "platform/file_system.h"
 #include "platform/file_system.h"
 #include "tests/fakes/faults.h"
 
@@ -33,7 +33,7 @@ struct MemoryEntry {
 
 // It is also the disk the engine reads programs and manifests from, with
 // Windows paths.
-class MemoryFileSystem final : public FileSystem, public Disk {
+class MemoryFileSystem final : public FileSystem {
  public:
   std::map<std::string, MemoryEntry> entries;
   std::vector<Fault> faults;

@@ -35,7 +35,7 @@ using manifest::BuildManifestText;
 
 // Windows XP: the file beside a program is the one in force.
 ManifestServices servicesOf(MessageBoxService& messages, MemoryFileSystem& files) {
-  return ManifestServices{messages, files, files, HostSystem{System::Xp, false}, nullptr};
+  return ManifestServices{messages, files, HostSystem{System::Xp, false}, nullptr};
 }
 
 const ShownMessage kQuestion{

@@ -112,13 +112,13 @@ TEST(ChangeTakesEffect, PerSystemAndWithFullRights) {
       if (c.helper == H::ChangesNothing) return;
       std::erase_if(window.faults, [](const testing::Fault& fault) { return fault.op != FileOp::SetTime; });
       testing::RecordingConsole console;
-      static_cast<void>(cli::RunCli(arguments, window, window, console, cli::Host{{System::Server2003Sp1AndLater, true, true}}));
+      static_cast<void>(cli::RunCli(arguments, window, console, cli::Host{{System::Server2003Sp1AndLater, true, true}}));
     };
     testing::RecordingMessageBox messages;
     messages.answers.assign(c.answers.begin(), c.answers.end());
     testing::RecordingControls controls;
     controls.applyOption = c.apply;
-    cmdUygulaClick({kProgram, "Çizim.exe"}, controls, ManifestServices{messages, window, window, host, nullptr, &elevation});
+    cmdUygulaClick({kProgram, "Çizim.exe"}, controls, ManifestServices{messages, window, host, nullptr, &elevation});
 
     std::vector<Box> shown;
     for (const testing::ShownMessage& each : messages.shown) addBoxes(shown, each);
@@ -137,7 +137,7 @@ TEST(ChangeTakesEffect, PerSystemAndWithFullRights) {
     if (c.helper != H::NotRun) continue;  // kovrena-cli does not elevate
     arguments.insert(arguments.end(), {"--json", kProgram});
     testing::RecordingConsole console;
-    static_cast<void>(cli::RunCli(arguments, cli, cli, console, cli::Host{host, nullptr}));
+    static_cast<void>(cli::RunCli(arguments, cli, console, cli::Host{host, nullptr}));
     EXPECT_EQ(cli.exists(kManifest), window.exists(kManifest));
     EXPECT_EQ(cli.entries[kProgram].written != 0, c.timeMoved);
     const bool cached = host.cachesManifests && c.refused == none;

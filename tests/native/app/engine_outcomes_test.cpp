@@ -53,7 +53,7 @@ std::string withCrt(std::string_view commonControlsArchitecture) {
 
 ManifestServices on(System system, RecordingMessageBox& messages, MemoryFileSystem& files,
                     Registry* registry = nullptr) {
-  return ManifestServices{messages, files, files, HostSystem{system, true}, registry};
+  return ManifestServices{messages, files, HostSystem{system, true}, registry};
 }
 
 struct KindCase {
@@ -84,7 +84,7 @@ TEST(ProgramKinds, OneDecisionForBothPrograms) {
     SCOPED_TRACE(c.kind);
     MemoryFileSystem engineFiles;
     engineFiles.addFile(kProgram, c.bytes);
-    const manifest::Services services{engineFiles, engineFiles};
+    const manifest::Services services{engineFiles};
     const manifest::Report report = manifest::ApplyTo(manifest::Examine(kProgram, services),
                                                       manifest::Consent::None, services);
     EXPECT_EQ(report.outcome, c.engine);
@@ -309,7 +309,7 @@ TEST(AtTheManifestPath, BothProgramsComeToTheSameFiles) {
     for (const manifest::Consent consent : {manifest::Consent::None, manifest::Consent::Given}) {
       MemoryFileSystem files;
       arrange(files);
-      const manifest::Services services{files, files};
+      const manifest::Services services{files};
       const manifest::Examined program = manifest::Examine(kProgram, services);
       const manifest::Report report = c.action == A::Apply ? manifest::ApplyTo(program, consent, services)
                                                            : manifest::UndoFor(program, consent, services);

@@ -474,9 +474,8 @@ void runScenarios(const std::vector<Scenario>& scenarios) {
     s.setup(d);
     std::vector<std::string> args;
     for (const std::string& arg : s.args) args.push_back(replaceAllOf(arg, "{d}", d.path));
-    posix::PosixDisk disk;
     kovrena::posix::PosixFileSystem files;
-    const testing::CliRun run = testing::RunCliWith(args, disk, files);
+    const testing::CliRun run = testing::RunCliWith(args, files);
     EXPECT_EQ(run.exit, s.exit);
     EXPECT_EQ(run.out, replaceAllOf(s.out, "{d}", d.path));
     EXPECT_EQ(run.err, replaceAllOf(s.err, "{d}", d.path));
@@ -495,16 +494,15 @@ TEST(CliOnDiskTest, ApplyThenUndoLeavesTheFolderAsItWas) {
   ASSERT_TRUE(d.ok());
   const std::string program = d / "Ses & Görüntü.exe";
   writeFile(program, BuildPe({}).bytes);
-  posix::PosixDisk disk;
   kovrena::posix::PosixFileSystem files;
-  EXPECT_EQ(testing::RunCliWith({"apply", program}, disk, files).exit, kExitDone);
+  EXPECT_EQ(testing::RunCliWith({"apply", program}, files).exit, kExitDone);
   const std::optional<std::string> written = readFile(program + ".manifest");
   ASSERT_TRUE(written.has_value());
   EXPECT_EQ(*written, manifest::BuildManifestText("Ses & Görüntü.exe"));
   EXPECT_NE(written->find("name=\"Ses &amp; Görüntü.exe\"/>"), std::string::npos);
-  EXPECT_EQ(testing::RunCliWith({"status", program}, disk, files).out,
+  EXPECT_EQ(testing::RunCliWith({"status", program}, files).out,
             "32 bit x86 programı          yanında: bu aracın                       kendi: yok             " + program + "\n");
-  EXPECT_EQ(testing::RunCliWith({"undo", program}, disk, files).exit, kExitDone);
+  EXPECT_EQ(testing::RunCliWith({"undo", program}, files).exit, kExitDone);
   EXPECT_FALSE(exists(program + ".manifest"));
   EXPECT_EQ(readFile(program), BuildPe({}).bytes);
 }

@@ -10,7 +10,6 @@
 
 #include "program/program_facts.h"
 #include "cli/run.h"
-#include "platform/posix/disk.h"
 #include "platform/posix/file_system.h"
 #include "tests/fakes/console.h"
 #include "tests/fakes/faulty_disk.h"
@@ -20,12 +19,12 @@
 
 namespace kovrena::testing {
 
-// The POSIX disk and file system, each failing where a test asks.
+// The POSIX file system, failing where a test asks: disk is the whole of
+// it, its reading faulty over files' faulty changes and lookups.
 struct FaultyPosix {
-  posix::PosixDisk realDisk;
-  posix::PosixFileSystem realFiles;
-  FaultyDisk disk{realDisk};
-  FaultyFileSystem files{realFiles};
+  posix::PosixFileSystem real;
+  FaultyFileSystem files{real};
+  FaultyDisk disk{files};
 };
 
 struct CliRun {
@@ -34,10 +33,10 @@ struct CliRun {
   std::string err;
 };
 
-inline CliRun RunCliWith(const std::vector<std::string>& args, Disk& disk, FileSystem& files) {
+inline CliRun RunCliWith(const std::vector<std::string>& args, FileSystem& files) {
   RecordingConsole console;
   CliRun run;
-  run.exit = cli::RunCli(args, disk, files, console);
+  run.exit = cli::RunCli(args, files, console);
   run.out = console.outText;
   run.err = console.errText;
   return run;

@@ -28,9 +28,9 @@ using testing::writeFile;
 
 // Folders nested without end: every folder holds one folder "d" and one
 // program, down to depth.
-class DeepDisk final : public Disk {
+class DeepDisk final : public testing::ForwardingFileSystem {
  public:
-  explicit DeepDisk(std::size_t depth) : depth_(depth) {}
+  DeepDisk(std::size_t depth, FileSystem& rest) : ForwardingFileSystem(rest), depth_(depth) {}
   PathStyle style() const override { return PathStyle::Posix; }
   Result<EntryKind> kindOf(const std::string&, bool) override { return EntryKind::Folder; }
   Result<std::vector<FolderEntry>> list(const std::string& folder) override {
@@ -63,7 +63,8 @@ TEST(Walk, AnyDepthOfFoldersWithoutRunningOutOfStack) {
                 &thread, &attributes,
                 [](void* argument) -> void* {
                   auto* w = static_cast<WalkOnSmallStack*>(argument);
-                  DeepDisk disk(w->depth);
+                  posix::PosixFileSystem rest;
+                  DeepDisk disk(w->depth, rest);
                   const std::vector<std::string> top = {"."};
                   ProgramWalk programs(top, true, disk);
                   while (programs.next()) ++w->found;
@@ -104,7 +105,7 @@ TEST(FolderSync, OncePerFolderBeforeItsProgramsAreReported) {
       if (op == FileOp::SyncFolders && moment == Moment::Before) ++syncs;
     };
     if (c.syncFails) platform.files.faults = {{FileOp::SyncFolders, Error{5, "G/Ç hatası"}, {}}};
-    const CliRun run = RunCliWith({c.command, "--recursive", folder.path()}, platform.disk, platform.files);
+    const CliRun run = RunCliWith({c.command, "--recursive", folder.path()}, platform.disk);
     EXPECT_EQ(run.exit, c.exit) << run.err;
     EXPECT_EQ(syncs, 2);
     EXPECT_EQ(run.err.find("G/Ç hatası") != std::string::npos, c.syncFails) << run.err;
@@ -128,9 +129,9 @@ TEST(LongNames, ApplyWorksWhereverTheManifestNameFits) {
     const std::string program = folder / (std::string(c.bytes - 4, 'u') + ".exe");
     writeFile(program, BuildPe({}).bytes);
     FaultyPosix platform;
-    const CliRun status = RunCliWith({"status", program}, platform.disk, platform.files);
+    const CliRun status = RunCliWith({"status", program}, platform.disk);
     EXPECT_EQ(status.exit, kExitDone) << status.err;
-    const CliRun apply = RunCliWith({"apply", program}, platform.disk, platform.files);
+    const CliRun apply = RunCliWith({"apply", program}, platform.disk);
     EXPECT_EQ(apply.exit, c.applyExit) << apply.err;
     if (c.applyExit != kExitDone) {
       EXPECT_NE(apply.err.find("en çok 255 bayt"), std::string::npos) << apply.err;
@@ -143,9 +144,9 @@ TEST(LongNames, ApplyWorksWhereverTheManifestNameFits) {
 // asks for more than there is) ends it at once, as a failure with its reason,
 // wherever it happens: an exception could not pass the libraries, which are
 // built without them.
-class HungryDisk final : public Disk {
+class HungryDisk final : public testing::ForwardingFileSystem {
  public:
-  PathStyle style() const override { return PathStyle::Posix; }
+  using ForwardingFileSystem::ForwardingFileSystem;
   Result<EntryKind> kindOf(const std::string&, bool) override { return EntryKind::Folder; }
   Result<std::vector<FolderEntry>> list(const std::string&) override {
     std::vector<FolderEntry> entries;
@@ -162,9 +163,9 @@ TEST(OutOfMemory, EndsTheRunAsAFailureWithItsReason) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(
       {
-        HungryDisk disk;
         posix::PosixFileSystem files;
-        RunCliWith({"status", "--recursive", "/klasor"}, disk, files);
+        HungryDisk disk(files);
+        RunCliWith({"status", "--recursive", "/klasor"}, disk);
       },
       ::testing::ExitedWithCode(kExitFailed), "kovrena-cli: bellek yetmedi");
 #endif

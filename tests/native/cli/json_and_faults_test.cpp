@@ -49,7 +49,7 @@ TEST_F(CliJson, StatusDocument) {
   const testing::CliRun run =
       testing::RunCliWith({"status", "--json", expand("{d}/a.exe"), expand("{d}/b.exe"), expand("{d}/c\x01\xFF.txt"),
                            expand("{d}/yok.exe")},
-                          disk, files);
+                          disk);
   EXPECT_EQ(run.exit, kExitFailed);
   EXPECT_EQ(run.err, expand("{d}/yok.exe: Belirttiğiniz dosya bulunamadı\n"));
   std::string bytes;
@@ -83,7 +83,7 @@ TEST_F(CliJson, StatusDocument) {
 TEST_F(CliJson, ApplyDocumentWithAFailure) {
   files.faults = {{FileOp::Create, Error{28, "No space left on device"}}};
   writeFile(d / "e.exe", BuildPe({}).bytes);
-  const testing::CliRun run = testing::RunCliWith({"apply", "--json", expand("{d}/e.exe")}, disk, files);
+  const testing::CliRun run = testing::RunCliWith({"apply", "--json", expand("{d}/e.exe")}, disk);
   EXPECT_EQ(run.exit, kExitFailed);
   EXPECT_EQ(run.err, expand("{d}/e.exe: XP Stili uygulanırken hata oluştu, XP stili uygulanamamış olabilir. Hata No: 28, "
                             "Hata Ayrıntıları: No space left on device\n"));
@@ -99,7 +99,7 @@ TEST_F(CliJson, ApplyDocumentWithAFailure) {
 }
 
 TEST_F(CliJson, UndoDocument) {
-  const testing::CliRun run = testing::RunCliWith({"undo", "--json", expand("{d}/a.exe")}, disk, files);
+  const testing::CliRun run = testing::RunCliWith({"undo", "--json", expand("{d}/a.exe")}, disk);
   EXPECT_EQ(run.exit, kExitDone);
   EXPECT_EQ(run.out,
             expand(R"({"command":"undo","ok":true,"programs":[{"path":"{d}/a.exe","ok":true,"result":"done","outcome":"undone",)"
@@ -143,7 +143,7 @@ TEST_F(CliJson, PlatformFailuresAreReportedWithNumberAndDescription) {
     const Error denied{5, "Erişim engellendi."};
     if (const auto* op = std::get_if<DiskOp>(&c.op)) disk.faults = {{*op, denied}};
     else files.faults = {{std::get<FileOp>(c.op), denied}};
-    const testing::CliRun run = testing::RunCliWith(args, disk, files);
+    const testing::CliRun run = testing::RunCliWith(args, disk);
     disk.faults.clear();
     files.faults.clear();
     EXPECT_EQ(run.exit, kExitFailed);
@@ -168,10 +168,9 @@ TEST(CliLines, NamesAreShownOnOneLineAndRecoverably) {
 // the run as a failure with its reason, never as a crash. (Memory running
 // out anywhere ends it the same way, without an exception: OutOfMemory.)
 TEST(CliEscapes, AreReportedAsFailures) {
-  class ThrowingDisk final : public Disk {
+  class ThrowingDisk final : public testing::ForwardingFileSystem {
    public:
-    explicit ThrowingDisk(bool standard) : standard_(standard) {}
-    PathStyle style() const override { return PathStyle::Posix; }
+    ThrowingDisk(bool standard, FileSystem& rest) : ForwardingFileSystem(rest), standard_(standard) {}
     Result<EntryKind> kindOf(const std::string&, bool) override { return EntryKind::Folder; }
     Result<std::vector<FolderEntry>> list(const std::string&) override {
       if (standard_) throw std::length_error("vector");
@@ -183,9 +182,9 @@ TEST(CliEscapes, AreReportedAsFailures) {
     bool standard_;
   };
   for (const bool standard : {true, false}) {
-    ThrowingDisk disk(standard);
     posix::PosixFileSystem files;
-    const testing::CliRun run = testing::RunCliWith({"status", "--recursive", "d"}, disk, files);
+    ThrowingDisk disk(standard, files);
+    const testing::CliRun run = testing::RunCliWith({"status", "--recursive", "d"}, disk);
     EXPECT_EQ(run.exit, kExitFailed);
     EXPECT_EQ(run.err, standard ? "kovrena-cli: beklenmeyen hata: vector\n" : "kovrena-cli: beklenmeyen hata\n");
   }

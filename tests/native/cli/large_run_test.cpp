@@ -100,9 +100,8 @@ TEST(LargeRun, MemoryDoesNotGrowWithThePrograms) {
     EXPECT_LE(many.peakKilobytes, few.peakKilobytes + kGrowthKilobytes) << few.peakKilobytes;
   }
   // The document that waited in the spool is the one kept in memory.
-  kovrena::posix::PosixDisk disk;
   kovrena::posix::PosixFileSystem files;
-  const testing::CliRun inMemory = testing::RunCliWith({"status", "--recursive", "--json", large / "tree"}, disk, files);
+  const testing::CliRun inMemory = testing::RunCliWith({"status", "--recursive", "--json", large / "tree"}, files);
   ASSERT_EQ(runCli({"status", "--recursive", "--json", large / "tree"}, large / "out").exit, kExitDone);
   EXPECT_EQ(testing::readFile(large / "out"), inMemory.out);
 }
@@ -152,7 +151,7 @@ TEST(LargeRun, TheJsonDocumentNeverRunsAheadOfTheDisk) {
   };
   CheckedConsole console(synced, changed);
   console.total = 6;
-  EXPECT_EQ(RunCli({"apply", "--recursive", "--json", root.path()}, platform.disk, platform.files, console), kExitDeclined);
+  EXPECT_EQ(RunCli({"apply", "--recursive", "--json", root.path()}, platform.disk, console), kExitDeclined);
   EXPECT_EQ(changed, 6);
   EXPECT_GT(console.writesBeforeTheEnd, 0);
   EXPECT_TRUE(console.text.starts_with("{\"command\":\"apply\",\"ok\":false,\"programs\":[{\"path\":"));

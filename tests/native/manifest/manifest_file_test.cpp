@@ -6,6 +6,7 @@
 
 #include "manifest/manifest_file.h"
 #include "manifest/manifest_text.h"
+#include "tests/fakes/forwarding_file_system.h"
 #include "tests/fakes/memory_file_system.h"
 
 namespace kovrena::manifest {
@@ -171,22 +172,10 @@ TEST(ManifestFileKontrol, ListingFailureGoesToTheCaller) {
 
 // A file system whose delete reports success and leaves the file, as Wine's
 // does in a folder the user cannot write.
-class DeleteThatLies final : public FileSystem {
+class DeleteThatLies final : public testing::ForwardingFileSystem {
  public:
-  explicit DeleteThatLies(MemoryFileSystem& real) : real_(real) {}
-  Result<std::string> findFile(const std::string& path, std::uint32_t mask) override { return real_.findFile(path, mask); }
-  Result<NewFile> createTemporaryFile(const std::string& path) override { return real_.createTemporaryFile(path); }
-  void removeLeftovers(const std::string& path) override { real_.removeLeftovers(path); }
-  Status setAttributes(const std::string& path, std::uint32_t value) override { return real_.setAttributes(path, value); }
-  Result<std::uint32_t> getAttributes(const std::string& path) override { return real_.getAttributes(path); }
+  using ForwardingFileSystem::ForwardingFileSystem;
   Status deleteFile(const std::string&) override { return std::nullopt; }
-  Status replaceFile(const std::string& from, const std::string& to) override { return real_.replaceFile(from, to); }
-  Result<std::uint32_t> linkCount(const std::string& path) override { return real_.linkCount(path); }
-  Result<std::uint64_t> lastWriteTime(const std::string& path) override { return real_.lastWriteTime(path); }
-  Status setLastWriteTimeToNow(const std::string& path) override { return real_.setLastWriteTimeToNow(path); }
-
- private:
-  MemoryFileSystem& real_;
 };
 
 struct RemoveCase {

@@ -52,7 +52,7 @@ TEST(WhatLiesAtTheManifestPath, IsTheToolsOnlyWhenItsDocumentHasThatNameAlone) {
     MemoryFileSystem files;
     files.addFile(kProgram, testing::BuildPe({}).bytes);
     if (c.arrange) c.arrange(files);
-    const Examined program = Examine(kProgram, Services{files, files});
+    const Examined program = Examine(kProgram, Services{files});
     ASSERT_TRUE(program.manifest.has_value());
     EXPECT_EQ(program.manifest->state, c.expected);
   }

@@ -102,7 +102,7 @@ TEST_P(EngineOnDisk, KilledAtAnyStepLeavesTheOldManifestOrTheCompleteNewOne) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
     EXPECT_EQ(readFile(manifest), c.newManifest ? text : "eski");
-    const auto left = at().disk().list(at().folder());
+    const auto left = at().files().list(at().folder());
     for (const FolderEntry& entry : left.value()) {
       if (entry.name == "Çizim & Boya.exe" || entry.name == "Çizim & Boya.exe.manifest") continue;
       EXPECT_TRUE(entry.name.ends_with(kTemporaryEnding)) << entry.name;
@@ -187,7 +187,7 @@ TEST_P(WithoutUserXattrs, ApplyReportsTheFailureAndLeavesNoVisibleManifest) {
   EXPECT_EQ(messages.shown[0].text,
             ErrorReportText(kApplyHeadline, kNumberLabel, Error{ENOTSUP, std::strerror(ENOTSUP)}));
   EXPECT_FALSE(readFile(manifest).has_value());
-  EXPECT_EQ(at().disk().list(mountPoint).value().size(), 1u) << "the program only";
+  EXPECT_EQ(at().files().list(mountPoint).value().size(), 1u) << "the program only";
 }
 
 }  // namespace

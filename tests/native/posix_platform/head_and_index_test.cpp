@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/disk.h"
 #include "platform/posix/file_system.h"
 #include "tests/native/posix_platform/temp_folder.h"
 
@@ -37,7 +36,7 @@ TEST(ProgramHead, ReadsAcrossItsEdgeAndFailsOnAFileThatShrank) {
   for (const Case& each : cases) {
     SCOPED_TRACE(each.offset);
     testing::writeFile(folder / "p.exe", bytes);
-    PosixDisk disk;
+    PosixFileSystem disk;
     Result<std::unique_ptr<ByteSource>> source = disk.openForReading(folder / "p.exe");
     ASSERT_TRUE(source);
     if (each.truncateTo != 0) {

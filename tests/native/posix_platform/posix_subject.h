@@ -1,11 +1,10 @@
 #pragma once
-// The POSIX file system and disk on a fresh folder, as the contracts take them.
+// The POSIX file system on a fresh folder, as the contracts take them.
 #include <sys/stat.h>
 
 #include <optional>
 #include <string>
 
-#include "platform/posix/disk.h"
 #include "platform/posix/file_system.h"
 #include "tests/contracts/engine_contract.h"
 #include "tests/native/posix_platform/temp_folder.h"
@@ -16,7 +15,6 @@ class PosixSubject final : public contract::EngineSubject {
  public:
   bool ready() const override { return folder_.ok(); }
   FileSystem& files() override { return files_; }
-  Disk& disk() override { return disk_; }
   std::string folder() const override { return folder_.path(); }
   std::string path(const std::string& name) const override { return folder_ / name; }
   bool makeFile(const std::string& path) override { return writeFile(path, "x"); }
@@ -27,7 +25,6 @@ class PosixSubject final : public contract::EngineSubject {
  private:
   TempFolder folder_;
   posix::PosixFileSystem files_;
-  posix::PosixDisk disk_;
 };
 
 }  // namespace kovrena::testing

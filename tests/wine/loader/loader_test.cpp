@@ -13,7 +13,6 @@
 #include "manifest/manifest_file.h"
 #include "manifest/manifest_text.h"
 #include "manifest/text_replace.h"
-#include "platform/win32/disk.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/text.h"
 #include "tests/wine/platform/win_files.h"
@@ -74,7 +73,6 @@ class RealLoader : public ::testing::TestWithParam<const char*> {
   }
   TempDir folder{L"kovrena-yükleyici"};
   win32::Win32FileSystem files;
-  win32::Win32Disk disk;
   WORD machine = 0;
 };
 
@@ -103,7 +101,7 @@ TEST_P(RealLoader, ManifestBindsTheProgramToV6AndUndoUnbindsIt) {
   EXPECT_TRUE(boundToV6(styled)) << styled.comctl;
   EXPECT_NE(lower(styled.comctl).find("common-controls"), std::string::npos) << styled.comctl;
 
-  const Services services{disk, files};
+  const Services services{files};
   EXPECT_EQ(UndoFor(Examine(target.path, services), Consent::Given, services).outcome, Outcome::Undone);
   EXPECT_EQ(attributesOf(manifest), INVALID_FILE_ATTRIBUTES);
 

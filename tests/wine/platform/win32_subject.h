@@ -1,12 +1,11 @@
 #pragma once
-// The Win32 file system and disk on a fresh folder whose name is not ASCII,
+// The Win32 file system on a fresh folder whose name is not ASCII,
 // as the contracts take them.
 #include <windows.h>
 
 #include <optional>
 #include <string>
 
-#include "platform/win32/disk.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/text.h"
 #include "tests/contracts/engine_contract.h"
@@ -18,7 +17,6 @@ class Win32Subject final : public contract::EngineSubject {
  public:
   bool ready() const override { return folder_.ok(); }
   FileSystem& files() override { return files_; }
-  Disk& disk() override { return disk_; }
   std::string folder() const override { return win32::ToUtf8(folder_.wide()); }
   std::string path(const std::string& name) const override { return folder_ / name; }
   bool makeFile(const std::string& path) override { return writeBytes(path, "x"); }
@@ -29,7 +27,6 @@ class Win32Subject final : public contract::EngineSubject {
  private:
   TempDir folder_{L"Çalışma"};
   win32::Win32FileSystem files_;
-  win32::Win32Disk disk_;
 };
 
 }  // namespace kovrena::testing

@@ -1,4 +1,6 @@
-#include "platform/posix/disk.h"
+// PosixFileSystem's reading: what sits at a path, folders' entries and
+// files' bytes.
+#include "platform/posix/file_system.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -101,7 +103,7 @@ class FileSource final : public ByteSource {
 
 }  // namespace
 
-Result<EntryKind> PosixDisk::kindOf(const std::string& path, bool followLinks) {
+Result<EntryKind> PosixFileSystem::kindOf(const std::string& path, bool followLinks) {
   struct stat info {};
   const int result = followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
   if (result != 0) {
@@ -113,7 +115,7 @@ Result<EntryKind> PosixDisk::kindOf(const std::string& path, bool followLinks) {
   return kindOfMode(info.st_mode);
 }
 
-Result<std::vector<FolderEntry>> PosixDisk::list(const std::string& folder) {
+Result<std::vector<FolderEntry>> PosixFileSystem::list(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return lastErrno();
   Result<UniqueDir> dir = OpenDir(fd);
@@ -142,11 +144,11 @@ Result<std::vector<FolderEntry>> PosixDisk::list(const std::string& folder) {
     return std::nullopt;
   });
   if (failure) return *failure;
-  if (index_ != nullptr) index_->remember(folderState, names);
+  index_.remember(folderState, names);
   return entries;
 }
 
-Result<std::unique_ptr<ByteSource>> PosixDisk::openForReading(const std::string& path) {
+Result<std::unique_ptr<ByteSource>> PosixFileSystem::openForReading(const std::string& path) {
   // O_NONBLOCK: a pipe put where a program was expected fails at once
   // rather than waiting for a writer.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);

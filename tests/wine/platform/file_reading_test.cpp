@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/disk.h"
+#include "platform/win32/file_system.h"
 #include "platform/win32/text.h"
 #include "tests/wine/platform/win_files.h"
 
@@ -17,7 +17,7 @@ using kovrena::testing::writeBytes;
 using kovrena::win32::ToUtf8;
 using kovrena::win32::ToWide;
 
-class Win32DiskTest : public ::testing::Test {
+class Win32FileReading : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(d.ok());
@@ -27,7 +27,7 @@ class Win32DiskTest : public ::testing::Test {
     ASSERT_TRUE(CreateDirectoryW(ToWide(d / "Alt Klasör").c_str(), nullptr));
   }
   TempDir d{L"kovrena-disk"};
-  win32::Win32Disk disk;
+  win32::Win32FileSystem files;
 };
 
 struct KindCase {
@@ -36,7 +36,7 @@ struct KindCase {
   EntryKind itself;
 };
 
-TEST_F(Win32DiskTest, KindOfWhatSitsAtAPath) {
+TEST_F(Win32FileReading, KindOfWhatSitsAtAPath) {
   const KindCase cases[] = {
       {d / "düz.exe", EntryKind::File, EntryKind::File},
       {d / "gizli.exe.manifest", EntryKind::File, EntryKind::File},
@@ -50,10 +50,10 @@ TEST_F(Win32DiskTest, KindOfWhatSitsAtAPath) {
   };
   for (const KindCase& c : cases) {
     SCOPED_TRACE(c.path);
-    const Result<EntryKind> followed = disk.kindOf(c.path, true);
+    const Result<EntryKind> followed = files.kindOf(c.path, true);
     ASSERT_TRUE(followed.ok()) << followed.error().description;
     EXPECT_EQ(followed.value(), c.followed);
-    const Result<EntryKind> itself = disk.kindOf(c.path, false);
+    const Result<EntryKind> itself = files.kindOf(c.path, false);
     ASSERT_TRUE(itself.ok()) << itself.error().description;
     if (c.path != "NUL") {
       EXPECT_EQ(itself.value(), c.itself);
@@ -61,10 +61,10 @@ TEST_F(Win32DiskTest, KindOfWhatSitsAtAPath) {
   }
 }
 
-TEST_F(Win32DiskTest, ListingShowsHiddenFilesAndFoldersWithoutDots) {
+TEST_F(Win32FileReading, ListingShowsHiddenFilesAndFoldersWithoutDots) {
   for (const std::string& folder : {d / "", ToUtf8(d.wide())}) {
     SCOPED_TRACE(folder);
-    Result<std::vector<FolderEntry>> listed = disk.list(folder);
+    Result<std::vector<FolderEntry>> listed = files.list(folder);
     ASSERT_TRUE(listed.ok()) << listed.error().description;
     std::vector<FolderEntry> entries = listed.value();
     std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
@@ -72,17 +72,17 @@ TEST_F(Win32DiskTest, ListingShowsHiddenFilesAndFoldersWithoutDots) {
                                                   {"düz.exe", EntryKind::File},
                                                   {"gizli.exe.manifest", EntryKind::File}}));
   }
-  const Result<std::vector<FolderEntry>> missing = disk.list(d / "yok");
+  const Result<std::vector<FolderEntry>> missing = files.list(d / "yok");
   ASSERT_FALSE(missing.ok());
   EXPECT_EQ(missing.error().number, kErrFileNotFound);
 }
 
-TEST_F(Win32DiskTest, ReadingIsExactAndShared) {
+TEST_F(Win32FileReading, ReadingIsExactAndShared) {
   // Another program holding the file open for writing does not stop a reader.
   win32::UniqueHandle writer(CreateFileW(ToWide(d / "düz.exe").c_str(), GENERIC_WRITE,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(writer);
-  Result<std::unique_ptr<ByteSource>> opened = disk.openForReading(d / "düz.exe");
+  Result<std::unique_ptr<ByteSource>> opened = files.openForReading(d / "düz.exe");
   writer.reset();
   ASSERT_TRUE(opened.ok()) << opened.error().description;
   ByteSource& file = *opened.value();
@@ -104,7 +104,7 @@ TEST_F(Win32DiskTest, ReadingIsExactAndShared) {
 
   for (const std::string& unreadable : {d / "Alt Klasör", d / "yok.exe", std::string("NUL")}) {
     SCOPED_TRACE(unreadable);
-    EXPECT_FALSE(disk.openForReading(unreadable).ok());
+    EXPECT_FALSE(files.openForReading(unreadable).ok());
   }
 }
 

@@ -1,10 +1,11 @@
-#include "platform/win32/disk.h"
+// Win32FileSystem's reading: what sits at a path, folders' entries and
+// files' bytes.
+#include "platform/win32/file_system.h"
 
 #include <windows.h>
 
 #include <utility>
 
-#include "platform/win32/file_system.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/text.h"
@@ -58,7 +59,7 @@ class FileSource final : public ByteSource {
 
 }  // namespace
 
-Result<EntryKind> Win32Disk::kindOf(const std::string& path, bool followLinks) {
+Result<EntryKind> Win32FileSystem::kindOf(const std::string& path, bool followLinks) {
   const std::wstring wide = ToWide(path);
   if (!followLinks) {
     const DWORD attributes = GetFileAttributesW(wide.c_str());
@@ -93,7 +94,7 @@ Result<EntryKind> Win32Disk::kindOf(const std::string& path, bool followLinks) {
   return (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? EntryKind::Folder : EntryKind::File;
 }
 
-Result<std::vector<FolderEntry>> Win32Disk::list(const std::string& folder) {
+Result<std::vector<FolderEntry>> Win32FileSystem::list(const std::string& folder) {
   std::wstring pattern = ToWide(folder);
   if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/' && pattern.back() != L':') {
     pattern += L'\\';
@@ -117,7 +118,7 @@ Result<std::vector<FolderEntry>> Win32Disk::list(const std::string& folder) {
   return entries;
 }
 
-Result<std::unique_ptr<ByteSource>> Win32Disk::openForReading(const std::string& path) {
+Result<std::unique_ptr<ByteSource>> Win32FileSystem::openForReading(const std::string& path) {
   UniqueHandle handle(CreateFileW(ToWide(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!handle) return LastError();
