@@ -27,6 +27,10 @@ class Console {
   virtual ~Console() = default;
   virtual void out(std::string_view text) = 0;  // results
   virtual void err(std::string_view text) = 0;  // failures and usage errors
+  // What out() was given is written now, where it was gathered: the changes
+  // it tells of are on the disk, and a run killed next must not lose word
+  // of them.
+  virtual void flush() {}
   // Why results given to out() were lost (standard output closed, a full
   // disk), once any were; the run then fails, whatever else it did.
   virtual std::optional<std::string> outputFailure() const { return std::nullopt; }

@@ -24,6 +24,7 @@ class ProgressLine final : public Console {
 
   void out(std::string_view text) override;
   void err(std::string_view text) override;
+  void flush() override { console_.flush(); }
   std::optional<std::string> outputFailure() const override { return console_.outputFailure(); }
   std::optional<std::size_t> errLineWidth() const override { return console_.errLineWidth(); }
   bool outIsTerminal() const override { return console_.outIsTerminal(); }

@@ -1,7 +1,6 @@
 #include <string>
 
 #include "cli/json.h"
-#include "program/architecture.h"
 #include "cli/report.h"
 #include "cli/texts.h"
 #include "outcomes/enum_words.h"
@@ -89,8 +88,8 @@ std::string programJson(const Request& request, const ProgramReport& report) {
     appendField(json, "windowsProgram", boolean(facts.windowsProgram));
     appendField(json, "machine", facts.windowsProgram ? machineName(facts) : "null");
     appendField(json, "library", boolean(facts.library));
-    appendField(json, "dotNetAnyCpu", boolean(program::ArchitectureFor(facts) == ManifestArchitecture::Any));
-    appendField(json, "manifestArchitecture", RowFor(outcomes::kArchitectures, program::ArchitectureFor(facts)).json);
+    appendField(json, "dotNetAnyCpu", boolean(report.architecture == ManifestArchitecture::Any));
+    appendField(json, "manifestArchitecture", RowFor(outcomes::kArchitectures, report.architecture).json);
     appendField(json, "embeddedManifest", JsonString(RowFor(outcomes::kEmbeddedManifests, facts.embedded).json));
     // XP x64, Server 2003 SP1 and later, and Wine go by the program's own manifest.
     appendField(json, "externalManifestIgnored", boolean(facts.embedded != EmbeddedManifest::None));

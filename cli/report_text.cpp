@@ -1,7 +1,6 @@
 #include <string>
 #include <string_view>
 
-#include "program/architecture.h"
 #include "cli/report.h"
 #include "cli/texts.h"
 #include "outcomes/enum_words.h"
@@ -48,7 +47,7 @@ std::string verdictLine(System system, const CheckFindings& findings, const Prog
 std::string checkBlock(const Request& request, const ProgramReport& report, const std::string& path) {
   const ProgramFacts& facts = *report.facts;
   std::string block = path + ":\n";
-  block += std::string(text::kCheckProgram) + WhatItIs(facts) + "\n";
+  block += std::string(text::kCheckProgram) + WhatItIs(report) + "\n";
   if (!facts.windowsProgram || !report.check) return block;
   const CheckFindings& findings = *report.check;
   block += text::kCheckExternal;

@@ -91,6 +91,7 @@ class Reporter {
     }
     for (const ProgramReport& report : held_) emit(report);
     held_.clear();
+    console_.flush();
   }
 
   void emit(const ProgramReport& report) {

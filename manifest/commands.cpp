@@ -18,6 +18,7 @@ Report reportOf(const Examined& program, Outcome outcome) {
   report.path = program.path;
   report.outcome = outcome;
   report.facts = program.facts;
+  report.architecture = program.architecture;
   report.manifest = program.manifest;
   return report;
 }

@@ -51,24 +51,9 @@ std::vector<std::string> ownManifests(const std::string& name, ManifestArchitect
 // the file whose name differs from it only in letter case: Wine loads that
 // one as the program's manifest, so it is the one reported and acted on. A
 // lookup that fails is a failure: "no manifest" would let apply write a
-// second one beside it.
-// What it found there comes along, links not followed.
-struct FoundManifest {
-  std::string path;
-  EntryKind kind;
-};
-Result<FoundManifest> manifestPathOf(const std::string& path, Services services) {
-  const std::string exact = ManifestPath(path, services.files.style());
-  const Result<EntryKind> kind = services.files.kindOf(exact, false);
-  if (!kind) return kind.error();
-  if (kind.value() != EntryKind::Missing) return FoundManifest{exact, kind.value()};
-  const Result<std::string> found = services.files.findFile(exact, attr::kAnyFileLookup);
-  if (!found) return found.error();
-  if (found.value().empty()) return FoundManifest{exact, EntryKind::Missing};
-  std::string other = std::string(FolderOf(exact, services.files.style())) + found.value();
-  const Result<EntryKind> otherKind = services.files.kindOf(other, false);
-  if (!otherKind) return otherKind.error();
-  return FoundManifest{std::move(other), otherKind.value()};
+// second one beside it. What lies there comes along, links not followed.
+Result<PathEntry> manifestPathOf(const std::string& path, Services services) {
+  return services.files.entryAt(ManifestPath(path, services.files.style()));
 }
 
 // What lies at the manifest path. Links are never followed: whatever one
@@ -158,7 +143,7 @@ Examined Examine(const std::string& path, Services services) {
   } else {
     program.name = std::string(FileNameOf(path, services.files.style()));
   }
-  Result<FoundManifest> manifestPath = manifestPathOf(path, services);
+  Result<PathEntry> manifestPath = manifestPathOf(path, services);
   if (!manifestPath) {
     program.manifestPath = ManifestPath(path, services.files.style());
     program.manifestError = manifestPath.error();

@@ -126,6 +126,8 @@ struct Report {
   std::string path;
   Outcome outcome = Outcome::Failed;
   std::optional<ProgramFacts> facts;
+  // With facts: the processor the tool's manifest names for this program.
+  ManifestArchitecture architecture = ManifestArchitecture::None;
   std::optional<ManifestInfo> manifest;  // as found, before anything was changed
   std::optional<Error> error;
   FailedAt failedAt = FailedAt::Program;

@@ -7,7 +7,6 @@
 #include "manifest/outcome.h"
 #include "outcomes/rows.h"
 #include "outcomes/texts.h"
-#include "program/architecture.h"
 
 namespace kovrena::outcomes {
 

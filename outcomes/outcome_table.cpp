@@ -70,7 +70,7 @@ std::string hidesDependencies(const Wording&, const Report& report) {
 }
 
 std::string wrongMachine(const Wording&, const Report& report) {
-  std::string message = report.facts ? WhatItIs(*report.facts) : std::string();
+  std::string message = report.facts ? WhatItIs(report) : std::string();
   message += ": ";
   message += text::kNoManifestFor;
   return message;
@@ -78,7 +78,7 @@ std::string wrongMachine(const Wording&, const Report& report) {
 
 std::string status(const Wording&, const Report& report) { return StatusColumns(report, false); }
 
-std::string checked(const Wording&, const Report& report) { return WhatItIs(*report.facts); }
+std::string checked(const Wording&, const Report& report) { return WhatItIs(report); }
 
 // The window's messages.
 

@@ -6,7 +6,6 @@
 
 #include "outcomes/enum_words.h"
 #include "outcomes/texts.h"
-#include "program/architecture.h"
 #include "text/hex.h"
 #include "text/utf.h"
 
@@ -70,7 +69,7 @@ std::string StatusColumns(const manifest::Report& report, bool aligned) {
     return aligned ? padded(std::move(words), cellWidth) : words;
   };
   const std::string_view gap = aligned ? "  " : "; ";
-  std::string line = cell(report.facts ? WhatItIs(*report.facts) : std::string(), kWhatWidth);
+  std::string line = cell(report.facts ? WhatItIs(report) : std::string(), kWhatWidth);
   line += gap;
   line += cell(report.manifest ? manifestText(*report.manifest) : std::string(), kExternalWidth);
   if (report.facts && report.facts->windowsProgram) {
@@ -85,10 +84,11 @@ std::string StatusColumns(const manifest::Report& report, bool aligned) {
   return line;
 }
 
-std::string WhatItIs(const manifest::ProgramFacts& facts) {
+std::string WhatItIs(const manifest::Report& report) {
+  const manifest::ProgramFacts& facts = *report.facts;
   if (!facts.windowsProgram) return std::string(text::kNotWindowsProgram);
   std::string what;
-  if (!facts.library && program::ArchitectureFor(facts) == ManifestArchitecture::Any) {
+  if (!facts.library && report.architecture == ManifestArchitecture::Any) {
     what = text::kAnyCpu;
   } else {
     switch (facts.machine) {

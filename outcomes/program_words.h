@@ -7,7 +7,7 @@
 namespace kovrena::outcomes {
 
 // "32 bit x86 programı", "64 bit x64 DLL'i", "Windows programı değil", …
-std::string WhatItIs(const manifest::ProgramFacts& facts);
+std::string WhatItIs(const manifest::Report& report);
 // What status says of a program: columns of fixed width when aligned (a
 // line), otherwise the same parts joined by "; " (JSON's message).
 std::string StatusColumns(const manifest::Report& report, bool aligned);

@@ -1,5 +1,7 @@
 #include "platform/file_system.h"
 
+#include <utility>
+
 #include "platform/path_text.h"
 
 #include <cstdint>
@@ -81,6 +83,19 @@ std::optional<TemporaryName> TemporaryNameOf(std::string_view entry) {
   const std::optional<std::uint32_t> process = numberOf(rest.substr(0, dash));
   if (!process || !numberOf(rest.substr(dash + 1))) return std::nullopt;
   return TemporaryName{entry.substr(0, dot), Writer{platform, *process}};
+}
+
+Result<PathEntry> EntryByLookups(FileSystem& files, const std::string& path) {
+  const Result<EntryKind> kind = files.kindOf(path, false);
+  if (!kind) return kind.error();
+  if (kind.value() != EntryKind::Missing) return PathEntry{path, kind.value()};
+  const Result<std::string> found = files.findFile(path, attr::kAnyFileLookup);
+  if (!found) return found.error();
+  if (found.value().empty()) return PathEntry{path, EntryKind::Missing};
+  std::string other = std::string(FolderOf(path, files.style())) + found.value();
+  const Result<EntryKind> otherKind = files.kindOf(other, false);
+  if (!otherKind) return otherKind.error();
+  return PathEntry{std::move(other), otherKind.value()};
 }
 
 std::optional<Writer> TemporaryWriterOf(std::string_view name, std::string_view entry) {

@@ -107,6 +107,17 @@ struct TemporaryName {
 };
 std::optional<TemporaryName> TemporaryNameOf(std::string_view entry);
 
+// What lies at a path, and the path as the folder spells its name.
+struct PathEntry {
+  std::string path;
+  EntryKind kind = EntryKind::Missing;
+};
+
+class FileSystem;
+// FileSystem::entryAt from the other lookups: the exact name, then any
+// letter case.
+Result<PathEntry> EntryByLookups(FileSystem& files, const std::string& path);
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -120,6 +131,11 @@ class FileSystem {
   virtual Result<std::vector<FolderEntry>> list(const std::string& folder) = 0;
   // Opens a file for reading only; writers and deleters are not locked out.
   virtual Result<std::unique_ptr<ByteSource>> openForReading(const std::string& path) = 0;
+  // What lies at path, links not followed; where nothing has exactly that
+  // name, the file whose name differs from it only in letter case (Wine
+  // loads that one), when there is one. A platform that can answer from
+  // what it knows already does so without a lookup of its own.
+  virtual Result<PathEntry> entryAt(const std::string& path) { return EntryByLookups(*this, path); }
   // The name (without folder) of the file at path that the mask admits, or
   // the empty text when there is none. A file that is hidden or system is
   // admitted only when the mask holds that bit; folders never are.

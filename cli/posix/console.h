@@ -21,6 +21,7 @@ class PosixConsole final : public Console {
   PosixConsole& operator=(const PosixConsole&) = delete;
   void out(std::string_view text) override;
   void err(std::string_view text) override;
+  void flush() override { flushOut(); }
   std::optional<std::string> outputFailure() const override;
   std::optional<std::size_t> errLineWidth() const override;
   bool outIsTerminal() const override;

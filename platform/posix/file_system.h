@@ -19,6 +19,8 @@ class PosixFileSystem final : public FileSystem {
   // Every folder listed is entered in the index the lookups share.
   Result<std::vector<FolderEntry>> list(const std::string& folder) override;
   Result<std::unique_ptr<ByteSource>> openForReading(const std::string& path) override;
+  // A name a settled folder's listing does not hold is answered from it.
+  Result<PathEntry> entryAt(const std::string& path) override;
 
   Result<std::string> findFile(const std::string& path, std::uint32_t mask) override;
   Result<NewFile> createTemporaryFile(const std::string& path) override;
