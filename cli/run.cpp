@@ -150,8 +150,12 @@ int run(const std::vector<std::string>& arguments, FileSystem& files, Console& c
 // on the spot: the libraries are built without exceptions, so std::bad_alloc
 // could not pass through them to the handler below. A write half done is
 // safe (manifests are written beside and renamed into place), and what was
-// not written yet is what the exit status reports as failed.
+// not written yet is what the exit status reports as failed. What was
+// gathered for standard output goes first: it tells of work that is done.
+Console* runningConsole = nullptr;
+
 [[noreturn]] void outOfMemory() {
+  if (runningConsole != nullptr) runningConsole->flush();
   std::fputs("kovrena-cli: bellek yetmedi\n", stderr);
   std::_Exit(kExitFailed);
 }
@@ -167,6 +171,12 @@ int checkOutput(int code, Console& console) {
 
 int RunCli(const std::vector<std::string>& arguments, FileSystem& files, Console& console,
            const Host& host) {
+  struct Running {
+    explicit Running(Console& console) { runningConsole = &console; }
+    ~Running() { runningConsole = nullptr; }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+  } running(console);
   std::set_new_handler(outOfMemory);
   // Whatever else escapes the command-line parser or this program's own code
   // ends the run as a failure with its reason, never as a crash.
