@@ -144,7 +144,7 @@ Result<std::vector<FolderEntry>> PosixFileSystem::list(const std::string& folder
     return std::nullopt;
   });
   if (failure) return *failure;
-  index_.remember(folderState, names);
+  index_.remember(folder, folderState, names);
   return entries;
 }
 

@@ -116,15 +116,13 @@ Error nameTooLong(const std::string& name) {
 }  // namespace
 
 Result<PathEntry> PosixFileSystem::entryAt(const std::string& path) {
-  // A run over thousands of programs without manifests asks for each one's.
+  // A run over thousands of programs without manifests asks for each one's:
+  // the listing its walk read answers, where it can.
   if (index_.surelyMissing(folderPrefixOf(path), nameOf(path))) return PathEntry{path, EntryKind::Missing};
   return EntryByLookups(*this, path);
 }
 
 Result<std::string> PosixFileSystem::findFile(const std::string& path, std::uint32_t mask) {
-  // A run over thousands of programs without manifests asks for each one's;
-  // the folder's listing answers for them all.
-  if (index_.surelyMissing(folderPrefixOf(path), nameOf(path))) return std::string();
   std::string found = path;
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) {

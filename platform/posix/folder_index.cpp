@@ -36,6 +36,11 @@ bool sameTime(const struct stat& state, std::int64_t seconds, std::int64_t nanos
 // times by (FAT's two seconds), and then some.
 constexpr std::int64_t kSettledAfterSeconds = 3;
 
+std::string_view withoutClosingSlash(std::string_view folder) {
+  while (folder.size() > 1 && folder.back() == '/') folder.remove_suffix(1);
+  return folder;
+}
+
 bool settledAt(const struct stat& state) {
   struct timespec now {};
   // The coarse clock, the one file times are taken from, costs no call
@@ -69,8 +74,10 @@ void FolderIndex::forget(Listing& listing, std::string_view name) {
   }
 }
 
-void FolderIndex::remember(const struct stat& folderState, const std::vector<std::string>& names) {
+void FolderIndex::remember(const std::string& folder, const struct stat& folderState,
+                           const std::vector<std::string>& names) {
   Listing listing;
+  listing.path = withoutClosingSlash(folder);
   listing.seconds = folderState.st_mtim.tv_sec;
   listing.nanoseconds = folderState.st_mtim.tv_nsec;
   listing.settled = settledAt(folderState);
@@ -124,7 +131,7 @@ Result<FolderIndex::Listing*> FolderIndex::current(const std::string& folder) {
     return std::nullopt;
   });
   if (failure) return *failure;
-  remember(state, names);
+  remember(folder, state, names);
   return &folders_.at(key);
 }
 
@@ -138,9 +145,17 @@ Result<std::string> FolderIndex::caseVariant(const std::string& folder, std::str
 }
 
 bool FolderIndex::surelyMissing(const std::string& folder, std::string_view name) {
-  const Result<Listing*> listing = current(folder);
-  if (!listing || listing.value() == nullptr || !listing.value()->settled) return false;
-  return !listing.value()->byName.contains(text::UpperCased(name));
+  const std::string_view named = withoutClosingSlash(folder);
+  const auto listed = std::find_if(folders_.begin(), folders_.end(),
+                                   [&](const auto& each) { return each.second.path == named; });
+  if (listed == folders_.end() || !listed->second.settled) return false;
+  // Still the folder that was listed, as it was then.
+  struct stat state {};
+  if (::stat(folderOf(folder), &state) != 0) return false;
+  if (Key{state.st_dev, state.st_ino} != listed->first) return false;
+  if (!sameTime(state, listed->second.seconds, listed->second.nanoseconds)) return false;
+  listed->second.used = ++uses_;
+  return !listed->second.byName.contains(text::UpperCased(name));
 }
 
 Result<std::vector<std::string>> FolderIndex::temporariesOf(const std::string& folder, std::string_view name) {

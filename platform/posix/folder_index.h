@@ -29,19 +29,20 @@ class FolderIndex {
   // none or the folder does not exist. A folder that can be entered but
   // not listed is a failure, not an empty folder.
   Result<std::string> caseVariant(const std::string& folder, std::string_view name);
-  // Whether the folder's listing, current as it is, shows that it holds no
-  // entry of this name in any letter case, so that no lookup of the name
-  // itself is needed. Only a listing of a folder that had not changed for a
-  // while before it was read says so: a change in the same tick of the
-  // file system's clock as the one before it leaves the folder's time as
-  // it was, and a listing read between the two would miss it for good.
+  // Whether a listing read already, and still current, shows that folder
+  // holds no entry of this name in any letter case, so that no lookup of
+  // the name itself is needed. No folder is listed for it. Only a listing
+  // of a folder that had not changed for a while before it was read says
+  // so: a change in the same tick of the file system's clock as the one
+  // before it leaves the folder's time as it was, and a listing read
+  // between the two would miss it for good.
   bool surelyMissing(const std::string& folder, std::string_view name);
   // The entries of folder that are temporary files for name (see
   // TemporaryWriterOf), of any writer.
   Result<std::vector<std::string>> temporariesOf(const std::string& folder, std::string_view name);
   // What the file system's list() just read, taken as the folder's listing; folderState
   // is its state, taken before the listing began.
-  void remember(const struct stat& folderState, const std::vector<std::string>& names);
+  void remember(const std::string& folder, const struct stat& folderState, const std::vector<std::string>& names);
   // The run itself made or removed an entry.
   void added(const std::string& folder, std::string_view name);
   void removed(const std::string& folder, std::string_view name);
@@ -51,6 +52,7 @@ class FolderIndex {
     std::int64_t seconds = 0;
     std::int64_t nanoseconds = 0;
     bool settled = false;  // the folder's time lay well before the reading
+    std::string path;      // the folder as it was named when it was listed, without a closing slash
     // Upper-cased name -> the names, in listing order.
     std::unordered_map<std::string, std::vector<std::string>> byName;
     // Upper-cased name a temporary file was written for -> its entries;
