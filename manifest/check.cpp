@@ -77,6 +77,8 @@ Report CheckOf(const Examined& program, Services services) {
     // The file itself, as the examination read it.
     if (program.besideReading) {
       findings.external = *program.besideReading;
+    } else if (program.ownFound) {
+      findings.external = program::ReadManifest(program.own[*program.ownFound], program.architecture, facts.machine);
     } else if (beside.content == ManifestContent::TooLarge) {
       findings.external = tooLarge();
     } else if (program.manifestReadError) {

@@ -47,15 +47,6 @@ std::vector<std::string> ownManifests(const std::string& name, ManifestArchitect
   return texts;
 }
 
-// The manifest path of a program, or, where nothing has exactly that name,
-// the file whose name differs from it only in letter case: Wine loads that
-// one as the program's manifest, so it is the one reported and acted on. A
-// lookup that fails is a failure: "no manifest" would let apply write a
-// second one beside it. What lies there comes along, links not followed.
-Result<PathEntry> manifestPathOf(const std::string& path, Services services) {
-  return services.files.entryAt(ManifestPath(path, services.files.style()));
-}
-
 // What lies at the manifest path. Links are never followed: whatever one
 // points at is not the manifest, and is neither judged nor touched.
 Result<ManifestInfo> inspectManifest(Examined& program, EntryKind kind, Services services) {
@@ -96,11 +87,13 @@ Result<ManifestInfo> inspectManifest(Examined& program, EntryKind kind, Services
       if (*bytes.value() != program.own[i]) continue;
       const bool suits = i == 0 && program.architecture != ManifestArchitecture::None;
       info.state = suits ? ManifestState::Ours : ManifestState::OursOtherArchitecture;
+      program.ownFound = i;
       break;
     }
-    const std::uint16_t machine = program.facts ? program.facts->machine : 0;
-    program.besideReading = program::ReadManifestKept(*bytes.value(), program.architecture, machine);
+    // The tool's own documents are known without reading them again.
     if (info.state == ManifestState::Foreign) {
+      const std::uint16_t machine = program.facts ? program.facts->machine : 0;
+      program.besideReading = program::ReadManifestKept(*bytes.value(), program.architecture, machine);
       info.otherDependencies = program.besideReading->otherDependencies;
       if (!IsAssemblyManifest(program.besideReading->problem)) info.content = ManifestContent::NotAManifest;
     }
@@ -143,9 +136,15 @@ Examined Examine(const std::string& path, Services services) {
   } else {
     program.name = std::string(FileNameOf(path, services.files.style()));
   }
-  Result<PathEntry> manifestPath = manifestPathOf(path, services);
+  // The manifest path, or, where nothing has exactly that name, the file
+  // whose name differs from it only in letter case: Wine loads that one as
+  // the program's manifest, so it is the one reported and acted on. A lookup
+  // that fails is a failure: "no manifest" would let apply write a second
+  // one beside it. What lies there comes along, links not followed.
+  std::string exact = ManifestPath(path, services.files.style());
+  Result<PathEntry> manifestPath = services.files.entryAt(exact);
   if (!manifestPath) {
-    program.manifestPath = ManifestPath(path, services.files.style());
+    program.manifestPath = std::move(exact);
     program.manifestError = manifestPath.error();
     return program;
   }

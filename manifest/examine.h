@@ -43,9 +43,11 @@ struct Examined {
   // Made only when a file lies there.
   std::vector<std::string> own;
   std::optional<ManifestInfo> manifest;  // what lies at the manifest path
-  // The file there, read once: what each loader makes of it. Only a file's
-  // own bytes are read, never what a link leads to.
+  // The file there, read once: what each loader makes of it, where it is
+  // not one of the tool's own documents (ownFound names that one). Only a
+  // file's own bytes are read, never what a link leads to.
   std::unique_ptr<ManifestReading> besideReading;
+  std::optional<std::size_t> ownFound;  // which of own lies there
   std::optional<Error> manifestError;    // when that could not be told
   std::optional<Error> manifestReadError;  // a file there whose bytes could not be read
 };
