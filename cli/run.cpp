@@ -45,8 +45,8 @@ bool changedTheDisk(Outcome outcome) {
 // could not make sure of as failures.
 class Reporter {
  public:
-  Reporter(const Request& request, FileSystem& files, Console& console, PathStyle style)
-      : request_(request), files_(files), console_(console), style_(style),
+  Reporter(const Request& request, FileSystem& files, Console& console)
+      : request_(request), files_(files), console_(console),
         changes_(request.command == Command::Apply || request.command == Command::Undo),
         json_(request, console) {
     if (changes_) files_.deferFolderSyncs();
@@ -55,7 +55,8 @@ class Reporter {
   // Before the work on path: the folder before it is done with, and synced
   // before anything in another folder changes.
   void next(const std::string& path) {
-    if (changes_ && !held_.empty() && FolderOf(path, style_) != FolderOf(held_.front().path, style_)) settle();
+    if (!changes_ || held_.empty()) return;
+    if (FolderOf(path, files_.style()) != FolderOf(held_.front().path, files_.style())) settle();
   }
 
   void add(ProgramReport report) {
@@ -113,7 +114,6 @@ class Reporter {
   const Request& request_;
   FileSystem& files_;
   Console& console_;
-  PathStyle style_;
   bool changes_;
   std::deque<ProgramReport> held_;  // one folder's, without the peak of a vector's growth
   NoteFlags notes_;
@@ -132,7 +132,7 @@ int run(const std::vector<std::string>& arguments, FileSystem& files, Console& c
   const Request& request = *parsed.request;
   const manifest::Services services{files, host.system, host.registry};
   ProgressLine progress(console, WantsProgress(request, console), host.progressAfter);
-  Reporter reporter(request, files, progress, files.style());
+  Reporter reporter(request, files, progress);
   ProgramWalk walk(request.programs, request.recursive, files);
   while (std::optional<WorkItem> item = walk.next()) {
     reporter.next(item->path);
