@@ -12,9 +12,6 @@ namespace kovrena::app {
 inline constexpr std::string_view kOneProgramAtATimeMessage =
     "Aynı anda tek bir program üzerinde çalışılabilir. Bıraktığınız dosyalardan ilki seçildi";
 
-// The file title the dialog would give for this path: its name without the folder.
-std::string FileTitleOf(std::string_view path);
-
 // Full paths in the order the drop lists them; none: nothing happens.
 void ProgramsDropped(AnaFormValues& values, SelectionControls& controls, FileSystem& files,
                      MessageBoxService& messages, const OwnProgram& self, std::span<const std::string> paths);
